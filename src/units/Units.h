@@ -1,0 +1,64 @@
+// Unit families, their unit names and factors, and conversion between units of a family.
+#pragma once
+
+#include "ListControl.h"
+
+#include <span>
+#include <string_view>
+
+namespace hydrolofter {
+
+enum class UnitFamily : int {
+    SmallLength,
+    LargeLength,
+    Velocity,
+    Acceleration,
+    Temperature,
+    Density,
+    Volume,
+    Mass,
+    Pressure,
+    Area
+};
+inline constexpr int kUnitFamilyCount = 10;
+
+/// Index of "%" in the Volume-or-percent list: the five volume units, then a share.
+inline constexpr int kPercentUnit = 5;
+
+/// Internal unit indices the model keeps its quantities in.
+namespace unit {
+inline constexpr int cm = 0;
+inline constexpr int mm = 2;
+inline constexpr int m = 1;
+inline constexpr int mPerSec = 2;
+inline constexpr int mPerSec2 = 3;
+inline constexpr int degC = 0;
+inline constexpr int degF = 1;
+inline constexpr int kelvin = 2;
+inline constexpr int kgPerM3 = 2;
+inline constexpr int litre = 1;
+inline constexpr int gram = 0;
+inline constexpr int kg = 1;
+inline constexpr int atm = 0;
+inline constexpr int pascal = 3;
+inline constexpr int psi = 4;
+inline constexpr int m2 = 3;
+} // namespace unit
+
+/// The unit names of a family in list order; empty for a value outside the enumeration.
+std::span<const std::string_view> unitNames(UnitFamily family);
+/// Number of units in the family's list (0 for a value outside the enumeration).
+int unitCount(UnitFamily family);
+
+/// value given in unit fromIndex, expressed in unit toIndex of the same family.
+/// Factor families multiply by the target factor first, then divide by the source factor.
+/// An index outside a factor family's list gives NaN, which the input check refuses;
+/// Temperature takes any index other than "deg F" or "K" as "deg C".
+double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex);
+
+/// Appends the family's unit names to the list, in order; neither clears nor selects.
+void fillUnitList(UnitFamily family, ListControl& list);
+/// Appends the five volume names and "%".
+void fillVolumeOrPercentList(ListControl& list);
+
+} // namespace hydrolofter

@@ -1,0 +1,99 @@
+// The catalogue of named variables (plotted, result and sweepable) and their unit selectors.
+#pragma once
+
+#include "ListControl.h"
+#include "Units.h"
+
+#include <string>
+#include <string_view>
+
+namespace hydrolofter {
+
+enum class VariableList : int { PlotVariables = 0, ResultVariables = 1, SweepVariables = 2 };
+
+/// Index of a variable in the catalogue, 0..36.
+using VariableId = int;
+
+namespace var {
+inline constexpr VariableId Acceleration = 0;
+inline constexpr VariableId AirPressure = 1;
+inline constexpr VariableId AirVolume = 2;
+inline constexpr VariableId Height = 3;
+inline constexpr VariableId LaunchRodForce = 4;
+inline constexpr VariableId Mass = 5;
+inline constexpr VariableId Thrust = 6;
+inline constexpr VariableId Velocity = 7;
+inline constexpr VariableId WaterLevel = 8;
+inline constexpr VariableId WindResistance = 9;
+inline constexpr VariableId ApogeeTime = 10;
+inline constexpr VariableId BurnoutTime = 11;
+inline constexpr VariableId ImpactVelocity = 12;
+inline constexpr VariableId MaxAcceleration = 13;
+inline constexpr VariableId MaxHeight = 14;
+inline constexpr VariableId MaxVelocity = 15;
+inline constexpr VariableId TimeAloft = 16;
+inline constexpr VariableId AirTemperature = 17;
+inline constexpr VariableId AtmPressure = 18;
+inline constexpr VariableId AtmTemperature = 19;
+inline constexpr VariableId BottleVolume = 20;
+inline constexpr VariableId Diameter = 21;
+inline constexpr VariableId DragCoefficient = 22;
+inline constexpr VariableId EmptyMass = 23;
+inline constexpr VariableId Gravity = 24;
+inline constexpr VariableId InitialAirPressure = 25;
+inline constexpr VariableId InitialHeight = 26;
+inline constexpr VariableId InitialVelocity = 27;
+inline constexpr VariableId InitialWaterLevel = 28;
+inline constexpr VariableId LaunchRodDiameter = 29;
+inline constexpr VariableId LaunchRodHeight = 30;
+inline constexpr VariableId ParDeployTime = 31;
+inline constexpr VariableId ParDiameter = 32;
+inline constexpr VariableId ParDragCoefficient = 33;
+inline constexpr VariableId ParNumberOf = 34;
+inline constexpr VariableId ParSurfaceArea = 35;
+inline constexpr VariableId WaterDensity = 36;
+inline constexpr int Count = 37;
+} // namespace var
+
+/// What the unit drop-down beside a variable holds.
+enum class UnitListKind { Family, VolumeOrPercent, Fixed };
+
+struct UnitList {
+    UnitListKind kind = UnitListKind::Fixed;
+    UnitFamily family = UnitFamily::SmallLength; ///< for Family and (Volume) VolumeOrPercent
+    std::string_view fixedLabel;                 ///< for Fixed: the one entry, value unconverted
+};
+
+struct VariableInfo {
+    std::string_view name; ///< as the drop-down shows it
+    UnitList units;
+    int defaultUnit = 0;  ///< unit index selected when the variable is chosen
+    int internalUnit = 0; ///< unit index of the value a run produces or the model takes
+};
+
+bool isValidVariable(VariableId id);
+/// The catalogue entry; id must be valid.
+const VariableInfo& variableInfo(VariableId id);
+/// First catalogue index of the list and its number of entries (0 for an invalid list).
+int listFirst(VariableList list);
+int listSize(VariableList list);
+/// The variable at a position of a list, or -1 when the position or list is invalid.
+VariableId variableAt(VariableList list, int position);
+/// Whether the variable belongs to the list.
+bool inList(VariableId id, VariableList list);
+
+/// Number of entries in the variable's unit list.
+int unitListSize(VariableId id);
+/// The name of unit index unitIndex in the variable's list; empty when either is invalid.
+std::string unitName(VariableId id, int unitIndex);
+/// Unit index of a name in the variable's list, or -1.
+int unitIndexByName(VariableId id, std::string_view name);
+
+/// Appends the list's variable names in catalogue order; neither clears nor selects.
+void fillVariableList(VariableList list, ListControl& control);
+/// Clears the unit drop-down, fills it with the unit list of the variable at position
+/// of list and selects that variable's default unit. An invalid position or list leaves
+/// the drop-down empty with nothing selected.
+void refillUnitSelector(ListControl& units, int position, VariableList list);
+
+} // namespace hydrolofter
