@@ -170,12 +170,16 @@ template <FlightEnd (*Fly)(double)> void flightStep(benchmark::State& state) {
         benchmark::DoNotOptimize(end.height);
         steps += end.steps;
     }
-    state.counters["per_step"] =
-        benchmark::Counter(double(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_step"] = benchmark::Counter(double(steps), benchmark::Counter::kIsRate |
+                                                                       benchmark::Counter::kInvert);
 }
 
-void BM_SimulatorStep(benchmark::State& state) { flightStep<flySimulator>(state); }
-void BM_FusedStep(benchmark::State& state) { flightStep<flyFused>(state); }
+void BM_SimulatorStep(benchmark::State& state) {
+    flightStep<flySimulator>(state);
+}
+void BM_FusedStep(benchmark::State& state) {
+    flightStep<flyFused>(state);
+}
 
 BENCHMARK(BM_SimulatorStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FusedStep)->Unit(benchmark::kMillisecond);

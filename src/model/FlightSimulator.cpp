@@ -4,8 +4,9 @@
 namespace hydrolofter {
 
 FlightSimulator::FlightSimulator(RocketModel& m)
-    : buoyancy(m), rodPressure(m), rodAtmosphere(m), drag(m), weight(m), thrust(m), parachute(m),
-      forces{&buoyancy, &rodPressure, &rodAtmosphere, &drag, &weight, &thrust, &parachute},
+    : buoyancy(m), rodPressure(m), rodAtmosphere(m), drag(m), weight(m), thrust(m),
+      parachute(m), forces{&buoyancy, &rodPressure, &rodAtmosphere, &drag,
+                           &weight,   &thrust,      &parachute},
       model(m) {}
 
 } // namespace hydrolofter

@@ -91,8 +91,8 @@ public:
         const double rb = 0.5 * model.bottleDiameter;
         const double a = rn * rn;
         const double b = rb * rb;
-        const double head = model.waterColumnHeight() * (model.acceleration - model.gravity) *
-                            model.waterDensity;
+        const double head =
+            model.waterColumnHeight() * (model.acceleration - model.gravity) * model.waterDensity;
         const double dp = model.airPressure() - kPascalsPerAtm * model.atmPressure + head;
         // Air below ambient that the head cannot make up for: no water can leave.
         // The negated test also keeps a NaN away from the square root.

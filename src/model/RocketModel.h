@@ -16,21 +16,21 @@ public:
     RocketModel() = default;
     virtual ~RocketModel() = default;
 
-    double gravity = -9.806;      ///< m/s², signed (down is negative)
-    double waterDensity = 1000;   ///< kg/m³
-    double airMolarMass = 0.029;  ///< kg/mol
-    double atmPressure = 0;       ///< atm
-    double atmTemperature = 0;    ///< °C
-    double updraft = 0;           ///< m/s, up positive
-    double launchRodDiameter = 0; ///< mm (also the nozzle bore)
-    double launchRodHeight = 0;   ///< mm above the pad
-    double height = 0;            ///< m above the pad (state)
-    double acceleration = 0;      ///< m/s² of the last step (state); 0 before the first step
-    double velocity = 0;          ///< m/s (state)
-    double waterLevel = 0;        ///< share 0..1 of bottleVolume filled with water (state)
-    double bottleDiameter = 0;    ///< mm
-    double bottleVolume = 0;      ///< L
-    double dragCoefficient = 0;   ///< dimensionless
+    double gravity = -9.806;       ///< m/s², signed (down is negative)
+    double waterDensity = 1000;    ///< kg/m³
+    double airMolarMass = 0.029;   ///< kg/mol
+    double atmPressure = 0;        ///< atm
+    double atmTemperature = 0;     ///< °C
+    double updraft = 0;            ///< m/s, up positive
+    double launchRodDiameter = 0;  ///< mm (also the nozzle bore)
+    double launchRodHeight = 0;    ///< mm above the pad
+    double height = 0;             ///< m above the pad (state)
+    double acceleration = 0;       ///< m/s² of the last step (state); 0 before the first step
+    double velocity = 0;           ///< m/s (state)
+    double waterLevel = 0;         ///< share 0..1 of bottleVolume filled with water (state)
+    double bottleDiameter = 0;     ///< mm
+    double bottleVolume = 0;       ///< L
+    double dragCoefficient = 0;    ///< dimensionless
     double initialAirPressure = 0; ///< Pa, absolute, at launch
     double initialAirVolume = 0;   ///< L, set by captureInitialAirVolume
     double airTemperature = 0;     ///< °C, air in the bottle
@@ -62,7 +62,7 @@ public:
     }
     /// L; the whole rod volume is always subtracted (m² × mm = L).
     double internalVolume() const { return bottleVolume - launchRodArea() * launchRodHeight; }
-    double waterVolume() const { return bottleVolume * waterLevel; } ///< L
+    double waterVolume() const { return bottleVolume * waterLevel; }      ///< L
     double airVolume() const { return internalVolume() - waterVolume(); } ///< L
     /// Pa, absolute: isothermal expansion of the launch air while water remains.
     double airPressure() const {

@@ -87,7 +87,9 @@ std::span<const std::string_view> unitNames(UnitFamily family) {
     return t ? t->names : std::span<const std::string_view>{};
 }
 
-int unitCount(UnitFamily family) { return static_cast<int>(unitNames(family).size()); }
+int unitCount(UnitFamily family) {
+    return static_cast<int>(unitNames(family).size());
+}
 
 double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex) {
     const FamilyTable* t = table(family);

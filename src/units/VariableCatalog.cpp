@@ -6,7 +6,9 @@
 namespace hydrolofter {
 namespace {
 
-constexpr UnitList family(UnitFamily f) { return {UnitListKind::Family, f, {}}; }
+constexpr UnitList family(UnitFamily f) {
+    return {UnitListKind::Family, f, {}};
+}
 constexpr UnitList fixed(std::string_view label) {
     return {UnitListKind::Fixed, UnitFamily::SmallLength, label};
 }
@@ -69,9 +71,13 @@ const ListRange* range(VariableList list) {
 
 } // namespace
 
-bool isValidVariable(VariableId id) { return id >= 0 && id < var::Count; }
+bool isValidVariable(VariableId id) {
+    return id >= 0 && id < var::Count;
+}
 
-const VariableInfo& variableInfo(VariableId id) { return kCatalogue[static_cast<std::size_t>(id)]; }
+const VariableInfo& variableInfo(VariableId id) {
+    return kCatalogue[static_cast<std::size_t>(id)];
+}
 
 int listFirst(VariableList list) {
     const ListRange* r = range(list);

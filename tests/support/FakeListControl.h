@@ -15,9 +15,7 @@ public:
         items.clear();
         selected = -1;
     }
-    void setSelection(int index) override {
-        selected = index >= 0 && index < count() ? index : -1;
-    }
+    void setSelection(int index) override { selected = index >= 0 && index < count() ? index : -1; }
     int selection() const override { return selected; }
     int count() const override { return static_cast<int>(items.size()); }
 

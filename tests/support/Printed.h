@@ -26,8 +26,8 @@ inline ::testing::AssertionResult matchesPrinted(double actual, const char* prin
     const double tol = lastDigitUnit(printed);
     if (std::fabs(actual - expected) <= tol)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << actual << " is not " << printed << " (tolerance "
-                                         << tol << ")";
+    return ::testing::AssertionFailure()
+           << actual << " is not " << printed << " (tolerance " << tol << ")";
 }
 
 } // namespace hydrolofter::test

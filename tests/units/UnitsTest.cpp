@@ -1,7 +1,7 @@
 // Unit conversions and list filling.
+#include "units/Units.h"
 #include "support/FakeListControl.h"
 #include "support/Printed.h"
-#include "units/Units.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The variable catalogue and the unit selector beside each variable drop-down.
-#include "support/FakeListControl.h"
 #include "units/VariableCatalog.h"
+#include "support/FakeListControl.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +14,33 @@ TEST(VariableCatalog, ListsHoldTheirNamesInOrder) {
     fillVariableList(VariableList::PlotVariables, plot);
     fillVariableList(VariableList::ResultVariables, result);
     fillVariableList(VariableList::SweepVariables, sweep);
-    EXPECT_EQ(plot.items, (std::vector<std::string>{
-                              "Acceleration", "Air Pressure", "Air Volume", "Height",
-                              "Launch Rod Force", "Mass", "Thrust", "Velocity", "Water Level",
-                              "Wind Resistance"}));
+    EXPECT_EQ(plot.items, (std::vector<std::string>{"Acceleration", "Air Pressure", "Air Volume",
+                                                    "Height", "Launch Rod Force", "Mass", "Thrust",
+                                                    "Velocity", "Water Level", "Wind Resistance"}));
     EXPECT_EQ(result.items,
               (std::vector<std::string>{"Apogee Time", "Burnout Time", "Impact Velocity",
                                         "Max. Acceleration", "Max. Height", "Max. Velocity",
                                         "Time Aloft"}));
-    EXPECT_EQ(sweep.items,
-              (std::vector<std::string>{
-                  "Air Temperature", "Atm. Pressure", "Atm. Temperature", "Bottle Volume",
-                  "Diameter", "Drag Coefficient", "Empty Mass", "Gravity", "Initial Air Pressure",
-                  "Initial Height", "Initial Velocity", "Initial Water Level",
-                  "Launch Rod Diameter", "Launch Rod Height", "Par. Deploy Time", "Par. Diameter",
-                  "Par. Drag Coefficient", "Par., Number of", "Par. Surface Area",
-                  "Water Density"}));
+    EXPECT_EQ(sweep.items, (std::vector<std::string>{"Air Temperature",
+                                                     "Atm. Pressure",
+                                                     "Atm. Temperature",
+                                                     "Bottle Volume",
+                                                     "Diameter",
+                                                     "Drag Coefficient",
+                                                     "Empty Mass",
+                                                     "Gravity",
+                                                     "Initial Air Pressure",
+                                                     "Initial Height",
+                                                     "Initial Velocity",
+                                                     "Initial Water Level",
+                                                     "Launch Rod Diameter",
+                                                     "Launch Rod Height",
+                                                     "Par. Deploy Time",
+                                                     "Par. Diameter",
+                                                     "Par. Drag Coefficient",
+                                                     "Par., Number of",
+                                                     "Par. Surface Area",
+                                                     "Water Density"}));
     EXPECT_EQ(plot.selection(), -1);
 
     FakeListControl none;
@@ -62,12 +73,9 @@ TEST(VariableCatalog, RefillSelectsTheDefaultUnit) {
         {L::SweepVariables, 17, "#", 1},   // Par., Number of
         {L::PlotVariables, 3, "m", 3},     // Height
         {L::PlotVariables, 5, "g", 4},     // Mass
-        {L::PlotVariables, 0, "m/sec^2", 6},
-        {L::ResultVariables, 2, "m/sec", 5},
-        {L::SweepVariables, 0, "deg C", 3},
-        {L::SweepVariables, 3, "L", 5},
-        {L::SweepVariables, 18, "m^2", 5},
-        {L::SweepVariables, 19, "kg/m^3", 4},
+        {L::PlotVariables, 0, "m/sec^2", 6}, {L::ResultVariables, 2, "m/sec", 5},
+        {L::SweepVariables, 0, "deg C", 3},  {L::SweepVariables, 3, "L", 5},
+        {L::SweepVariables, 18, "m^2", 5},   {L::SweepVariables, 19, "kg/m^3", 4},
     };
     for (const Selector& c : cases) {
         FakeListControl units;
@@ -83,7 +91,7 @@ TEST(VariableCatalog, RefillSelectsTheDefaultUnit) {
 TEST(VariableCatalog, PickingAnotherVariableDiscardsTheUnit) {
     FakeListControl units;
     refillUnitSelector(units, 3, VariableList::PlotVariables); // Height: m
-    units.setSelection(0);                                      // user picks ft
+    units.setSelection(0);                                     // user picks ft
     refillUnitSelector(units, 7, VariableList::PlotVariables); // Velocity
     EXPECT_EQ(units.items[std::size_t(units.selection())], "m/sec");
     refillUnitSelector(units, 3, VariableList::PlotVariables);
@@ -92,9 +100,12 @@ TEST(VariableCatalog, PickingAnotherVariableDiscardsTheUnit) {
 
 TEST(VariableCatalog, InvalidPositionLeavesTheSelectorEmpty) {
     const std::pair<VariableList, int> cases[] = {
-        {VariableList::PlotVariables, 10},  {VariableList::ResultVariables, 7},
-        {VariableList::SweepVariables, 20}, {VariableList::SweepVariables, -1},
-        {VariableList(3), 0},               {VariableList(-1), 0},
+        {VariableList::PlotVariables, 10},
+        {VariableList::ResultVariables, 7},
+        {VariableList::SweepVariables, 20},
+        {VariableList::SweepVariables, -1},
+        {VariableList(3), 0},
+        {VariableList(-1), 0},
     };
     for (const auto& [list, position] : cases) {
         FakeListControl units;
