@@ -91,19 +91,20 @@ int unitCount(UnitFamily family) {
     return static_cast<int>(unitNames(family).size());
 }
 
-double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex) {
+LinearConversion linearConversion(UnitFamily family, int fromIndex, int toIndex) {
     const FamilyTable* t = table(family);
-    if (!t)
-        return kNaN;
+    if (!t || t->factors.empty() || !validIndex(*t, fromIndex) || !validIndex(*t, toIndex))
+        return {kNaN, kNaN};
+    return {t->factors[static_cast<std::size_t>(toIndex)],
+            t->factors[static_cast<std::size_t>(fromIndex)]};
+}
+
+double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex) {
     if (family == UnitFamily::Temperature) {
         // Callers only ask for "deg C"; an index other than "deg F" or "K" is taken as "deg C".
         return fromCelsius(toCelsius(value, fromIndex), toIndex);
     }
-    if (!validIndex(*t, fromIndex) || !validIndex(*t, toIndex))
-        return kNaN;
-    const auto to = static_cast<std::size_t>(toIndex);
-    const auto from = static_cast<std::size_t>(fromIndex);
-    return value * t->factors[to] / t->factors[from];
+    return linearConversion(family, fromIndex, toIndex)(value);
 }
 
 void fillUnitList(UnitFamily family, ListControl& list) {

@@ -50,6 +50,18 @@ std::span<const std::string_view> unitNames(UnitFamily family);
 /// Number of units in the family's list (0 for a value outside the enumeration).
 int unitCount(UnitFamily family);
 
+/// A conversion between two units of a factor family, fixed once so that a run can apply it
+/// at every step: value × target factor ÷ source factor, in that order.
+struct LinearConversion {
+    double toFactor = 1;
+    double fromFactor = 1;
+    double operator()(double value) const { return value * toFactor / fromFactor; }
+};
+
+/// The conversion between two units of a factor family; NaN factors for an index outside
+/// the list or for Temperature, which is not a factor family.
+LinearConversion linearConversion(UnitFamily family, int fromIndex, int toIndex);
+
 /// value given in unit fromIndex, expressed in unit toIndex of the same family.
 /// Factor families multiply by the target factor first, then divide by the source factor.
 /// An index outside a factor family's list gives NaN, which the input check refuses;

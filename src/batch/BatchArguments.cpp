@@ -1,0 +1,394 @@
+// The field table maps each NAME to its record field and to what its values may be.
+#include "BatchArguments.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <variant>
+
+namespace hydrolofter {
+namespace {
+
+using InputNumber = double SimulationInputs::*;
+using InputInt = int SimulationInputs::*;
+using InputText = std::string SimulationInputs::*;
+using SettingNumber = double RunSettings::*;
+using SettingInt = int RunSettings::*;
+
+enum class Kind {
+    Number,       ///< any decimal number
+    Integer,      ///< a whole decimal number
+    Text,         ///< free text
+    FamilyUnit,   ///< a unit name of a family, or its index
+    PercentUnit,  ///< a Volume-or-percent name, or its index
+    Variable,     ///< a variable name of a list, or its id
+    VariableUnit, ///< a unit of the variable in `pairedVariable`, or its index
+};
+
+struct Field {
+    const char* name;
+    Kind kind;
+    std::variant<InputNumber, InputInt, InputText, SettingNumber, SettingInt> member;
+    UnitFamily family = UnitFamily::SmallLength;
+    VariableList list = VariableList::PlotVariables;
+    const char* pairedField = nullptr; ///< the unit of a variable, or the variable of a unit
+};
+
+using SI = SimulationInputs;
+using RS = RunSettings;
+using F = UnitFamily;
+using L = VariableList;
+
+Field number(const char* n, InputNumber m) {
+    return {n, Kind::Number, m};
+}
+Field integer(const char* n, InputInt m) {
+    return {n, Kind::Integer, m};
+}
+Field unitOf(const char* n, InputInt m, F f) {
+    return {n, Kind::FamilyUnit, m, f};
+}
+
+const std::vector<Field>& fields() {
+    static const std::vector<Field> table = {
+        number("bottleDiameter", &SI::bottleDiameter),
+        unitOf("bottleDiameterUnit", &SI::bottleDiameterUnit, F::SmallLength),
+        number("bottleVolume", &SI::bottleVolume),
+        unitOf("bottleVolumeUnit", &SI::bottleVolumeUnit, F::Volume),
+        number("dragCoefficient", &SI::dragCoefficient),
+        number("emptyMass", &SI::emptyMass),
+        unitOf("emptyMassUnit", &SI::emptyMassUnit, F::Mass),
+        number("stability", &SI::stability),
+        integer("kamikaze", &SI::kamikaze),
+        integer("parachuteCount", &SI::parachuteCount),
+        integer("parachuteShape", &SI::parachuteShape),
+        number("parachuteDiameter", &SI::parachuteDiameter),
+        unitOf("parachuteDiameterUnit", &SI::parachuteDiameterUnit, F::SmallLength),
+        number("parachuteSurfaceArea", &SI::parachuteSurfaceArea),
+        unitOf("parachuteSurfaceAreaUnit", &SI::parachuteSurfaceAreaUnit, F::Area),
+        number("parachuteDragCoefficient", &SI::parachuteDragCoefficient),
+        number("parachuteDeployTime", &SI::parachuteDeployTime),
+        {"rocketDescription", Kind::Text, &SI::rocketDescription},
+        number("launchRodDiameter", &SI::launchRodDiameter),
+        unitOf("launchRodDiameterUnit", &SI::launchRodDiameterUnit, F::SmallLength),
+        number("launchRodHeight", &SI::launchRodHeight),
+        unitOf("launchRodHeightUnit", &SI::launchRodHeightUnit, F::SmallLength),
+        number("atmPressure", &SI::atmPressure),
+        unitOf("atmPressureUnit", &SI::atmPressureUnit, F::Pressure),
+        number("atmTemperature", &SI::atmTemperature),
+        unitOf("atmTemperatureUnit", &SI::atmTemperatureUnit, F::Temperature),
+        number("gravity", &SI::gravity),
+        unitOf("gravityUnit", &SI::gravityUnit, F::Acceleration),
+        number("updraft", &SI::updraft),
+        unitOf("updraftUnit", &SI::updraftUnit, F::Velocity),
+        {"environmentDescription", Kind::Text, &SI::environmentDescription},
+        number("waterAmount", &SI::waterAmount),
+        {"waterAmountUnit", Kind::PercentUnit, &SI::waterAmountUnit},
+        number("initialPressure", &SI::initialPressure),
+        unitOf("initialPressureUnit", &SI::initialPressureUnit, F::Pressure),
+        number("airTemperature", &SI::airTemperature),
+        unitOf("airTemperatureUnit", &SI::airTemperatureUnit, F::Temperature),
+        number("waterDensity", &SI::waterDensity),
+        unitOf("waterDensityUnit", &SI::waterDensityUnit, F::Density),
+        number("initialHeight", &SI::initialHeight),
+        unitOf("initialHeightUnit", &SI::initialHeightUnit, F::LargeLength),
+        number("initialVelocity", &SI::initialVelocity),
+        unitOf("initialVelocityUnit", &SI::initialVelocityUnit, F::Velocity),
+
+        {"mode", Kind::Integer, &RS::mode},
+        {"precision", Kind::Integer, &RS::precision},
+        {"launchDisplay", Kind::Integer, &RS::launchDisplay},
+        {"plotVariable", Kind::Variable, &RS::plotVariable, {}, L::PlotVariables, "plotUnit"},
+        {"plotUnit", Kind::VariableUnit, &RS::plotUnit, {}, {}, "plotVariable"},
+        {"oneVarDisplay", Kind::Integer, &RS::oneVarDisplay},
+        {"oneVarDependent",
+         Kind::Variable,
+         &RS::oneVarDependent,
+         {},
+         L::ResultVariables,
+         "oneVarDependentUnit"},
+        {"oneVarDependentUnit",
+         Kind::VariableUnit,
+         &RS::oneVarDependentUnit,
+         {},
+         {},
+         "oneVarDependent"},
+        {"oneVarIndependent",
+         Kind::Variable,
+         &RS::oneVarIndependent,
+         {},
+         L::SweepVariables,
+         "oneVarIndependentUnit"},
+        {"oneVarIndependentUnit",
+         Kind::VariableUnit,
+         &RS::oneVarIndependentUnit,
+         {},
+         {},
+         "oneVarIndependent"},
+        {"oneVarRangeFrom", Kind::Number, &RS::oneVarRangeFrom},
+        {"oneVarRangeTo", Kind::Number, &RS::oneVarRangeTo},
+        {"twoVarDisplay", Kind::Integer, &RS::twoVarDisplay},
+        {"twoVarDependent",
+         Kind::Variable,
+         &RS::twoVarDependent,
+         {},
+         L::ResultVariables,
+         "twoVarDependentUnit"},
+        {"twoVarDependentUnit",
+         Kind::VariableUnit,
+         &RS::twoVarDependentUnit,
+         {},
+         {},
+         "twoVarDependent"},
+        {"xAxisVariable", Kind::Variable, &RS::xAxisVariable, {}, L::SweepVariables, "xAxisUnit"},
+        {"xAxisUnit", Kind::VariableUnit, &RS::xAxisUnit, {}, {}, "xAxisVariable"},
+        {"xRangeFrom", Kind::Number, &RS::xRangeFrom},
+        {"xRangeTo", Kind::Number, &RS::xRangeTo},
+        {"yAxisVariable", Kind::Variable, &RS::yAxisVariable, {}, L::SweepVariables, "yAxisUnit"},
+        {"yAxisUnit", Kind::VariableUnit, &RS::yAxisUnit, {}, {}, "yAxisVariable"},
+        {"yRangeFrom", Kind::Number, &RS::yRangeFrom},
+        {"yRangeTo", Kind::Number, &RS::yRangeTo},
+    };
+    return table;
+}
+
+const Field* findField(const std::string& name) {
+    for (const Field& f : fields()) {
+        if (name == f.name)
+            return &f;
+    }
+    return nullptr;
+}
+
+/// A plain decimal number: digits, one point, an optional exponent; finite.
+/// Hexadecimal, "inf" and "nan" are not numbers here.
+std::optional<double> parseNumber(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string::npos)
+        return std::nullopt;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int> parseInteger(const std::string& text) {
+    const std::optional<double> v = parseNumber(text);
+    if (!v || *v != std::trunc(*v) || std::fabs(*v) > 2147483647.0)
+        return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+std::string joinNames(int count, auto nameAt) {
+    std::string s;
+    for (int i = 0; i < count; ++i)
+        s += (i ? ", '" : "'") + nameAt(i) + "'";
+    return s;
+}
+
+std::string quote(const std::string& s) {
+    return "'" + s + "'";
+}
+
+class Parser {
+public:
+    BatchParse parse(const std::vector<std::string>& args) {
+        for (std::size_t i = 0; i < args.size() && result.error.empty(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--summary") {
+                result.options.summary = true;
+            } else if (a == "--help" || a == "-h") {
+                result.options.help = true;
+            } else if (a == "--max-time" || a == "--png" || a == "--png-size") {
+                if (i + 1 >= args.size()) {
+                    fail(quote(a) + " needs a value");
+                    break;
+                }
+                option(a, args[++i]);
+            } else if (a.rfind("--", 0) == 0) {
+                fail("unknown option " + quote(a) +
+                     "; accepted: --summary, --max-time SECONDS, --png FILE, --png-size WxH");
+            } else {
+                assignment(a);
+            }
+        }
+        if (result.error.empty())
+            resolveVariableUnits();
+        return result;
+    }
+
+private:
+    void fail(std::string message) {
+        if (result.error.empty())
+            result.error = std::move(message);
+    }
+
+    void option(const std::string& name, const std::string& value) {
+        if (name == "--max-time") {
+            const std::optional<double> v = parseNumber(value);
+            if (!v || *v <= 0)
+                return fail("--max-time " + quote(value) +
+                            ": expected a number of seconds greater than 0");
+            result.options.maxTime = *v;
+        } else if (name == "--png") {
+            result.options.pngFile = value;
+        } else {
+            const auto x = value.find('x');
+            const std::optional<int> w = parseInteger(value.substr(0, x));
+            const std::optional<int> h =
+                x == std::string::npos ? std::nullopt : parseInteger(value.substr(x + 1));
+            if (!w || !h || *w < 100 || *h < 100 || *w > 10000 || *h > 10000)
+                return fail("--png-size " + quote(value) +
+                            ": expected WIDTHxHEIGHT, each from 100 to 10000 pixels");
+            result.options.pngWidth = *w;
+            result.options.pngHeight = *h;
+        }
+    }
+
+    void assignment(const std::string& arg) {
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos)
+            return fail(quote(arg) + ": expected NAME=VALUE");
+        const std::string name = arg.substr(0, eq);
+        const std::string value = arg.substr(eq + 1);
+        const Field* f = findField(name);
+        if (!f) {
+            return fail(quote(arg) + ": unknown name " + quote(name) +
+                        "; accepted: " + joinNames(int(fields().size()), [](int i) {
+                            return std::string(fields()[std::size_t(i)].name);
+                        }));
+        }
+        switch (f->kind) {
+        case Kind::Number: {
+            const std::optional<double> v = parseNumber(value);
+            if (!v)
+                return fail(quote(arg) + ": " + quote(value) + " is not a decimal number");
+            store(*f, *v);
+            break;
+        }
+        case Kind::Integer: {
+            const std::optional<int> v = parseInteger(value);
+            if (!v)
+                return fail(quote(arg) + ": " + quote(value) + " is not a whole number");
+            storeInt(*f, *v);
+            break;
+        }
+        case Kind::Text:
+            result.options.inputs.*std::get<InputText>(f->member) = value;
+            break;
+        case Kind::FamilyUnit:
+        case Kind::PercentUnit:
+            familyUnit(*f, arg, value);
+            break;
+        case Kind::Variable:
+            variable(*f, arg, value);
+            break;
+        case Kind::VariableUnit:
+            // Resolved once every variable is known: its list depends on the variable.
+            pendingUnits.push_back({f, arg, value});
+            break;
+        }
+    }
+
+    void store(const Field& f, double v) {
+        if (auto m = std::get_if<InputNumber>(&f.member))
+            result.options.inputs.*(*m) = v;
+        else
+            result.options.settings.*std::get<SettingNumber>(f.member) = v;
+    }
+
+    void storeInt(const Field& f, int v) {
+        if (auto m = std::get_if<InputInt>(&f.member))
+            result.options.inputs.*(*m) = v;
+        else
+            result.options.settings.*std::get<SettingInt>(f.member) = v;
+    }
+
+    int& settingInt(const char* name) {
+        return result.options.settings.*std::get<SettingInt>(findField(name)->member);
+    }
+
+    void familyUnit(const Field& f, const std::string& arg, const std::string& value) {
+        const bool percent = f.kind == Kind::PercentUnit;
+        const UnitFamily family = percent ? UnitFamily::Volume : f.family;
+        const int count = unitCount(family) + (percent ? 1 : 0);
+        auto nameAt = [&](int i) {
+            return percent && i == kPercentUnit ? std::string("%")
+                                                : std::string(unitNames(family)[std::size_t(i)]);
+        };
+        for (int i = 0; i < count; ++i) {
+            if (nameAt(i) == value)
+                return storeInt(f, i);
+        }
+        if (const std::optional<int> index = parseInteger(value))
+            return storeInt(f, *index);
+        fail(quote(arg) + ": unknown unit " + quote(value) +
+             "; accepted: " + joinNames(count, nameAt) + " or an index");
+    }
+
+    void variable(const Field& f, const std::string& arg, const std::string& value) {
+        const int first = listFirst(f.list);
+        const int size = listSize(f.list);
+        auto nameAt = [&](int i) { return std::string(variableInfo(first + i).name); };
+        int id = -1;
+        for (int i = 0; i < size && id < 0; ++i) {
+            if (nameAt(i) == value)
+                id = first + i;
+        }
+        if (id < 0) {
+            const std::optional<int> number = parseInteger(value);
+            if (!number)
+                return fail(quote(arg) + ": unknown variable " + quote(value) +
+                            "; accepted: " + joinNames(size, nameAt) + " or a VariableId");
+            id = *number;
+        }
+        storeInt(f, id);
+        // As the settings page does: a new variable brings its default unit.
+        if (isValidVariable(id))
+            settingInt(f.pairedField) = variableInfo(id).defaultUnit;
+    }
+
+    void resolveVariableUnits() {
+        for (const Pending& p : pendingUnits) {
+            const VariableId v = settingInt(p.field->pairedField);
+            if (const std::optional<int> index = parseInteger(p.value)) {
+                settingInt(p.field->name) = *index;
+                continue;
+            }
+            const int index = unitIndexByName(v, p.value);
+            if (index < 0) {
+                return fail(quote(p.arg) + ": unknown unit " + quote(p.value) + "; accepted: " +
+                            joinNames(unitListSize(v), [v](int i) { return unitName(v, i); }) +
+                            " or an index");
+            }
+            settingInt(p.field->name) = index;
+        }
+    }
+
+    struct Pending {
+        const Field* field;
+        std::string arg;
+        std::string value;
+    };
+    std::vector<Pending> pendingUnits;
+    BatchParse result;
+};
+
+} // namespace
+
+BatchParse parseBatchArguments(const std::vector<std::string>& args) {
+    return Parser().parse(args);
+}
+
+std::string batchUsage() {
+    return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--png FILE "
+           "[--png-size WxH]] [NAME=VALUE]...\n"
+           "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs and\n"
+           "run settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
+           "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its summary.\n"
+           "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
+           "within --max-time simulated seconds (default 3600).\n";
+}
+
+} // namespace hydrolofter

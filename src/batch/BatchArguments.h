@@ -1,0 +1,36 @@
+// Command-line arguments of hydrolofter-batch: NAME=VALUE settings and options.
+#pragma once
+
+#include "runs/RunSettings.h"
+#include "runs/SimulationInputs.h"
+
+#include <string>
+#include <vector>
+
+namespace hydrolofter {
+
+struct BatchOptions {
+    SimulationInputs inputs;
+    RunSettings settings;
+    bool summary = false;
+    double maxTime = 3600; ///< simulated seconds a flight may last
+    std::string pngFile;   ///< empty: no image
+    int pngWidth = 800;
+    int pngHeight = 500;
+    bool help = false;
+};
+
+struct BatchParse {
+    BatchOptions options;
+    std::string error; ///< empty when the arguments were understood
+};
+
+/// Reads the arguments (without the program name). Unknown names, values that are not
+/// numbers, and unknown unit or variable names give an error naming the argument and what
+/// is accepted.
+BatchParse parseBatchArguments(const std::vector<std::string>& args);
+
+/// The usage text.
+std::string batchUsage();
+
+} // namespace hydrolofter

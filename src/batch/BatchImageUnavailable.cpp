@@ -1,0 +1,11 @@
+// Stand-in for builds without Qt: the image cannot be drawn.
+#include "BatchImage.h"
+
+namespace hydrolofter {
+
+std::string writeGraphImage(const SampleSeries&, const RunSettings&, const std::string& file, int,
+                            int) {
+    return "cannot write " + file + ": this build has no image support (Qt was not found)";
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,96 @@
+// hydrolofter-batch: flies a run from NAME=VALUE arguments and prints its series or summary.
+#include "BatchArguments.h"
+#include "BatchImage.h"
+#include "results/Presentation.h"
+#include "runs/InputCheck.h"
+#include "runs/RunSimulation.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+using namespace hydrolofter;
+
+/// A run without a window: nothing to pump, never cancelled.
+class BatchHost final : public RunHost {
+public:
+    void beginRun() override {}
+    void setProgress(int) override {}
+    void pumpMessages() override {}
+    bool cancelRequested() override { return false; }
+    void endRun() override {}
+};
+
+const char* header(SeriesKind kind) {
+    switch (kind) {
+    case SeriesKind::Line:
+        return "x,unused,result";
+    case SeriesKind::MinMaxBars:
+        return "min,max,time";
+    case SeriesKind::Surface:
+        return "x,y,result";
+    case SeriesKind::Unset:
+        break;
+    }
+    return "column1,column2,column3";
+}
+
+void printSeries(const SampleSeries& s) {
+    std::printf("%s\n", header(s.kind));
+    for (int k = 0; k < s.count; ++k) {
+        const auto i = std::size_t(k);
+        std::printf("%.17g,%.17g,%.17g\n", s.column1[i], s.column2[i], s.column3[i]);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const BatchParse parsed = parseBatchArguments(args);
+    if (!parsed.error.empty()) {
+        std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
+        return 2;
+    }
+    const BatchOptions& o = parsed.options;
+    if (o.help) {
+        std::cout << batchUsage();
+        return 0;
+    }
+    const std::vector<std::string> problems = checkInputs(o.settings, o.inputs);
+    if (!problems.empty()) {
+        for (const std::string& p : problems)
+            std::cerr << p << "\n";
+        return 3;
+    }
+
+    BatchHost host;
+    auto series = std::make_unique<SampleSeries>();
+    RunLimits limits;
+    limits.maxFlightTime = o.maxTime;
+    runSimulation(o.settings, o.inputs, host, *series, limits);
+    if (series->outcome == RunOutcome::TimedOut) {
+        std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime
+                  << " simulated seconds (--max-time); nothing printed\n";
+        return 4;
+    }
+    if (series->outcome != RunOutcome::Completed) {
+        std::cerr << "hydrolofter-batch: the run did not complete\n";
+        return 3;
+    }
+    if (!o.pngFile.empty()) {
+        const std::string error =
+            writeGraphImage(*series, o.settings, o.pngFile, o.pngWidth, o.pngHeight);
+        if (!error.empty()) {
+            std::cerr << "hydrolofter-batch: " << error << "\n";
+            return 5;
+        }
+    }
+    if (o.summary)
+        std::cout << summaryText(*series, o.settings);
+    else
+        printSeries(*series);
+    return 0;
+}

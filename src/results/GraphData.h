@@ -1,0 +1,68 @@
+// One graph ready to draw: captions, axis ranges, and the data with how to read it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hydrolofter {
+
+class Canvas;
+
+/// How the value arrays are read; the codes equal the run's SeriesKind.
+enum class GraphMode : int { None = -1, Line = 0, MinMaxBars = 1, Surface = 2 };
+
+/// An axis range and its number of tick intervals.
+struct AxisScale {
+    double min = 0;
+    double max = 0;
+    int ticks = 0;
+};
+
+/// The axis scaling rule: a range from low to high that starts and ends on whole multiples
+/// of a power of ten, and its number of intervals.
+AxisScale scaleAxis(double low, double high);
+
+/// Line: values1 x, values2 y. MinMaxBars: values1 lowest, values2 highest, values3 time.
+/// Surface: values1 x, values2 y, values3 z of a k × k grid, x index major.
+/// The arrays are private copies; an empty array stands for an absent one.
+class GraphData {
+public:
+    GraphData() = default;
+    virtual ~GraphData() = default;
+
+    void setXTitle(std::string title) { xTitle = std::move(title); }
+    void setYTitle(std::string title) { yTitle = std::move(title); }
+    void setXAxis(double min, double max, int ticks);
+    void setYAxis(double min, double max, int ticks);
+    void scaleXAxis(double low, double high);
+    void scaleYAxis(double low, double high);
+    void setLineData(const double* x, const double* y, int n);
+    void setMinMaxData(const double* lowest, const double* highest, const double* time, int n);
+    void setSurfaceData(const double* x, const double* y, const double* z, int n);
+
+    /// Draws the whole graph into the canvas's client rectangle.
+    void paint(Canvas& canvas) const;
+    int mapX(double v, int left, int right) const;
+    int mapY(double v, int top, int bottom) const;
+    void paintSurface(Canvas& canvas, int left, int right, int top, int bottom) const;
+    static int surfaceIndex(int column, int rowFromTop, int k);
+
+    double xMin = 0;
+    double xMax = 0;
+    double yMin = 0;
+    double yMax = 0;
+    int xTicks = 0;
+    int yTicks = 0;
+    std::vector<double> values1;
+    std::vector<double> values2;
+    std::vector<double> values3;
+    int count = 0;
+    GraphMode mode = GraphMode::None;
+    std::string xTitle;
+    std::string yTitle;
+
+private:
+    void setData(GraphMode m, const double* a, const double* b, const double* c, int n);
+};
+
+} // namespace hydrolofter

@@ -1,0 +1,219 @@
+// Captions, axis ranges and summary tables of the three kinds of run.
+#include "Presentation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace hydrolofter {
+namespace {
+
+std::string name(VariableId v) {
+    return isValidVariable(v) ? std::string(variableInfo(v).name) : std::string("?");
+}
+
+std::string withUnit(VariableId v, int unitIndex) {
+    return name(v) + " (" + unitName(v, unitIndex) + ")";
+}
+
+std::string valueWithUnit(double value, VariableId v, int unitIndex) {
+    const std::string u = unitName(v, unitIndex);
+    return formatNumber(value) + (u.empty() ? "" : " " + u);
+}
+
+std::string padLeft(const std::string& s, std::size_t width) {
+    return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
+}
+
+void launchGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
+    g.setXTitle("Time (sec)");
+    g.setYTitle(withUnit(settings.plotVariable, settings.plotUnit));
+    // The last three entries are left out: the landing's few centimetres below ground
+    // would otherwise push the height axis below zero.
+    double lowest = 0, highest = 0, latest = 0;
+    if (s.count > 0) {
+        lowest = s.column1[0];
+        highest = s.column2[0];
+        latest = s.column3[0];
+    }
+    for (int i = 1; s.count >= 5 && i <= s.count - 4; ++i) {
+        const auto k = std::size_t(i);
+        if (s.column1[k] < lowest)
+            lowest = s.column1[k];
+        if (s.column2[k] > highest)
+            highest = s.column2[k];
+        if (s.column3[k] > latest)
+            latest = s.column3[k];
+    }
+    if (latest > 20) {
+        g.scaleXAxis(0, latest);
+    } else {
+        const int n = static_cast<int>(latest) + 1;
+        g.setXAxis(0, n, n);
+    }
+    g.scaleYAxis(lowest, highest);
+    g.setMinMaxData(s.column1.data(), s.column2.data(), s.column3.data(), s.count);
+}
+
+void lineGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
+    g.setXTitle(name(settings.oneVarIndependent));
+    g.setYTitle(name(settings.oneVarDependent));
+    g.setXAxis(settings.oneVarRangeFrom, settings.oneVarRangeTo, 10);
+    // Every point, the last one included, so that none is drawn outside the plot box.
+    const auto begin = s.column3.begin(), end = begin + std::max(s.count, 0);
+    if (s.count > 0)
+        g.scaleYAxis(*std::min_element(begin, end), *std::max_element(begin, end));
+    else
+        g.scaleYAxis(0, 0);
+    g.setLineData(s.column1.data(), s.column3.data(), s.count);
+}
+
+void surfaceGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
+    g.setXTitle(name(settings.xAxisVariable));
+    g.setYTitle(name(settings.yAxisVariable));
+    g.setXAxis(settings.xRangeFrom, settings.xRangeTo, 10);
+    g.setYAxis(settings.yRangeFrom, settings.yRangeTo, 10);
+    g.setSurfaceData(s.column1.data(), s.column2.data(), s.column3.data(), s.count);
+}
+
+std::string launchSummary(const SampleSeries& s, const RunSettings& settings) {
+    const FlightResults& r = s.flight;
+    const double values[] = {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
+                             r.maxHeight,  r.maxVelocity, r.timeAloft};
+    std::string text =
+        "Launch Analysis\nTime step: " + std::string(precisionLabel(settings.precision)) + "\n\n";
+    for (int k = 0; k < 7; ++k) {
+        const VariableId v = var::ApogeeTime + k;
+        text += name(v) + ": " + valueWithUnit(values[k], v, variableInfo(v).defaultUnit) + "\n";
+    }
+    return text;
+}
+
+/// Index of the largest result (the first one on ties), or -1 when there is none.
+int largestEntry(const SampleSeries& s) {
+    int best = -1;
+    for (int k = 0; k < s.count; ++k) {
+        const double v = s.column3[std::size_t(k)];
+        if (!std::isnan(v) && (best < 0 || v > s.column3[std::size_t(best)]))
+            best = k;
+    }
+    return best;
+}
+
+std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
+    const std::string xCaption = withUnit(st.oneVarIndependent, st.oneVarIndependentUnit);
+    const std::string resultCaption = withUnit(st.oneVarDependent, st.oneVarDependentUnit);
+    std::string text = "1-Variable Optimization: " + resultCaption + " by " + xCaption +
+                       "\nTime step: " + std::string(precisionLabel(st.precision)) + "\n\n";
+    const std::size_t w1 = std::max<std::size_t>(xCaption.size(), 12);
+    const std::size_t w2 = std::max<std::size_t>(resultCaption.size(), 12);
+    text += padLeft(xCaption, w1) + "  " + padLeft(resultCaption, w2) + "\n";
+    for (int k = 0; k < s.count; ++k) {
+        const auto i = std::size_t(k);
+        text += padLeft(formatNumber(s.column1[i]), w1) + "  " +
+                padLeft(formatNumber(s.column3[i]), w2) + "\n";
+    }
+    const int best = largestEntry(s);
+    if (best >= 0) {
+        const auto i = std::size_t(best);
+        text += "\nLargest " + name(st.oneVarDependent) + ": " +
+                valueWithUnit(s.column3[i], st.oneVarDependent, st.oneVarDependentUnit) + " at " +
+                name(st.oneVarIndependent) + " = " +
+                valueWithUnit(s.column1[i], st.oneVarIndependent, st.oneVarIndependentUnit) + "\n";
+    }
+    return text;
+}
+
+std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
+    const std::string resultCaption = withUnit(st.twoVarDependent, st.twoVarDependentUnit);
+    std::string text = "2-Variable Optimization: " + resultCaption +
+                       "\nTime step: " + std::string(precisionLabel(st.precision)) +
+                       "\nDown: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
+                       "\nAcross: " + withUnit(st.yAxisVariable, st.yAxisUnit) + "\n\n";
+    constexpr std::size_t w = 12;
+    const int inner = 11;
+    const int rows = s.count / inner;
+    if (rows > 0) {
+        text += padLeft("", w) + " |";
+        for (int i = 0; i < inner; ++i)
+            text += padLeft(formatNumber(s.column2[std::size_t(i)]), w);
+        text += '\n';
+        text.append(w, '-');
+        text += "-+";
+        text.append(w * inner, '-');
+        text += '\n';
+    }
+    for (int j = 0; j < rows; ++j) {
+        text += padLeft(formatNumber(s.column1[std::size_t(j * inner)]), w) + " |";
+        for (int i = 0; i < inner; ++i)
+            text += padLeft(formatNumber(s.column3[std::size_t(j * inner + i)]), w);
+        text += "\n";
+    }
+    const int best = largestEntry(s);
+    if (best >= 0) {
+        const auto i = std::size_t(best);
+        text += "\nLargest " + name(st.twoVarDependent) + ": " +
+                valueWithUnit(s.column3[i], st.twoVarDependent, st.twoVarDependentUnit) + " at " +
+                name(st.xAxisVariable) + " = " +
+                valueWithUnit(s.column1[i], st.xAxisVariable, st.xAxisUnit) + ", " +
+                name(st.yAxisVariable) + " = " +
+                valueWithUnit(s.column2[i], st.yAxisVariable, st.yAxisUnit) + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string formatNumber(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    return buf;
+}
+
+int displayChoice(const SampleSeries& series, const RunSettings& settings) {
+    switch (series.kind) {
+    case SeriesKind::Line:
+        return settings.oneVarDisplay;
+    case SeriesKind::MinMaxBars:
+        return settings.launchDisplay;
+    case SeriesKind::Surface:
+        return settings.twoVarDisplay;
+    case SeriesKind::Unset:
+        break;
+    }
+    return Summary;
+}
+
+std::unique_ptr<GraphData> makeGraph(const SampleSeries& series, const RunSettings& settings) {
+    auto graph = std::make_unique<GraphData>();
+    switch (series.kind) {
+    case SeriesKind::MinMaxBars:
+        launchGraph(*graph, series, settings);
+        break;
+    case SeriesKind::Line:
+        lineGraph(*graph, series, settings);
+        break;
+    case SeriesKind::Surface:
+        surfaceGraph(*graph, series, settings);
+        break;
+    case SeriesKind::Unset:
+        return nullptr;
+    }
+    return graph;
+}
+
+std::string summaryText(const SampleSeries& series, const RunSettings& settings) {
+    switch (series.kind) {
+    case SeriesKind::MinMaxBars:
+        return launchSummary(series, settings);
+    case SeriesKind::Line:
+        return lineSummary(series, settings);
+    case SeriesKind::Surface:
+        return surfaceSummary(series, settings);
+    case SeriesKind::Unset:
+        break;
+    }
+    return {};
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,21 @@
+// What a run needs from the page that starts it.
+#pragma once
+
+namespace hydrolofter {
+
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+    /// Disables starting another run, enables cancelling.
+    virtual void beginRun() = 0;
+    /// Progress 0..100.
+    virtual void setProgress(int percent) = 0;
+    /// Lets waiting window messages be handled, then returns.
+    virtual void pumpMessages() = 0;
+    /// True once the user has asked to cancel this run.
+    virtual bool cancelRequested() = 0;
+    /// Re-enables starting a run, disables cancelling, resets the progress.
+    virtual void endRun() = 0;
+};
+
+} // namespace hydrolofter

@@ -1,0 +1,41 @@
+// The run driver: a launch analysis or an optimisation sweep, reported through a RunHost.
+#pragma once
+
+#include "RunHost.h"
+#include "RunSettings.h"
+#include "SampleSeries.h"
+#include "SimulationInputs.h"
+#include "model/FlightSimulator.h"
+
+#include <limits>
+
+namespace hydrolofter {
+
+/// Entries a launch analysis records before it stops; the final append makes it 16384.
+inline constexpr int kRecordLimit = 16383;
+
+/// Bounds that the window does not set (a flight that never lands runs until cancelled)
+/// but a scripted run needs.
+struct RunLimits {
+    double maxFlightTime = std::numeric_limits<double>::infinity(); ///< simulated s per flight
+};
+
+/// Performs the run of settings.mode into series and returns the number of entries.
+/// Settings and inputs are copied when the run starts, so edits made while the host pumps
+/// messages cannot mix into it. Inputs that the input check refuses fly nothing
+/// (outcome Refused, count 0). endRun is called on every way out.
+int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
+                  SampleSeries& series, const RunLimits& limits = {});
+
+/// The current value of a plot variable (0..9) in unit unitIndex.
+double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
+                 const FlightSimulator& simulator);
+
+/// Applies the rule of a result variable (10..16) after a step that ended at time t.
+void updateResult(double& result, VariableId variable, int unitIndex, const RocketModel& model,
+                  double t);
+
+/// Tracks all seven result variables of one flight in their default units.
+void updateFlightResults(FlightResults& results, const RocketModel& model, double t);
+
+} // namespace hydrolofter

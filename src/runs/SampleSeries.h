@@ -1,0 +1,40 @@
+// The output of a run: three columns of samples that the caller owns.
+#pragma once
+
+#include <array>
+
+namespace hydrolofter {
+
+/// What the columns hold; the codes equal the graph modes.
+enum class SeriesKind : int { Unset = -1, Line = 0, MinMaxBars = 1, Surface = 2 };
+
+/// How a run ended.
+enum class RunOutcome : int { Completed, Cancelled, TimedOut, Refused };
+
+/// The seven result variables of one flight, in catalogue order and their default units
+/// (seconds, m/sec, m/sec^2, m).
+struct FlightResults {
+    double apogeeTime = 0;
+    double burnoutTime = 0;
+    double impactVelocity = 0;
+    double maxAcceleration = 0;
+    double maxHeight = 0;
+    double maxVelocity = 0;
+    double timeAloft = 0;
+};
+
+/// Line: (swept value, unused, result); MinMaxBars: (min, max, time); Surface: (x, y, result).
+/// 384 KiB: allocate it on the heap.
+struct SampleSeries {
+    static constexpr int capacity = 16384;
+    std::array<double, capacity> column1;
+    std::array<double, capacity> column2;
+    std::array<double, capacity> column3;
+    int count = 0;
+    SeriesKind kind = SeriesKind::Unset;
+    RunOutcome outcome = RunOutcome::Completed;
+    /// A launch analysis's flight results, for the summary.
+    FlightResults flight;
+};
+
+} // namespace hydrolofter

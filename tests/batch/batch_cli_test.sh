@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# End-to-end checks of hydrolofter-batch: output shape, exit statuses, messages.
+set -u
+batch="$1"
+failures=0
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+# expect STATUS DESCRIPTION ARGS... : runs the tool and checks its exit status.
+expect() {
+    local want="$1" what="$2"
+    shift 2
+    "$batch" "$@" >"$out" 2>"$err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: $what: exit $got, expected $want"
+        sed 's/^/  stderr: /' "$err" | head -5
+        failures=$((failures + 1))
+        return 1
+    fi
+    return 0
+}
+
+check() { # check DESCRIPTION CONDITION...
+    local what="$1"
+    shift
+    if ! "$@"; then
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 "default flight" && {
+    check "header" [ "$(head -n1 "$out")" = "min,max,time" ]
+    check "554 entries" [ "$(wc -l <"$out")" -eq 555 ]
+    check "17 significant digits" grep -qE '^[-0-9.e]+,[-0-9.e]+,6\.09[0-9]{13,}' <(tail -n1 "$out")
+    check "nothing on stderr" [ ! -s "$err" ]
+}
+expect 0 "one-variable summary" mode=1 --summary && {
+    check "caption" grep -q "1-Variable Optimization: Time Aloft (sec) by Empty Mass (g)" "$out"
+    check "11 rows and the largest" grep -q "^Largest Time Aloft" "$out"
+}
+expect 0 "one-variable series" mode=1 precision=2 && {
+    check "line header" [ "$(head -n1 "$out")" = "x,unused,result" ]
+    check "11 points" [ "$(wc -l <"$out")" -eq 12 ]
+}
+expect 0 "two-variable series" mode=2 precision=1 && {
+    check "surface header" [ "$(head -n1 "$out")" = "x,y,result" ]
+    check "121 points" [ "$(wc -l <"$out")" -eq 122 ]
+}
+expect 0 "names, units and quoted variables" mode=1 precision=1 "oneVarIndependent=Bottle Volume" \
+    oneVarRangeFrom=1 oneVarRangeTo=3 "atmTemperatureUnit=deg C" atmTemperature=21 waterAmountUnit=%
+expect 0 "unit given by index" bottleVolumeUnit=3 bottleVolume=2000 precision=1
+expect 0 "variable sets its default unit" plotVariable=Velocity && {
+    check "velocity falls below zero" grep -q '^-' <(cut -d, -f1 "$out" | tail -n1)
+}
+
+expect 2 "unknown name" bottleSize=3 && {
+    check "names the argument" grep -q "'bottleSize=3'" "$err"
+    check "lists what is accepted" grep -q "bottleVolume" "$err"
+    check "nothing on stdout" [ ! -s "$out" ]
+}
+expect 2 "not a number" bottleVolume=abc && check "says so" grep -q "not a decimal number" "$err"
+expect 2 "hex is not a decimal number" bottleVolume=0x10
+expect 2 "non-finite is not a number" bottleVolume=inf
+expect 2 "unknown unit" bottleVolumeUnit=pints && check "lists units" grep -q "'mL'" "$err"
+expect 2 "unknown variable" "oneVarIndependent=Colour" && check "lists variables" grep -q "'Water Density'" "$err"
+expect 2 "unit of the wrong variable" plotVariable=Thrust plotUnit=m
+expect 2 "bad max time" --max-time 0
+
+expect 3 "refused input" bottleVolume=0 && {
+    check "names the input" grep -q "^Bottle Volume: must be greater than 0.$" "$err"
+    check "nothing on stdout" [ ! -s "$out" ]
+}
+expect 3 "refused sweep point" mode=1 "oneVarIndependent=Bottle Volume" oneVarRangeFrom=0 oneVarRangeTo=3 &&
+    check "names the point" grep -q "(sweep point 1: Bottle Volume = 0 L)" "$err"
+
+expect 4 "never lands" gravity=9.806 --max-time 5 && {
+    check "says why" grep -q "max-time" "$err"
+    check "nothing on stdout" [ ! -s "$out" ]
+}
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures batch check(s) failed"
+    exit 1
+fi
+echo "all batch checks passed"

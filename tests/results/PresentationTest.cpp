@@ -1,0 +1,129 @@
+// Captions, axes and scans of each kind of graph, and the summary texts.
+#include "results/Presentation.h"
+#include "runs/RunSimulation.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace hydrolofter {
+namespace {
+
+std::unique_ptr<SampleSeries> bars(std::vector<double> times, std::vector<double> values) {
+    auto s = std::make_unique<SampleSeries>();
+    s->kind = SeriesKind::MinMaxBars;
+    s->count = int(times.size());
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        s->column1[i] = values[i] - 1;
+        s->column2[i] = values[i] + 1;
+        s->column3[i] = times[i];
+    }
+    return s;
+}
+
+TEST(Presentation, LaunchTimeAxis) {
+    const RunSettings st;
+    // The last three entries are never scanned.
+    auto g = makeGraph(*bars({1, 5, 12.3, 14, 15, 16}, {0, 0, 0, 0, 0, 0}), st);
+    EXPECT_EQ(g->xMin, 0);
+    EXPECT_EQ(g->xMax, 13);
+    EXPECT_EQ(g->xTicks, 13);
+    g = makeGraph(*bars({10, 20, 20, 30, 40, 50}, {0, 0, 0, 0, 0, 0}), st);
+    EXPECT_EQ(g->xMax, 21);
+    EXPECT_EQ(g->xTicks, 21);
+    g = makeGraph(*bars({10, 37, 40, 50, 60, 70}, {0, 0, 0, 0, 0, 0}), st);
+    EXPECT_EQ(g->xMax, 40);
+    EXPECT_EQ(g->xTicks, 4);
+    // With 1 to 4 entries only entry 0 is scanned.
+    g = makeGraph(*bars({2.5, 30, 40, 50}, {10, 99, 99, 99}), st);
+    EXPECT_EQ(g->xMax, 3);
+    EXPECT_EQ(g->yMin, 0);
+    EXPECT_EQ(g->yMax, 20);
+    EXPECT_EQ(g->mode, GraphMode::MinMaxBars);
+    EXPECT_EQ(g->count, 4);
+}
+
+TEST(Presentation, Captions) {
+    RunSettings st;
+    EXPECT_EQ(makeGraph(*bars({1}, {1}), st)->yTitle, "Height (m)");
+    EXPECT_EQ(makeGraph(*bars({1}, {1}), st)->xTitle, "Time (sec)");
+    st.plotVariable = var::AirVolume;
+    st.plotUnit = kPercentUnit;
+    EXPECT_EQ(makeGraph(*bars({1}, {1}), st)->yTitle, "Air Volume (%)");
+    st.plotVariable = var::Thrust;
+    st.plotUnit = 0;
+    EXPECT_EQ(makeGraph(*bars({1}, {1}), st)->yTitle, "Thrust (N)");
+}
+
+TEST(Presentation, LineScansEveryPoint) {
+    RunSettings st;
+    auto s = std::make_unique<SampleSeries>();
+    s->kind = SeriesKind::Line;
+    s->count = 11;
+    for (std::size_t j = 0; j < 11; ++j) {
+        s->column1[j] = 50 + 20.0 * double(j);
+        s->column3[j] = 5;
+    }
+    s->column3[10] = 9; // the 11th point is the largest
+    const auto g = makeGraph(*s, st);
+    EXPECT_EQ(g->xTitle, "Empty Mass");
+    EXPECT_EQ(g->yTitle, "Time Aloft");
+    EXPECT_EQ(g->xMin, 50);
+    EXPECT_EQ(g->xMax, 250);
+    EXPECT_EQ(g->xTicks, 10);
+    EXPECT_GE(g->yMax, 9);
+    EXPECT_EQ(g->mode, GraphMode::Line);
+    EXPECT_EQ(g->values2[10], 9);
+}
+
+TEST(Presentation, SurfaceKeepsTheTypedYRange) {
+    RunSettings st;
+    auto s = std::make_unique<SampleSeries>();
+    s->kind = SeriesKind::Surface;
+    s->count = 121;
+    for (std::size_t k = 0; k < 121; ++k)
+        s->column3[k] = 1000 + double(k);
+    const auto g = makeGraph(*s, st);
+    EXPECT_EQ(g->yTitle, "Initial Water Level");
+    EXPECT_EQ(g->yMin, 25);
+    EXPECT_EQ(g->yMax, 75);
+    EXPECT_EQ(g->yTicks, 10);
+    EXPECT_EQ(g->mode, GraphMode::Surface);
+    EXPECT_EQ(displayChoice(*s, st), Graph);
+}
+
+TEST(Presentation, Summaries) {
+    test::RecordingHost host;
+    auto s = std::make_unique<SampleSeries>();
+    RunSettings st;
+    st.launchDisplay = Summary;
+    runSimulation(st, {}, host, *s);
+    const std::string launch = summaryText(*s, st);
+    EXPECT_NE(launch.find("Time step: 1 millisecond"), std::string::npos);
+    EXPECT_NE(launch.find("Max. Height: 42.3451 m\n"), std::string::npos);
+    EXPECT_NE(launch.find("Time Aloft: 6.09 sec\n"), std::string::npos);
+    EXPECT_LT(launch.find("Apogee Time"), launch.find("Burnout Time"));
+
+    st.mode = OneVariableOptimization;
+    st.precision = 2;
+    runSimulation(st, {}, host, *s);
+    const std::string line = summaryText(*s, st);
+    EXPECT_NE(line.find("Empty Mass (g)"), std::string::npos);
+    EXPECT_NE(line.find("\n           250  "), std::string::npos);
+    EXPECT_NE(line.find("Largest Time Aloft: "), std::string::npos);
+
+    st.mode = TwoVariableOptimization;
+    st.precision = 1;
+    runSimulation(st, {}, host, *s);
+    const std::string surface = summaryText(*s, st);
+    EXPECT_NE(surface.find("Down: Empty Mass (g)"), std::string::npos);
+    EXPECT_NE(surface.find("Across: Initial Water Level (%)"), std::string::npos);
+    EXPECT_NE(surface.find(", Initial Water Level = "), std::string::npos);
+    int rows = 0;
+    for (char c : surface)
+        rows += c == '\n';
+    EXPECT_GE(rows, 11 + 2);
+}
+
+} // namespace
+} // namespace hydrolofter

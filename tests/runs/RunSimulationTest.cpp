@@ -1,0 +1,340 @@
+// The run driver: launch analysis buckets and limits, sweeps, progress and cancel.
+#include "runs/RunSimulation.h"
+#include "runs/SweepPlan.h"
+#include "support/Printed.h"
+#include "support/RecordingHost.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace hydrolofter {
+namespace {
+
+using test::matchesPrinted;
+using test::RecordingHost;
+
+struct RunResult {
+    std::unique_ptr<SampleSeries> series = std::make_unique<SampleSeries>();
+    RecordingHost host;
+    int count = 0;
+};
+
+std::unique_ptr<RunResult> run(const RunSettings& s, const SimulationInputs& in = {},
+                               long cancelAfterPumps = 0, RunLimits limits = {}) {
+    auto r = std::make_unique<RunResult>();
+    r->host.cancelAfterPumps = cancelAfterPumps;
+    r->count = runSimulation(s, in, r->host, *r->series, limits);
+    return r;
+}
+
+TEST(TimeStep, BucketLimitsByPrecision) {
+    const int limits[] = {0, 1, 10, 100, 999, 10000, 100000, 1000000};
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(bucketLimit(timeStep(p)), limits[p - 1]) << "precision " << p;
+    EXPECT_EQ(timeStep(3), 0.001);
+    EXPECT_EQ(precisionLabel(3), "1 millisecond");
+    EXPECT_EQ(precisionLabel(6), "1 nanosecond");
+    EXPECT_EQ(precisionLabel(9), "");
+}
+
+TEST(LaunchAnalysis, DefaultFlightInBucketsOfElevenSteps) {
+    const auto r = run({});
+    const SampleSeries& s = *r->series;
+    EXPECT_EQ(s.kind, SeriesKind::MinMaxBars);
+    EXPECT_EQ(s.outcome, RunOutcome::Completed);
+    // 6090 steps: 553 full buckets of 11, then the unfinished bucket of 7.
+    EXPECT_EQ(r->count, 554);
+    EXPECT_EQ(s.count, 554);
+    EXPECT_TRUE(matchesPrinted(s.column3[0], "0.011"));
+    EXPECT_TRUE(matchesPrinted(s.column3[553], "6.090"));
+    EXPECT_TRUE(matchesPrinted(s.column1[553], "-0.0179435")); // the last step's height
+    for (int k = 0; k < s.count; ++k)
+        ASSERT_LE(s.column1[std::size_t(k)], s.column2[std::size_t(k)]);
+    EXPECT_EQ(r->host.begins, 1);
+    EXPECT_EQ(r->host.ends, 1);
+    EXPECT_EQ(r->host.pumps, 6090);
+    // trunc(t × 10) mod 100: one unit per 0.1 s, 0..60 for a 6.09 s flight.
+    ASSERT_FALSE(r->host.progress.empty());
+    EXPECT_EQ(r->host.progress.front(), 0);
+    EXPECT_EQ(r->host.progress.back(), 60);
+    EXPECT_TRUE(matchesPrinted(s.flight.maxHeight, "42.3451"));
+    EXPECT_TRUE(matchesPrinted(s.flight.timeAloft, "6.090"));
+    EXPECT_TRUE(matchesPrinted(s.flight.impactVelocity, "-23.0752"));
+    EXPECT_TRUE(matchesPrinted(s.flight.maxVelocity, "34.0789"));
+    EXPECT_TRUE(matchesPrinted(s.flight.apogeeTime, "2.910"));
+}
+
+SimulationInputs droppingRocket() {
+    SimulationInputs in;
+    in.waterAmount = 0; // no water: the weight is the only net force on the pad
+    return in;
+}
+
+TEST(LaunchAnalysis, OneStepFlight) {
+    RunSettings s;
+    s.precision = 3;
+    auto r = run(s, droppingRocket());
+    EXPECT_EQ(r->count, 1); // only the unfinished bucket
+    s.precision = 1;
+    r = run(s, droppingRocket());
+    EXPECT_EQ(r->count, 2); // the closed bucket, repeated by the final append
+    EXPECT_EQ(r->series->column1[0], r->series->column1[1]);
+    EXPECT_EQ(r->series->column2[0], r->series->column2[1]);
+    EXPECT_EQ(r->series->column3[0], r->series->column3[1]);
+    EXPECT_EQ(r->host.pumps, 1);
+}
+
+TEST(LaunchAnalysis, PrecisionOneRecordsEveryStep) {
+    RunSettings s;
+    s.precision = 1;
+    const auto r = run(s);
+    for (int k = 0; k + 1 < r->count; ++k)
+        EXPECT_EQ(r->series->column1[std::size_t(k)], r->series->column2[std::size_t(k)]);
+    EXPECT_EQ(r->host.pumps + 1, r->count);
+}
+
+TEST(LaunchAnalysis, StopsAtTheRecordLimit) {
+    SimulationInputs up;
+    up.gravity = 9.806; // falls upward for ever
+    RunSettings s;
+    s.precision = 1;
+    const auto r = run(s, up);
+    EXPECT_EQ(r->count, 16384);
+    EXPECT_EQ(r->host.pumps, 16383);
+    EXPECT_GT(r->series->column1[16383], 0);
+}
+
+TEST(LaunchAnalysis, SummaryRecordsNothingButFliesToLanding) {
+    RunSettings s;
+    s.launchDisplay = Summary;
+    const auto r = run(s);
+    EXPECT_EQ(r->count, 0);
+    EXPECT_EQ(r->host.pumps, 6090);
+    EXPECT_TRUE(matchesPrinted(r->series->flight.timeAloft, "6.090"));
+}
+
+TEST(LaunchAnalysis, VolumesAsPercentOrVolume) {
+    RunSettings s;
+    s.precision = 1;
+    s.plotVariable = var::WaterLevel;
+    s.plotUnit = kPercentUnit;
+    // The first step starts on the rod, so no water has left yet.
+    EXPECT_DOUBLE_EQ(run(s)->series->column1[0], 40);
+    s.plotUnit = 3; // mL
+    EXPECT_DOUBLE_EQ(run(s)->series->column1[0], 800);
+    s.plotVariable = var::AirVolume;
+    s.plotUnit = kPercentUnit;
+    const auto air = run(s);
+    const double last = air->series->column1[std::size_t(air->count - 1)];
+    EXPECT_NEAR(last, 100 * (2 - kPi * 0.011 * 0.011 * 15) / 2, 1e-9); // empty bottle
+}
+
+TEST(LaunchAnalysis, PlotValueConvertsFromTheInternalUnit) {
+    RocketModel m;
+    buildModel(m, {});
+    FlightSimulator sim(m);
+    sim.step(0.001);
+    EXPECT_DOUBLE_EQ(plotValue(var::Height, 0, m, sim), m.height * 3.2808399);
+    EXPECT_DOUBLE_EQ(plotValue(var::AirPressure, unit::psi, m, sim),
+                     m.airPressure() * 14.7 / 101325);
+    EXPECT_EQ(plotValue(var::LaunchRodForce, 0, m, sim), sim.forceValues[RodPressureSlot]);
+    EXPECT_EQ(plotValue(var::Thrust, 0, m, sim), sim.forceValues[ThrustSlot]);
+    EXPECT_EQ(plotValue(var::WindResistance, 0, m, sim), sim.forceValues[DragSlot]);
+    EXPECT_DOUBLE_EQ(plotValue(var::Mass, 0, m, sim), m.mass() * 1000);
+}
+
+TEST(LaunchAnalysis, CancelInTheFirstBucketReturnsNothing) {
+    const auto r = run({}, {}, 5);
+    EXPECT_EQ(r->count, 0);
+    EXPECT_EQ(r->series->outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(r->host.pumps, 5);
+    EXPECT_EQ(r->host.ends, 1);
+}
+
+TEST(LaunchAnalysis, TimeLimitEndsAFlightThatNeverLands) {
+    SimulationInputs up;
+    up.gravity = 9.806;
+    RunSettings s;
+    s.launchDisplay = Summary;
+    RunLimits limits;
+    limits.maxFlightTime = 10;
+    const auto r = run(s, up, 0, limits);
+    EXPECT_EQ(r->series->outcome, RunOutcome::TimedOut);
+    EXPECT_EQ(r->host.ends, 1);
+    EXPECT_NEAR(double(r->host.pumps), 10001, 1);
+}
+
+TEST(Runs, UnknownModeDoesNothing) {
+    RunSettings s;
+    s.mode = 3;
+    const auto r = run(s);
+    EXPECT_EQ(r->count, 0);
+    EXPECT_EQ(r->series->kind, SeriesKind::Unset);
+    EXPECT_EQ(r->host.begins, 1);
+    EXPECT_EQ(r->host.ends, 1);
+}
+
+TEST(Runs, RefusedInputsFlyNothing) {
+    SimulationInputs in;
+    in.bottleVolume = 0;
+    const auto r = run({}, in);
+    EXPECT_EQ(r->series->outcome, RunOutcome::Refused);
+    EXPECT_EQ(r->count, 0);
+    EXPECT_EQ(r->host.pumps, 0);
+    EXPECT_EQ(r->host.ends, 1);
+}
+
+TEST(Runs, EditsDuringTheRunDoNotReachIt) {
+    RunSettings s;
+    s.precision = 2;
+    SimulationInputs in;
+    const auto reference = run(s, in);
+
+    auto r = std::make_unique<RunResult>();
+    r->host.onPump = [&](long) {
+        s.plotVariable = var::Velocity; // the user edits the settings page mid-run
+        s.plotUnit = 0;
+        in.emptyMass = 500;
+    };
+    r->count = runSimulation(s, in, r->host, *r->series);
+    ASSERT_EQ(r->count, reference->count);
+    for (int k = 0; k < r->count; ++k)
+        EXPECT_EQ(r->series->column2[std::size_t(k)], reference->series->column2[std::size_t(k)]);
+}
+
+TEST(Optimisation, DefaultOneVariableSweep) {
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    const auto r = run(s);
+    const SampleSeries& out = *r->series;
+    EXPECT_EQ(out.kind, SeriesKind::Line);
+    ASSERT_EQ(r->count, 11);
+    for (int j = 0; j < 11; ++j) {
+        EXPECT_NEAR(out.column1[std::size_t(j)], 50 + 20 * j, 1e-9);
+        EXPECT_EQ(out.column2[std::size_t(j)], 0);
+    }
+    // 150 g is the default rocket: its time aloft is the worked flight's 6090 steps.
+    EXPECT_TRUE(matchesPrinted(out.column3[5], "6.090"));
+    EXPECT_EQ(r->host.progress, (std::vector<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 100}));
+}
+
+TEST(Optimisation, DefaultTwoVariableSweep) {
+    RunSettings s;
+    s.mode = TwoVariableOptimization;
+    s.precision = 2;
+    const auto r = run(s);
+    const SampleSeries& out = *r->series;
+    EXPECT_EQ(out.kind, SeriesKind::Surface);
+    ASSERT_EQ(r->count, 121);
+    for (int j = 0; j < 11; ++j) {
+        for (int i = 0; i < 11; ++i) {
+            const auto k = std::size_t(11 * j + i);
+            EXPECT_NEAR(out.column1[k], 50 + 20 * j, 1e-9);
+            EXPECT_NEAR(out.column2[k], 25 + 5 * i, 1e-9);
+        }
+    }
+    // trunc(k × 100 ÷ 121): the bar is told each new value once.
+    EXPECT_EQ(r->host.progress.size(), 101u);
+    EXPECT_EQ(r->host.progress.front(), 0);
+    EXPECT_EQ(r->host.progress.back(), 100);
+}
+
+TEST(Optimisation, CancelInTheFifthPointKeepsFour) {
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    s.precision = 1;
+    // Count the steps of the first four points, then cancel halfway through the fifth.
+    const auto full = run(s);
+    long steps = 0;
+    for (int j = 0; j < 4; ++j)
+        steps += long(full->series->column3[std::size_t(j)] / 0.1 + 0.5);
+    const auto r = run(s, {}, steps + 3);
+    EXPECT_EQ(r->count, 4);
+    EXPECT_EQ(r->series->outcome, RunOutcome::Cancelled);
+    EXPECT_EQ(r->host.ends, 1);
+}
+
+TEST(Optimisation, ResultRules) {
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    s.oneVarIndependent = var::EmptyMass;
+    s.oneVarRangeFrom = s.oneVarRangeTo = 150;
+    s.oneVarDependent = var::ApogeeTime;
+    // A rocket that is not moving up after its first step: its apogee is one time step.
+    EXPECT_EQ(run(s, droppingRocket())->series->column3[0], 0.001);
+
+    s.oneVarDependent = var::MaxVelocity;
+    s.oneVarDependentUnit = 2;
+    const double metres = run(s)->series->column3[0];
+    s.oneVarDependentUnit = 3; // MPH
+    EXPECT_DOUBLE_EQ(run(s)->series->column3[0], metres * 2.23693629);
+    s.oneVarDependent = var::MaxHeight;
+    s.oneVarDependentUnit = 0; // ft
+    EXPECT_TRUE(matchesPrinted(run(s)->series->column3[0] / 3.2808399, "42.3451"));
+    s.oneVarDependent = var::ImpactVelocity;
+    s.oneVarDependentUnit = 2;
+    EXPECT_TRUE(matchesPrinted(run(s)->series->column3[0], "-23.0752"));
+
+    double r = 0;
+    RocketModel m;
+    m.velocity = std::nan("");
+    updateResult(r, var::ApogeeTime, 0, m, 1.5);
+    EXPECT_EQ(r, 1.5);
+    updateResult(r, var::ApogeeTime, 0, m, 2.5);
+    EXPECT_EQ(r, 1.5); // the first time is kept
+}
+
+TEST(Optimisation, ReversedRangeSweepsDownward) {
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    s.oneVarRangeFrom = 250;
+    s.oneVarRangeTo = 50;
+    s.precision = 2;
+    const auto r = run(s);
+    EXPECT_NEAR(r->series->column1[0], 250, 1e-9);
+    EXPECT_NEAR(r->series->column1[10], 50, 1e-9);
+}
+
+TEST(SweepPlan, WaterTypedAsAVolumeStaysThatVolume) {
+    SimulationInputs in;
+    in.waterAmount = 0.8;
+    in.waterAmountUnit = unit::litre;
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    s.oneVarIndependent = var::BottleVolume;
+    s.oneVarIndependentUnit = unit::litre;
+    s.oneVarRangeFrom = 2;
+    s.oneVarRangeTo = 3;
+    const SweepPlan plan = makeSweepPlan(s, in);
+    RocketModel m;
+    plan.buildPoint(m, 10, 0);
+    EXPECT_EQ(m.bottleVolume, 3);
+    EXPECT_DOUBLE_EQ(m.waterVolume(), 0.8);
+    EXPECT_DOUBLE_EQ(m.initialAirVolume, m.airVolume());
+
+    // As a share, the share is kept.
+    in.waterAmount = 40;
+    in.waterAmountUnit = kPercentUnit;
+    RocketModel share;
+    makeSweepPlan(s, in).buildPoint(share, 10, 0);
+    EXPECT_EQ(share.waterLevel, 0.4);
+
+    // A swept water volume against a swept bottle: litres at the point's own bottle.
+    s.mode = TwoVariableOptimization;
+    s.xAxisVariable = var::BottleVolume;
+    s.xAxisUnit = unit::litre;
+    s.xRangeFrom = 2;
+    s.xRangeTo = 3;
+    s.yAxisVariable = var::InitialWaterLevel;
+    s.yAxisUnit = unit::litre;
+    s.yRangeFrom = 0.5;
+    s.yRangeTo = 1.5;
+    RocketModel both;
+    makeSweepPlan(s, in).buildPoint(both, 10, 10);
+    EXPECT_EQ(both.bottleVolume, 3);
+    EXPECT_DOUBLE_EQ(both.waterVolume(), 1.5);
+}
+
+} // namespace
+} // namespace hydrolofter
