@@ -54,7 +54,9 @@ int main(int argc, char** argv) {
         std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
         return 2;
     }
-    const BatchOptions& o = parsed.options;
+    BatchOptions o = parsed.options;
+    if (o.summary)
+        o.settings.launchDisplay = Summary; // a launch summary lists the flight's results
     if (o.help) {
         std::cout << batchUsage();
         return 0;

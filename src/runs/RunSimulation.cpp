@@ -141,12 +141,15 @@ private:
     double lastTenths_ = -1;
 };
 
+/// One flight from the inputs. Recording a graph and tracking the flight's results for the
+/// summary are separate instantiations, so that neither costs the other's loop anything.
+template <bool Recording>
 RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, RunHost& host,
                           SampleSeries& series, double dt, const RunLimits& limits) {
-    const bool recording = s.launchDisplay == Graph;
     series.kind = SeriesKind::MinMaxBars;
     series.count = 0;
     series.flight = {};
+    FlightResults results; // local, so that it can stay in registers
 
     RocketModel model;
     buildModel(model, inputs);
@@ -162,7 +165,7 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
     do {
         t = t + dt;
         sim.step(dt);
-        if (recording) {
+        if constexpr (Recording) {
             const double v = plot(model, sim);
             if (v > heldMax || stepsInBucket == 0)
                 heldMax = v;
@@ -177,8 +180,9 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
             } else {
                 ++stepsInBucket;
             }
+        } else {
+            updateFlightResults(results, model, t);
         }
-        updateFlightResults(series.flight, model, t);
         clock.update(t);
         host.pumpMessages();
         if (host.cancelRequested())
@@ -187,12 +191,14 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
             return RunOutcome::TimedOut;
     } while (model.height > 0 && series.count < kRecordLimit);
 
-    if (recording) {
+    if constexpr (Recording) {
         // Holds the unfinished bucket, or repeats the one the last step closed.
         series.column1[std::size_t(series.count)] = heldMin;
         series.column2[std::size_t(series.count)] = heldMax;
         series.column3[std::size_t(series.count)] = t;
         ++series.count;
+    } else {
+        series.flight = results;
     }
     return RunOutcome::Completed;
 }
@@ -268,9 +274,12 @@ int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, R
             series.outcome = RunOutcome::Refused;
         } else {
             const double dt = timeStep(s.precision);
-            series.outcome = s.mode == LaunchAnalysis
-                                 ? launchAnalysis(s, in, host, series, dt, limits)
-                                 : optimisation(s, in, host, series, dt, limits);
+            if (s.mode != LaunchAnalysis)
+                series.outcome = optimisation(s, in, host, series, dt, limits);
+            else if (s.launchDisplay == Graph)
+                series.outcome = launchAnalysis<true>(s, in, host, series, dt, limits);
+            else
+                series.outcome = launchAnalysis<false>(s, in, host, series, dt, limits);
         }
     }
     host.endRun();

@@ -33,7 +33,8 @@ struct SampleSeries {
     int count = 0;
     SeriesKind kind = SeriesKind::Unset;
     RunOutcome outcome = RunOutcome::Completed;
-    /// A launch analysis's flight results, for the summary.
+    /// The flight results of a launch analysis shown as a summary (one that records a
+    /// graph leaves them 0).
     FlightResults flight;
 };
 

@@ -55,7 +55,12 @@ int unitCount(UnitFamily family);
 struct LinearConversion {
     double toFactor = 1;
     double fromFactor = 1;
-    double operator()(double value) const { return value * toFactor / fromFactor; }
+    double operator()(double value) const {
+        // Dividing by 1 changes no bit, so the division (the slow part) is skipped for
+        // conversions out of a reference unit; the result is the same to the last bit.
+        const double scaled = value * toFactor;
+        return fromFactor == 1 ? scaled : scaled / fromFactor;
+    }
 };
 
 /// The conversion between two units of a factor family; NaN factors for an index outside
