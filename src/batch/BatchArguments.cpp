@@ -200,7 +200,7 @@ public:
                 result.options.summary = true;
             } else if (a == "--help" || a == "-h") {
                 result.options.help = true;
-            } else if (a == "--max-time" || a == "--png" || a == "--png-size") {
+            } else if (a == "--max-time" || a == "--png" || a == "--size") {
                 if (i + 1 >= args.size()) {
                     fail(quote(a) + " needs a value");
                     break;
@@ -208,7 +208,7 @@ public:
                 option(a, args[++i]);
             } else if (a.rfind("--", 0) == 0) {
                 fail("unknown option " + quote(a) +
-                     "; accepted: --summary, --max-time SECONDS, --png FILE, --png-size WxH");
+                     "; accepted: --summary, --max-time SECONDS, --png FILE, --size WIDTHxHEIGHT");
             } else {
                 assignment(a);
             }
@@ -239,7 +239,7 @@ private:
             const std::optional<int> h =
                 x == std::string::npos ? std::nullopt : parseInteger(value.substr(x + 1));
             if (!w || !h || *w < 100 || *h < 100 || *w > 10000 || *h > 10000)
-                return fail("--png-size " + quote(value) +
+                return fail("--size " + quote(value) +
                             ": expected WIDTHxHEIGHT, each from 100 to 10000 pixels");
             result.options.pngWidth = *w;
             result.options.pngHeight = *h;
@@ -383,12 +383,13 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
 
 std::string batchUsage() {
     return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--png FILE "
-           "[--png-size WxH]] [NAME=VALUE]...\n"
+           "[--size WIDTHxHEIGHT]] [NAME=VALUE]...\n"
            "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs and\n"
            "run settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
            "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its summary.\n"
+           "--png writes the run's graph (default 800x500) as the window would draw it.\n"
            "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
-           "within --max-time simulated seconds (default 3600).\n";
+           "within --max-time simulated seconds (default 3600), 5 no image could be written.\n";
 }
 
 } // namespace hydrolofter

@@ -47,6 +47,17 @@ void printSeries(const SampleSeries& s) {
 
 } // namespace
 
+/// Flies one run; exits the process with status 4 when a flight never came down.
+std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
+                                  double maxTime) {
+    BatchHost host;
+    auto series = std::make_unique<SampleSeries>();
+    RunLimits limits;
+    limits.maxFlightTime = maxTime;
+    runSimulation(settings, inputs, host, *series, limits);
+    return series;
+}
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const BatchParse parsed = parseBatchArguments(args);
@@ -54,9 +65,7 @@ int main(int argc, char** argv) {
         std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
         return 2;
     }
-    BatchOptions o = parsed.options;
-    if (o.summary)
-        o.settings.launchDisplay = Summary; // a launch summary lists the flight's results
+    const BatchOptions& o = parsed.options;
     if (o.help) {
         std::cout << batchUsage();
         return 0;
@@ -68,30 +77,39 @@ int main(int argc, char** argv) {
         return 3;
     }
 
-    BatchHost host;
-    auto series = std::make_unique<SampleSeries>();
-    RunLimits limits;
-    limits.maxFlightTime = o.maxTime;
-    runSimulation(o.settings, o.inputs, host, *series, limits);
-    if (series->outcome == RunOutcome::TimedOut) {
-        std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime
-                  << " simulated seconds (--max-time); nothing printed\n";
-        return 4;
-    }
-    if (series->outcome != RunOutcome::Completed) {
-        std::cerr << "hydrolofter-batch: the run did not complete\n";
-        return 3;
+    // A launch analysis lists its flight's results only when flown for a summary; with an
+    // image wanted too, the graph is flown separately.
+    RunSettings textSettings = o.settings;
+    if (o.summary)
+        textSettings.launchDisplay = Summary;
+    const bool separateImageRun =
+        !o.pngFile.empty() && o.summary && o.settings.mode == LaunchAnalysis;
+    const std::unique_ptr<SampleSeries> series = fly(textSettings, o.inputs, o.maxTime);
+    std::unique_ptr<SampleSeries> imageSeries;
+    if (separateImageRun && series->outcome == RunOutcome::Completed)
+        imageSeries = fly(o.settings, o.inputs, o.maxTime);
+    for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
+        if (s && s->outcome == RunOutcome::TimedOut) {
+            std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime
+                      << " simulated seconds (--max-time); nothing printed\n";
+            return 4;
+        }
+        if (s && s->outcome != RunOutcome::Completed) {
+            std::cerr << "hydrolofter-batch: the run did not complete\n";
+            return 3;
+        }
     }
     if (!o.pngFile.empty()) {
-        const std::string error =
-            writeGraphImage(*series, o.settings, o.pngFile, o.pngWidth, o.pngHeight);
+        const SampleSeries& forImage = imageSeries ? *imageSeries : *series;
+        const std::string error = writeGraphImage(forImage, imageSeries ? o.settings : textSettings,
+                                                  o.pngFile, o.pngWidth, o.pngHeight);
         if (!error.empty()) {
             std::cerr << "hydrolofter-batch: " << error << "\n";
             return 5;
         }
     }
     if (o.summary)
-        std::cout << summaryText(*series, o.settings);
+        std::cout << summaryText(*series, textSettings);
     else
         printSeries(*series);
     return 0;

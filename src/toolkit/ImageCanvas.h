@@ -1,0 +1,57 @@
+// A Canvas over a QImage: exact integer lines and pixels, text through QPainter.
+#pragma once
+
+#include "results/Canvas.h"
+
+#include <QImage>
+
+namespace hydrolofter {
+
+class GraphData;
+
+/// Draws into a 32-bit RGB image. Lines are rasterised here (Bresenham, start pixel drawn,
+/// end pixel not), so every pixel lands exactly where the graph's rules put it; pixels go
+/// straight into the image's scan lines. Drawing outside the image is clipped.
+class ImageCanvas final : public Canvas {
+public:
+    /// image must be Format_RGB32 and stay alive (and unresized) while the canvas is used.
+    explicit ImageCanvas(QImage& image);
+
+    ClientRect clientRect() const override;
+    Pen selectPen(const Pen& pen) override;
+    Brush selectBrush(const Brush& brush) override;
+    Font selectFont(const Font& font) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void textOut(int x, int y, const std::string& text) override;
+    void setPixel(int x, int y, Rgb colour) override {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_)
+            row(y)[x] =
+                0xff000000u | (unsigned(colour.r) << 16) | (unsigned(colour.g) << 8) | colour.b;
+    }
+
+    void setPixelRow(int x, int y, const Rgb* colours, int n) override;
+
+private:
+    unsigned* row(int y) {
+        return reinterpret_cast<unsigned*>(bits_ + std::ptrdiff_t(y) * stride_);
+    }
+    void plot(int x, int y, Rgb colour);
+
+    QImage& image_;
+    uchar* bits_;
+    qsizetype stride_;
+    int width_;
+    int height_;
+    Pen pen_;
+    Brush brush_;
+    Font font_;
+    int curX_ = 0;
+    int curY_ = 0;
+};
+
+/// The graph painted into a new image of the given size.
+QImage paintGraphImage(const GraphData& graph, int width, int height);
+
+} // namespace hydrolofter

@@ -1,0 +1,167 @@
+// Pixels of graphs painted into images: the rules of lines, bars, grid and surface.
+#include "toolkit/ImageCanvas.h"
+#include "results/GraphData.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace hydrolofter {
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff, kBlack = 0xff000000, kGrey = 0xffa8a8a8, kData = 0xff000080;
+
+QRgb at(const QImage& img, int x, int y) {
+    return img.pixel(x, y);
+}
+
+QImage blank(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+GraphData axes(double xMin, double xMax, int xTicks, double yMin, double yMax, int yTicks) {
+    GraphData g;
+    g.setXAxis(xMin, xMax, xTicks);
+    g.setYAxis(yMin, yMax, yTicks);
+    return g;
+}
+
+TEST(ImageCanvas, LinesIncludeTheStartAndExcludeTheEnd) {
+    QImage img = blank(40, 40);
+    ImageCanvas c(img);
+    c.selectPen(Pen{1, Rgb{0, 0, 0}});
+    c.moveTo(10, 10);
+    c.lineTo(20, 10); // horizontal
+    c.lineTo(20, 30); // vertical, from the shared joint
+    c.lineTo(10, 20); // diagonal
+    for (int x = 10; x < 20; ++x)
+        EXPECT_EQ(at(img, x, 10), kBlack) << x;
+    EXPECT_EQ(at(img, 20, 10), kBlack); // the joint, drawn as the next segment's start
+    for (int y = 10; y < 30; ++y)
+        EXPECT_EQ(at(img, 20, y), kBlack) << y;
+    EXPECT_EQ(at(img, 15, 25), kBlack);
+    EXPECT_EQ(at(img, 10, 20), kWhite); // the last end pixel is not drawn
+    EXPECT_EQ(at(img, 21, 10), kWhite);
+    c.moveTo(-100, -100);
+    c.lineTo(100, 100); // clipped, no fault
+    EXPECT_EQ(at(img, 39, 39), kBlack);
+}
+
+TEST(ImageCanvas, FrameAxesAndGrid) {
+    GraphData g = axes(0, 400, 4, 0, 50, 5);
+    const QImage img = paintGraphImage(g, 400, 300);
+    EXPECT_EQ(at(img, 0, 0), kBlack); // border
+    EXPECT_EQ(at(img, 399, 299), kBlack);
+    EXPECT_EQ(at(img, 60, 11), kBlack);  // the y axis, below the top grid line
+    EXPECT_EQ(at(img, 60, 10), kGrey);   // the top grid line starts on the axis
+    EXPECT_EQ(at(img, 60, 250), kBlack); // the joint of the two axes
+    EXPECT_EQ(at(img, 359, 250), kBlack);
+    EXPECT_EQ(at(img, 360, 250), kGrey); // x axis ends short; the last grid line starts there
+    for (int x : {135, 210, 285, 360}) {
+        EXPECT_EQ(at(img, x, 250), kGrey) << x;  // each grid line replaces one axis pixel
+        EXPECT_EQ(at(img, x, 251), kBlack) << x; // its tick mark below the axis
+        EXPECT_EQ(at(img, x, 100), kGrey) << x;
+    }
+    EXPECT_EQ(at(img, 60, 202), kGrey);  // a y grid line over the y axis
+    EXPECT_EQ(at(img, 50, 202), kBlack); // its tick mark
+    EXPECT_EQ(at(img, 100, 11), kWhite); // the grid ends short of the top
+}
+
+TEST(ImageCanvas, ZeroTicksAndNoData) {
+    const QImage bare = paintGraphImage(axes(0, 1, 0, 0, 1, 4), 400, 300);
+    int dark = 0;
+    for (int y = 1; y < 299; ++y) {
+        for (int x = 1; x < 399; ++x)
+            dark += at(bare, x, y) != kWhite;
+    }
+    EXPECT_EQ(dark, 240 + 300); // the two axes and nothing else
+
+    const QImage none = paintGraphImage(axes(0, 4, 4, 0, 4, 4), 400, 300);
+    int grey = 0, data = 0;
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            grey += at(none, x, y) == kGrey;
+            data += at(none, x, y) == kData;
+        }
+    }
+    EXPECT_GT(grey, 1000);
+    EXPECT_EQ(data, 0);
+}
+
+TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRow) {
+    GraphData g = axes(0, 4, 4, 0, 4, 4);
+    double lo[] = {2}, hi[] = {2}, t[] = {1.5};
+    g.setMinMaxData(lo, hi, t, 1);
+    const QImage img = paintGraphImage(g, 400, 300);
+    const int x = g.mapX(1.5, 60, 360), y = g.mapY(2, 10, 250);
+    EXPECT_EQ(at(img, x, y - 1), kData);
+    EXPECT_NE(at(img, x, y), kData);
+    EXPECT_NE(at(img, x, y - 2), kData);
+}
+
+TEST(ImageCanvas, SurfaceTopLeftShowsTheHighestYIndex) {
+    GraphData g = axes(0, 10, 10, 0, 10, 10);
+    std::vector<double> z(121);
+    for (std::size_t k = 0; k < z.size(); ++k)
+        z[k] = double(k);
+    g.setSurfaceData(z.data(), z.data(), z.data(), 121);
+    QImage img = blank(400, 300);
+    ImageCanvas c(img);
+    g.paintSurface(c, 60, 360, 10, 250);
+    // x index 0, y index 10 is entry 10: shade trunc(10 × 15 ÷ 120) = 1.
+    EXPECT_EQ(at(img, 60, 10), qRgb(0, 0, 16));
+    // x index 10, y index 0 is entry 110, shade 13, reached at the bottom-right corner cell.
+    EXPECT_EQ(at(img, 359, 249), qRgb(0, 0, 16 * 13));
+    EXPECT_EQ(at(img, 360, 100), kWhite); // X1 and Y1 are not painted
+    EXPECT_EQ(at(img, 100, 250), kWhite);
+
+    std::vector<double> flat(121, 7.0);
+    g.setSurfaceData(flat.data(), flat.data(), flat.data(), 121);
+    QImage black = blank(400, 300);
+    ImageCanvas b(black);
+    g.paintSurface(b, 60, 360, 10, 250);
+    EXPECT_EQ(at(black, 200, 100), kBlack); // equal extremes: shade 0
+}
+
+TEST(ImageCanvas, TinyAndHugeRangesPaint) {
+    for (const auto& [lo, hi] : std::vector<std::pair<double, double>>{
+             {1e-300, 2e-300}, {-1e300, 1e300}, {0, 1e-12}, {12345678, 12345679}}) {
+        GraphData g;
+        g.scaleXAxis(lo, hi);
+        g.scaleYAxis(lo, hi);
+        double x[] = {lo, hi, lo * 0.5 + hi * 0.5}, y[] = {hi, lo, lo};
+        g.setLineData(x, y, 3);
+        const QImage img = paintGraphImage(g, 300, 200);
+        EXPECT_EQ(img.width(), 300);
+    }
+}
+
+#ifdef HYDROLOFTER_BATCH
+TEST(BatchImage, WritesAGraphOfTheRequestedSize) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("flight.png");
+    QProcess batch;
+    batch.setStandardOutputFile(QProcess::nullDevice());
+    batch.start(HYDROLOFTER_BATCH, {"--png", file, "--size", "640x480"});
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    ASSERT_EQ(batch.exitCode(), 0);
+    QImage img(file);
+    ASSERT_EQ(img.size(), QSize(640, 480));
+    int data = 0;
+    for (int y = 10; y < 430; ++y) {
+        for (int x = 60; x < 600; ++x)
+            data += img.pixel(x, y) == kData;
+    }
+    EXPECT_GT(data, 300);
+
+    batch.start(HYDROLOFTER_BATCH, {"--png", file, "launchDisplay=0"});
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    EXPECT_EQ(batch.exitCode(), 5); // a summary has no graph
+}
+#endif
+
+} // namespace
+} // namespace hydrolofter
