@@ -1,6 +1,8 @@
 // The field table maps each NAME to its record field and to what its values may be.
 #include "BatchArguments.h"
 
+#include "units/NumberText.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -161,23 +163,12 @@ const Field* findField(const std::string& name) {
     return nullptr;
 }
 
-/// A plain decimal number: digits, one point, an optional exponent; finite.
-/// Hexadecimal, "inf" and "nan" are not numbers here.
 std::optional<double> parseNumber(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string::npos)
-        return std::nullopt;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return parseDecimal(text);
 }
 
 std::optional<int> parseInteger(const std::string& text) {
-    const std::optional<double> v = parseNumber(text);
-    if (!v || *v != std::trunc(*v) || std::fabs(*v) > 2147483647.0)
-        return std::nullopt;
-    return static_cast<int>(*v);
+    return parseWholeNumber(text);
 }
 
 std::string joinNames(int count, auto nameAt) {

@@ -1,0 +1,14 @@
+// The "About" page: the title picture.
+#pragma once
+
+#include "toolkit/PropertyPage.h"
+
+namespace hydrolofter {
+
+class CAboutPage : public PropertyPage {
+    Q_OBJECT
+public:
+    explicit CAboutPage(QWidget* parent = nullptr);
+};
+
+} // namespace hydrolofter

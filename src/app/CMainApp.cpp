@@ -1,0 +1,61 @@
+// CMainApp.
+#include "CMainApp.h"
+
+#include "CAboutPage.h"
+#include "CMainDlg.h"
+#include "pages/CEnvironmentSpecsPage.h"
+#include "pages/CLaunchSpecsPage.h"
+#include "pages/CRocketSpecsPage.h"
+#include "pages/CSimulationSettingsPage.h"
+
+#include <QApplication>
+
+namespace hydrolofter {
+
+CMainApp::CMainApp() = default;
+CMainApp::~CMainApp() = default;
+
+void CMainApp::createSheet() {
+    m_pSheet = std::make_unique<CMainDlg>(QStringLiteral("Hydrolofter"));
+    m_pRocketSpecsPage = new CRocketSpecsPage;
+    m_pEnvironmentSpecsPage = new CEnvironmentSpecsPage;
+    m_pLaunchSpecsPage = new CLaunchSpecsPage;
+    m_pSettingsPage = new CSimulationSettingsPage;
+    m_pSimulatePage = new CSimulatePage(*this);
+    m_pAboutPage = new CAboutPage;
+    // The sheet's tab widget takes ownership of each page.
+    m_pSheet->addPage(m_pRocketSpecsPage);
+    m_pSheet->addPage(m_pEnvironmentSpecsPage);
+    m_pSheet->addPage(m_pLaunchSpecsPage);
+    m_pSheet->addPage(m_pSettingsPage);
+    m_pSheet->addPage(m_pSimulatePage);
+    m_pSheet->addPage(m_pAboutPage);
+    m_pSheet->setSimulatePage(m_pSimulatePage);
+    QApplication::setWindowIcon(m_pSheet->m_hIcon);
+    m_pSheet->initialiseInputPages(4);
+}
+
+int CMainApp::run() {
+    createSheet();
+    m_pSheet->exec();
+    m_pSheet.reset();
+    return 0;
+}
+
+bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {
+    if (!m_pEnvironmentSpecsPage->updateData(true))
+        return false;
+    m_pEnvironmentSpecsPage->fillInputs(inputs);
+    if (!m_pLaunchSpecsPage->updateData(true))
+        return false;
+    m_pLaunchSpecsPage->fillInputs(inputs);
+    if (!m_pRocketSpecsPage->updateData(true))
+        return false;
+    m_pRocketSpecsPage->fillInputs(inputs);
+    if (!m_pSettingsPage->updateData(true))
+        return false;
+    settings = m_pSettingsPage->runSettings();
+    return true;
+}
+
+} // namespace hydrolofter

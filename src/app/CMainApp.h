@@ -1,0 +1,43 @@
+// The application object: creates the sheet and its pages and runs it.
+#pragma once
+
+#include "results/CSimulatePage.h"
+
+#include <memory>
+
+namespace hydrolofter {
+
+class CAboutPage;
+class CEnvironmentSpecsPage;
+class CLaunchSpecsPage;
+class CMainDlg;
+class CRocketSpecsPage;
+class CSimulationSettingsPage;
+
+class CMainApp : public InputSource {
+public:
+    CMainApp();
+    ~CMainApp() override;
+
+    /// Builds the sheet and its six pages, with the input pages initialised.
+    void createSheet();
+    /// createSheet, then runs the sheet until it closes. Returns the exit status.
+    int run();
+
+    bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
+
+    CMainDlg* sheet() const { return m_pSheet.get(); }
+
+    // Pages; owned by the sheet's tab widget, valid while the sheet exists.
+    CAboutPage* m_pAboutPage = nullptr;
+    CSimulatePage* m_pSimulatePage = nullptr;
+    CSimulationSettingsPage* m_pSettingsPage = nullptr;
+    CLaunchSpecsPage* m_pLaunchSpecsPage = nullptr;
+    CEnvironmentSpecsPage* m_pEnvironmentSpecsPage = nullptr;
+    CRocketSpecsPage* m_pRocketSpecsPage = nullptr;
+
+private:
+    std::unique_ptr<CMainDlg> m_pSheet;
+};
+
+} // namespace hydrolofter

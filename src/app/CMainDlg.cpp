@@ -1,0 +1,82 @@
+// CMainDlg: the sheet, its button row, and closing while a run is in progress.
+#include "CMainDlg.h"
+
+#include "Artwork.h"
+#include "results/CSimulatePage.h"
+#include "toolkit/PropertyPage.h"
+
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace hydrolofter {
+
+CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
+    : QDialog(parent), m_pTabs(new QTabWidget(this)),
+      m_pClose(new QPushButton(QStringLiteral("Close"), this)) {
+    setWindowTitle(caption);
+    m_hIcon.addPixmap(QPixmap::fromImage(drawIcon(32)));
+    m_hIcon.addPixmap(QPixmap::fromImage(drawIcon(16)));
+    setWindowIcon(m_hIcon);
+    // An ordinary push button: Enter in a page does not close the program.
+    m_pClose->setAutoDefault(false);
+    m_pClose->setDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_pClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pTabs);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(m_pClose, &QPushButton::clicked, this, &CMainDlg::onClose);
+}
+
+void CMainDlg::addPage(PropertyPage* page) {
+    m_pTabs->addTab(page, page->caption());
+    // Wide enough for every tab caption in one row, none hidden behind scroll arrows.
+    m_pTabs->setMinimumWidth(m_pTabs->tabBar()->sizeHint().width() + 4);
+}
+
+void CMainDlg::setSimulatePage(CSimulatePage* page) {
+    m_pSimulatePage = page;
+    connect(page, &CSimulatePage::runFinished, this, &CMainDlg::afterRun);
+}
+
+void CMainDlg::initialiseInputPages(int count) {
+    for (int i = 0; i < count && i < m_pTabs->count(); ++i) {
+        if (auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(i)))
+            page->initialise();
+    }
+    m_pTabs->setCurrentIndex(0);
+}
+
+void CMainDlg::onClose() {
+    auto* page = qobject_cast<PropertyPage*>(m_pTabs->currentWidget());
+    if (page && page->isInitialised() && !page->updateData(true))
+        return; // the page has told the user; the sheet stays open
+    accept();
+}
+
+void CMainDlg::done(int result) {
+    // A run in progress is cancelled and allowed to unwind before the sheet goes away.
+    if (m_pSimulatePage && m_pSimulatePage->isRunning()) {
+        m_bClosePending = true;
+        m_pendingResult = result;
+        m_pSimulatePage->requestCancel();
+        return;
+    }
+    QDialog::done(result);
+}
+
+void CMainDlg::afterRun() {
+    if (m_bClosePending) {
+        m_bClosePending = false;
+        QDialog::done(m_pendingResult);
+    }
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,48 @@
+// The property sheet: six tabbed pages and a single "Close" button.
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+
+class QTabWidget;
+class QPushButton;
+
+namespace hydrolofter {
+
+class PropertyPage;
+class CSimulatePage;
+
+class CMainDlg : public QDialog {
+    Q_OBJECT
+public:
+    CMainDlg(const QString& caption, QWidget* parent = nullptr);
+
+    void addPage(PropertyPage* page);
+    /// The Simulate page, whose run must end before the sheet may close.
+    void setSimulatePage(CSimulatePage* page);
+    QTabWidget* tabs() const { return m_pTabs; }
+    QPushButton* closeButton() const { return m_pClose; }
+    /// Runs the pages' initialisation for the four input and settings pages, then shows
+    /// the first page, so that every input has its default before any run.
+    void initialiseInputPages(int count);
+
+    QIcon m_hIcon;
+
+public slots:
+    /// Close: the active page must accept its values first.
+    void onClose();
+
+protected:
+    void done(int result) override;
+
+private:
+    void afterRun();
+
+    QTabWidget* m_pTabs;
+    QPushButton* m_pClose;
+    CSimulatePage* m_pSimulatePage = nullptr;
+    bool m_bClosePending = false;
+    int m_pendingResult = 0;
+};
+
+} // namespace hydrolofter

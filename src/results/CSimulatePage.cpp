@@ -1,0 +1,195 @@
+// The Simulate page: run and present, the run host, the full-screen view.
+#include "CSimulatePage.h"
+
+#include "CFullScreenGraphDlg.h"
+#include "GraphFrame.h"
+#include "Presentation.h"
+#include "runs/InputCheck.h"
+#include "runs/RunSimulation.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <array>
+
+namespace hydrolofter {
+namespace {
+
+using K = ControlKind;
+
+constexpr std::array kControls{
+    ControlSpec{1004, K::PushButton, "&Simulate", 8, 8, 80, 16},
+    ControlSpec{1079, K::Progress, nullptr, 96, 8, 216, 16},
+    ControlSpec{1080, K::PushButton, "&Cancel Simulation", 320, 8, 80, 16, Disabled},
+    ControlSpec{1105, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
+    ControlSpec{1106, K::Frame, nullptr, 320, 68, 80, 120, Hidden},
+    ControlSpec{1003, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
+    ControlSpec{1107, K::PushButton, "&Print...", 320, 32, 80, 12, Hidden | Disabled},
+    ControlSpec{1108, K::PushButton, "&Full Screen...", 320, 48, 80, 12, Hidden},
+    ControlSpec{1109, K::Label, "Please Wait\nSimulating ...", 160, 100, 84, 16, Centred | Hidden},
+};
+
+constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls};
+
+QWidget* makeFrame(const ControlSpec& spec, QWidget* parent) {
+    if (spec.id == 1105)
+        return new GraphFrame(parent);
+    if (spec.id == 1106)
+        return new ColourKey(parent);
+    return nullptr;
+}
+
+/// Milliseconds between two real pumps: often enough to feel immediate.
+constexpr auto kPumpInterval = std::chrono::milliseconds(10);
+/// Steps between two clock reads.
+constexpr int kStepsPerClockRead = 256;
+
+} // namespace
+
+CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
+    : PropertyPage(kTemplate, makeFrame, parent), m_inputs(inputs) {
+    control<QPlainTextEdit>(1003)->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    control<QPlainTextEdit>(1003)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connectHandlers();
+}
+
+CSimulatePage::~CSimulatePage() = default;
+
+void CSimulatePage::connectHandlers() {
+    connect(control<QPushButton>(1004), &QPushButton::clicked, this, &CSimulatePage::onSimulate);
+    connect(control<QPushButton>(1080), &QPushButton::clicked, this, &CSimulatePage::onCancel);
+    connect(control<QPushButton>(1108), &QPushButton::clicked, this, &CSimulatePage::onFullScreen);
+}
+
+void CSimulatePage::onInitDialog() {
+    control<QProgressBar>(1079)->setRange(0, 100);
+    control<QProgressBar>(1079)->setValue(0);
+    m_bCancelRequested = 0;
+    hideResults();
+    showControl(1109, false);
+}
+
+void CSimulatePage::hideResults() {
+    for (int id : {1105, 1106, 1003, 1107, 1108})
+        showControl(id, false);
+}
+
+void CSimulatePage::onSimulate() {
+    if (m_bRunning)
+        return;
+    // A refused value or a non-physical input starts nothing and keeps the last result.
+    SimulationInputs inputs;
+    RunSettings settings;
+    if (!m_inputs.commitInputs(inputs, settings)) {
+        emit runFinished();
+        return;
+    }
+    const std::vector<std::string> problems = checkInputs(settings, inputs);
+    if (!problems.empty()) {
+        QString text = QStringLiteral("The simulation cannot start:\n");
+        for (const std::string& p : problems)
+            text += "\n" + QString::fromStdString(p);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), text, QMessageBox::Ok,
+                        this);
+        box.exec();
+        emit runFinished();
+        return;
+    }
+
+    hideResults();
+    showControl(1109, true);
+    static_cast<GraphFrame*>(controlWidget(1105))->setGraph(nullptr);
+    m_pGraph.reset();
+    m_bRunning = true;
+    auto series = std::make_unique<SampleSeries>();
+    runSimulation(settings, inputs, *this, *series);
+    m_bRunning = false;
+    showControl(1109, false);
+    if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
+        m_bCancelRequested = 0;
+        emit runFinished();
+        return;
+    }
+    present(*series, settings);
+    emit runFinished();
+}
+
+void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
+    if (displayChoice(series, settings) != Graph) {
+        auto* box = control<QPlainTextEdit>(1003);
+        box->setPlainText(QString::fromStdString(summaryText(series, settings)));
+        box->verticalScrollBar()->setValue(0);
+        showControl(1003, true);
+        showControl(1107, true);
+        return;
+    }
+    m_pGraph = makeGraph(series, settings);
+    static_cast<GraphFrame*>(controlWidget(1105))->setGraph(m_pGraph.get());
+    showControl(1105, true);
+    showControl(1107, true);
+    showControl(1108, true);
+    if (series.kind == SeriesKind::Surface) {
+        const VariableId result = settings.twoVarDependent;
+        double low = 0, high = 0;
+        bool any = false;
+        for (int k = 0; k < series.count; ++k) {
+            const double z = series.column3[std::size_t(k)];
+            if (!std::isfinite(z))
+                continue;
+            low = any ? std::min(low, z) : z;
+            high = any ? std::max(high, z) : z;
+            any = true;
+        }
+        static_cast<ColourKey*>(controlWidget(1106))
+            ->setScale(low, high,
+                       QString::fromStdString(unitName(result, settings.twoVarDependentUnit)));
+        showControl(1106, true);
+    }
+    update();
+}
+
+void CSimulatePage::onFullScreen() {
+    if (!m_pGraph)
+        return;
+    CFullScreenGraphDlg dialog(window());
+    dialog.setGraph(m_pGraph.get());
+    dialog.exec();
+}
+
+void CSimulatePage::beginRun() {
+    enableControl(1004, false);
+    enableControl(1080, true);
+    m_pumpCountdown = 0;
+    m_lastPump = std::chrono::steady_clock::now();
+    // Let the page show the running state before the first step.
+    QCoreApplication::processEvents();
+}
+
+void CSimulatePage::setProgress(int percent) {
+    auto* bar = control<QProgressBar>(1079);
+    if (bar->value() != percent)
+        bar->setValue(percent);
+}
+
+void CSimulatePage::pumpMessages() {
+    if (--m_pumpCountdown > 0)
+        return;
+    m_pumpCountdown = kStepsPerClockRead;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastPump < kPumpInterval)
+        return;
+    m_lastPump = now;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CSimulatePage::endRun() {
+    enableControl(1004, true);
+    enableControl(1080, false);
+    control<QProgressBar>(1079)->setValue(0);
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,70 @@
+// The "Simulate" page: starts a run, shows its progress, and presents its result.
+#pragma once
+
+#include "GraphData.h"
+#include "runs/RunHost.h"
+#include "runs/RunSettings.h"
+#include "runs/SimulationInputs.h"
+#include "toolkit/PropertyPage.h"
+
+#include <chrono>
+#include <memory>
+
+namespace hydrolofter {
+
+/// Where a run's inputs and settings come from: the other pages, committed.
+class InputSource {
+public:
+    virtual ~InputSource() = default;
+    /// Commits the environment, launch, rocket and settings pages, in that order, into
+    /// the two records. False when a page refused a value: that page is then shown with
+    /// the focus in the offending edit.
+    virtual bool commitInputs(SimulationInputs& inputs, RunSettings& settings) = 0;
+};
+
+class CSimulatePage : public PropertyPage, public RunHost {
+    Q_OBJECT
+public:
+    explicit CSimulatePage(InputSource& inputs, QWidget* parent = nullptr);
+    ~CSimulatePage() override;
+
+    bool isRunning() const { return m_bRunning; }
+    /// Cancels a run in progress after its current step.
+    void requestCancel() { m_bCancelRequested = 1; }
+    const GraphData* graph() const { return m_pGraph.get(); }
+
+    // RunHost
+    void beginRun() override;
+    void setProgress(int percent) override;
+    void pumpMessages() override;
+    bool cancelRequested() override { return m_bCancelRequested != 0; }
+    void endRun() override;
+
+public slots:
+    void onSimulate();
+    void onCancel() { requestCancel(); }
+    void onFullScreen();
+
+signals:
+    /// A run has ended (completed, cancelled or refused) and its handler has returned.
+    void runFinished();
+
+protected:
+    void onInitDialog() override;
+
+private:
+    void connectHandlers();
+    void hideResults();
+    void present(const struct SampleSeries& series, const RunSettings& settings);
+
+    std::unique_ptr<GraphData> m_pGraph;
+    int m_bCancelRequested = 0;
+    bool m_bRunning = false;
+    InputSource& m_inputs;
+    /// The pump dispatches events at most every few milliseconds; between those it only
+    /// counts down, and reads the clock once the count runs out.
+    int m_pumpCountdown = 0;
+    std::chrono::steady_clock::time_point m_lastPump;
+};
+
+} // namespace hydrolofter

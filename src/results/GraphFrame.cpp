@@ -1,0 +1,59 @@
+// GraphFrame and ColourKey.
+#include "GraphFrame.h"
+
+#include "GraphData.h"
+#include "Presentation.h"
+#include "toolkit/ImageCanvas.h"
+
+#include <QPainter>
+
+namespace hydrolofter {
+
+GraphFrame::GraphFrame(QWidget* parent) : QFrame(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphFrame::setGraph(const GraphData* graph) {
+    graph_ = graph;
+    update();
+}
+
+void GraphFrame::paintEvent(QPaintEvent*) {
+    if (!graph_)
+        return;
+    // Drawn into an image of the client size with the exact rasteriser, then shown.
+    const QImage image = paintGraphImage(*graph_, width(), height());
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+}
+
+ColourKey::ColourKey(QWidget* parent) : QFrame(parent) {}
+
+void ColourKey::setScale(double lowest, double highest, const QString& unit) {
+    const QString suffix = unit.isEmpty() ? QString() : " " + unit;
+    low_ = QString::fromStdString(formatNumber(lowest)) + suffix;
+    high_ = QString::fromStdString(formatNumber(highest)) + suffix;
+    update();
+}
+
+void ColourKey::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int text = fontMetrics().height();
+    const QRect bar(6, text + 6, 18, height() - 2 * text - 12);
+    if (bar.height() <= 0)
+        return;
+    for (int s = 0; s < 16; ++s) {
+        // Shade s fills the s-th sixteenth from the bottom.
+        const int top = bar.bottom() + 1 - (s + 1) * bar.height() / 16;
+        const int bottom = bar.bottom() + 1 - s * bar.height() / 16;
+        p.fillRect(QRect(bar.left(), top, bar.width(), bottom - top), QColor(0, 0, 16 * s));
+    }
+    p.drawRect(bar.adjusted(0, 0, -1, -1));
+    p.drawText(QRect(4, 2, width() - 8, text), Qt::AlignLeft, high_);
+    p.drawText(QRect(4, height() - text - 2, width() - 8, text), Qt::AlignLeft, low_);
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,74 @@
+// Helpers for driving the real window in tests: the sheet, message boxes, controls.
+#pragma once
+
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "toolkit/PropertyPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace hydrolofter::test {
+
+/// The whole sheet, shown and active, as the program builds it.
+class SheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<CMainApp>();
+        app->createSheet();
+        sheet = app->sheet();
+        sheet->show();
+        sheet->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sheet));
+    }
+    void TearDown() override {
+        sheet = nullptr;
+        app.reset();
+    }
+
+    QString editText(PropertyPage* page, int id) { return page->control<QLineEdit>(id)->text(); }
+    QString unitText(PropertyPage* page, int id) {
+        return page->control<QComboBox>(id)->currentText();
+    }
+    bool enabled(PropertyPage* page, int id) { return page->controlWidget(id)->isEnabled(); }
+    void setText(PropertyPage* page, int id, const QString& text) {
+        page->control<QLineEdit>(id)->setText(text);
+    }
+
+    std::unique_ptr<CMainApp> app;
+    CMainDlg* sheet = nullptr;
+};
+
+/// Answers the next message box when it appears and keeps its text; times out after a few
+/// seconds so that a test can never hang on one.
+class MessageBoxWatcher : public QObject {
+public:
+    MessageBoxWatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                ++seen;
+                box->accept();
+            } else if (++ticks_ > 1000) {
+                timer_.stop();
+            }
+        });
+        timer_.start();
+    }
+    QString text;
+    int seen = 0;
+
+private:
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+} // namespace hydrolofter::test
