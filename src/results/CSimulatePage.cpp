@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -52,7 +53,15 @@ constexpr int kStepsPerClockRead = 256;
 
 CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
     : PropertyPage(kTemplate, makeFrame, parent), m_inputs(inputs) {
-    control<QPlainTextEdit>(1003)->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The summary's tables line up only in a fixed-width font.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFontMetrics fm(fixed);
+    if (fm.horizontalAdvance('i') != fm.horizontalAdvance('W')) {
+        fixed.setFamily(QStringLiteral("monospace"));
+        fixed.setStyleHint(QFont::TypeWriter);
+        fixed.setFixedPitch(true);
+    }
+    control<QPlainTextEdit>(1003)->setFont(fixed);
     control<QPlainTextEdit>(1003)->setLineWrapMode(QPlainTextEdit::NoWrap);
     connectHandlers();
 }

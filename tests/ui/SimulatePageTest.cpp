@@ -1,0 +1,290 @@
+// The Simulate page through the real window: runs, results, cancel, full screen, closing.
+#include "UiTestSupport.h"
+
+#include "pages/CRocketSpecsPage.h"
+#include "pages/CSimulationSettingsPage.h"
+#include "results/CFullScreenGraphDlg.h"
+#include "results/CSimulatePage.h"
+#include "results/GraphFrame.h"
+
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace hydrolofter {
+namespace {
+
+using test::MessageBoxWatcher;
+
+/// The open full-screen window, if any.
+CFullScreenGraphDlg* fullScreenWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* d = qobject_cast<CFullScreenGraphDlg*>(w); d && d->isVisible())
+            return d;
+    }
+    return nullptr;
+}
+
+class SimulateTest : public test::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        page = app->m_pSimulatePage;
+        settings = app->m_pSettingsPage;
+        sheet->tabs()->setCurrentWidget(page);
+    }
+    void simulate() {
+        sheet->tabs()->setCurrentWidget(page);
+        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+    }
+    void choose(int radioId) {
+        QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
+    }
+    void precision(int p) { settings->control<QSlider>(1032)->setValue(p); }
+    /// Shown on the page, whichever tab is current.
+    bool visible(int id) { return page->controlWidget(id)->isVisibleTo(page); }
+    void expectIdle() {
+        EXPECT_TRUE(enabled(page, 1004));
+        EXPECT_FALSE(enabled(page, 1080));
+        EXPECT_FALSE(visible(1109));
+        EXPECT_EQ(page->control<QProgressBar>(1079)->value(), 0);
+        EXPECT_FALSE(page->isRunning());
+    }
+    int dataPixels() {
+        const QImage shot = page->controlWidget(1105)->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                n += shot.pixel(x, y) == qRgb(0, 0, 128);
+        }
+        return n;
+    }
+
+    CSimulatePage* page = nullptr;
+    CSimulationSettingsPage* settings = nullptr;
+};
+
+TEST_F(SimulateTest, IdleAtFirst) {
+    expectIdle();
+    for (int id : {1105, 1106, 1003, 1107, 1108})
+        EXPECT_FALSE(visible(id)) << id;
+    EXPECT_EQ(page->graph(), nullptr);
+}
+
+TEST_F(SimulateTest, DefaultRunShowsTheFlightGraph) {
+    simulate();
+    expectIdle();
+    ASSERT_NE(page->graph(), nullptr);
+    EXPECT_EQ(page->graph()->xTitle, "Time (sec)");
+    EXPECT_EQ(page->graph()->yTitle, "Height (m)");
+    EXPECT_EQ(page->graph()->mode, GraphMode::MinMaxBars);
+    EXPECT_TRUE(visible(1105));
+    EXPECT_TRUE(visible(1107));
+    EXPECT_FALSE(enabled(page, 1107));
+    EXPECT_TRUE(visible(1108));
+    EXPECT_FALSE(visible(1106));
+    EXPECT_FALSE(visible(1003));
+    EXPECT_GT(dataPixels(), 200);
+}
+
+TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
+    choose(1035);
+    precision(1);
+    simulate();
+    ASSERT_NE(page->graph(), nullptr);
+    EXPECT_EQ(page->graph()->mode, GraphMode::Line);
+    EXPECT_EQ(page->graph()->count, 11);
+    EXPECT_FALSE(visible(1106));
+    EXPECT_GT(dataPixels(), 100);
+
+    choose(1036);
+    simulate();
+    ASSERT_NE(page->graph(), nullptr);
+    EXPECT_EQ(page->graph()->mode, GraphMode::Surface);
+    EXPECT_EQ(page->graph()->count, 121);
+    EXPECT_TRUE(visible(1106));
+    auto* key = page->control<ColourKey>(1106);
+    EXPECT_TRUE(key->lowLabel().endsWith(" sec"));
+    EXPECT_TRUE(key->highLabel().endsWith(" sec"));
+    EXPECT_NE(key->lowLabel(), key->highLabel());
+    expectIdle();
+}
+
+TEST_F(SimulateTest, SummaryShowsTheResultsBox) {
+    choose(1038);
+    simulate();
+    EXPECT_EQ(page->graph(), nullptr);
+    EXPECT_TRUE(visible(1003));
+    EXPECT_FALSE(visible(1105));
+    EXPECT_TRUE(visible(1107));
+    EXPECT_FALSE(enabled(page, 1107));
+    EXPECT_FALSE(visible(1108));
+    auto* box = page->control<QPlainTextEdit>(1003);
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_TRUE(box->toPlainText().contains("Max. Height: 42.3451 m"));
+    const QFontMetrics fm(box->font()); // the tables line up: every letter is as wide
+    EXPECT_EQ(fm.horizontalAdvance('i'), fm.horizontalAdvance('W'));
+}
+
+TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
+    simulate();
+    ASSERT_NE(page->graph(), nullptr);
+    precision(8); // about 600 million steps: far longer than the test waits
+    int progressSeen = 0;
+    QTimer progressProbe;
+    QObject::connect(&progressProbe, &QTimer::timeout, [&] {
+        progressSeen = std::max(progressSeen, page->control<QProgressBar>(1079)->value());
+        EXPECT_FALSE(enabled(page, 1004));
+        EXPECT_TRUE(enabled(page, 1080));
+        EXPECT_TRUE(visible(1109));
+    });
+    progressProbe.start(20);
+    QTimer::singleShot(800, page->control<QPushButton>(1080), [this] {
+        QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    simulate();
+    progressProbe.stop();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_GT(progressSeen, 0); // the bar moved
+    expectIdle();
+    EXPECT_EQ(page->graph(), nullptr);
+    for (int id : {1105, 1106, 1003, 1107, 1108})
+        EXPECT_FALSE(visible(id)) << id;
+}
+
+TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
+    simulate();
+    const GraphData* before = page->graph();
+    ASSERT_NE(before, nullptr);
+    auto* rocket = app->m_pRocketSpecsPage;
+    setText(rocket, 1006, "abc");
+    {
+        MessageBoxWatcher watcher;
+        simulate();
+        EXPECT_EQ(watcher.text, "Please enter a number.");
+    }
+    EXPECT_EQ(sheet->tabs()->currentWidget(), rocket);
+    EXPECT_EQ(page->graph(), before);
+    EXPECT_TRUE(visible(1105));
+
+    setText(rocket, 1006, "0");
+    rocket->control<QLineEdit>(1011)->setText("-5");
+    {
+        MessageBoxWatcher watcher;
+        simulate();
+        EXPECT_TRUE(watcher.text.contains("Bottle Volume: must be greater than 0."));
+        EXPECT_TRUE(watcher.text.contains("Empty Mass: must be greater than 0."));
+    }
+    EXPECT_EQ(page->graph(), before);
+    expectIdle();
+}
+
+TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
+    simulate();
+    const GraphData* graph = page->graph();
+    ASSERT_NE(graph, nullptr);
+    bool checked = false;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = fullScreenWindow();
+        ASSERT_NE(dialog, nullptr);
+        checked = true;
+        EXPECT_TRUE(dialog->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_TRUE(dialog->windowState() & Qt::WindowMaximized);
+        EXPECT_EQ(dialog->m_pGraph, graph);
+        QTest::mouseClick(dialog, Qt::RightButton);
+        QApplication::processEvents();
+        EXPECT_TRUE(dialog->isVisible()); // a right click does nothing
+        QTest::keyClick(dialog, Qt::Key_Space);
+    });
+    QTimer::singleShot(3000, [] { // never hang: close whatever is still open
+        if (auto* w = fullScreenWindow())
+            w->close();
+    });
+    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(page->graph(), graph);
+    EXPECT_TRUE(visible(1105));
+
+    // A left click closes it too.
+    QTimer::singleShot(50, [] {
+        if (auto* w = fullScreenWindow())
+            QTest::mouseClick(w, Qt::LeftButton);
+    });
+    QTimer::singleShot(3000, [] {
+        if (auto* w = fullScreenWindow())
+            w->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+    EXPECT_LT(clock.elapsed(), 2500);
+}
+
+TEST_F(SimulateTest, ClosingTheSheetDuringARunEndsCleanly) {
+    precision(8);
+    QTimer::singleShot(300, sheet, [this] { sheet->close(); });
+    QElapsedTimer clock;
+    clock.start();
+    simulate();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(page->graph(), nullptr);
+}
+
+TEST_F(SimulateTest, CloseButtonDuringARunEndsCleanly) {
+    precision(8);
+    QTimer::singleShot(300, sheet,
+                       [this] { QTest::mouseClick(sheet->closeButton(), Qt::LeftButton); });
+    simulate();
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
+    // HYDROLOFTER_SCREENSHOTS=DIR writes the page after each kind of run, and the
+    // full-screen window, for a look by eye.
+    const QString dir = qEnvironmentVariable("HYDROLOFTER_SCREENSHOTS");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set HYDROLOFTER_SCREENSHOTS to a directory to write them";
+    auto shoot = [&](const QString& name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(sheet->grab().save(dir + "/" + name + ".png"));
+    };
+    simulate();
+    shoot("simulate-launch");
+    QTimer::singleShot(100, [&] {
+        if (auto* w = fullScreenWindow()) {
+            w->resize(1280, 800);
+            QApplication::processEvents();
+            EXPECT_TRUE(w->grab().save(dir + "/full-screen.png"));
+            w->close();
+        }
+    });
+    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+    choose(1035);
+    precision(2);
+    simulate();
+    shoot("simulate-one-variable");
+    choose(1036);
+    simulate();
+    shoot("simulate-two-variable");
+    choose(1034);
+    choose(1038);
+    simulate();
+    shoot("simulate-summary");
+}
+
+} // namespace
+} // namespace hydrolofter
