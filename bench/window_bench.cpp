@@ -37,12 +37,11 @@ int main(int argc, char** argv) {
     // wake-ups is how long the window could not react.
     QElapsedTimer sincePass;
     qint64 longestGap = 0;
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
-                     [&] {
-                         if (sincePass.isValid())
-                             longestGap = std::max(longestGap, sincePass.nsecsElapsed());
-                         sincePass.restart();
-                     });
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&] {
+        if (sincePass.isValid())
+            longestGap = std::max(longestGap, sincePass.nsecsElapsed());
+        sincePass.restart();
+    });
 
     QElapsedTimer clock;
     clock.start();

@@ -191,7 +191,7 @@ public:
                 result.options.summary = true;
             } else if (a == "--help" || a == "-h") {
                 result.options.help = true;
-            } else if (a == "--max-time" || a == "--png" || a == "--size") {
+            } else if (a == "--max-time" || a == "--png" || a == "--size" || a == "--threads") {
                 if (i + 1 >= args.size()) {
                     fail(quote(a) + " needs a value");
                     break;
@@ -199,7 +199,8 @@ public:
                 option(a, args[++i]);
             } else if (a.rfind("--", 0) == 0) {
                 fail("unknown option " + quote(a) +
-                     "; accepted: --summary, --max-time SECONDS, --png FILE, --size WIDTHxHEIGHT");
+                     "; accepted: --summary, --max-time SECONDS, --threads N, --png FILE, "
+                     "--size WIDTHxHEIGHT");
             } else {
                 assignment(a);
             }
@@ -222,6 +223,12 @@ private:
                 return fail("--max-time " + quote(value) +
                             ": expected a number of seconds greater than 0");
             result.options.maxTime = *v;
+        } else if (name == "--threads") {
+            const std::optional<int> n = parseInteger(value);
+            if (!n || *n < 1 || *n > 1024)
+                return fail("--threads " + quote(value) +
+                            ": expected a whole number from 1 to 1024");
+            result.options.threads = *n;
         } else if (name == "--png") {
             result.options.pngFile = value;
         } else {
@@ -373,11 +380,12 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
 }
 
 std::string batchUsage() {
-    return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--png FILE "
+    return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--threads N] [--png FILE "
            "[--size WIDTHxHEIGHT]] [NAME=VALUE]...\n"
            "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs and\n"
            "run settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
            "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its summary.\n"
+           "--threads sets the threads that fly an optimisation's points (default: all).\n"
            "--png writes the run's graph (default 800x500) as the window would draw it.\n"
            "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
            "within --max-time simulated seconds (default 3600), 5 no image could be written.\n";

@@ -14,6 +14,7 @@ struct BatchOptions {
     RunSettings settings;
     bool summary = false;
     double maxTime = 3600; ///< simulated seconds a flight may last
+    int threads = 0;       ///< worker threads for an optimisation; 0: one per hardware thread
     std::string pngFile;   ///< empty: no image
     int pngWidth = 800;
     int pngHeight = 500;

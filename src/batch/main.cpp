@@ -47,14 +47,15 @@ void printSeries(const SampleSeries& s) {
 
 } // namespace
 
-/// Flies one run; exits the process with status 4 when a flight never came down.
+/// Flies one run.
 std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
-                                  double maxTime) {
+                                  double maxTime, int threads) {
     BatchHost host;
     auto series = std::make_unique<SampleSeries>();
-    RunLimits limits;
-    limits.maxFlightTime = maxTime;
-    runSimulation(settings, inputs, host, *series, limits);
+    RunOptions options;
+    options.maxFlightTime = maxTime;
+    options.threads = threads;
+    runSimulation(settings, inputs, host, *series, options);
     return series;
 }
 
@@ -84,10 +85,10 @@ int main(int argc, char** argv) {
         textSettings.launchDisplay = Summary;
     const bool separateImageRun =
         !o.pngFile.empty() && o.summary && o.settings.mode == LaunchAnalysis;
-    const std::unique_ptr<SampleSeries> series = fly(textSettings, o.inputs, o.maxTime);
+    const std::unique_ptr<SampleSeries> series = fly(textSettings, o.inputs, o.maxTime, o.threads);
     std::unique_ptr<SampleSeries> imageSeries;
     if (separateImageRun && series->outcome == RunOutcome::Completed)
-        imageSeries = fly(o.settings, o.inputs, o.maxTime);
+        imageSeries = fly(o.settings, o.inputs, o.maxTime, o.threads);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
         if (s && s->outcome == RunOutcome::TimedOut) {
             std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime

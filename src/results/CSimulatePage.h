@@ -65,6 +65,7 @@ private:
     /// counts down, and reads the clock once the count runs out.
     int m_pumpCountdown = 0;
     std::chrono::steady_clock::time_point m_lastPump;
+    std::chrono::steady_clock::time_point m_lastClockRead;
 };
 
 } // namespace hydrolofter

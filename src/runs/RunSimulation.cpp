@@ -4,7 +4,14 @@
 #include "InputCheck.h"
 #include "SweepPlan.h"
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace hydrolofter {
 namespace {
@@ -145,7 +152,7 @@ private:
 /// summary are separate instantiations, so that neither costs the other's loop anything.
 template <bool Recording>
 RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, RunHost& host,
-                          SampleSeries& series, double dt, const RunLimits& limits) {
+                          SampleSeries& series, double dt, const RunOptions& options) {
     series.kind = SeriesKind::MinMaxBars;
     series.count = 0;
     series.flight = {};
@@ -187,7 +194,7 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
         host.pumpMessages();
         if (host.cancelRequested())
             return RunOutcome::Cancelled; // the unfinished bucket is not written
-        if (t > limits.maxFlightTime)
+        if (t > options.maxFlightTime)
             return RunOutcome::TimedOut;
     } while (model.height > 0 && series.count < kRecordLimit);
 
@@ -203,40 +210,181 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
     return RunOutcome::Completed;
 }
 
+/// How one point's flight ended.
+enum class PointEnd { Landed, Stopped, TimedOut };
+
+/// Flies point (j, i) of the plan to landing and tracks its result. afterStep() is asked
+/// after every step whether to stop.
+template <class AfterStep>
+PointEnd flyPoint(const SweepPlan& plan, int j, int i, const ResultRule& rule, double dt,
+                  double maxFlightTime, double& result, AfterStep afterStep) {
+    RocketModel model;
+    plan.buildPoint(model, j, i);
+    result = 0.0;
+    double t = 0.0;
+    FlightSimulator sim(model);
+    do {
+        t = t + dt;
+        sim.step(dt);
+        rule(result, model, t);
+        if (afterStep())
+            return PointEnd::Stopped;
+        if (t > maxFlightTime)
+            return PointEnd::TimedOut;
+    } while (model.height > 0);
+    return PointEnd::Landed;
+}
+
+void appendPoint(SampleSeries& series, const SweepPlan& plan, int k, double result) {
+    const auto e = std::size_t(series.count);
+    series.column1[e] = plan.firstDisplay(k / plan.innerPoints);
+    series.column2[e] = plan.secondDisplay(k % plan.innerPoints);
+    series.column3[e] = result;
+    ++series.count;
+}
+
+/// One point after the other on the calling thread, pumping after every step.
+RunOutcome serialSweep(const SweepPlan& plan, const ResultRule& rule, RunHost& host,
+                       SampleSeries& series, double dt, const RunOptions& options) {
+    Progress progress(host);
+    const int points = plan.points();
+    for (int k = 0; k < points; ++k) {
+        double result = 0;
+        const PointEnd end = flyPoint(plan, k / plan.innerPoints, k % plan.innerPoints, rule, dt,
+                                      options.maxFlightTime, result, [&host] {
+                                          host.pumpMessages();
+                                          return host.cancelRequested();
+                                      });
+        if (end == PointEnd::Stopped)
+            return RunOutcome::Cancelled;
+        if (end == PointEnd::TimedOut)
+            return RunOutcome::TimedOut;
+        appendPoint(series, plan, k, result);
+        progress.set(series.count * 100 / points);
+    }
+    return RunOutcome::Completed;
+}
+
+/// The points shared out among worker threads. The calling thread keeps the host's
+/// conversation: it pumps, passes a cancel on and moves the progress bar as points finish.
+class ParallelSweep {
+public:
+    ParallelSweep(const SweepPlan& plan, const ResultRule& rule, double dt,
+                  const RunOptions& options)
+        : plan_(plan), rule_(rule), dt_(dt), maxFlightTime_(options.maxFlightTime),
+          results_(std::size_t(plan.points())), landed_(std::size_t(plan.points()), 0) {}
+
+    /// Returns false when no worker thread could be started (nothing has been flown).
+    bool run(RunHost& host, int threads, RunOutcome& outcome) {
+        Progress progress(host);
+        const int points = plan_.points();
+        {
+            std::vector<std::jthread> workers;
+            try {
+                for (int w = 0; w < threads; ++w)
+                    workers.emplace_back([this] { work(); });
+            } catch (const std::system_error&) {
+                if (workers.empty())
+                    return false; // the caller flies the points itself
+            }
+            bool cancelled = false;
+            for (;;) {
+                int finished;
+                {
+                    std::unique_lock lock(mutex_);
+                    // Wake for a finished point, or often enough to keep the window alive.
+                    changed_.wait_for(lock, std::chrono::milliseconds(2),
+                                      [this, points] { return finished_ == points || stop_; });
+                    finished = finished_;
+                }
+                progress.set(finished * 100 / points);
+                if (finished == points || stop_)
+                    break;
+                host.pumpMessages();
+                if (host.cancelRequested()) {
+                    cancelled = true;
+                    stop_ = true; // each worker stops after its current step
+                    break;
+                }
+            }
+            // Leaving the block joins the workers.
+            outcome = cancelled   ? RunOutcome::Cancelled
+                      : timedOut_ ? RunOutcome::TimedOut
+                                  : RunOutcome::Completed;
+        }
+        return true;
+    }
+
+    /// The points flown, from the first up to the first one not flown.
+    void copyTo(SampleSeries& series) const {
+        for (int k = 0; k < plan_.points() && landed_[std::size_t(k)]; ++k)
+            appendPoint(series, plan_, k, results_[std::size_t(k)]);
+    }
+
+private:
+    void work() {
+        for (;;) {
+            const int k = next_.fetch_add(1);
+            if (k >= plan_.points() || stop_.load(std::memory_order_relaxed))
+                return;
+            double result = 0;
+            const PointEnd end = flyPoint(plan_, k / plan_.innerPoints, k % plan_.innerPoints,
+                                          rule_, dt_, maxFlightTime_, result,
+                                          [this] { return stop_.load(std::memory_order_relaxed); });
+            if (end == PointEnd::Stopped)
+                return;
+            std::lock_guard lock(mutex_);
+            if (end == PointEnd::TimedOut) {
+                timedOut_ = true;
+                stop_ = true;
+            } else {
+                results_[std::size_t(k)] = result;
+                landed_[std::size_t(k)] = 1;
+                ++finished_;
+            }
+            changed_.notify_one();
+            if (end == PointEnd::TimedOut)
+                return;
+        }
+    }
+
+    const SweepPlan& plan_;
+    const ResultRule& rule_;
+    const double dt_;
+    const double maxFlightTime_;
+    std::vector<double> results_;
+    std::vector<char> landed_;
+    std::atomic<int> next_{0};
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int finished_ = 0;      ///< guarded by mutex_
+    bool timedOut_ = false; ///< guarded by mutex_
+};
+
+int workerThreads(int requested, int points) {
+    int threads = requested;
+    if (threads <= 0)
+        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    return std::min(threads, points);
+}
+
 RunOutcome optimisation(const RunSettings& s, const SimulationInputs& inputs, RunHost& host,
-                        SampleSeries& series, double dt, const RunLimits& limits) {
+                        SampleSeries& series, double dt, const RunOptions& options) {
     const SweepPlan plan = makeSweepPlan(s, inputs);
     series.kind = plan.innerPoints == 1 ? SeriesKind::Line : SeriesKind::Surface;
     series.count = 0;
     const ResultRule rule(plan.resultVariable, plan.resultUnit);
-    Progress progress(host);
-    const int points = plan.points();
-
-    for (int j = 0; j < kOuterPoints; ++j) {
-        for (int i = 0; i < plan.innerPoints; ++i) {
-            RocketModel model;
-            plan.buildPoint(model, j, i);
-            double result = 0.0, t = 0.0;
-            FlightSimulator sim(model);
-            do {
-                t = t + dt;
-                sim.step(dt);
-                rule(result, model, t);
-                host.pumpMessages();
-                if (host.cancelRequested())
-                    return RunOutcome::Cancelled;
-                if (t > limits.maxFlightTime)
-                    return RunOutcome::TimedOut;
-            } while (model.height > 0);
-            const auto k = std::size_t(series.count);
-            series.column1[k] = plan.firstDisplay(j);
-            series.column2[k] = plan.secondDisplay(i);
-            series.column3[k] = result;
-            ++series.count;
-            progress.set(series.count * 100 / points);
+    const int threads = workerThreads(options.threads, plan.points());
+    if (threads > 1) {
+        ParallelSweep sweep(plan, rule, dt, options);
+        RunOutcome outcome = RunOutcome::Completed;
+        if (sweep.run(host, threads, outcome)) {
+            sweep.copyTo(series);
+            return outcome;
         }
     }
-    return RunOutcome::Completed;
+    return serialSweep(plan, rule, host, series, dt, options);
 }
 
 } // namespace
@@ -262,7 +410,7 @@ void updateFlightResults(FlightResults& r, const RocketModel& m, double t) {
 }
 
 int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
-                  SampleSeries& series, const RunLimits& limits) {
+                  SampleSeries& series, const RunOptions& options) {
     // The snapshot: the host may let the user edit the pages while the run pumps messages.
     const RunSettings s = settings;
     const SimulationInputs in = inputs;
@@ -275,11 +423,11 @@ int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, R
         } else {
             const double dt = timeStep(s.precision);
             if (s.mode != LaunchAnalysis)
-                series.outcome = optimisation(s, in, host, series, dt, limits);
+                series.outcome = optimisation(s, in, host, series, dt, options);
             else if (s.launchDisplay == Graph)
-                series.outcome = launchAnalysis<true>(s, in, host, series, dt, limits);
+                series.outcome = launchAnalysis<true>(s, in, host, series, dt, options);
             else
-                series.outcome = launchAnalysis<false>(s, in, host, series, dt, limits);
+                series.outcome = launchAnalysis<false>(s, in, host, series, dt, options);
         }
     }
     host.endRun();

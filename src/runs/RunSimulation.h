@@ -14,18 +14,25 @@ namespace hydrolofter {
 /// Entries a launch analysis records before it stops; the final append makes it 16384.
 inline constexpr int kRecordLimit = 16383;
 
-/// Bounds that the window does not set (a flight that never lands runs until cancelled)
-/// but a scripted run needs.
-struct RunLimits {
-    double maxFlightTime = std::numeric_limits<double>::infinity(); ///< simulated s per flight
+/// How a run is carried out, beyond what the settings say.
+struct RunOptions {
+    /// Simulated seconds a flight may last. The window sets none (a flight that never
+    /// lands runs until cancelled); a scripted run needs one.
+    double maxFlightTime = std::numeric_limits<double>::infinity();
+    /// Worker threads that fly an optimisation's points: 0 for one per hardware thread,
+    /// 1 to fly them one after the other on the calling thread.
+    int threads = 0;
 };
 
 /// Performs the run of settings.mode into series and returns the number of entries.
 /// Settings and inputs are copied when the run starts, so edits made while the host pumps
 /// messages cannot mix into it. Inputs that the input check refuses fly nothing
 /// (outcome Refused, count 0). endRun is called on every way out.
+/// The points of an optimisation are flown on worker threads (options.threads); the host
+/// is only ever called from the calling thread, and the results are the same to the bit,
+/// in the same order, as when they are flown one after the other.
 int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
-                  SampleSeries& series, const RunLimits& limits = {});
+                  SampleSeries& series, const RunOptions& options = {});
 
 /// The current value of a plot variable (0..9) in unit unitIndex.
 double plotValue(VariableId variable, int unitIndex, const RocketModel& model,

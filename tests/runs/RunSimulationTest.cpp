@@ -20,11 +20,19 @@ struct RunResult {
     int count = 0;
 };
 
+/// Sweeps are flown one point after the other unless a test asks for threads: the step
+/// and pump counts below are those of the serial run.
+RunOptions serial() {
+    RunOptions o;
+    o.threads = 1;
+    return o;
+}
+
 std::unique_ptr<RunResult> run(const RunSettings& s, const SimulationInputs& in = {},
-                               long cancelAfterPumps = 0, RunLimits limits = {}) {
+                               long cancelAfterPumps = 0, RunOptions options = serial()) {
     auto r = std::make_unique<RunResult>();
     r->host.cancelAfterPumps = cancelAfterPumps;
-    r->count = runSimulation(s, in, r->host, *r->series, limits);
+    r->count = runSimulation(s, in, r->host, *r->series, options);
     return r;
 }
 
@@ -158,9 +166,9 @@ TEST(LaunchAnalysis, TimeLimitEndsAFlightThatNeverLands) {
     up.gravity = 9.806;
     RunSettings s;
     s.launchDisplay = Summary;
-    RunLimits limits;
-    limits.maxFlightTime = 10;
-    const auto r = run(s, up, 0, limits);
+    RunOptions options = serial();
+    options.maxFlightTime = 10;
+    const auto r = run(s, up, 0, options);
     EXPECT_EQ(r->series->outcome, RunOutcome::TimedOut);
     EXPECT_EQ(r->host.ends, 1);
     EXPECT_NEAR(double(r->host.pumps), 10001, 1);
