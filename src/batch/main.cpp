@@ -3,6 +3,7 @@
 #include "BatchImage.h"
 #include "results/Presentation.h"
 #include "runs/InputCheck.h"
+#include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
 
 #include <cstdio>
@@ -94,6 +95,10 @@ int main(int argc, char** argv) {
             std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime
                       << " simulated seconds (--max-time); nothing printed\n";
             return 4;
+        }
+        if (s && s->outcome == RunOutcome::Diverged) {
+            std::cerr << "hydrolofter-batch: " << kDivergedMessage << "\n";
+            return 6;
         }
         if (s && s->outcome != RunOutcome::Completed) {
             std::cerr << "hydrolofter-batch: the run did not complete\n";

@@ -5,6 +5,7 @@
 #include "GraphFrame.h"
 #include "Presentation.h"
 #include "runs/InputCheck.h"
+#include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
 
 #include <QApplication>
@@ -122,6 +123,12 @@ void CSimulatePage::onSimulate() {
     showControl(1109, false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
         m_bCancelRequested = 0;
+        if (series->outcome == RunOutcome::Diverged) {
+            // No graph of numbers that are not numbers: say why instead.
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+                            QString::fromUtf8(kDivergedMessage), QMessageBox::Ok, this);
+            box.exec();
+        }
         emit runFinished();
         return;
     }

@@ -41,7 +41,12 @@ int mapValue(double v, double min, double max, int from, int to, int sign) {
     const int span = to - from;
     if (max == min)
         return sign > 0 ? from + span / 2 : to - span / 2;
-    const double offset = std::trunc(span * (v - min) / (max - min));
+    double offset = std::trunc(span * (v - min) / (max - min));
+    if (!std::isfinite(span * (v - min)) || !std::isfinite(max - min)) {
+        // Near the ends of the double range the product overflows; halving every term
+        // first keeps the same proportion in range.
+        offset = std::trunc(span * ((v * 0.5 - min * 0.5) / (max * 0.5 - min * 0.5)));
+    }
     return boundedPixel(sign > 0 ? from + offset : to - offset);
 }
 

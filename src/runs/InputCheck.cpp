@@ -22,7 +22,7 @@ std::string formatValue(double v) {
 
 class Problems {
 public:
-    void add(const std::string& caption, const char* what) {
+    void add(const std::string& caption, const std::string& what) {
         list.push_back(caption + ": " + what);
     }
     std::vector<std::string> list;
@@ -105,6 +105,47 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
     checkFinite(p, chute.c_str(), m.parachuteArea);
     checkFinite(p, "Parachute Drag Coefficient", m.parachuteDragCoefficient);
     checkFinite(p, "Parachute Deploy Time", m.parachuteDeployTime);
+
+    // Far beyond any water rocket, but the flight's arithmetic would overflow past them.
+    struct Range {
+        std::string caption;
+        double value;
+        double smallest; ///< of a positive value; 0: no lower bound
+        double largest;  ///< of the magnitude
+        const char* unit;
+    };
+    const Range ranges[] = {
+        {"Gravity Constant", m.gravity, 0, 1e4, "m/sec^2"},
+        {"Water Density", m.waterDensity, 1e-3, 1e5, "kg/m^3"},
+        {"Atmospheric Pressure", m.atmPressure, 0, 1e3, "atm"},
+        {"Atmospheric Temperature", m.atmTemperature, 0, 1e4, "deg C"},
+        {"Updraft", m.updraft, 0, 1e4, "m/sec"},
+        {"Launch Rod Diameter", m.launchRodDiameter, 0, 1e6, "mm"},
+        {"Launch Rod Height", m.launchRodHeight, 0, 1e6, "mm"},
+        {"Height", m.height, 0, 1e7, "m"},
+        {"Velocity", m.velocity, 0, 1e5, "m/sec"},
+        {"Diameter", m.bottleDiameter, 1e-3, 1e6, "mm"},
+        {"Bottle Volume", m.bottleVolume, 1e-6, 1e7, "L"},
+        {"Drag Coefficient", m.dragCoefficient, 0, 1e3, ""},
+        {"Initial Pressure", m.initialAirPressure, 1e-3, 1e9, "Pa"},
+        {"Air Temperature", m.airTemperature, 0, 1e4, "deg C"},
+        {"Empty Mass", m.emptyMass, 1e-6, 1e6, "kg"},
+        {chute, m.parachuteArea, 0, 1e6, "m^2"},
+        {"Parachute Drag Coefficient", m.parachuteDragCoefficient, 0, 1e3, ""},
+        {"Parachute Deploy Time", m.parachuteDeployTime, 0, 1e6, "sec"},
+        {"Number of Parachutes", double(m.parachuteCount), 0, 1e6, ""},
+    };
+    for (const Range& r : ranges) {
+        if (!std::isfinite(r.value))
+            continue;
+        const std::string unit = *r.unit ? std::string(" ") + r.unit : std::string();
+        if (std::fabs(r.value) > r.largest)
+            p.add(r.caption,
+                  ("is too large to simulate (at most " + formatValue(r.largest) + unit + ")"));
+        else if (r.value > 0 && r.value < r.smallest)
+            p.add(r.caption,
+                  ("is too small to simulate (at least " + formatValue(r.smallest) + unit + ")"));
+    }
 
     if (m.bottleVolume <= 0)
         p.add("Bottle Volume", "must be greater than 0");

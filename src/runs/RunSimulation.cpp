@@ -114,6 +114,23 @@ private:
     LinearConversion convert_;
 };
 
+/// A flight whose state is not finite at its end has diverged: NaN ends the height test
+/// and infinities turn into NaN within a step, so looking once at the end is enough.
+bool finiteState(const RocketModel& m) {
+    return std::isfinite(m.height) && std::isfinite(m.velocity) && std::isfinite(m.acceleration) &&
+           std::isfinite(m.waterLevel);
+}
+
+bool finiteEntries(const SampleSeries& s) {
+    for (int k = 0; k < s.count; ++k) {
+        const auto i = std::size_t(k);
+        if (!std::isfinite(s.column1[i]) || !std::isfinite(s.column2[i]) ||
+            !std::isfinite(s.column3[i]))
+            return false;
+    }
+    return true;
+}
+
 /// Sets the progress bar only when its value changes; setting the same value is a no-op
 /// for the host, and this keeps a virtual call off most steps.
 class Progress {
@@ -198,6 +215,8 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
             return RunOutcome::TimedOut;
     } while (model.height > 0 && series.count < kRecordLimit);
 
+    if (!finiteState(model))
+        return RunOutcome::Diverged;
     if constexpr (Recording) {
         // Holds the unfinished bucket, or repeats the one the last step closed.
         series.column1[std::size_t(series.count)] = heldMin;
@@ -211,7 +230,7 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
 }
 
 /// How one point's flight ended.
-enum class PointEnd { Landed, Stopped, TimedOut };
+enum class PointEnd { Landed, Stopped, TimedOut, Diverged };
 
 /// Flies point (j, i) of the plan to landing and tracks its result. afterStep() is asked
 /// after every step whether to stop.
@@ -232,7 +251,7 @@ PointEnd flyPoint(const SweepPlan& plan, int j, int i, const ResultRule& rule, d
         if (t > maxFlightTime)
             return PointEnd::TimedOut;
     } while (model.height > 0);
-    return PointEnd::Landed;
+    return finiteState(model) && std::isfinite(result) ? PointEnd::Landed : PointEnd::Diverged;
 }
 
 void appendPoint(SampleSeries& series, const SweepPlan& plan, int k, double result) {
@@ -259,6 +278,8 @@ RunOutcome serialSweep(const SweepPlan& plan, const ResultRule& rule, RunHost& h
             return RunOutcome::Cancelled;
         if (end == PointEnd::TimedOut)
             return RunOutcome::TimedOut;
+        if (end == PointEnd::Diverged)
+            return RunOutcome::Diverged;
         appendPoint(series, plan, k, result);
         progress.set(series.count * 100 / points);
     }
@@ -278,6 +299,7 @@ public:
     bool run(RunHost& host, int threads, RunOutcome& outcome) {
         Progress progress(host);
         const int points = plan_.points();
+        bool cancelled = false;
         {
             std::vector<std::jthread> workers;
             try {
@@ -287,7 +309,6 @@ public:
                 if (workers.empty())
                     return false; // the caller flies the points itself
             }
-            bool cancelled = false;
             for (;;) {
                 int finished;
                 {
@@ -307,11 +328,8 @@ public:
                     break;
                 }
             }
-            // Leaving the block joins the workers.
-            outcome = cancelled   ? RunOutcome::Cancelled
-                      : timedOut_ ? RunOutcome::TimedOut
-                                  : RunOutcome::Completed;
-        }
+        } // leaving the block joins the workers
+        outcome = cancelled ? RunOutcome::Cancelled : failure_;
         return true;
     }
 
@@ -334,8 +352,8 @@ private:
             if (end == PointEnd::Stopped)
                 return;
             std::lock_guard lock(mutex_);
-            if (end == PointEnd::TimedOut) {
-                timedOut_ = true;
+            if (end == PointEnd::TimedOut || end == PointEnd::Diverged) {
+                failure_ = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
                 stop_ = true;
             } else {
                 results_[std::size_t(k)] = result;
@@ -343,7 +361,7 @@ private:
                 ++finished_;
             }
             changed_.notify_one();
-            if (end == PointEnd::TimedOut)
+            if (end != PointEnd::Landed)
                 return;
         }
     }
@@ -358,8 +376,8 @@ private:
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
     std::condition_variable changed_;
-    int finished_ = 0;      ///< guarded by mutex_
-    bool timedOut_ = false; ///< guarded by mutex_
+    int finished_ = 0;                           ///< guarded by mutex_
+    RunOutcome failure_ = RunOutcome::Completed; ///< guarded by mutex_; read after the join
 };
 
 int workerThreads(int requested, int points) {
@@ -428,6 +446,9 @@ int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, R
                 series.outcome = launchAnalysis<true>(s, in, host, series, dt, options);
             else
                 series.outcome = launchAnalysis<false>(s, in, host, series, dt, options);
+            // A value that overflowed only on its way into the display unit shows here.
+            if (series.outcome == RunOutcome::Completed && !finiteEntries(series))
+                series.outcome = RunOutcome::Diverged;
         }
     }
     host.endRun();

@@ -8,8 +8,9 @@ namespace hydrolofter {
 /// What the columns hold; the codes equal the graph modes.
 enum class SeriesKind : int { Unset = -1, Line = 0, MinMaxBars = 1, Surface = 2 };
 
-/// How a run ended.
-enum class RunOutcome : int { Completed, Cancelled, TimedOut, Refused };
+/// How a run ended. Diverged: the numbers of a flight grew beyond what a double holds (an
+/// extreme input, or a time step too coarse for it), so there is no result to show.
+enum class RunOutcome : int { Completed, Cancelled, TimedOut, Refused, Diverged };
 
 /// The seven result variables of one flight, in catalogue order and their default units
 /// (seconds, m/sec, m/sec^2, m).

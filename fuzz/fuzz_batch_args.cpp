@@ -1,0 +1,32 @@
+// Fuzz target: hydrolofter-batch's argument parsing (names, numbers, unit and variable names).
+#include "batch/BatchArguments.h"
+#include "runs/InputCheck.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Arguments are separated by newlines, as a shell would hand them over one by one.
+    std::vector<std::string> args(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == '\n')
+            args.emplace_back();
+        else
+            args.back() += char(data[i]);
+    }
+    const hydrolofter::BatchParse parsed = hydrolofter::parseBatchArguments(args);
+    if (parsed.error.empty()) {
+        // Whatever was accepted must be checkable without a fault.
+        const auto problems =
+            hydrolofter::checkInputs(parsed.options.settings, parsed.options.inputs);
+        (void)problems;
+        if (!(parsed.options.maxTime > 0))
+            std::abort(); // --max-time must have been refused
+    } else if (parsed.error.find('\n') != std::string::npos) {
+        std::abort(); // an error is one line naming the argument
+    }
+    return 0;
+}

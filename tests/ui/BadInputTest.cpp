@@ -1,0 +1,204 @@
+// Bad input through the window: text that is not a number, non-physical values, extremes.
+#include "UiTestSupport.h"
+
+#include "pages/CEnvironmentSpecsPage.h"
+#include "pages/CLaunchSpecsPage.h"
+#include "pages/CRocketSpecsPage.h"
+#include "pages/CSimulationSettingsPage.h"
+#include "results/CSimulatePage.h"
+#include "results/GraphFrame.h"
+#include "toolkit/ImageCanvas.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace hydrolofter {
+namespace {
+
+using test::MessageBoxWatcher;
+
+class BadInputTest : public test::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        page = app->m_pSimulatePage;
+    }
+    /// Presses "Simulate" and returns the text of the message box it raised ("" if none).
+    QString simulateExpectingMessage() {
+        MessageBoxWatcher watcher;
+        sheet->tabs()->setCurrentWidget(page);
+        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+        return watcher.text;
+    }
+    CSimulatePage* page = nullptr;
+};
+
+TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
+    struct Edit {
+        PropertyPage* page;
+        int id;
+    };
+    const std::vector<Edit> edits = {
+        {app->m_pRocketSpecsPage, 1003},      {app->m_pRocketSpecsPage, 1006},
+        {app->m_pRocketSpecsPage, 1008},      {app->m_pRocketSpecsPage, 1011},
+        {app->m_pRocketSpecsPage, 1088},      {app->m_pRocketSpecsPage, 1090},
+        {app->m_pRocketSpecsPage, 1095},      {app->m_pRocketSpecsPage, 1096},
+        {app->m_pRocketSpecsPage, 1084},      {app->m_pEnvironmentSpecsPage, 1003},
+        {app->m_pEnvironmentSpecsPage, 1013}, {app->m_pEnvironmentSpecsPage, 1017},
+        {app->m_pEnvironmentSpecsPage, 1016}, {app->m_pEnvironmentSpecsPage, 1101},
+        {app->m_pEnvironmentSpecsPage, 1110}, {app->m_pLaunchSpecsPage, 1003},
+        {app->m_pLaunchSpecsPage, 1022},      {app->m_pLaunchSpecsPage, 1069},
+        {app->m_pLaunchSpecsPage, 1103},      {app->m_pLaunchSpecsPage, 1023},
+        {app->m_pLaunchSpecsPage, 1024},      {app->m_pSettingsPage, 1003},
+        {app->m_pSettingsPage, 1060},         {app->m_pSettingsPage, 1063},
+        {app->m_pSettingsPage, 1064},         {app->m_pSettingsPage, 1065},
+        {app->m_pSettingsPage, 1066},
+    };
+    const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
+    // Kamikaze off, so that the parachute edits can take the focus.
+    QTest::mouseClick(app->m_pRocketSpecsPage->control<QCheckBox>(1083), Qt::LeftButton);
+    // A first run leaves a graph that every refused run must keep.
+    EXPECT_EQ(simulateExpectingMessage(), "");
+    const GraphData* graph = page->graph();
+    ASSERT_NE(graph, nullptr);
+    auto* settings = app->m_pSettingsPage;
+    for (const Edit& e : edits) {
+        if (e.page == settings) {
+            // The range edits can only be typed into (and focused) in their own mode.
+            const int mode = e.id == 1003 || e.id == 1060 ? 1035 : 1036;
+            QTest::mouseClick(settings->control<QRadioButton>(mode), Qt::LeftButton);
+        }
+        if (e.page == app->m_pRocketSpecsPage && (e.id == 1088 || e.id == 1090)) {
+            const int shape = e.id == 1088 ? 1086 : 1087; // the row of the chosen shape
+            QTest::mouseClick(e.page->control<QRadioButton>(shape), Qt::LeftButton);
+        }
+        auto* edit = e.page->control<QLineEdit>(e.id);
+        ASSERT_TRUE(edit->isEnabled()) << e.id;
+        const QString good = edit->text();
+        const bool integer = e.page == app->m_pRocketSpecsPage && e.id == 1084;
+        for (const char* text : bad) {
+            edit->setText(text);
+            const QString message = simulateExpectingMessage();
+            EXPECT_EQ(message, integer ? "Please enter an integer." : "Please enter a number.")
+                << e.page->caption().toStdString() << " " << e.id << " '" << text << "'";
+            EXPECT_EQ(sheet->tabs()->currentWidget(), e.page);
+            EXPECT_EQ(sheet->focusWidget(), edit);
+            EXPECT_EQ(edit->text(), text);   // the user's text stays to be corrected
+            EXPECT_EQ(page->graph(), graph); // no run started, the last result stays
+            EXPECT_FALSE(page->isRunning());
+        }
+        edit->setText(good);
+    }
+    QTest::mouseClick(settings->control<QRadioButton>(1034), Qt::LeftButton);
+    EXPECT_EQ(simulateExpectingMessage(), ""); // all good again: the run starts
+    EXPECT_NE(page->graph(), nullptr);
+}
+
+TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
+    auto* rocket = app->m_pRocketSpecsPage;
+    auto* environment = app->m_pEnvironmentSpecsPage;
+    auto* launch = app->m_pLaunchSpecsPage;
+    setText(rocket, 1006, "0");
+    setText(rocket, 1011, "0");
+    setText(environment, 1003, "200"); // a rod wider than the bottle
+    setText(launch, 1069, "-300");
+    launch->control<QComboBox>(1070)->setCurrentIndex(0); // deg C
+    const QString message = simulateExpectingMessage();
+    EXPECT_TRUE(message.contains("Bottle Volume: must be greater than 0."))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains("Empty Mass: must be greater than 0."));
+    EXPECT_TRUE(
+        message.contains("Launch Rod Diameter: must be smaller than the bottle's diameter."));
+    EXPECT_TRUE(message.contains("Air Temperature: must be above absolute zero"));
+    EXPECT_EQ(page->graph(), nullptr);
+
+    setText(rocket, 1006, "2");
+    setText(rocket, 1011, "150");
+    setText(environment, 1003, "22");
+    setText(launch, 1069, "15");
+    setText(launch, 1003, "3"); // 3 L of water in a 2 L bottle
+    launch->control<QComboBox>(1026)->setCurrentIndex(unit::litre);
+    EXPECT_TRUE(simulateExpectingMessage().contains("Water Volume: leaves no room for air"));
+
+    setText(launch, 1003, "40");
+    launch->control<QComboBox>(1026)->setCurrentIndex(kPercentUnit);
+    auto* settings = app->m_pSettingsPage;
+    QTest::mouseClick(settings->control<QRadioButton>(1035), Qt::LeftButton);
+    auto* variable = settings->control<QComboBox>(1050);
+    variable->setCurrentIndex(3); // Bottle Volume
+    emit variable->activated(3);
+    setText(settings, 1003, "0");
+    setText(settings, 1060, "3");
+    EXPECT_TRUE(simulateExpectingMessage().contains(
+        "Bottle Volume: must be greater than 0 (sweep point 1: Bottle Volume = 0 L)."));
+    EXPECT_EQ(page->graph(), nullptr);
+    EXPECT_TRUE(enabled(page, 1004));
+}
+
+TEST_F(BadInputTest, ExtremeButValidValuesRun) {
+    auto* rocket = app->m_pRocketSpecsPage;
+    auto* environment = app->m_pEnvironmentSpecsPage;
+    setText(rocket, 1006, "1000"); // a 1000 L bottle
+    setText(rocket, 1003, "1000");
+    setText(environment, 1003, "0.001"); // a 0.001 mm rod
+    EXPECT_EQ(simulateExpectingMessage(), "");
+    ASSERT_NE(page->graph(), nullptr);
+    EXPECT_GE(page->graph()->count, 1);
+
+    setText(rocket, 1006, "2");
+    setText(rocket, 1003, "110");
+    app->m_pSettingsPage->control<QSlider>(1032)->setValue(1);          // precision 1
+    app->m_pLaunchSpecsPage->control<QLineEdit>(1022)->setText("3000"); // a fast rocket
+    EXPECT_EQ(simulateExpectingMessage(), "");
+    ASSERT_NE(page->graph(), nullptr);
+    // Its labels and data fit their frame without overflow.
+    const QImage image = page->controlWidget(1105)->grab().toImage();
+    EXPECT_FALSE(image.isNull());
+}
+
+TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
+    // An updraft stronger than the parachute's sink rate holds the rocket up for ever.
+    auto* rocket = app->m_pRocketSpecsPage;
+    QTest::mouseClick(rocket->control<QCheckBox>(1083), Qt::LeftButton);
+    setText(rocket, 1090, "20");
+    QTest::mouseClick(rocket->control<QRadioButton>(1087), Qt::LeftButton);
+    setText(app->m_pEnvironmentSpecsPage, 1110, "20"); // MPH
+    // As a summary nothing is recorded, so no record limit ends the flight: only a cancel.
+    QTest::mouseClick(app->m_pSettingsPage->control<QRadioButton>(1038), Qt::LeftButton);
+    QTimer::singleShot(
+        500, page, [this] { QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton); });
+    QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(simulateExpectingMessage(), "");
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_EQ(page->graph(), nullptr);
+    EXPECT_TRUE(enabled(page, 1004));
+}
+
+TEST(GraphLabels, TinyAndHugeRangesDrawWithoutOverflow) {
+    for (const auto& [lo, hi] : std::vector<std::pair<double, double>>{
+             {1e-300, 3e-300}, {-1e300, 1e300}, {0, 1e-12}, {7e307, 9e307}, {-5e-320, 5e-320}}) {
+        GraphData g;
+        g.setXTitle("x");
+        g.setYTitle("y");
+        g.scaleXAxis(lo, hi);
+        g.scaleYAxis(lo, hi);
+        double x[] = {lo, hi}, y[] = {hi, lo};
+        g.setLineData(x, y, 2);
+        const QImage image = paintGraphImage(g, 400, 300);
+        int data = 0;
+        for (int py = 0; py < 300; ++py) {
+            for (int px = 0; px < 400; ++px)
+                data += image.pixel(px, py) == qRgb(0, 0, 128);
+        }
+        EXPECT_GT(data, 0) << lo << ".." << hi;
+    }
+}
+
+} // namespace
+} // namespace hydrolofter

@@ -1,0 +1,135 @@
+// Repetition: start and cancel, runs in a row, closing during runs, the full-screen window.
+#include "UiTestSupport.h"
+
+#include "pages/CSimulationSettingsPage.h"
+#include "results/CFullScreenGraphDlg.h"
+#include "results/CSimulatePage.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <fstream>
+#include <unistd.h>
+
+namespace hydrolofter {
+namespace {
+
+/// Resident memory of this process in KiB.
+long residentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+class StressTest : public test::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        page = app->m_pSimulatePage;
+        settings = app->m_pSettingsPage;
+    }
+    void mode(int radioId, int precision) {
+        QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
+        settings->control<QSlider>(1032)->setValue(precision);
+    }
+    void simulate() {
+        sheet->tabs()->setCurrentWidget(page);
+        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+    }
+    bool idle() {
+        return enabled(page, 1004) && !enabled(page, 1080) && !page->isRunning() &&
+               page->control<QProgressBar>(1079)->value() == 0;
+    }
+    CSimulatePage* page = nullptr;
+    CSimulationSettingsPage* settings = nullptr;
+};
+
+TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
+    const int radios[] = {1034, 1035, 1036};
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        mode(radios[cycle % 3], 8);
+        // Pressed during the first pump of the run.
+        QTimer::singleShot(0, page, [this] {
+            QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton);
+        });
+        QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
+        simulate();
+        ASSERT_TRUE(idle()) << "cycle " << cycle;
+        ASSERT_EQ(page->graph(), nullptr) << "cycle " << cycle;
+    }
+}
+
+TEST_F(StressTest, FiftyRunsOfEachKindKeepMemoryFlat) {
+    struct Kind {
+        int radio;
+        int precision;
+        GraphMode mode;
+    };
+    const Kind kinds[] = {{1034, 3, GraphMode::MinMaxBars},
+                          {1035, 2, GraphMode::Line},
+                          {1036, 1, GraphMode::Surface}};
+    long after10 = 0;
+    for (int run = 0; run < 50; ++run) {
+        for (const Kind& k : kinds) {
+            mode(k.radio, k.precision);
+            simulate();
+            ASSERT_TRUE(idle());
+            ASSERT_NE(page->graph(), nullptr);
+            ASSERT_EQ(page->graph()->mode, k.mode);
+        }
+        if (run == 9)
+            after10 = residentKiB();
+    }
+    // Each run replaces the last graph and frees its series: nothing piles up.
+    EXPECT_LT(residentKiB() - after10, 8 * 1024);
+}
+
+TEST_F(StressTest, FullScreenOpenedAndClosedAHundredTimes) {
+    simulate();
+    const GraphData* graph = page->graph();
+    ASSERT_NE(graph, nullptr);
+    int opened = 0;
+    for (int i = 0; i < 100; ++i) {
+        QTimer::singleShot(0, [&opened] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* d = qobject_cast<CFullScreenGraphDlg*>(w); d && d->isVisible()) {
+                    ++opened;
+                    QTest::keyClick(d, Qt::Key_Escape);
+                }
+            }
+        });
+        QTimer::singleShot(5000, [] { // never hang
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+        QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+        ASSERT_EQ(page->graph(), graph);
+    }
+    EXPECT_EQ(opened, 100);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += qobject_cast<CFullScreenGraphDlg*>(w) != nullptr;
+    EXPECT_EQ(open, 0); // every window was destroyed when it closed
+}
+
+class CloseDuringRun : public StressTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CloseDuringRun, EndsTheRunAndTheSheet) {
+    const int radio = GetParam();
+    mode(radio, radio == 1034 ? 8 : 7);
+    QTimer::singleShot(200, sheet, [this] { sheet->close(); });
+    QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
+    QElapsedTimer clock;
+    clock.start();
+    simulate();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachKind, CloseDuringRun, ::testing::Values(1034, 1035, 1036));
+
+} // namespace
+} // namespace hydrolofter
