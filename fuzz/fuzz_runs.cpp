@@ -52,15 +52,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-class QuietHost final : public RunHost {
-public:
-    void beginRun() override {}
-    void setProgress(int) override {}
-    void pumpMessages() override {}
-    bool cancelRequested() override { return false; }
-    void endRun() override {}
-};
-
 bool finiteSeries(const SampleSeries& s) {
     for (int k = 0; k < s.count; ++k) {
         const auto i = std::size_t(k);
@@ -150,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunOptions options;
     options.threads = 1;
     options.maxFlightTime = 200000.0 / points * timeStep(s.precision);
-    QuietHost host;
+    QuietRunHost host;
     auto series = std::make_unique<SampleSeries>();
     runSimulation(s, in, host, *series, options);
     if (series->outcome == RunOutcome::Refused || series->outcome == RunOutcome::Cancelled)

@@ -14,16 +14,6 @@ namespace {
 
 using namespace hydrolofter;
 
-/// A run without a window: nothing to pump, never cancelled.
-class BatchHost final : public RunHost {
-public:
-    void beginRun() override {}
-    void setProgress(int) override {}
-    void pumpMessages() override {}
-    bool cancelRequested() override { return false; }
-    void endRun() override {}
-};
-
 const char* header(SeriesKind kind) {
     switch (kind) {
     case SeriesKind::Line:
@@ -51,7 +41,7 @@ void printSeries(const SampleSeries& s) {
 /// Flies one run.
 std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
                                   double maxTime, int threads) {
-    BatchHost host;
+    QuietRunHost host;
     auto series = std::make_unique<SampleSeries>();
     RunOptions options;
     options.maxFlightTime = maxTime;

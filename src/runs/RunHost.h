@@ -18,4 +18,14 @@ public:
     virtual void endRun() = 0;
 };
 
+/// The host of a run without a window: nothing to show or pump, never cancelled.
+class QuietRunHost final : public RunHost {
+public:
+    void beginRun() override {}
+    void setProgress(int) override {}
+    void pumpMessages() override {}
+    bool cancelRequested() override { return false; }
+    void endRun() override {}
+};
+
 } // namespace hydrolofter
