@@ -37,10 +37,10 @@ constexpr std::array kControls{
 
 constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls};
 
-QWidget* makeFrame(const ControlSpec& spec, QWidget* parent) {
-    if (spec.id == 1105)
+QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
+    if (control.id == 1105)
         return new GraphFrame(parent);
-    if (spec.id == 1106)
+    if (control.id == 1106)
         return new ColourKey(parent);
     return nullptr;
 }
