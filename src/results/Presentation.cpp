@@ -100,6 +100,21 @@ int largestEntry(const SampleSeries& s) {
     return best;
 }
 
+/// "Largest R: r at X = x" (and ", Y = y" for two swept inputs) for the largest result.
+std::string largestLine(const SampleSeries& s, VariableId result, int resultUnit, VariableId x,
+                        int xUnit, VariableId y = -1, int yUnit = 0) {
+    const int best = largestEntry(s);
+    if (best < 0)
+        return {};
+    const auto i = std::size_t(best);
+    std::string line = "\nLargest " + name(result) + ": " +
+                       valueWithUnit(s.column3[i], result, resultUnit) + " at " + name(x) + " = " +
+                       valueWithUnit(s.column1[i], x, xUnit);
+    if (y >= 0)
+        line += ", " + name(y) + " = " + valueWithUnit(s.column2[i], y, yUnit);
+    return line + "\n";
+}
+
 std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
     const std::string xCaption = withUnit(st.oneVarIndependent, st.oneVarIndependentUnit);
     const std::string resultCaption = withUnit(st.oneVarDependent, st.oneVarDependentUnit);
@@ -113,15 +128,8 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
         text += padLeft(formatNumber(s.column1[i]), w1) + "  " +
                 padLeft(formatNumber(s.column3[i]), w2) + "\n";
     }
-    const int best = largestEntry(s);
-    if (best >= 0) {
-        const auto i = std::size_t(best);
-        text += "\nLargest " + name(st.oneVarDependent) + ": " +
-                valueWithUnit(s.column3[i], st.oneVarDependent, st.oneVarDependentUnit) + " at " +
-                name(st.oneVarIndependent) + " = " +
-                valueWithUnit(s.column1[i], st.oneVarIndependent, st.oneVarIndependentUnit) + "\n";
-    }
-    return text;
+    return text + largestLine(s, st.oneVarDependent, st.oneVarDependentUnit, st.oneVarIndependent,
+                              st.oneVarIndependentUnit);
 }
 
 std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
@@ -149,17 +157,8 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
             text += padLeft(formatNumber(s.column3[std::size_t(j * inner + i)]), w);
         text += "\n";
     }
-    const int best = largestEntry(s);
-    if (best >= 0) {
-        const auto i = std::size_t(best);
-        text += "\nLargest " + name(st.twoVarDependent) + ": " +
-                valueWithUnit(s.column3[i], st.twoVarDependent, st.twoVarDependentUnit) + " at " +
-                name(st.xAxisVariable) + " = " +
-                valueWithUnit(s.column1[i], st.xAxisVariable, st.xAxisUnit) + ", " +
-                name(st.yAxisVariable) + " = " +
-                valueWithUnit(s.column2[i], st.yAxisVariable, st.yAxisUnit) + "\n";
-    }
-    return text;
+    return text + largestLine(s, st.twoVarDependent, st.twoVarDependentUnit, st.xAxisVariable,
+                              st.xAxisUnit, st.yAxisVariable, st.yAxisUnit);
 }
 
 } // namespace
