@@ -152,16 +152,8 @@ void CSimulatePage::present(const SampleSeries& series, const RunSettings& setti
     showControl(1108, true);
     if (series.kind == SeriesKind::Surface) {
         const VariableId result = settings.twoVarDependent;
-        double low = 0, high = 0;
-        bool any = false;
-        for (int k = 0; k < series.count; ++k) {
-            const double z = series.column3[std::size_t(k)];
-            if (!std::isfinite(z))
-                continue;
-            low = any ? std::min(low, z) : z;
-            high = any ? std::max(high, z) : z;
-            any = true;
-        }
+        const auto [low, high] =
+            surfaceExtremes(series.column3.data(), series.count).value_or(std::pair{0.0, 0.0});
         static_cast<ColourKey*>(controlWidget(1106))
             ->setScale(low, high,
                        QString::fromStdString(unitName(result, settings.twoVarDependentUnit)));

@@ -1,7 +1,9 @@
 // One graph ready to draw: captions, axis ranges, and the data with how to read it.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hydrolofter {
@@ -21,6 +23,10 @@ struct AxisScale {
 /// The axis scaling rule: a range from low to high that starts and ends on whole multiples
 /// of a power of ten, and its number of intervals.
 AxisScale scaleAxis(double low, double high);
+
+/// The lowest and highest finite values of a surface's results, which set its shades;
+/// nothing when none is finite.
+std::optional<std::pair<double, double>> surfaceExtremes(const double* values, int count);
 
 /// Line: values1 x, values2 y. MinMaxBars: values1 lowest, values2 highest, values3 time.
 /// Surface: values1 x, values2 y, values3 z of a k × k grid, x index major.

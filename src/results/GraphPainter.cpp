@@ -255,6 +255,17 @@ private:
 
 } // namespace
 
+std::optional<std::pair<double, double>> surfaceExtremes(const double* values, int count) {
+    std::optional<std::pair<double, double>> e;
+    for (int i = 0; i < count; ++i) {
+        const double z = values[i];
+        if (!finite(z))
+            continue; // not a number: it cannot set the colour scale
+        e = e ? std::pair{std::min(e->first, z), std::max(e->second, z)} : std::pair{z, z};
+    }
+    return e;
+}
+
 void GraphData::paintSurface(Canvas& dc, int left, int right, int top, int bottom) const {
     const int total = std::min<int>(count, int(values3.size()));
     if (total <= 0)
@@ -265,18 +276,10 @@ void GraphData::paintSurface(Canvas& dc, int left, int right, int top, int botto
     if (cells <= 0 || w <= 0 || h <= 0)
         return;
 
-    double zmin = 0, zmax = 0;
-    bool any = false;
-    for (int i = 0; i < total; ++i) {
-        const double z = values3[std::size_t(i)];
-        if (!finite(z))
-            continue; // not a number: it cannot set the colour scale
-        zmin = any ? std::min(zmin, z) : z;
-        zmax = any ? std::max(zmax, z) : z;
-        any = true;
-    }
-    if (!any)
+    const auto extremes = surfaceExtremes(values3.data(), total);
+    if (!extremes)
         return;
+    const auto [zmin, zmax] = *extremes;
     const double range = zmax - zmin;
     // Sums of weighted corners stay finite while the values are below this, so the steps
     // decide them; larger values take the rule itself.
