@@ -6,6 +6,7 @@
 #include "toolkit/PropertyPage.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
@@ -70,6 +71,14 @@ void CMainDlg::done(int result) {
         return;
     }
     QDialog::done(result);
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CMainDlg::afterRun() {

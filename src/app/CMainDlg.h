@@ -34,6 +34,8 @@ public slots:
 
 protected:
     void done(int result) override;
+    /// Escape does not close the sheet: it has no Cancel, and closing loses every input.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void afterRun();

@@ -1,10 +1,11 @@
-// CFullScreenGraphDlg.
 #include "CFullScreenGraphDlg.h"
 
 #include "GraphFrame.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace hydrolofter {
@@ -24,14 +25,27 @@ void CFullScreenGraphDlg::setGraph(const GraphData* graph) {
     m_pFrame->setGraph(graph);
 }
 
-void CFullScreenGraphDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    setFocus();
+int CFullScreenGraphDlg::exec() {
+    // Geometry and state are set before the window is first mapped: a window manager
+    // honours the maximised state, and without one the geometry alone covers the screen.
+    // (Changing the state while the window was being mapped left it unmapped under X11.)
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+    m_pressedKeys.clear();
+    return QDialog::exec();
+}
+
+void CFullScreenGraphDlg::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        m_pressedKeys.insert(event->key());
+    // Escape is not special: the window closes when the key goes up, like any other.
+    event->accept();
 }
 
 void CFullScreenGraphDlg::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat())
+    if (event->isAutoRepeat() || !m_pressedKeys.contains(event->key()))
         return;
     accept();
 }

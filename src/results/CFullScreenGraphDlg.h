@@ -1,7 +1,9 @@
-// The full-screen graph window: the current graph, maximised, without caption or border.
+// The full-screen graph window: the current graph over the whole screen, without caption or
+// border.
 #pragma once
 
 #include <QDialog>
+#include <QSet>
 
 namespace hydrolofter {
 
@@ -14,15 +16,22 @@ public:
     explicit CFullScreenGraphDlg(QWidget* parent = nullptr);
     /// The graph to draw; not owned (the Simulate page keeps it).
     void setGraph(const GraphData* graph);
-    const GraphData* m_pGraph = nullptr;
+    const GraphData* graph() const { return m_pGraph; }
+    /// Shows the window maximised over the screen of its parent (or the primary screen) and
+    /// runs it modally until a key or the left mouse button is released.
+    int exec() override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
+    const GraphData* m_pGraph = nullptr;
     GraphFrame* m_pFrame;
+    /// Keys pressed while the window was open: the release of the key that opened it
+    /// (Alt+F) must not close it again at once.
+    QSet<int> m_pressedKeys;
 };
 
 } // namespace hydrolofter

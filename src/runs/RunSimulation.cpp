@@ -30,8 +30,10 @@ void keepMax(double& result, double value) {
 class PlotReader {
 public:
     PlotReader(VariableId variable, int unitIndex) : variable_(variable) {
-        percent_ = unitIndex == kPercentUnit;
         const VariableInfo& info = variableInfo(variable);
+        // Index 5 is "%" only in the volume-or-percent list; elsewhere it is a unit
+        // ("torr", "km/h^2").
+        percent_ = info.units.kind == UnitListKind::VolumeOrPercent && unitIndex == kPercentUnit;
         const UnitFamily family = info.units.kind == UnitListKind::VolumeOrPercent
                                       ? UnitFamily::Volume
                                       : info.units.family;

@@ -151,6 +151,19 @@ TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
     EXPECT_EQ(box->toPlainText(), "red\nfins");
 }
 
+TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
+    auto* p = app->m_pRocketSpecsPage;
+    auto* edit = p->control<QLineEdit>(1011);
+    edit->setFocus();
+    QTest::keyClicks(edit, "5");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->result(), 0);
+    EXPECT_TRUE(editText(p, 1011).endsWith("5"));
+}
+
 TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     auto* e = app->m_pEnvironmentSpecsPage;
     EXPECT_EQ(editText(e, 1003), "22");

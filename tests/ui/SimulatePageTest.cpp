@@ -199,7 +199,7 @@ TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
         checked = true;
         EXPECT_TRUE(dialog->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(dialog->windowState() & Qt::WindowMaximized);
-        EXPECT_EQ(dialog->m_pGraph, graph);
+        EXPECT_EQ(dialog->graph(), graph);
         QTest::mouseClick(dialog, Qt::RightButton);
         QApplication::processEvents();
         EXPECT_TRUE(dialog->isVisible()); // a right click does nothing

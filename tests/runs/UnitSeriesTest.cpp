@@ -1,0 +1,173 @@
+// Every plot, result and sweep variable in every unit of its list, against conversions
+// made here from the unit definitions (typed in, not read from the program's tables).
+#include "runs/RunSimulation.h"
+#include "support/RecordingHost.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace hydrolofter {
+namespace {
+
+/// Units per reference unit, in list order, for every factor family.
+const std::map<UnitFamily, std::vector<double>> kUnitsPerReference = {
+    {UnitFamily::SmallLength, {1, 0.39370079, 10}},
+    {UnitFamily::LargeLength, {3.2808399, 1, 1.0936133}},
+    {UnitFamily::Velocity, {3.2808399, 196.8503937, 1, 2.23693629, 3.6}},
+    {UnitFamily::Acceleration, {3.2808399, 11811.02364, 0.10197838, 1, 8052.970664, 12960}},
+    {UnitFamily::Density, {0.001, 0.001, 1, 0.06243865}},
+    {UnitFamily::Volume, {264, 1000, 1, 1000000, 1056}},
+    {UnitFamily::Mass, {1000, 1, 2.205, 35.274}},
+    {UnitFamily::Pressure, {1, 29.92125984, 101.325, 101325, 14.7, 760}},
+    {UnitFamily::Area, {10000, 1550.0031, 10.76391042, 1, 1.19599005}},
+};
+
+constexpr double kLitreFactor = 1000; // litres per m^3
+constexpr double kBottleLitres = 2;   // the default bottle
+
+/// value in unit `from` expressed in unit `to` of a factor family.
+double convert(UnitFamily family, double value, int from, int to) {
+    const std::vector<double>& f = kUnitsPerReference.at(family);
+    return value * f[std::size_t(to)] / f[std::size_t(from)];
+}
+
+/// A display value of a variable in unit `to`, from the same quantity shown in unit `from`.
+/// Volume-or-percent lists show a share of the default bottle as "%".
+double redisplay(VariableId v, double value, int from, int to) {
+    const VariableInfo& info = variableInfo(v);
+    switch (info.units.kind) {
+    case UnitListKind::Fixed:
+        return value;
+    case UnitListKind::Family:
+        return convert(info.units.family, value, from, to);
+    case UnitListKind::VolumeOrPercent: {
+        const double litres =
+            from == 5 ? value * kBottleLitres / 100 : convert(UnitFamily::Volume, value, from, 1);
+        return to == 5 ? litres * 100 / kBottleLitres
+                       : litres * convert(UnitFamily::Volume, 1, 1, to);
+    }
+    }
+    return NAN;
+}
+
+::testing::AssertionResult close(double actual, double expected) {
+    const double tol = 1e-12 * std::max(1.0, std::fabs(expected));
+    if (std::fabs(actual - expected) <= tol)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual << " is not " << expected;
+}
+
+std::unique_ptr<SampleSeries> fly(const RunSettings& s) {
+    auto series = std::make_unique<SampleSeries>();
+    test::RecordingHost host;
+    RunOptions bounded;
+    bounded.maxFlightTime = 60; // the default flight lands after about 6 s
+    bounded.threads = 1;
+    runSimulation(s, {}, host, *series, bounded);
+    EXPECT_EQ(series->outcome, RunOutcome::Completed);
+    return series;
+}
+
+TEST(UnitSeries, EveryPlotVariableInEveryUnit) {
+    for (VariableId v = var::Acceleration; v <= var::WindResistance; ++v) {
+        RunSettings s;
+        s.plotVariable = v;
+        s.plotUnit = variableInfo(v).defaultUnit;
+        const auto reference = fly(s);
+        ASSERT_GT(reference->count, 100);
+        for (int u = 0; u < unitListSize(v); ++u) {
+            s.plotUnit = u;
+            const auto shown = fly(s);
+            ASSERT_EQ(shown->count, reference->count);
+            for (int k = 0; k < shown->count; k += 7) {
+                const auto i = std::size_t(k);
+                const int from = variableInfo(v).defaultUnit;
+                ASSERT_TRUE(close(shown->column1[i], redisplay(v, reference->column1[i], from, u)))
+                    << variableInfo(v).name << " in " << unitName(v, u) << ", entry " << k;
+                ASSERT_TRUE(close(shown->column2[i], redisplay(v, reference->column2[i], from, u)))
+                    << variableInfo(v).name << " in " << unitName(v, u) << ", entry " << k;
+            }
+        }
+    }
+}
+
+TEST(UnitSeries, EveryResultVariableInEveryUnit) {
+    for (VariableId v = var::ApogeeTime; v <= var::TimeAloft; ++v) {
+        RunSettings s;
+        s.mode = OneVariableOptimization;
+        s.oneVarDependent = v;
+        s.oneVarDependentUnit = variableInfo(v).defaultUnit;
+        const auto reference = fly(s);
+        ASSERT_EQ(reference->count, 11);
+        for (int u = 0; u < unitListSize(v); ++u) {
+            s.oneVarDependentUnit = u;
+            const auto shown = fly(s);
+            for (std::size_t i = 0; i < 11; ++i)
+                ASSERT_TRUE(close(shown->column3[i], redisplay(v, reference->column3[i],
+                                                               variableInfo(v).defaultUnit, u)))
+                    << variableInfo(v).name << " in " << unitName(v, u) << ", point " << i;
+        }
+    }
+}
+
+/// A typed temperature in degrees Celsius: 5/9 of the Fahrenheit difference from 32, or
+/// kelvin less 273.15.
+double celsius(double value, int unit) {
+    return unit == 1 ? (value - 32) * 5 / 9 : unit == 2 ? value - 273.15 : value;
+}
+
+TEST(UnitSeries, EverySweepVariableInEveryUnit) {
+    // The internal unit each sweep variable is flown in, from its definition: -1 for a
+    // fixed label (the value as typed), -2 for a temperature, -3 for a share of the bottle.
+    const int internal[kSweepPositions] = {-2,
+                                           0 /* atm */,
+                                           -2,
+                                           1 /* L */,
+                                           2 /* mm */,
+                                           -1,
+                                           1 /* kg */,
+                                           3 /* m/sec^2 */,
+                                           3 /* Pa */,
+                                           1 /* m */,
+                                           2 /* m/sec */,
+                                           -3,
+                                           2 /* mm */,
+                                           2 /* mm */,
+                                           -1,
+                                           0 /* cm */,
+                                           -1,
+                                           -1,
+                                           3 /* m^2 */,
+                                           2 /* kg/m^3 */};
+    RocketModel base;
+    base.bottleVolume = kBottleLitres;
+    const double typed = 1.7;
+    for (int p = 0; p < kSweepPositions; ++p) {
+        const VariableId v = var::AirTemperature + p;
+        for (int u = 0; u < unitListSize(v); ++u) {
+            double expected = 0;
+            switch (internal[p]) {
+            case -1:
+                expected = typed;
+                break;
+            case -2:
+                expected = celsius(typed, u);
+                break;
+            case -3:
+                expected =
+                    u == 5 ? typed / 100 : convert(UnitFamily::Volume, typed, u, 1) / kBottleLitres;
+                break;
+            default:
+                expected = convert(variableInfo(v).units.family, typed, u, internal[p]);
+            }
+            EXPECT_TRUE(close(sweepValueToInternal(typed, p, u, base), expected))
+                << variableInfo(v).name << " in " << unitName(v, u);
+        }
+    }
+}
+
+} // namespace
+} // namespace hydrolofter
