@@ -13,26 +13,26 @@ namespace {
 using K = ControlKind;
 
 constexpr std::array kControls{
-    ControlSpec{0, K::GroupBox, "Launch Parameters", 4, 4, 132, 76},
+    ControlSpec{0, K::GroupBox, "Launch Parameters", 4, 4, 144, 76},
     ControlSpec{0, K::Label, "Water Volume:", 8, 20, 48, 8},
     ControlSpec{1003, K::Edit, nullptr, 64, 16, 32, 12},
-    ControlSpec{1026, K::ComboBox, nullptr, 100, 16, 32, 60},
+    ControlSpec{1026, K::ComboBox, nullptr, 100, 16, 44, 60},
     ControlSpec{0, K::Label, "Initial Pressure:", 8, 36, 48, 8},
     ControlSpec{1022, K::Edit, nullptr, 64, 32, 32, 12},
-    ControlSpec{1027, K::ComboBox, nullptr, 100, 32, 32, 60},
+    ControlSpec{1027, K::ComboBox, nullptr, 100, 32, 44, 60},
     ControlSpec{0, K::Label, "Air Temperature:", 8, 52, 52, 8},
     ControlSpec{1069, K::Edit, nullptr, 64, 48, 32, 12},
-    ControlSpec{1070, K::ComboBox, nullptr, 100, 48, 32, 48},
+    ControlSpec{1070, K::ComboBox, nullptr, 100, 48, 44, 48},
     ControlSpec{0, K::Label, "Water Density:", 8, 68, 52, 8},
     ControlSpec{1103, K::Edit, nullptr, 64, 64, 32, 12},
-    ControlSpec{1104, K::ComboBox, nullptr, 100, 64, 32, 72},
-    ControlSpec{0, K::GroupBox, "Initial State", 4, 88, 132, 44},
+    ControlSpec{1104, K::ComboBox, nullptr, 100, 64, 44, 72},
+    ControlSpec{0, K::GroupBox, "Initial State", 4, 88, 144, 44},
     ControlSpec{0, K::Label, "Height:", 8, 104, 32, 8},
     ControlSpec{1023, K::Edit, nullptr, 64, 100, 32, 12},
-    ControlSpec{1028, K::ComboBox, nullptr, 100, 101, 32, 64},
+    ControlSpec{1028, K::ComboBox, nullptr, 100, 101, 44, 64},
     ControlSpec{0, K::Label, "Velocity:", 8, 120, 32, 8},
     ControlSpec{1024, K::Edit, nullptr, 64, 116, 32, 12},
-    ControlSpec{1029, K::ComboBox, nullptr, 100, 117, 32, 64},
+    ControlSpec{1029, K::ComboBox, nullptr, 100, 117, 44, 64},
 };
 
 constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kControls};

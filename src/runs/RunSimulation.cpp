@@ -467,8 +467,8 @@ int bucketLimit(double dt) {
 
 std::string_view precisionLabel(int precision) {
     static constexpr std::string_view labels[] = {
-        "1/10th second",       "1/100th second", "1 millisecond",     "1/10th millisecond",
-        "1/100th millisecond", "1 nanosecond",   "1/10th nanosecond", "1/100th nanosecond"};
+        "1/10th second",       "1/100th second", "1 millisecond",      "1/10th millisecond",
+        "1/100th millisecond", "1 microsecond",  "1/10th microsecond", "1/100th microsecond"};
     if (precision < kMinPrecision || precision > kMaxPrecision)
         return {};
     return labels[precision - kMinPrecision];

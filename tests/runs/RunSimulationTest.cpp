@@ -42,7 +42,8 @@ TEST(TimeStep, BucketLimitsByPrecision) {
         EXPECT_EQ(bucketLimit(timeStep(p)), limits[p - 1]) << "precision " << p;
     EXPECT_EQ(timeStep(3), 0.001);
     EXPECT_EQ(precisionLabel(3), "1 millisecond");
-    EXPECT_EQ(precisionLabel(6), "1 nanosecond");
+    EXPECT_EQ(precisionLabel(6), "1 microsecond");
+    EXPECT_EQ(precisionLabel(8), "1/100th microsecond");
     EXPECT_EQ(precisionLabel(9), "");
 }
 

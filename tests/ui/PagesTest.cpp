@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 namespace hydrolofter {
@@ -164,6 +166,50 @@ TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
     EXPECT_TRUE(editText(p, 1011).endsWith("5"));
 }
 
+/// Whether every entry of a closed drop-down fits the field the style draws its text in.
+bool showsEveryEntryWhole(const QComboBox& combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.frame = true;
+    const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, &combo);
+    const QFontMetrics fm(combo.font());
+    for (int i = 0; i < combo.count(); ++i) {
+        if (fm.horizontalAdvance(combo.itemText(i)) > field.width())
+            return false;
+    }
+    return true;
+}
+
+/// Unit lists hold at most six names; the shortest variable list, seven.
+constexpr int kShortestVariableList = 7;
+
+TEST_F(SheetTest, EveryUnitNameShowsWholeInItsDropDown) {
+    QStringList clipped;
+    auto check = [&](PropertyPage* page) {
+        for (QComboBox* combo : page->findChildren<QComboBox*>()) {
+            if (combo->count() < kShortestVariableList && !showsEveryEntryWhole(*combo))
+                clipped << page->caption() + ": " + combo->currentText();
+        }
+    };
+    check(app->m_pRocketSpecsPage);
+    check(app->m_pEnvironmentSpecsPage);
+    check(app->m_pLaunchSpecsPage);
+    // The settings page's unit lists change with the variable beside them: try them all.
+    auto* settings = app->m_pSettingsPage;
+    for (QComboBox* variables : settings->findChildren<QComboBox*>()) {
+        if (variables->count() < kShortestVariableList)
+            continue;
+        for (int i = 0; i < variables->count(); ++i) {
+            variables->setCurrentIndex(i);
+            emit variables->activated(i);
+            check(settings);
+        }
+    }
+    clipped.removeDuplicates();
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join("\n").toStdString();
+}
+
 TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     auto* e = app->m_pEnvironmentSpecsPage;
     EXPECT_EQ(editText(e, 1003), "22");
@@ -272,8 +318,8 @@ TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
 TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
     auto* p = app->m_pSettingsPage;
     const char* labels[] = {"1/10th second",      "1/100th second",      "1 millisecond",
-                            "1/10th millisecond", "1/100th millisecond", "1 nanosecond",
-                            "1/10th nanosecond",  "1/100th nanosecond"};
+                            "1/10th millisecond", "1/100th millisecond", "1 microsecond",
+                            "1/10th microsecond", "1/100th microsecond"};
     auto* slider = p->control<QSlider>(1032);
     for (int position = 1; position <= 8; ++position) {
         slider->setSliderPosition(position); // as a drag moves it
