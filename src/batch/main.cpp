@@ -108,5 +108,10 @@ int main(int argc, char** argv) {
         std::cout << summaryText(*series, textSettings);
     else
         printSeries(*series);
+    for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
+        if (s)
+            for (const std::string& notice : runNotices(o.settings, o.inputs, *s))
+                std::cerr << notice << "\n";
+    }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -27,6 +28,8 @@ constexpr std::array kControls{
     ControlSpec{1004, K::PushButton, "&Simulate", 8, 8, 80, 16},
     ControlSpec{1079, K::Progress, nullptr, 96, 8, 216, 16},
     ControlSpec{1080, K::PushButton, "&Cancel Simulation", 320, 8, 80, 16, Disabled},
+    // In the progress bar's place between runs: what the result alone does not say.
+    ControlSpec{1110, K::Label, "", 96, 8, 216, 16, Hidden},
     ControlSpec{1105, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
     ControlSpec{1106, K::Frame, nullptr, 320, 68, 80, 120, Hidden},
     ControlSpec{1003, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
@@ -85,6 +88,17 @@ void CSimulatePage::onInitDialog() {
     showControl(1109, false);
 }
 
+void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
+    QStringList lines;
+    for (const std::string& n : notices)
+        lines << QString::fromStdString(n);
+    auto* label = control<QLabel>(1110);
+    label->setText(lines.join(' '));
+    label->setToolTip(label->text());
+    showControl(1110, !lines.isEmpty());
+    showControl(1079, lines.isEmpty());
+}
+
 void CSimulatePage::hideResults() {
     for (int id : {1105, 1106, 1003, 1107, 1108})
         showControl(id, false);
@@ -113,6 +127,7 @@ void CSimulatePage::onSimulate() {
     }
 
     hideResults();
+    showNotices({});
     showControl(1109, true);
     static_cast<GraphFrame*>(controlWidget(1105))->setGraph(nullptr);
     m_pGraph.reset();
@@ -133,6 +148,7 @@ void CSimulatePage::onSimulate() {
         return;
     }
     present(*series, settings);
+    showNotices(runNotices(settings, inputs, *series));
     emit runFinished();
 }
 

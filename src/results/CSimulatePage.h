@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -55,6 +57,8 @@ protected:
 private:
     void connectHandlers();
     void hideResults();
+    /// Shows the notes on the last run in the progress bar's place (none: the bar).
+    void showNotices(const std::vector<std::string>& notices);
     void present(const struct SampleSeries& series, const RunSettings& settings);
 
     std::unique_ptr<GraphData> m_pGraph;

@@ -4,8 +4,9 @@
 
 #include "SweepPlan.h"
 
+#include "units/NumberText.h"
+
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 namespace hydrolofter {
@@ -13,12 +14,6 @@ namespace {
 
 constexpr double kAbsoluteZeroC = -273.15;
 constexpr int kMaxPointsListed = 3;
-
-std::string formatValue(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
-}
 
 class Problems {
 public:
@@ -74,7 +69,7 @@ void checkSettings(Problems& p, const RunSettings& s) {
 }
 
 std::string sweptValue(VariableId v, int unitIndex, double value) {
-    std::string text = std::string(variableInfo(v).name) + " = " + formatValue(value);
+    std::string text = std::string(variableInfo(v).name) + " = " + formatShort(value);
     const std::string unitText = unitName(v, unitIndex);
     if (!unitText.empty())
         text += " " + unitText;
@@ -141,12 +136,16 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
         const std::string unit = *r.unit ? std::string(" ") + r.unit : std::string();
         if (std::fabs(r.value) > r.largest)
             p.add(r.caption,
-                  ("is too large to simulate (at most " + formatValue(r.largest) + unit + ")"));
+                  ("is too large to simulate (at most " + formatShort(r.largest) + unit + ")"));
         else if (r.value > 0 && r.value < r.smallest)
             p.add(r.caption,
-                  ("is too small to simulate (at least " + formatValue(r.smallest) + unit + ")"));
+                  ("is too small to simulate (at least " + formatShort(r.smallest) + unit + ")"));
     }
 
+    // A positive gravity makes a rocket that never comes down, and a flight that never ends.
+    if (m.gravity >= 0)
+        p.add("Gravity Constant", "gravity points down, so it is entered as a negative number "
+                                  "(e.g. -9.806 m/sec^2)");
     if (m.bottleVolume <= 0)
         p.add("Bottle Volume", "must be greater than 0");
     if (m.bottleDiameter <= 0)

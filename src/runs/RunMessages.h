@@ -1,10 +1,22 @@
-// What the program tells the user about a run that produced no result.
+// What the program tells the user about a run beyond its numbers.
 #pragma once
+
+#include "RunSettings.h"
+#include "SampleSeries.h"
+#include "SimulationInputs.h"
+
+#include <string>
+#include <vector>
 
 namespace hydrolofter {
 
 inline constexpr char kDivergedMessage[] =
     "The flight could not be computed: its numbers grew beyond what can be represented. "
     "An input is extreme, or the time step is too coarse for it; try a finer precision.";
+
+/// Notes on a completed run whose result is right but would surprise without a word: a
+/// graph that ends before the landing, a swept input that cannot change the result.
+std::vector<std::string> runNotices(const RunSettings& settings, const SimulationInputs& inputs,
+                                    const SampleSeries& series);
 
 } // namespace hydrolofter

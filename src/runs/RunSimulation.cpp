@@ -175,6 +175,7 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
     series.kind = SeriesKind::MinMaxBars;
     series.count = 0;
     series.flight = {};
+    series.airborneAtEnd = false;
     FlightResults results; // local, so that it can stay in registers
 
     RocketModel model;
@@ -220,6 +221,7 @@ RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, 
     if (!finiteState(model))
         return RunOutcome::Diverged;
     if constexpr (Recording) {
+        series.airborneAtEnd = model.height > 0;
         // Holds the unfinished bucket, or repeats the one the last step closed.
         series.column1[std::size_t(series.count)] = heldMin;
         series.column2[std::size_t(series.count)] = heldMax;

@@ -37,6 +37,9 @@ struct SampleSeries {
     /// The flight results of a launch analysis shown as a summary (one that records a
     /// graph leaves them 0).
     FlightResults flight;
+    /// A launch analysis that stopped at the record limit with the rocket still above the
+    /// ground: the graph shows only the first part of the flight.
+    bool airborneAtEnd = false;
 };
 
 } // namespace hydrolofter

@@ -37,10 +37,20 @@ std::optional<int> parseWholeNumber(std::string_view text) {
     return static_cast<int>(*v);
 }
 
-std::string formatDecimal(double value) {
+namespace {
+std::string format(const char* pattern, double value) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
+    std::snprintf(buf, sizeof buf, pattern, value);
     return buf;
+}
+} // namespace
+
+std::string formatDecimal(double value) {
+    return format("%.15g", value);
+}
+
+std::string formatShort(double value) {
+    return format("%.6g", value);
 }
 
 } // namespace hydrolofter

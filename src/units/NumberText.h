@@ -17,4 +17,7 @@ std::optional<int> parseWholeNumber(std::string_view text);
 /// Up to 15 significant digits, without needless zeros: "110", "0.3", "-9.806".
 std::string formatDecimal(double value);
 
+/// Up to 6 significant digits, for values quoted in messages: "1638.4", "1e+06".
+std::string formatShort(double value);
+
 } // namespace hydrolofter

@@ -56,6 +56,10 @@ TEST(InputCheck, EachNonPhysicalInputIsNamed) {
          },
          "Surface Area (parachute): must not"},
         {[](SimulationInputs& in) { in.gravity = 1e308 * 10; }, "Gravity Constant: must be a"},
+        {[](SimulationInputs& in) { in.gravity = 9.806; },
+         "Gravity Constant: gravity points down, so it is entered as a negative number "
+         "(e.g. -9.806 m/sec^2)."},
+        {[](SimulationInputs& in) { in.gravity = 0; }, "Gravity Constant: gravity points down"},
         {[](SimulationInputs& in) { in.bottleVolumeUnit = 7; }, "Bottle Volume: must be a finite"},
     };
     for (const BadInput& c : cases) {

@@ -110,16 +110,16 @@ TEST(ParallelSweep, AFlightThatNeverLandsEndsTheRunAtItsTimeLimit) {
     RunSettings s;
     s.mode = OneVariableOptimization;
     s.precision = 2;
-    s.oneVarIndependent = var::Gravity;
-    s.oneVarIndependentUnit = 3;
-    s.oneVarRangeFrom = -9.8;
-    s.oneVarRangeTo = 9.8; // the upper points fall upward for ever
+    s.oneVarRangeFrom = 50;
+    s.oneVarRangeTo = 3000; // g: the light rockets ride the updraft for ever
+    SimulationInputs in;
+    in.updraft = 100; // MPH
     test::RecordingHost host;
     auto series = std::make_unique<SampleSeries>();
     RunOptions options;
     options.threads = 2;
     options.maxFlightTime = 100;
-    runSimulation(s, {}, host, *series, options);
+    runSimulation(s, in, host, *series, options);
     EXPECT_EQ(series->outcome, RunOutcome::TimedOut);
     EXPECT_EQ(host.ends, 1);
 }

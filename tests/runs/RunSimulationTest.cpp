@@ -100,13 +100,15 @@ TEST(LaunchAnalysis, PrecisionOneRecordsEveryStep) {
 
 TEST(LaunchAnalysis, StopsAtTheRecordLimit) {
     SimulationInputs up;
-    up.gravity = 9.806; // falls upward for ever
+    up.updraft = 100; // MPH: stronger than the rocket can fall
     RunSettings s;
     s.precision = 1;
     const auto r = run(s, up);
     EXPECT_EQ(r->count, 16384);
     EXPECT_EQ(r->host.pumps, 16383);
     EXPECT_GT(r->series->column1[16383], 0);
+    EXPECT_TRUE(r->series->airborneAtEnd);
+    EXPECT_FALSE(run({})->series->airborneAtEnd);
 }
 
 TEST(LaunchAnalysis, SummaryRecordsNothingButFliesToLanding) {
@@ -164,7 +166,7 @@ TEST(LaunchAnalysis, CancelInTheFirstBucketReturnsNothing) {
 
 TEST(LaunchAnalysis, TimeLimitEndsAFlightThatNeverLands) {
     SimulationInputs up;
-    up.gravity = 9.806;
+    up.updraft = 100; // MPH: it never comes down
     RunSettings s;
     s.launchDisplay = Summary;
     RunOptions options = serial();

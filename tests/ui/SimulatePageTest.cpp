@@ -1,6 +1,7 @@
 // The Simulate page through the real window: runs, results, cancel, full screen, closing.
 #include "UiTestSupport.h"
 
+#include "pages/CEnvironmentSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
 #include "results/CFullScreenGraphDlg.h"
@@ -8,6 +9,7 @@
 #include "results/GraphFrame.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -110,6 +112,31 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
     EXPECT_TRUE(key->lowLabel().endsWith(" sec"));
     EXPECT_TRUE(key->highLabel().endsWith(" sec"));
     EXPECT_NE(key->lowLabel(), key->highLabel());
+    expectIdle();
+}
+
+TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
+    auto notice = [this] { return visible(1110) ? page->control<QLabel>(1110)->text() : ""; };
+    setText(app->m_pEnvironmentSpecsPage, 1110, "100"); // MPH of updraft: it never lands
+    precision(1);
+    simulate();
+    EXPECT_EQ(notice(),
+              "The rocket had not landed after 1638.3 s; the graph shows the flight up to then.");
+    EXPECT_FALSE(visible(1079));
+
+    setText(app->m_pEnvironmentSpecsPage, 1110, "0");
+    simulate();
+    EXPECT_EQ(notice(), "");
+    EXPECT_TRUE(visible(1079));
+
+    choose(1035);
+    auto* independent = settings->control<QComboBox>(1050);
+    independent->setCurrentIndex(var::ParDiameter - var::AirTemperature);
+    emit independent->activated(independent->currentIndex());
+    simulate();
+    EXPECT_EQ(notice(), "Par. Diameter has no effect: the rocket has no parachute (Kamikaze "
+                        "Rocket is ticked).");
+    ASSERT_NE(page->graph(), nullptr); // only a notice: the run still happens
     expectIdle();
 }
 

@@ -1,0 +1,37 @@
+#include "RunMessages.h"
+
+#include "units/NumberText.h"
+
+namespace hydrolofter {
+namespace {
+
+bool isParachuteVariable(VariableId v) {
+    return v >= var::ParDeployTime && v <= var::ParSurfaceArea;
+}
+
+} // namespace
+
+std::vector<std::string> runNotices(const RunSettings& settings, const SimulationInputs& inputs,
+                                    const SampleSeries& series) {
+    std::vector<std::string> notices;
+    if (series.kind == SeriesKind::MinMaxBars && series.airborneAtEnd && series.count > 0)
+        notices.push_back("The rocket had not landed after " +
+                          formatShort(series.column3[std::size_t(series.count - 1)]) +
+                          " s; the graph shows the flight up to then.");
+    std::vector<VariableId> swept;
+    if (settings.mode == OneVariableOptimization)
+        swept = {settings.oneVarIndependent};
+    else if (settings.mode == TwoVariableOptimization)
+        swept = {settings.xAxisVariable, settings.yAxisVariable};
+    if (inputs.kamikaze != 0) {
+        for (VariableId v : swept) {
+            if (isValidVariable(v) && isParachuteVariable(v))
+                notices.push_back(std::string(variableInfo(v).name) +
+                                  " has no effect: the rocket has no parachute (Kamikaze Rocket "
+                                  "is ticked).");
+        }
+    }
+    return notices;
+}
+
+} // namespace hydrolofter
