@@ -34,6 +34,24 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_pClose, &QPushButton::clicked, this, &CMainDlg::onClose);
+    connect(m_pTabs, &QTabWidget::currentChanged, this, &CMainDlg::onPageChanged);
+}
+
+void CMainDlg::onPageChanged(int index) {
+    if (m_bCheckingPage)
+        return;
+    const int left = m_activePage;
+    m_activePage = index;
+    auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(left));
+    if (left == index || !page || !page->isInitialised())
+        return;
+    // A tab widget cannot veto a change, so a refused page is shown again at once.
+    m_bCheckingPage = true;
+    if (!page->updateData(true)) {
+        m_pTabs->setCurrentIndex(left);
+        m_activePage = left;
+    }
+    m_bCheckingPage = false;
 }
 
 void CMainDlg::addPage(PropertyPage* page) {
@@ -53,6 +71,7 @@ void CMainDlg::initialiseInputPages(int count) {
             page->initialise();
     }
     m_pTabs->setCurrentIndex(0);
+    m_activePage = 0;
 }
 
 void CMainDlg::onClose() {

@@ -39,11 +39,15 @@ protected:
 
 private:
     void afterRun();
+    /// A page must accept its values before another is shown, as when the sheet closes.
+    void onPageChanged(int index);
 
     QTabWidget* m_pTabs;
     QPushButton* m_pClose;
     CSimulatePage* m_pSimulatePage = nullptr;
     bool m_bClosePending = false;
+    int m_activePage = 0;
+    bool m_bCheckingPage = false;
     int m_pendingResult = 0;
 };
 

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace hydrolofter {
@@ -356,6 +357,7 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     auto* p = app->m_pEnvironmentSpecsPage;
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     for (const char* text : bad) {
+        setText(p, 1101, "-9.806");
         sheet->tabs()->setCurrentIndex(4);
         setText(p, 1101, text);
         MessageBoxWatcher watcher;
@@ -380,6 +382,27 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->commitInputs(in, s));
     EXPECT_EQ(watcher.text, "Please enter an integer.");
+}
+
+TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
+    auto* p = app->m_pSettingsPage;
+    sheet->tabs()->setCurrentWidget(p);
+    QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
+    setText(p, 1003, "6o"); // the range's first end
+    QTabBar* bar = sheet->tabs()->tabBar();
+    {
+        MessageBoxWatcher watcher;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
+        EXPECT_EQ(watcher.seen, 1);
+        EXPECT_EQ(watcher.text, "Please enter a number.");
+    }
+    EXPECT_EQ(sheet->tabs()->currentWidget(), p);
+    EXPECT_EQ(sheet->focusWidget(), p->controlWidget(1003));
+
+    setText(p, 1003, "60");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
+    EXPECT_EQ(sheet->tabs()->currentIndex(), 4);
+    EXPECT_EQ(p->runSettings().oneVarRangeFrom, 60); // taken when the page was left
 }
 
 TEST_F(SheetTest, CloseAcceptsTheActivePageFirst) {
