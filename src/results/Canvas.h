@@ -53,6 +53,8 @@ public:
     /// Text with its top-left corner at (x, y) (before rotation by the font's escapement),
     /// black on an opaque white background.
     virtual void textOut(int x, int y, const std::string& text) = 0;
+    /// Pixels the text takes horizontally in the canvas's font (unrotated).
+    virtual int textWidth(const std::string& text) const = 0;
     virtual void setPixel(int x, int y, Rgb colour) = 0;
     /// n pixels from (x, y) rightward; the same as n setPixel calls, for surfaces that
     /// write every pixel of a window.

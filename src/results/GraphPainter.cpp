@@ -50,6 +50,28 @@ int mapValue(double v, double min, double max, int from, int to, int sign) {
     return boundedPixel(sign > 0 ? from + offset : to - offset);
 }
 
+/// A y tick label starts this far left of the axis, or ends kYLabelGap short of it when it
+/// is too wide for that.
+constexpr int kYLabelOffset = 30;
+constexpr int kYLabelGap = 3;
+
+/// Half the length of a point's cross, in pixels.
+constexpr int kMarkArm = 2;
+
+/// Whether every finite x among the first n is the same (and there is one).
+bool allAtOneX(const std::vector<double>& x, int n) {
+    const double* first = nullptr;
+    for (int i = 0; i < n; ++i) {
+        const double& v = x[std::size_t(i)];
+        if (!std::isfinite(v))
+            continue;
+        if (first && v != *first)
+            return false;
+        first = &v;
+    }
+    return first != nullptr;
+}
+
 struct Layout {
     ClientRect client;
     int x0, x1, y0, y1, w, h;
@@ -112,7 +134,9 @@ void GraphData::paint(Canvas& dc) const {
         const int y = l.y1 - tickOffset(i, l.h, yTicks);
         dc.moveTo(l.x0 - 10, y);
         dc.lineTo(l.x0, y);
-        dc.textOut(l.x0 - 30, y + 1, formatTickLabel(tickValue(yMin, yMax, i, yTicks)));
+        const std::string label = formatTickLabel(tickValue(yMin, yMax, i, yTicks));
+        dc.textOut(std::min(l.x0 - kYLabelOffset, l.x0 - kYLabelGap - dc.textWidth(label)), y + 1,
+                   label);
     }
 
     auto grid = [&](Rgb colour) {
@@ -151,6 +175,19 @@ void GraphData::paint(Canvas& dc) const {
                 else
                     dc.moveTo(px, py);
                 joined = true;
+            }
+            if (allAtOneX(values1, n)) {
+                // Points stacked at one x draw no line of their own: mark each with a cross.
+                for (int i = 0; i < n; ++i) {
+                    const double x = values1[std::size_t(i)], y = values2[std::size_t(i)];
+                    if (!finite(x) || !finite(y))
+                        continue;
+                    const int px = mapX(x, l.x0, l.x1), py = mapY(y, l.y0, l.y1);
+                    dc.moveTo(px - kMarkArm, py);
+                    dc.lineTo(px + kMarkArm + 1, py);
+                    dc.moveTo(px, py - kMarkArm);
+                    dc.lineTo(px, py + kMarkArm + 1);
+                }
             }
             break;
         }

@@ -55,10 +55,22 @@ void launchGraph(GraphData& g, const SampleSeries& s, const RunSettings& setting
     g.setMinMaxData(s.column1.data(), s.column2.data(), s.column3.data(), s.count);
 }
 
+/// A swept range whose ends are equal has no width to spread ten intervals over: it is
+/// widened around its value as a constant result range is.
+void setSweptAxis(double from, double to, void (GraphData::*set)(double, double, int),
+                  GraphData& g) {
+    if (from == to) {
+        const AxisScale a = scaleAxis(from, to);
+        (g.*set)(a.min, a.max, a.ticks);
+    } else {
+        (g.*set)(from, to, 10);
+    }
+}
+
 void lineGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
-    g.setXTitle(name(settings.oneVarIndependent));
-    g.setYTitle(name(settings.oneVarDependent));
-    g.setXAxis(settings.oneVarRangeFrom, settings.oneVarRangeTo, 10);
+    g.setXTitle(withUnit(settings.oneVarIndependent, settings.oneVarIndependentUnit));
+    g.setYTitle(withUnit(settings.oneVarDependent, settings.oneVarDependentUnit));
+    setSweptAxis(settings.oneVarRangeFrom, settings.oneVarRangeTo, &GraphData::setXAxis, g);
     // Every point, the last one included, so that none is drawn outside the plot box.
     const auto begin = s.column3.begin(), end = begin + std::max(s.count, 0);
     if (s.count > 0)
@@ -69,8 +81,8 @@ void lineGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings)
 }
 
 void surfaceGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
-    g.setXTitle(name(settings.xAxisVariable));
-    g.setYTitle(name(settings.yAxisVariable));
+    g.setXTitle(withUnit(settings.xAxisVariable, settings.xAxisUnit));
+    g.setYTitle(withUnit(settings.yAxisVariable, settings.yAxisUnit));
     g.setXAxis(settings.xRangeFrom, settings.xRangeTo, 10);
     g.setYAxis(settings.yRangeFrom, settings.yRangeTo, 10);
     g.setSurfaceData(s.column1.data(), s.column2.data(), s.column3.data(), s.count);

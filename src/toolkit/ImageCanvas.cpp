@@ -100,6 +100,10 @@ void ImageCanvas::lineTo(int x, int y) {
     curY_ = y;
 }
 
+int ImageCanvas::textWidth(const std::string& text) const {
+    return QFontMetrics(QGuiApplication::font()).horizontalAdvance(QString::fromStdString(text));
+}
+
 void ImageCanvas::textOut(int x, int y, const std::string& text) {
     if (text.empty())
         return;

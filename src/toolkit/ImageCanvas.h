@@ -25,6 +25,7 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void textOut(int x, int y, const std::string& text) override;
+    int textWidth(const std::string& text) const override;
     void setPixel(int x, int y, Rgb colour) override {
         if (x >= 0 && y >= 0 && x < width_ && y < height_)
             row(y)[x] =

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace hydrolofter {
 namespace {
@@ -56,6 +57,21 @@ TEST(GraphPainter, LayoutOf400By300) {
     EXPECT_EQ(c.texts[6].x, 360);
     EXPECT_EQ(c.texts[7].x, 30); // first y label at (X0 − 30, yi + 1)
     EXPECT_EQ(c.texts[7].y, 251);
+}
+
+TEST(GraphPainter, WideYLabelsEndShortOfTheAxis) {
+    const GraphData g = axes(0, 1, 1, -1e6, 0, 2);
+    RecordingCanvas c({0, 0, 400, 300}); // 6 pixels a character
+    g.paint(c);
+    // x labels "0." and "1." (texts 2, 3), then y labels from the bottom: 8 characters end
+    // 3 pixels left of the axis at 60 (60 − 3 − 48 = 9); "0." keeps X0 − 30.
+    ASSERT_EQ(c.texts.size(), 7u);
+    EXPECT_EQ(c.texts[4].text, "-1.e+006");
+    EXPECT_EQ(c.texts[4].x, 9);
+    EXPECT_EQ(c.texts[5].text, "-5.e+005");
+    EXPECT_EQ(c.texts[5].x, 9);
+    EXPECT_EQ(c.texts[6].text, "0.");
+    EXPECT_EQ(c.texts[6].x, 30);
 }
 
 TEST(GraphPainter, TicksTruncateEachPosition) {
@@ -159,6 +175,28 @@ TEST(GraphPainter, NonFiniteDataIsSkipped) {
     for (const auto& l : b.lines)
         data += l.colour == Rgb{0, 0, 128};
     EXPECT_EQ(data, 1);
+}
+
+TEST(GraphPainter, PointsStackedAtOneXAreMarked) {
+    GraphData g = axes(50, 70, 2, 0, 10, 2);
+    double x[] = {60, 60, 60}, y[] = {5, 5, 5};
+    g.setLineData(x, y, 3);
+    RecordingCanvas c({0, 0, 400, 300});
+    g.paint(c);
+    // Plot box x 60..360, y 10..250: x 60 → 60 + 300 × 10 / 20 = 210; y 5 → 250 − 120 = 130.
+    using L = RecordingCanvas::Line;
+    std::vector<L> crosses;
+    for (const L& l : c.lines)
+        if (l.colour == Rgb{0, 0, 128} && (l.x0 != l.x1 || l.y0 != l.y1))
+            crosses.push_back(l);
+    ASSERT_EQ(crosses.size(), 6u);
+    for (std::size_t k = 0; k < 6; k += 2) {
+        EXPECT_EQ(std::tie(crosses[k].x0, crosses[k].y0, crosses[k].x1, crosses[k].y1),
+                  std::tuple(208, 130, 213, 130));
+        EXPECT_EQ(
+            std::tie(crosses[k + 1].x0, crosses[k + 1].y0, crosses[k + 1].x1, crosses[k + 1].y1),
+            std::tuple(210, 128, 210, 133));
+    }
 }
 
 } // namespace

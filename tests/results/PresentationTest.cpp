@@ -66,14 +66,34 @@ TEST(Presentation, LineScansEveryPoint) {
     }
     s->column3[10] = 9; // the 11th point is the largest
     const auto g = makeGraph(*s, st);
-    EXPECT_EQ(g->xTitle, "Empty Mass");
-    EXPECT_EQ(g->yTitle, "Time Aloft");
+    EXPECT_EQ(g->xTitle, "Empty Mass (g)");
+    EXPECT_EQ(g->yTitle, "Time Aloft (sec)");
     EXPECT_EQ(g->xMin, 50);
     EXPECT_EQ(g->xMax, 250);
     EXPECT_EQ(g->xTicks, 10);
-    EXPECT_GE(g->yMax, 9);
+    // 5 to 9 is more than an eighth of 9: zero-based, nine intervals of 1.
+    EXPECT_EQ(g->yMin, 0);
+    EXPECT_EQ(g->yMax, 9);
+    EXPECT_EQ(g->yTicks, 9);
     EXPECT_EQ(g->mode, GraphMode::Line);
     EXPECT_EQ(g->values2[10], 9);
+}
+
+TEST(Presentation, ARangeWithEqualEndsIsWidenedAroundItsValue) {
+    RunSettings st;
+    st.oneVarRangeFrom = st.oneVarRangeTo = 60;
+    auto s = std::make_unique<SampleSeries>();
+    s->kind = SeriesKind::Line;
+    s->count = 11;
+    for (std::size_t j = 0; j < 11; ++j) {
+        s->column1[j] = 60;
+        s->column3[j] = 5;
+    }
+    const auto g = makeGraph(*s, st);
+    // One step of 10 either side of 60, as a constant result of 60 would be scaled.
+    EXPECT_EQ(g->xMin, 50);
+    EXPECT_EQ(g->xMax, 70);
+    EXPECT_EQ(g->xTicks, 2);
 }
 
 TEST(Presentation, SurfaceKeepsTheTypedYRange) {
@@ -84,7 +104,8 @@ TEST(Presentation, SurfaceKeepsTheTypedYRange) {
     for (std::size_t k = 0; k < 121; ++k)
         s->column3[k] = 1000 + double(k);
     const auto g = makeGraph(*s, st);
-    EXPECT_EQ(g->yTitle, "Initial Water Level");
+    EXPECT_EQ(g->xTitle, "Empty Mass (g)");
+    EXPECT_EQ(g->yTitle, "Initial Water Level (%)");
     EXPECT_EQ(g->yMin, 25);
     EXPECT_EQ(g->yMax, 75);
     EXPECT_EQ(g->yTicks, 10);

@@ -47,7 +47,10 @@ public:
     void textOut(int x, int y, const std::string& t) override {
         texts.push_back({x, y, font.escapement, t});
     }
+    /// A fixed advance per character, so that tests can compute positions by hand.
+    int textWidth(const std::string& t) const override { return kCharWidth * int(t.size()); }
     void setPixel(int, int, Rgb) override { ++pixels; }
+    static constexpr int kCharWidth = 6;
 
     ClientRect rect;
     Pen pen{1, {1, 2, 3}}; // a default the painter must put back

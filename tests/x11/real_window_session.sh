@@ -65,9 +65,15 @@ sheet_mapped || fail "Escape closed the sheet"
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
 sleep 0.5
 xdotool key alt+s
-sleep 3
-xdotool key alt+f
-wait_for 10 full_screen_mapped || fail "the full-screen graph was never mapped at $screen_size"
+# The Full Screen button appears when the run has ended: ask again until it opens.
+open_full_screen() {
+  focus_sheet
+  xdotool key alt+f
+  wait_for 2 full_screen_mapped
+}
+opened=
+for _ in $(seq 15); do open_full_screen && opened=yes && break; done
+[ -n "$opened" ] || fail "the full-screen graph was never mapped at $screen_size"
 geometry=$(mapped_windows | grep " $screen_size\$")
 echo "full-screen graph mapped: $geometry"
 full=$(echo "$geometry" | cut -d' ' -f1)
