@@ -1,6 +1,7 @@
 // The field table maps each NAME to its record field and to what its values may be.
 #include "BatchArguments.h"
 
+#include "runs/RunMessages.h"
 #include "units/NumberText.h"
 
 #include <cmath>
@@ -182,6 +183,17 @@ std::string quote(const std::string& s) {
     return "'" + s + "'";
 }
 
+/// "arg: not a unit of its list (0..4: gal, L, m^3, mL, qt)": what an index outside its
+/// list is refused with, naming every index that is accepted.
+std::string outsideList(const std::string& arg, const char* what, int first, int count,
+                        auto nameAt) {
+    std::string s = arg + ": not a " + what + " of its list (" + std::to_string(first) + ".." +
+                    std::to_string(first + count - 1) + ": ";
+    for (int i = 0; i < count; ++i)
+        s += (i ? ", " : "") + nameAt(i);
+    return s + ")";
+}
+
 class Parser {
 public:
     BatchParse parse(const std::vector<std::string>& args) {
@@ -319,8 +331,11 @@ private:
             if (nameAt(i) == value)
                 return storeInt(f, i);
         }
-        if (const std::optional<int> index = parseInteger(value))
+        if (const std::optional<int> index = parseInteger(value)) {
+            if (*index < 0 || *index >= count)
+                return fail(outsideList(arg, "unit", 0, count, nameAt));
             return storeInt(f, *index);
+        }
         fail(quote(arg) + ": unknown unit " + quote(value) +
              "; accepted: " + joinNames(count, nameAt) + " or an index");
     }
@@ -340,6 +355,9 @@ private:
                 return fail(quote(arg) + ": unknown variable " + quote(value) +
                             "; accepted: " + joinNames(size, nameAt) + " or a VariableId");
             id = *number;
+            if (!inList(id, f.list))
+                return fail(
+                    outsideList(arg, "variable", first, size, [&](int i) { return nameAt(i); }));
         }
         storeInt(f, id);
         // As the settings page does: a new variable brings its default unit.
@@ -351,6 +369,10 @@ private:
         for (const Pending& p : pendingUnits) {
             const VariableId v = settingInt(p.field->pairedField);
             if (const std::optional<int> index = parseInteger(p.value)) {
+                const int count = unitListSize(v);
+                if (isValidVariable(v) && (*index < 0 || *index >= count))
+                    return fail(outsideList(p.arg, "unit", 0, count,
+                                            [v](int i) { return unitName(v, i); }));
                 settingInt(p.field->name) = *index;
                 continue;
             }
@@ -379,6 +401,35 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
     return Parser().parse(args);
 }
 
+ExitStatus exitStatusFor(RunOutcome outcome) {
+    switch (outcome) {
+    case RunOutcome::Completed:
+        return ExitStatus::Done;
+    case RunOutcome::TimedOut:
+        return ExitStatus::NotLanded;
+    case RunOutcome::Diverged:
+        return ExitStatus::Diverged;
+    case RunOutcome::Cancelled:
+    case RunOutcome::Refused:
+        break;
+    }
+    return ExitStatus::Refused;
+}
+
+std::string outcomeMessage(RunOutcome outcome, double maxTime) {
+    switch (exitStatusFor(outcome)) {
+    case ExitStatus::Done:
+        return {};
+    case ExitStatus::NotLanded:
+        return "a flight was still in the air after " + formatShort(maxTime) +
+               " simulated seconds (--max-time); nothing printed";
+    case ExitStatus::Diverged:
+        return kDivergedMessage;
+    default:
+        return "the run did not complete";
+    }
+}
+
 std::string batchUsage() {
     return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--threads N] [--png FILE "
            "[--size WIDTHxHEIGHT]] [NAME=VALUE]...\n"
@@ -388,7 +439,8 @@ std::string batchUsage() {
            "--threads sets the threads that fly an optimisation's points (default: all).\n"
            "--png writes the run's graph (default 800x500) as the window would draw it.\n"
            "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
-           "within --max-time simulated seconds (default 3600), 5 no image could be written.\n";
+           "within --max-time simulated seconds (default 3600), 5 no image could be written,\n"
+           "6 a flight diverged (its numbers grew beyond what a double holds).\n";
 }
 
 } // namespace hydrolofter

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runs/RunSettings.h"
+#include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
 
 #include <string>
@@ -33,5 +34,20 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args);
 
 /// The usage text.
 std::string batchUsage();
+
+/// The tool's exit statuses, as the usage text lists them.
+enum class ExitStatus : int {
+    Done = 0,
+    BadArguments = 2,
+    Refused = 3,
+    NotLanded = 4,
+    NoImage = 5,
+    Diverged = 6,
+};
+
+/// How a run that did not complete ends the tool (Done for a completed one), and the line
+/// it says on stderr.
+ExitStatus exitStatusFor(RunOutcome outcome);
+std::string outcomeMessage(RunOutcome outcome, double maxTime);
 
 } // namespace hydrolofter

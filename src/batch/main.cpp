@@ -55,18 +55,18 @@ int main(int argc, char** argv) {
     const BatchParse parsed = parseBatchArguments(args);
     if (!parsed.error.empty()) {
         std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
-        return 2;
+        return int(ExitStatus::BadArguments);
     }
     const BatchOptions& o = parsed.options;
     if (o.help) {
         std::cout << batchUsage();
-        return 0;
+        return int(ExitStatus::Done);
     }
     const std::vector<std::string> problems = checkInputs(o.settings, o.inputs);
     if (!problems.empty()) {
         for (const std::string& p : problems)
             std::cerr << p << "\n";
-        return 3;
+        return int(ExitStatus::Refused);
     }
 
     // A launch analysis lists its flight's results only when flown for a summary; with an
@@ -81,18 +81,9 @@ int main(int argc, char** argv) {
     if (separateImageRun && series->outcome == RunOutcome::Completed)
         imageSeries = fly(o.settings, o.inputs, o.maxTime, o.threads);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
-        if (s && s->outcome == RunOutcome::TimedOut) {
-            std::cerr << "hydrolofter-batch: a flight was still in the air after " << o.maxTime
-                      << " simulated seconds (--max-time); nothing printed\n";
-            return 4;
-        }
-        if (s && s->outcome == RunOutcome::Diverged) {
-            std::cerr << "hydrolofter-batch: " << kDivergedMessage << "\n";
-            return 6;
-        }
         if (s && s->outcome != RunOutcome::Completed) {
-            std::cerr << "hydrolofter-batch: the run did not complete\n";
-            return 3;
+            std::cerr << "hydrolofter-batch: " << outcomeMessage(s->outcome, o.maxTime) << "\n";
+            return int(exitStatusFor(s->outcome));
         }
     }
     if (!o.pngFile.empty()) {
@@ -101,7 +92,7 @@ int main(int argc, char** argv) {
                                                   o.pngFile, o.pngWidth, o.pngHeight);
         if (!error.empty()) {
             std::cerr << "hydrolofter-batch: " << error << "\n";
-            return 5;
+            return int(ExitStatus::NoImage);
         }
     }
     if (o.summary)
@@ -113,5 +104,5 @@ int main(int argc, char** argv) {
             for (const std::string& notice : runNotices(o.settings, o.inputs, *s))
                 std::cerr << notice << "\n";
     }
-    return 0;
+    return int(ExitStatus::Done);
 }

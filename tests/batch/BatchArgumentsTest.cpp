@@ -1,5 +1,6 @@
 // Reading hydrolofter-batch's arguments into inputs and settings.
 #include "batch/BatchArguments.h"
+#include "runs/RunMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -52,11 +53,35 @@ TEST(BatchArguments, Errors) {
         {{"bottleVolume"}, "expected NAME=VALUE"},
         {{"--max-time"}, "needs a value"},
         {{"--frobnicate"}, "unknown option"},
+        {{"bottleVolumeUnit=9"},
+         "bottleVolumeUnit=9: not a unit of its list (0..4: gal, L, m^3, mL, qt)"},
+        {{"waterAmountUnit=-1"},
+         "waterAmountUnit=-1: not a unit of its list (0..5: gal, L, m^3, mL, qt, %)"},
+        {{"atmTemperatureUnit=3"}, "atmTemperatureUnit=3: not a unit of its list (0..2: "},
+        {{"oneVarDependent=9"}, "oneVarDependent=9: not a variable of its list (10..16: Apogee "},
+        {{"plotVariable=Thrust", "plotUnit=1"}, "plotUnit=1: not a unit of its list (0..0: N)"},
     };
     for (const auto& [args, expected] : cases) {
         const BatchParse p = parseBatchArguments(args);
         EXPECT_NE(p.error.find(expected), std::string::npos) << args[0] << ": " << p.error;
     }
+    // The last index of each list is still accepted.
+    EXPECT_EQ(parseBatchArguments({"bottleVolumeUnit=4", "waterAmountUnit=5"}).error, "");
+}
+
+TEST(BatchArguments, ExitStatusOfEachOutcome) {
+    // No input that the check accepts is known to diverge, so the mapping is pinned here.
+    const std::pair<RunOutcome, int> cases[] = {
+        {RunOutcome::Completed, 0}, {RunOutcome::Refused, 3},   {RunOutcome::TimedOut, 4},
+        {RunOutcome::Diverged, 6},  {RunOutcome::Cancelled, 3},
+    };
+    for (const auto& [outcome, status] : cases)
+        EXPECT_EQ(int(exitStatusFor(outcome)), status) << int(outcome);
+    EXPECT_EQ(outcomeMessage(RunOutcome::Diverged, 5), kDivergedMessage);
+    EXPECT_EQ(outcomeMessage(RunOutcome::TimedOut, 5),
+              "a flight was still in the air after 5 simulated seconds (--max-time); nothing "
+              "printed");
+    EXPECT_NE(batchUsage().find("6 a flight diverged"), std::string::npos);
 }
 
 } // namespace
