@@ -45,12 +45,15 @@ void CMainDlg::onPageChanged(int index) {
     auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(left));
     if (left == index || !page || !page->isInitialised())
         return;
-    // A tab widget cannot veto a change, so a refused page is shown again at once.
+    // A tab widget cannot veto a change: the page being left is shown again while it is
+    // checked (so that a refusal's message stands over it), and the change is repeated
+    // once it has accepted its values.
     m_bCheckingPage = true;
-    if (!page->updateData(true)) {
-        m_pTabs->setCurrentIndex(left);
-        m_activePage = left;
-    }
+    m_pTabs->setCurrentIndex(left);
+    const bool accepted = page->updateData(true);
+    if (accepted)
+        m_pTabs->setCurrentIndex(index);
+    m_activePage = accepted ? index : left;
     m_bCheckingPage = false;
 }
 
