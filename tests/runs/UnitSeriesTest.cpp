@@ -3,8 +3,10 @@
 #include "runs/RunSimulation.h"
 #include "support/RecordingHost.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -71,46 +73,45 @@ std::unique_ptr<SampleSeries> fly(const RunSettings& s) {
     return series;
 }
 
-TEST(UnitSeries, EveryPlotVariableInEveryUnit) {
-    for (VariableId v = var::Acceleration; v <= var::WindResistance; ++v) {
-        RunSettings s;
-        s.plotVariable = v;
-        s.plotUnit = variableInfo(v).defaultUnit;
-        const auto reference = fly(s);
-        ASSERT_GT(reference->count, 100);
+using Column = std::array<double, SampleSeries::capacity> SampleSeries::*;
+
+/// Flies base with each variable of [first, last] chosen in its default unit and then in
+/// every unit of its list, and checks the columns of every entry against the conversion.
+void checkEveryUnit(RunSettings base, VariableId RunSettings::*variable, int RunSettings::*unit,
+                    VariableId first, VariableId last, std::initializer_list<Column> columns) {
+    for (VariableId v = first; v <= last; ++v) {
+        const int defaultUnit = variableInfo(v).defaultUnit;
+        base.*variable = v;
+        base.*unit = defaultUnit;
+        const auto reference = fly(base);
+        ASSERT_GE(reference->count, 11);
+        const int stride = reference->count > 100 ? 7 : 1;
         for (int u = 0; u < unitListSize(v); ++u) {
-            s.plotUnit = u;
-            const auto shown = fly(s);
+            base.*unit = u;
+            const auto shown = fly(base);
             ASSERT_EQ(shown->count, reference->count);
-            for (int k = 0; k < shown->count; k += 7) {
-                const auto i = std::size_t(k);
-                const int from = variableInfo(v).defaultUnit;
-                ASSERT_TRUE(close(shown->column1[i], redisplay(v, reference->column1[i], from, u)))
-                    << variableInfo(v).name << " in " << unitName(v, u) << ", entry " << k;
-                ASSERT_TRUE(close(shown->column2[i], redisplay(v, reference->column2[i], from, u)))
-                    << variableInfo(v).name << " in " << unitName(v, u) << ", entry " << k;
+            for (int k = 0; k < shown->count; k += stride) {
+                for (Column c : columns) {
+                    const auto i = std::size_t(k);
+                    ASSERT_TRUE(
+                        close((*shown.*c)[i], redisplay(v, (*reference.*c)[i], defaultUnit, u)))
+                        << variableInfo(v).name << " in " << unitName(v, u) << ", entry " << k;
+                }
             }
         }
     }
 }
 
+TEST(UnitSeries, EveryPlotVariableInEveryUnit) {
+    checkEveryUnit({}, &RunSettings::plotVariable, &RunSettings::plotUnit, var::Acceleration,
+                   var::WindResistance, {&SampleSeries::column1, &SampleSeries::column2});
+}
+
 TEST(UnitSeries, EveryResultVariableInEveryUnit) {
-    for (VariableId v = var::ApogeeTime; v <= var::TimeAloft; ++v) {
-        RunSettings s;
-        s.mode = OneVariableOptimization;
-        s.oneVarDependent = v;
-        s.oneVarDependentUnit = variableInfo(v).defaultUnit;
-        const auto reference = fly(s);
-        ASSERT_EQ(reference->count, 11);
-        for (int u = 0; u < unitListSize(v); ++u) {
-            s.oneVarDependentUnit = u;
-            const auto shown = fly(s);
-            for (std::size_t i = 0; i < 11; ++i)
-                ASSERT_TRUE(close(shown->column3[i], redisplay(v, reference->column3[i],
-                                                               variableInfo(v).defaultUnit, u)))
-                    << variableInfo(v).name << " in " << unitName(v, u) << ", point " << i;
-        }
-    }
+    RunSettings sweep;
+    sweep.mode = OneVariableOptimization;
+    checkEveryUnit(sweep, &RunSettings::oneVarDependent, &RunSettings::oneVarDependentUnit,
+                   var::ApogeeTime, var::TimeAloft, {&SampleSeries::column3});
 }
 
 /// A typed temperature in degrees Celsius: 5/9 of the Fahrenheit difference from 32, or
