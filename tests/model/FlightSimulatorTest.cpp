@@ -8,6 +8,10 @@
 namespace hydrolofter {
 namespace {
 
+/// Steps a whole-flight test may take: four times the longest worked flight (25574 steps),
+/// so that a fault that keeps the rocket up fails the test instead of hanging it.
+constexpr int kStepCap = 100000;
+
 using test::matchesPrinted;
 using test::workedRocket;
 
@@ -76,7 +80,8 @@ TEST(FlightSimulator, WorkedKamikazeFlight) {
             maxVelocity = m.velocity;
         if (firstDescending == 0 && m.velocity <= 0)
             firstDescending = steps;
-    } while (m.height > 0);
+    } while (m.height > 0 && steps < kStepCap);
+    ASSERT_LT(steps, kStepCap) << "the rocket had not landed";
 
     EXPECT_EQ(offRod, 16);
     EXPECT_TRUE(matchesPrinted(heightOffRod, "0.0155557"));
@@ -108,7 +113,8 @@ TEST(FlightSimulator, WorkedParachuteFlight) {
             clockStart = steps;
         if (fullyOpen == 0 && clock >= 1)
             fullyOpen = steps;
-    } while (m.height > 0);
+    } while (m.height > 0 && steps < kStepCap);
+    ASSERT_LT(steps, kStepCap) << "the rocket had not landed";
     EXPECT_EQ(clockStart, 2911);
     EXPECT_EQ(fullyOpen, 3910);
     EXPECT_EQ(steps, 25574);

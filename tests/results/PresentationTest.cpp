@@ -118,7 +118,9 @@ TEST(Presentation, Summaries) {
     auto s = std::make_unique<SampleSeries>();
     RunSettings st;
     st.launchDisplay = Summary;
-    runSimulation(st, {}, host, *s);
+    RunOptions bounded;
+    bounded.maxFlightTime = 60; // the default rocket lands after about 6 s
+    runSimulation(st, {}, host, *s, bounded);
     const std::string launch = summaryText(*s, st);
     EXPECT_NE(launch.find("Time step: 1 millisecond"), std::string::npos);
     EXPECT_NE(launch.find("Max. Height: 42.3451 m\n"), std::string::npos);
@@ -127,7 +129,7 @@ TEST(Presentation, Summaries) {
 
     st.mode = OneVariableOptimization;
     st.precision = 2;
-    runSimulation(st, {}, host, *s);
+    runSimulation(st, {}, host, *s, bounded);
     const std::string line = summaryText(*s, st);
     EXPECT_NE(line.find("Empty Mass (g)"), std::string::npos);
     EXPECT_NE(line.find("\n           250  "), std::string::npos);
@@ -135,7 +137,7 @@ TEST(Presentation, Summaries) {
 
     st.mode = TwoVariableOptimization;
     st.precision = 1;
-    runSimulation(st, {}, host, *s);
+    runSimulation(st, {}, host, *s, bounded);
     const std::string surface = summaryText(*s, st);
     EXPECT_NE(surface.find("Down: Empty Mass (g)"), std::string::npos);
     EXPECT_NE(surface.find("Across: Initial Water Level (%)"), std::string::npos);

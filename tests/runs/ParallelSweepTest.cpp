@@ -15,6 +15,7 @@ std::unique_ptr<SampleSeries> fly(const RunSettings& s, int threads, RunHost& ho
     auto series = std::make_unique<SampleSeries>();
     RunOptions options;
     options.threads = threads;
+    options.maxFlightTime = 600; // the default rocket lands after about 6 s
     runSimulation(s, {}, host, *series, options);
     return series;
 }

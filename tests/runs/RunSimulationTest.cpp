@@ -24,6 +24,9 @@ struct RunResult {
 /// and pump counts below are those of the serial run.
 RunOptions serial() {
     RunOptions o;
+    // Bounded, so that a fault that keeps a rocket up fails instead of hanging: the
+    // longest flight here is the record-limit one, 1638.4 s at a tenth of a second a step.
+    o.maxFlightTime = 2000;
     o.threads = 1;
     return o;
 }
