@@ -2,6 +2,7 @@
 #include "runs/InputCheck.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace hydrolofter {
@@ -69,6 +70,116 @@ TEST(InputCheck, EachNonPhysicalInputIsNamed) {
         EXPECT_TRUE(mentions(problems, c.expected)) << c.expected;
         for (const std::string& p : problems)
             EXPECT_EQ(p.back(), '.') << p;
+    }
+}
+
+TEST(InputCheck, LimitsOfWhatCanBeSimulated) {
+    struct Limit {
+        const char* caption;
+        void (*set)(SimulationInputs&, double); ///< in the unit of `unit`
+        double largest;                         ///< of the magnitude
+        double smallest;                        ///< of a positive value; 0: none
+        const char* unit;
+    };
+    using In = SimulationInputs;
+    const Limit limits[] = {
+        {"Gravity Constant", [](In& in, double v) { in.gravity = -v; }, 1e4, 0, "m/sec^2"},
+        {"Water Density", [](In& in, double v) { in.waterDensity = v; }, 1e5, 1e-3, "kg/m^3"},
+        {"Atmospheric Pressure", [](In& in, double v) { in.atmPressure = v; }, 1e3, 0, "atm"},
+        {"Atmospheric Temperature",
+         [](In& in, double v) {
+             in.atmTemperatureUnit = unit::degC;
+             in.atmTemperature = v;
+         },
+         1e4, 0, "deg C"},
+        {"Updraft",
+         [](In& in, double v) {
+             in.updraftUnit = unit::mPerSec;
+             in.updraft = v;
+         },
+         1e4, 0, "m/sec"},
+        {"Launch Rod Height", [](In& in, double v) { in.launchRodHeight = v; }, 1e6, 0, "mm"},
+        {"Height", [](In& in, double v) { in.initialHeight = v; }, 1e7, 0, "m"},
+        {"Velocity", [](In& in, double v) { in.initialVelocity = v; }, 1e5, 0, "m/sec"},
+        {"Diameter", [](In& in, double v) { in.bottleDiameter = v; }, 1e6, 1e-3, "mm"},
+        {"Bottle Volume", [](In& in, double v) { in.bottleVolume = v; }, 1e7, 1e-6, "L"},
+        {"Drag Coefficient", [](In& in, double v) { in.dragCoefficient = v; }, 1e3, 0, ""},
+        {"Initial Pressure",
+         [](In& in, double v) {
+             in.initialPressureUnit = unit::pascal;
+             in.initialPressure = v;
+         },
+         1e9, 1e-3, "Pa"},
+        {"Air Temperature",
+         [](In& in, double v) {
+             in.airTemperatureUnit = unit::degC;
+             in.airTemperature = v;
+         },
+         1e4, 0, "deg C"},
+        {"Empty Mass",
+         [](In& in, double v) {
+             in.emptyMassUnit = unit::kg;
+             in.emptyMass = v;
+         },
+         1e6, 1e-6, "kg"},
+        {"Parachute Drag Coefficient", [](In& in, double v) { in.parachuteDragCoefficient = v; },
+         1e3, 0, ""},
+        {"Parachute Deploy Time", [](In& in, double v) { in.parachuteDeployTime = v; }, 1e6, 0,
+         "sec"},
+    };
+    auto problems = [](const Limit& l, double v) {
+        SimulationInputs in;
+        in.waterAmount = 0; // no water volume to overflow the bottle when it shrinks
+        l.set(in, v);
+        return checkInputs({}, in);
+    };
+    auto text = [](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", v);
+        return std::string(buf);
+    };
+    const double beyond = 1.0001, within = 0.9999;
+    for (const Limit& l : limits) {
+        const std::string unit = *l.unit ? std::string(" ") + l.unit : "";
+        const std::string tooLarge = std::string(l.caption) +
+                                     ": is too large to simulate (at most " + text(l.largest) +
+                                     unit + ").";
+        for (double sign : {1.0, -1.0}) {
+            if (l.set == limits[0].set && sign < 0)
+                continue; // gravity is entered negative: the row's setter negates it
+            EXPECT_FALSE(mentions(problems(l, sign * l.largest), tooLarge)) << tooLarge;
+            EXPECT_TRUE(mentions(problems(l, sign * l.largest * beyond), tooLarge)) << tooLarge;
+        }
+        if (l.smallest > 0) {
+            const std::string tooSmall = std::string(l.caption) +
+                                         ": is too small to simulate (at least " +
+                                         text(l.smallest) + unit + ").";
+            EXPECT_FALSE(mentions(problems(l, l.smallest), tooSmall)) << tooSmall;
+            EXPECT_TRUE(mentions(problems(l, l.smallest * within), tooSmall)) << tooSmall;
+        }
+    }
+}
+
+TEST(InputCheck, AbsoluteZeroIsRefusedAndAHairAboveIsNot) {
+    struct Case {
+        int unit;
+        double atZero;
+        double above;
+    };
+    const Case cases[] = {
+        {unit::degC, -273.15, -273.149}, {unit::degF, -459.67, -459.66}, {unit::kelvin, 0, 0.001}};
+    for (const Case& c : cases) {
+        for (bool air : {true, false}) {
+            SimulationInputs in;
+            (air ? in.airTemperatureUnit : in.atmTemperatureUnit) = c.unit;
+            double& typed = air ? in.airTemperature : in.atmTemperature;
+            const std::string refused = std::string(air ? "Air" : "Atmospheric") +
+                                        " Temperature: must be above absolute zero";
+            typed = c.atZero;
+            EXPECT_TRUE(mentions(checkInputs({}, in), refused)) << c.atZero;
+            typed = c.above;
+            EXPECT_FALSE(mentions(checkInputs({}, in), refused)) << c.above;
+        }
     }
 }
 

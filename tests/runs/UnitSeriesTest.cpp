@@ -2,39 +2,21 @@
 // made here from the unit definitions (typed in, not read from the program's tables).
 #include "runs/RunSimulation.h"
 #include "support/RecordingHost.h"
+#include "support/UnitDefinitions.h"
 
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <vector>
 
 namespace hydrolofter {
 namespace {
 
-/// Units per reference unit, in list order, for every factor family.
-const std::map<UnitFamily, std::vector<double>> kUnitsPerReference = {
-    {UnitFamily::SmallLength, {1, 0.39370079, 10}},
-    {UnitFamily::LargeLength, {3.2808399, 1, 1.0936133}},
-    {UnitFamily::Velocity, {3.2808399, 196.8503937, 1, 2.23693629, 3.6}},
-    {UnitFamily::Acceleration, {3.2808399, 11811.02364, 0.10197838, 1, 8052.970664, 12960}},
-    {UnitFamily::Density, {0.001, 0.001, 1, 0.06243865}},
-    {UnitFamily::Volume, {264, 1000, 1, 1000000, 1056}},
-    {UnitFamily::Mass, {1000, 1, 2.205, 35.274}},
-    {UnitFamily::Pressure, {1, 29.92125984, 101.325, 101325, 14.7, 760}},
-    {UnitFamily::Area, {10000, 1550.0031, 10.76391042, 1, 1.19599005}},
-};
-
-constexpr double kLitreFactor = 1000; // litres per m^3
 constexpr double kBottleLitres = 2;   // the default bottle
 
-/// value in unit `from` expressed in unit `to` of a factor family.
-double convert(UnitFamily family, double value, int from, int to) {
-    const std::vector<double>& f = kUnitsPerReference.at(family);
-    return value * f[std::size_t(to)] / f[std::size_t(from)];
-}
+using test::definedConversion;
 
 /// A display value of a variable in unit `to`, from the same quantity shown in unit `from`.
 /// Volume-or-percent lists show a share of the default bottle as "%".
@@ -44,12 +26,12 @@ double redisplay(VariableId v, double value, int from, int to) {
     case UnitListKind::Fixed:
         return value;
     case UnitListKind::Family:
-        return convert(info.units.family, value, from, to);
+        return definedConversion(info.units.family, value, from, to);
     case UnitListKind::VolumeOrPercent: {
-        const double litres =
-            from == 5 ? value * kBottleLitres / 100 : convert(UnitFamily::Volume, value, from, 1);
+        const double litres = from == 5 ? value * kBottleLitres / 100
+                                        : definedConversion(UnitFamily::Volume, value, from, 1);
         return to == 5 ? litres * 100 / kBottleLitres
-                       : litres * convert(UnitFamily::Volume, 1, 1, to);
+                       : litres * definedConversion(UnitFamily::Volume, 1, 1, to);
     }
     }
     return NAN;
@@ -158,11 +140,12 @@ TEST(UnitSeries, EverySweepVariableInEveryUnit) {
                 expected = celsius(typed, u);
                 break;
             case -3:
-                expected =
-                    u == 5 ? typed / 100 : convert(UnitFamily::Volume, typed, u, 1) / kBottleLitres;
+                expected = u == 5
+                               ? typed / 100
+                               : definedConversion(UnitFamily::Volume, typed, u, 1) / kBottleLitres;
                 break;
             default:
-                expected = convert(variableInfo(v).units.family, typed, u, internal[p]);
+                expected = definedConversion(variableInfo(v).units.family, typed, u, internal[p]);
             }
             EXPECT_TRUE(close(sweepValueToInternal(typed, p, u, base), expected))
                 << variableInfo(v).name << " in " << unitName(v, u);

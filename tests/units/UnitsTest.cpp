@@ -2,9 +2,12 @@
 #include "units/Units.h"
 #include "support/FakeListControl.h"
 #include "support/Printed.h"
+#include "support/UnitDefinitions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace hydrolofter {
 namespace {
@@ -49,6 +52,24 @@ TEST(Units, WorkedConversions) {
         EXPECT_TRUE(matchesPrinted(convertUnits(c.family, c.value, c.from, c.to), c.printed))
             << "family " << int(c.family) << " " << c.value << " " << c.from << "→" << c.to;
     }
+}
+
+TEST(Units, EveryFactorAgainstItsDefinition) {
+    // One reference unit in each unit of its family: 1 atm is 760 torr, 101.325 kPa,
+    // 29.92125984 in Hg and 14.7 PSI; 1 kg is 2.205 lbs; and so on.
+    int checked = 0;
+    for (const auto& [family, units] : test::kUnitsPerReference) {
+        ASSERT_EQ(unitCount(family), int(units.size()));
+        const int reference = int(std::find(units.begin(), units.end(), 1.0) - units.begin());
+        for (int i = 0; i < unitCount(family); ++i, ++checked) {
+            EXPECT_EQ(convertUnits(family, 1, reference, i), units[std::size_t(i)])
+                << unitNames(family)[std::size_t(i)];
+            // And back: a reference unit's worth of the unit is one reference unit.
+            EXPECT_NEAR(convertUnits(family, units[std::size_t(i)], i, reference), 1, 4e-16)
+                << unitNames(family)[std::size_t(i)];
+        }
+    }
+    EXPECT_EQ(checked, 41); // every unit but the three temperatures
 }
 
 TEST(Units, EqualIndicesAndOrderOfOperations) {
