@@ -234,6 +234,40 @@ TEST(Optimisation, DefaultOneVariableSweep) {
     EXPECT_EQ(r->host.progress, (std::vector<int>{9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 100}));
 }
 
+TEST(Optimisation, APointThatStaysAtHeightZeroHasLanded) {
+    // No water, no rod and a gravity that rounds to no force: the rocket never leaves
+    // height 0, which ends a flight as surely as a height below it.
+    SimulationInputs still;
+    still.gravity = -5e-324;
+    still.waterAmount = 0;
+    still.launchRodHeight = 0;
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    for (int threads : {1, 2}) {
+        RunOptions options = serial();
+        options.threads = threads;
+        options.maxFlightTime = 10;
+        const auto r = run(s, still, 0, options);
+        EXPECT_EQ(r->series->outcome, RunOutcome::Completed) << threads << " threads";
+        ASSERT_EQ(r->count, 11);
+        for (std::size_t j = 0; j < 11; ++j)
+            EXPECT_EQ(r->series->column3[j], 0.001) << "point " << j; // one step aloft
+    }
+}
+
+TEST(Optimisation, PointsThatNeverLandEndTheSweepAtTheTimeLimit) {
+    SimulationInputs up;
+    up.updraft = 100; // MPH: stronger than the light rockets of the sweep can fall
+    RunSettings s;
+    s.mode = OneVariableOptimization;
+    RunOptions options = serial();
+    options.maxFlightTime = 20;
+    const auto r = run(s, up, 0, options);
+    EXPECT_EQ(r->series->outcome, RunOutcome::TimedOut);
+    EXPECT_EQ(r->count, 0); // the first point already never lands
+    EXPECT_EQ(r->host.ends, 1);
+}
+
 TEST(Optimisation, DefaultTwoVariableSweep) {
     RunSettings s;
     s.mode = TwoVariableOptimization;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace hydrolofter {
 namespace {
@@ -115,6 +116,67 @@ TEST(Sweep, ValueToInternalByPosition) {
         EXPECT_NEAR(sweepValueToInternal(c.value, c.position, c.unitIndex, base), c.internal,
                     1e-8 * std::max(1.0, std::fabs(c.internal)))
             << "position " << c.position;
+    }
+}
+
+TEST(Sweep, EachPositionWritesTheFieldItNamesAndNoOther) {
+    using M = RocketModel;
+    // The model's inputs by the sweep variable that names them, in sweep order.
+    double M::*const named[kSweepPositions] = {&M::airTemperature,
+                                               &M::atmPressure,
+                                               &M::atmTemperature,
+                                               &M::bottleVolume,
+                                               &M::bottleDiameter,
+                                               &M::dragCoefficient,
+                                               &M::emptyMass,
+                                               &M::gravity,
+                                               &M::initialAirPressure,
+                                               &M::height,
+                                               &M::velocity,
+                                               &M::waterLevel,
+                                               &M::launchRodDiameter,
+                                               &M::launchRodHeight,
+                                               &M::parachuteDeployTime,
+                                               &M::parachuteArea,
+                                               &M::parachuteDragCoefficient,
+                                               nullptr /* the count, an int */,
+                                               &M::parachuteArea,
+                                               &M::waterDensity};
+    const std::vector<double M::*> all = {&M::gravity,
+                                          &M::waterDensity,
+                                          &M::atmPressure,
+                                          &M::atmTemperature,
+                                          &M::updraft,
+                                          &M::launchRodDiameter,
+                                          &M::launchRodHeight,
+                                          &M::height,
+                                          &M::velocity,
+                                          &M::waterLevel,
+                                          &M::bottleDiameter,
+                                          &M::bottleVolume,
+                                          &M::dragCoefficient,
+                                          &M::initialAirPressure,
+                                          &M::airTemperature,
+                                          &M::emptyMass,
+                                          &M::parachuteArea,
+                                          &M::parachuteDragCoefficient,
+                                          &M::parachuteDeployTime};
+    const double value = 0.375; // no field of the default model holds it
+    for (int p = 0; p < kSweepPositions; ++p) {
+        const RocketModel before = built({});
+        RocketModel m = before;
+        applySweepValue(p == 15 ? 200 : value, p, m);
+        for (double M::*field : all) {
+            if (field == named[p])
+                continue;
+            EXPECT_EQ(m.*field, before.*field) << "position " << p << " wrote another field";
+        }
+        if (p == 15) { // a diameter of 200 cm is a circle of 1 m radius
+            EXPECT_DOUBLE_EQ(m.parachuteArea, kPi) << "position " << p;
+        } else if (named[p]) {
+            EXPECT_EQ(m.*named[p], value) << "position " << p;
+        }
+        EXPECT_EQ(m.parachuteCount, p == 17 ? 0 : before.parachuteCount) << "position " << p;
     }
 }
 
