@@ -4,6 +4,7 @@
 #include "GraphData.h"
 #include "Presentation.h"
 #include "toolkit/ImageCanvas.h"
+#include "units/NumberText.h"
 
 #include <QPainter>
 
@@ -31,8 +32,8 @@ ColourKey::ColourKey(QWidget* parent) : QFrame(parent) {}
 
 void ColourKey::setScale(double lowest, double highest, const QString& unit) {
     const QString suffix = unit.isEmpty() ? QString() : " " + unit;
-    low_ = QString::fromStdString(formatNumber(lowest)) + suffix;
-    high_ = QString::fromStdString(formatNumber(highest)) + suffix;
+    low_ = QString::fromStdString(formatShort(lowest)) + suffix;
+    high_ = QString::fromStdString(formatShort(highest)) + suffix;
     update();
 }
 

@@ -1,9 +1,10 @@
 // Captions, axis ranges and summary tables of the three kinds of run.
 #include "Presentation.h"
 
+#include "units/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace hydrolofter {
 namespace {
@@ -18,7 +19,7 @@ std::string withUnit(VariableId v, int unitIndex) {
 
 std::string valueWithUnit(double value, VariableId v, int unitIndex) {
     const std::string u = unitName(v, unitIndex);
-    return formatNumber(value) + (u.empty() ? "" : " " + u);
+    return formatShort(value) + (u.empty() ? "" : " " + u);
 }
 
 std::string padLeft(const std::string& s, std::size_t width) {
@@ -137,8 +138,8 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
     text += padLeft(xCaption, w1) + "  " + padLeft(resultCaption, w2) + "\n";
     for (int k = 0; k < s.count; ++k) {
         const auto i = std::size_t(k);
-        text += padLeft(formatNumber(s.column1[i]), w1) + "  " +
-                padLeft(formatNumber(s.column3[i]), w2) + "\n";
+        text += padLeft(formatShort(s.column1[i]), w1) + "  " +
+                padLeft(formatShort(s.column3[i]), w2) + "\n";
     }
     return text + largestLine(s, st.oneVarDependent, st.oneVarDependentUnit, st.oneVarIndependent,
                               st.oneVarIndependentUnit);
@@ -156,7 +157,7 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
     if (rows > 0) {
         text += padLeft("", w) + " |";
         for (int i = 0; i < inner; ++i)
-            text += padLeft(formatNumber(s.column2[std::size_t(i)]), w);
+            text += padLeft(formatShort(s.column2[std::size_t(i)]), w);
         text += '\n';
         text.append(w, '-');
         text += "-+";
@@ -164,9 +165,9 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
         text += '\n';
     }
     for (int j = 0; j < rows; ++j) {
-        text += padLeft(formatNumber(s.column1[std::size_t(j * inner)]), w) + " |";
+        text += padLeft(formatShort(s.column1[std::size_t(j * inner)]), w) + " |";
         for (int i = 0; i < inner; ++i)
-            text += padLeft(formatNumber(s.column3[std::size_t(j * inner + i)]), w);
+            text += padLeft(formatShort(s.column3[std::size_t(j * inner + i)]), w);
         text += "\n";
     }
     return text + largestLine(s, st.twoVarDependent, st.twoVarDependentUnit, st.xAxisVariable,
@@ -174,12 +175,6 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
 }
 
 } // namespace
-
-std::string formatNumber(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
-}
 
 int displayChoice(const SampleSeries& series, const RunSettings& settings) {
     switch (series.kind) {

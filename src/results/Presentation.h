@@ -21,7 +21,4 @@ std::unique_ptr<GraphData> makeGraph(const SampleSeries& series, const RunSettin
 /// largest result.
 std::string summaryText(const SampleSeries& series, const RunSettings& settings);
 
-/// A number with up to 6 significant digits, as the summary and messages show it.
-std::string formatNumber(double v);
-
 } // namespace hydrolofter

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace hydrolofter {
 namespace {
@@ -111,6 +112,62 @@ TEST(Presentation, SurfaceKeepsTheTypedYRange) {
     EXPECT_EQ(g->yTicks, 10);
     EXPECT_EQ(g->mode, GraphMode::Surface);
     EXPECT_EQ(displayChoice(*s, st), Graph);
+}
+
+/// The summary of a one-variable run over 50, 70, … 250 g with these results.
+std::string lineSummaryOf(const std::vector<double>& results, VariableId result, int unit) {
+    RunSettings st;
+    st.mode = OneVariableOptimization;
+    st.oneVarDisplay = Summary;
+    st.oneVarDependent = result;
+    st.oneVarDependentUnit = unit;
+    auto s = std::make_unique<SampleSeries>();
+    s->kind = SeriesKind::Line;
+    s->count = int(results.size());
+    for (std::size_t j = 0; j < results.size(); ++j) {
+        s->column1[j] = 50 + 20 * double(j);
+        s->column3[j] = results[j];
+    }
+    return summaryText(*s, st);
+}
+
+TEST(Presentation, LargestResultLineNamesTheValueAndItsPoint) {
+    struct Case {
+        std::vector<double> results;
+        VariableId result;
+        int unit;
+        const char* line;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {{1, 2, 3, 9, 4, 5, 6, 7, 8, 2, 1},
+         var::TimeAloft,
+         0,
+         "\nLargest Time Aloft: 9 sec at Empty Mass = 110 g\n"},
+        // Ties: the first of the equal results.
+        {{5, 9, 9, 1, 9, 0, 0, 0, 0, 0, 9},
+         var::TimeAloft,
+         0,
+         "\nLargest Time Aloft: 9 sec at Empty Mass = 70 g\n"},
+        // All negative: the one nearest zero, not 0.
+        {{-5, -3.25, -3.25, -7, -8, -9, -10, -11, -12, -13, -14},
+         var::ImpactVelocity,
+         2,
+         "\nLargest Impact Velocity: -3.25 m/sec at Empty Mass = 70 g\n"},
+        // A result that is not a number is passed over, also in first place.
+        {{nan, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10.5},
+         var::MaxHeight,
+         1,
+         "\nLargest Max. Height: 10.5 m at Empty Mass = 250 g\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string text = lineSummaryOf(c.results, c.result, c.unit);
+        const auto at = text.find("\nLargest ");
+        ASSERT_NE(at, std::string::npos) << c.line;
+        EXPECT_EQ(text.substr(at), c.line);
+    }
+    // No result that is a number: no such line.
+    EXPECT_EQ(lineSummaryOf({nan, nan}, var::TimeAloft, 0).find("Largest"), std::string::npos);
 }
 
 TEST(Presentation, Summaries) {
