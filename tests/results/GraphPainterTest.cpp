@@ -139,6 +139,16 @@ TEST(GraphPainter, GridUnderDataOrOverSurface) {
     EXPECT_EQ(s.pixels, 300L * 240L); // every pixel of the plot box but its right and bottom edge
 }
 
+TEST(GraphPainter, MappingTruncatesTowardZero) {
+    // Plot box 60..360 (300 wide) × 10..250 (240 high), both axes 0..7.
+    const GraphData g = axes(0, 7, 7, 0, 7, 7);
+    EXPECT_EQ(g.mapX(2, 60, 360), 145);   // 600 ÷ 7 = 85.71: 85, not 86
+    EXPECT_EQ(g.mapX(-8, 60, 360), -282); // −342.86: −342, not −343
+    EXPECT_EQ(g.mapY(2, 10, 250), 182);   // 480 ÷ 7 = 68.57: 250 − 68
+    EXPECT_EQ(g.mapY(1, 10, 250), 216);   // 34.29: 250 − 34
+    EXPECT_EQ(g.mapY(7, 10, 250), 10);
+}
+
 TEST(GraphPainter, MappingEdgeCases) {
     GraphData g = axes(5, 5, 4, -1, 1, 2); // equal x bounds: the middle of the box
     EXPECT_EQ(g.mapX(5, 60, 360), 210);

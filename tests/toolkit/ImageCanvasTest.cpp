@@ -96,7 +96,8 @@ TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRow) {
     double lo[] = {2}, hi[] = {2}, t[] = {1.5};
     g.setMinMaxData(lo, hi, t, 1);
     const QImage img = paintGraphImage(g, 400, 300);
-    const int x = g.mapX(1.5, 60, 360), y = g.mapY(2, 10, 250);
+    // x: 60 + trunc(300 × 1.5 ÷ 4) = 60 + trunc(112.5) = 172; y: 250 − 240 × 2 ÷ 4 = 130.
+    const int x = 172, y = 130;
     EXPECT_EQ(at(img, x, y - 1), kData);
     EXPECT_NE(at(img, x, y), kData);
     EXPECT_NE(at(img, x, y - 2), kData);
@@ -127,15 +128,33 @@ TEST(ImageCanvas, SurfaceTopLeftShowsTheHighestYIndex) {
 }
 
 TEST(ImageCanvas, TinyAndHugeRangesPaint) {
-    for (const auto& [lo, hi] : std::vector<std::pair<double, double>>{
-             {1e-300, 2e-300}, {-1e300, 1e300}, {0, 1e-12}, {12345678, 12345679}}) {
+    struct Case {
+        double lo, hi;
+        int leastInside; ///< data pixels the line must set inside the plot box
+    };
+    // Each line crosses at least half the box (100 of its 200 columns or 70 of its 140
+    // rows), except that 12345678..12345679 scales to 1e7..2e7, where the data is one pixel.
+    const Case cases[] = {
+        {1e-300, 2e-300, 100}, {-1e300, 1e300, 70}, {0, 1e-12, 100}, {12345678, 12345679, 0}};
+    for (const Case& c : cases) {
         GraphData g;
-        g.scaleXAxis(lo, hi);
-        g.scaleYAxis(lo, hi);
-        double x[] = {lo, hi, lo * 0.5 + hi * 0.5}, y[] = {hi, lo, lo};
+        g.scaleXAxis(c.lo, c.hi);
+        g.scaleYAxis(c.lo, c.hi);
+        double x[] = {c.lo, c.hi, c.lo * 0.5 + c.hi * 0.5}, y[] = {c.hi, c.lo, c.lo};
         g.setLineData(x, y, 3);
         const QImage img = paintGraphImage(g, 300, 200);
-        EXPECT_EQ(img.width(), 300);
+        // Whatever the range, nothing is drawn outside the plot box (60..260 × 10..150).
+        int inside = 0, outside = 0;
+        for (int py = 0; py < 200; ++py) {
+            for (int px = 0; px < 300; ++px) {
+                if (at(img, px, py) == kData)
+                    (px >= 60 && px <= 260 && py >= 10 && py <= 150 ? inside : outside) += 1;
+            }
+        }
+        EXPECT_EQ(outside, 0) << c.lo << " to " << c.hi;
+        if (c.leastInside > 0) {
+            EXPECT_GE(inside, c.leastInside) << c.lo << " to " << c.hi;
+        }
     }
 }
 
