@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace hydrolofter {
 namespace {
@@ -50,13 +51,20 @@ TEST(AxisScaling, Table) {
 }
 
 TEST(AxisScaling, NeverGivesAnUnusableAxis) {
-    const double odd[][2] = {{std::nan(""), 1}, {0, INFINITY}, {-1e308, 1e308},
-                             {1e-320, 2e-320},  {-7e-310, 0},  {1e300, 1e300}};
+    // Ends that are not numbers give no axis at all (frame and axes only)...
+    for (const auto& [low, high] : {std::pair{std::nan(""), 1.0}, std::pair{0.0, double(INFINITY)}})
+        EXPECT_EQ(scaleAxis(low, high).ticks, 0) << low << ".." << high;
+    // ...and finite ends, however extreme, an axis that holds both within 1000 intervals.
+    const double odd[][2] = {
+        {-1e308, 1e308}, {1e-320, 2e-320}, {-7e-310, 0}, {1e300, 1e300}, {-5e-324, 5e-324}};
     for (const auto& o : odd) {
         const AxisScale a = scaleAxis(o[0], o[1]);
-        EXPECT_TRUE(a.ticks == 0 || (a.ticks >= 1 && a.ticks <= 1000 && std::isfinite(a.min) &&
-                                     std::isfinite(a.max) && a.min < a.max))
-            << o[0] << ".." << o[1];
+        EXPECT_GE(a.ticks, 1) << o[0] << ".." << o[1];
+        EXPECT_LE(a.ticks, 1000) << o[0] << ".." << o[1];
+        EXPECT_TRUE(std::isfinite(a.min) && std::isfinite(a.max)) << o[0] << ".." << o[1];
+        EXPECT_LT(a.min, a.max) << o[0] << ".." << o[1];
+        EXPECT_LE(a.min, o[0]) << o[0] << ".." << o[1];
+        EXPECT_GE(a.max, o[1]) << o[0] << ".." << o[1];
     }
 }
 

@@ -152,11 +152,26 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
     setText(rocket, 1003, "110");
     app->m_pSettingsPage->control<QSlider>(1032)->setValue(1);          // precision 1
     app->m_pLaunchSpecsPage->control<QLineEdit>(1022)->setText("3000"); // a fast rocket
+    // Its air pressure in Pa: y labels as wide as "2.e+007".
+    auto* settings = app->m_pSettingsPage;
+    auto* plot = settings->control<QComboBox>(1041);
+    plot->setCurrentIndex(var::AirPressure);
+    emit plot->activated(var::AirPressure);
+    settings->control<QComboBox>(1071)->setCurrentIndex(3); // "Pa"
     EXPECT_EQ(simulateExpectingMessage(), "");
     ASSERT_NE(page->graph(), nullptr);
-    // Its labels and data fit their frame without overflow.
+    EXPECT_EQ(page->graph()->yTitle, "Air Pressure (Pa)");
+    // The labels end short of the y axis (x = 60): the three columns left of it are white
+    // but on the rows of tick marks, which run from x = 50 to the axis.
     const QImage image = page->controlWidget(1105)->grab().toImage();
-    EXPECT_FALSE(image.isNull());
+    const int bottom = image.height() - 50;
+    int dark = 0;
+    for (int y = 10; y <= bottom; ++y) {
+        const bool tick = image.pixel(52, y) == qRgb(0, 0, 0);
+        for (int x = 57; x < 60 && !tick; ++x)
+            dark += image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    EXPECT_EQ(dark, 0);
 }
 
 TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
