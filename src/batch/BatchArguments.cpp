@@ -436,8 +436,10 @@ std::string batchUsage() {
            "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs and\n"
            "run settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
            "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its summary.\n"
-           "--threads sets the threads that fly an optimisation's points (default: all).\n"
-           "--png writes the run's graph (default 800x500) as the window would draw it.\n"
+           "--threads sets the threads that fly an optimisation's points, 1 to 1024\n"
+           "(default: one per hardware thread).\n"
+           "--png writes the run's graph as the window would draw it, --size WIDTHxHEIGHT\n"
+           "pixels, each 100 to 10000 (default 800x500).\n"
            "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
            "within --max-time simulated seconds (default 3600), 5 no image could be written,\n"
            "6 a flight diverged (its numbers grew beyond what a double holds).\n";

@@ -67,6 +67,24 @@ expect 2 "unknown unit" bottleVolumeUnit=pints && check "lists units" grep -q "'
 expect 2 "unknown variable" "oneVarIndependent=Colour" && check "lists variables" grep -q "'Water Density'" "$err"
 expect 2 "unit of the wrong variable" plotVariable=Thrust plotUnit=m
 expect 2 "bad max time" --max-time 0
+for n in 0 -1 1025; do
+    expect 2 "--threads $n" --threads "$n" mode=1 && check "says the range" grep -q "from 1 to 1024" "$err"
+done
+expect 0 "one thread" --threads 1 mode=1 precision=1
+for size in 99x500 800x10001 800 axb; do
+    expect 2 "--size $size" --png /dev/null --size "$size" && check "says the range" grep -q "from 100 to 10000" "$err"
+done
+expect 0 "--help" --help && {
+    check "usage on stdout" grep -q "^usage: hydrolofter-batch" "$out"
+    check "every exit status" grep -q "6 a flight diverged" "$out"
+}
+png=$(mktemp --suffix .png)
+expect 0 "summary and image of a launch analysis" --summary --png "$png" --size 320x200 && {
+    check "the summary" grep -q "^Max. Height: 42.3451 m$" "$out"
+    # A PNG's width and height are the big-endian words at bytes 16 to 23.
+    check "a 320x200 PNG" [ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" = "00000140000000c8" ]
+}
+rm -f "$png"
 
 expect 3 "refused input" bottleVolume=0 && {
     check "names the input" grep -q "^Bottle Volume: must be greater than 0.$" "$err"
