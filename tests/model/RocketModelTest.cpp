@@ -11,14 +11,6 @@ namespace {
 using test::matchesPrinted;
 using test::workedRocket;
 
-TEST(RocketModel, ConstructionSetsConstantsAndRestingAcceleration) {
-    const RocketModel m;
-    EXPECT_EQ(m.gravity, -9.806);
-    EXPECT_EQ(m.waterDensity, 1000);
-    EXPECT_EQ(m.airMolarMass, 0.029);
-    EXPECT_EQ(m.acceleration, 0);
-}
-
 TEST(RocketModel, WorkedGeometry) {
     const RocketModel m = workedRocket();
     EXPECT_TRUE(matchesPrinted(m.launchRodArea(), "3.8013271e-4"));

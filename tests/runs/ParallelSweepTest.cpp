@@ -1,5 +1,6 @@
 // Optimisations flown on worker threads give the serial run's series, and cancel promptly.
 #include "runs/RunSimulation.h"
+#include "support/Printed.h"
 #include "support/RecordingHost.h"
 
 #include <chrono>
@@ -87,6 +88,27 @@ TEST(ParallelSweep, SameSeriesAsTheSerialRun) {
         EXPECT_EQ(parallelHost.begins, parallelHost.ends);
         ASSERT_FALSE(parallelHost.progress.empty());
         EXPECT_EQ(parallelHost.progress.back(), 100);
+    }
+}
+
+TEST(ParallelSweep, EveryThreadCountFliesTheWorkedRocketToItsWorkedLanding) {
+    // 150 g is point 5 of the default 50..250 g sweep, and 40 % point 3 of 25..75 %: that
+    // point is the worked rocket, which lands after 6090 steps of a millisecond.
+    RunSettings one;
+    one.mode = OneVariableOptimization;
+    RunSettings two;
+    two.mode = TwoVariableOptimization;
+    for (int threads : {1, 2, 3, 8}) {
+        test::RecordingHost host;
+        const auto line = fly(one, threads, host);
+        ASSERT_EQ(line->count, 11);
+        EXPECT_TRUE(test::matchesPrinted(line->column3[5], "6.090")) << threads << " threads";
+        const auto surface = fly(two, threads, host);
+        ASSERT_EQ(surface->count, 121);
+        EXPECT_EQ(surface->column1[5 * 11 + 3], 150);
+        EXPECT_EQ(surface->column2[5 * 11 + 3], 40);
+        EXPECT_TRUE(test::matchesPrinted(surface->column3[5 * 11 + 3], "6.090"))
+            << threads << " threads";
     }
 }
 
