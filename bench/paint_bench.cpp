@@ -1,5 +1,5 @@
 // Time to paint each kind of graph into an image of a window's size.
-#include "results/GraphData.h"
+#include "graph/GraphData.h"
 #include "toolkit/ImageCanvas.h"
 
 #include <QGuiApplication>

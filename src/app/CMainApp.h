@@ -1,7 +1,7 @@
 // The application object: creates the sheet and its pages and runs it.
 #pragma once
 
-#include "results/CSimulatePage.h"
+#include "simulate/CSimulatePage.h"
 
 #include <memory>
 

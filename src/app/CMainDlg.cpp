@@ -2,7 +2,7 @@
 #include "CMainDlg.h"
 
 #include "Artwork.h"
-#include "results/CSimulatePage.h"
+#include "simulate/CSimulatePage.h"
 #include "toolkit/PropertyPage.h"
 
 #include <QHBoxLayout>

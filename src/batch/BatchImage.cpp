@@ -1,8 +1,8 @@
 // Draws the run's graph, as the window would show it, into an image file.
 #include "BatchImage.h"
 
-#include "results/Presentation.h"
-#include "toolkit/ImageCanvas.h"
+#include "graph/Presentation.h"
+#include "toolkit/GraphImage.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

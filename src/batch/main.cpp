@@ -1,7 +1,7 @@
 // hydrolofter-batch: flies a run from NAME=VALUE arguments and prints its series or summary.
 #include "BatchArguments.h"
 #include "BatchImage.h"
-#include "results/Presentation.h"
+#include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"

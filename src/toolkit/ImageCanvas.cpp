@@ -1,7 +1,4 @@
-// ImageCanvas: the rasteriser and the text output.
 #include "ImageCanvas.h"
-
-#include "results/GraphData.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -118,14 +115,6 @@ void ImageCanvas::textOut(int x, int y, const std::string& text) {
         painter.rotate(-font_.escapement / 10.0); // counter-clockwise on screen
     // (x, y) is the text's top-left corner; QPainter draws from the baseline.
     painter.drawText(QPointF(0, QFontMetrics(font).ascent()), QString::fromStdString(text));
-}
-
-QImage paintGraphImage(const GraphData& graph, int width, int height) {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    ImageCanvas canvas(image);
-    graph.paint(canvas);
-    return image;
 }
 
 } // namespace hydrolofter

@@ -1,13 +1,11 @@
 // A Canvas over a QImage: exact integer lines and pixels, text through QPainter.
 #pragma once
 
-#include "results/Canvas.h"
+#include "graph/Canvas.h"
 
 #include <QImage>
 
 namespace hydrolofter {
-
-class GraphData;
 
 /// Draws into a 32-bit RGB image. Lines are rasterised here (Bresenham, start pixel drawn,
 /// end pixel not), so every pixel lands exactly where the graph's rules put it; pixels go
@@ -51,8 +49,5 @@ private:
     int curX_ = 0;
     int curY_ = 0;
 };
-
-/// The graph painted into a new image of the given size.
-QImage paintGraphImage(const GraphData& graph, int width, int height);
 
 } // namespace hydrolofter

@@ -1,6 +1,7 @@
 // Pixels of graphs painted into images: the rules of lines, bars, grid and surface.
+#include "toolkit/GraphImage.h"
 #include "toolkit/ImageCanvas.h"
-#include "results/GraphData.h"
+#include "graph/GraphData.h"
 
 #include <QImage>
 #include <QProcess>

@@ -5,9 +5,9 @@
 #include "pages/CLaunchSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
-#include "results/CSimulatePage.h"
-#include "results/GraphFrame.h"
-#include "toolkit/ImageCanvas.h"
+#include "simulate/CSimulatePage.h"
+#include "simulate/GraphFrame.h"
+#include "toolkit/GraphImage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,9 +4,10 @@
 #include "pages/CEnvironmentSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
-#include "results/CFullScreenGraphDlg.h"
-#include "results/CSimulatePage.h"
-#include "results/GraphFrame.h"
+#include "simulate/CFullScreenGraphDlg.h"
+#include "simulate/CSimulatePage.h"
+#include "simulate/ColourKey.h"
+#include "simulate/GraphFrame.h"
 
 #include <algorithm>
 

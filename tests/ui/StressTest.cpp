@@ -2,8 +2,8 @@
 #include "UiTestSupport.h"
 
 #include "pages/CSimulationSettingsPage.h"
-#include "results/CFullScreenGraphDlg.h"
-#include "results/CSimulatePage.h"
+#include "simulate/CFullScreenGraphDlg.h"
+#include "simulate/CSimulatePage.h"
 
 #include <QProgressBar>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // The painter's layout and object handling, through a recording canvas.
 #include "RecordingCanvas.h"
-#include "results/GraphData.h"
+#include "graph/GraphData.h"
 
 #include <algorithm>
 #include <cmath>

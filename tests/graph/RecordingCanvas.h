@@ -1,7 +1,7 @@
 // A canvas that records the painter's calls, for checking layout and object handling.
 #pragma once
 
-#include "results/Canvas.h"
+#include "graph/Canvas.h"
 
 #include <string>
 #include <utility>

@@ -1,26 +1,9 @@
-// Widgets that show a graph: the page's graph area, and the colour key beside a surface.
+// The key beside a surface: what each of its sixteen shades means.
 #pragma once
 
 #include <QFrame>
 
 namespace hydrolofter {
-
-class GraphData;
-
-/// Paints a borrowed GraphData over its whole client area; nothing without one.
-class GraphFrame : public QFrame {
-    Q_OBJECT
-public:
-    explicit GraphFrame(QWidget* parent = nullptr);
-    void setGraph(const GraphData* graph);
-    const GraphData* graph() const { return graph_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const GraphData* graph_ = nullptr;
-};
 
 /// The sixteen surface shades from the lowest result (bottom) to the highest (top), with
 /// those two values as labels, so that a reader can tell what a shade means.

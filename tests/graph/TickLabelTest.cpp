@@ -1,6 +1,6 @@
 // Tick labels: the 4-digit format and the tick values that feed it.
-#include "results/TickLabel.h"
-#include "results/GraphData.h"
+#include "graph/TickLabel.h"
+#include "graph/GraphData.h"
 
 #include <gtest/gtest.h>
 

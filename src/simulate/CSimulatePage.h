@@ -1,28 +1,19 @@
 // The "Simulate" page: starts a run, shows its progress, and presents its result.
 #pragma once
 
-#include "GraphData.h"
+#include "graph/GraphData.h"
+#include "runs/InputSource.h"
 #include "runs/RunHost.h"
 #include "runs/RunSettings.h"
 #include "runs/SimulationInputs.h"
 #include "toolkit/PropertyPage.h"
+#include "toolkit/ThrottledPump.h"
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace hydrolofter {
-
-/// Where a run's inputs and settings come from: the other pages, committed.
-class InputSource {
-public:
-    virtual ~InputSource() = default;
-    /// Commits the environment, launch, rocket and settings pages, in that order, into
-    /// the two records. False when a page refused a value: that page is then shown with
-    /// the focus in the offending edit.
-    virtual bool commitInputs(SimulationInputs& inputs, RunSettings& settings) = 0;
-};
 
 class CSimulatePage : public PropertyPage, public RunHost {
     Q_OBJECT
@@ -65,11 +56,7 @@ private:
     int m_bCancelRequested = 0;
     bool m_bRunning = false;
     InputSource& m_inputs;
-    /// The pump dispatches events at most every few milliseconds; between those it only
-    /// counts down, and reads the clock once the count runs out.
-    int m_pumpCountdown = 0;
-    std::chrono::steady_clock::time_point m_lastPump;
-    std::chrono::steady_clock::time_point m_lastClockRead;
+    ThrottledPump m_pump;
 };
 
 } // namespace hydrolofter

@@ -2,8 +2,9 @@
 #include "CSimulatePage.h"
 
 #include "CFullScreenGraphDlg.h"
+#include "ColourKey.h"
 #include "GraphFrame.h"
-#include "Presentation.h"
+#include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
@@ -47,13 +48,6 @@ QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
         return new ColourKey(parent);
     return nullptr;
 }
-
-/// Milliseconds between two real pumps: often enough to feel immediate.
-constexpr auto kPumpInterval = std::chrono::milliseconds(10);
-/// Steps between two clock reads.
-constexpr int kStepsPerClockRead = 256;
-/// Calls further apart than this read the clock every time.
-constexpr auto kSeldom = std::chrono::microseconds(200);
 
 } // namespace
 
@@ -189,8 +183,7 @@ void CSimulatePage::onFullScreen() {
 void CSimulatePage::beginRun() {
     enableControl(1004, false);
     enableControl(1080, true);
-    m_pumpCountdown = 0;
-    m_lastPump = m_lastClockRead = std::chrono::steady_clock::now();
+    m_pump.restart();
     // Let the page show the running state before the first step.
     QCoreApplication::processEvents();
 }
@@ -202,17 +195,7 @@ void CSimulatePage::setProgress(int percent) {
 }
 
 void CSimulatePage::pumpMessages() {
-    if (--m_pumpCountdown > 0)
-        return;
-    const auto now = std::chrono::steady_clock::now();
-    // A caller that comes seldom (an optimisation's calling thread, between points) has
-    // the clock read on every call; one that comes after every step, every few hundred.
-    m_pumpCountdown = now - m_lastClockRead > kSeldom ? 1 : kStepsPerClockRead;
-    m_lastClockRead = now;
-    if (now - m_lastPump < kPumpInterval)
-        return;
-    m_lastPump = now;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_pump.pump();
 }
 
 void CSimulatePage::endRun() {

@@ -1,5 +1,5 @@
 // Axis scaling and filling a graph data set.
-#include "results/GraphData.h"
+#include "graph/GraphData.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,32 +1,10 @@
-// GraphFrame and ColourKey.
-#include "GraphFrame.h"
+#include "ColourKey.h"
 
-#include "GraphData.h"
-#include "Presentation.h"
-#include "toolkit/ImageCanvas.h"
 #include "units/NumberText.h"
 
 #include <QPainter>
 
 namespace hydrolofter {
-
-GraphFrame::GraphFrame(QWidget* parent) : QFrame(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void GraphFrame::setGraph(const GraphData* graph) {
-    graph_ = graph;
-    update();
-}
-
-void GraphFrame::paintEvent(QPaintEvent*) {
-    if (!graph_)
-        return;
-    // Drawn into an image of the client size with the exact rasteriser, then shown.
-    const QImage image = paintGraphImage(*graph_, width(), height());
-    QPainter painter(this);
-    painter.drawImage(0, 0, image);
-}
 
 ColourKey::ColourKey(QWidget* parent) : QFrame(parent) {}
 

@@ -1,5 +1,5 @@
 // Captions, axes and scans of each kind of graph, and the summary texts.
-#include "results/Presentation.h"
+#include "graph/Presentation.h"
 #include "runs/RunSimulation.h"
 #include "support/RecordingHost.h"
 
