@@ -5,7 +5,7 @@
 #include "RunSettings.h"
 #include "SampleSeries.h"
 #include "SimulationInputs.h"
-#include "model/FlightSimulator.h"
+#include "VariableReaders.h"
 
 #include <limits>
 
@@ -33,16 +33,5 @@ struct RunOptions {
 /// in the same order, as when they are flown one after the other.
 int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
                   SampleSeries& series, const RunOptions& options = {});
-
-/// The current value of a plot variable (0..9) in unit unitIndex.
-double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
-                 const FlightSimulator& simulator);
-
-/// Applies the rule of a result variable (10..16) after a step that ended at time t.
-void updateResult(double& result, VariableId variable, int unitIndex, const RocketModel& model,
-                  double t);
-
-/// Tracks all seven result variables of one flight in their default units.
-void updateFlightResults(FlightResults& results, const RocketModel& model, double t);
 
 } // namespace hydrolofter

@@ -4,6 +4,8 @@
 #include "RunSettings.h"
 #include "SimulationInputs.h"
 
+#include <utility>
+
 namespace hydrolofter {
 
 inline constexpr int kOuterPoints = 11;
@@ -32,6 +34,8 @@ struct SweepPlan {
     double waterLitresFrom = 0, waterLitresTo = 0; ///< on a swept axis
 
     int points() const { return kOuterPoints * innerPoints; }
+    /// Point k of the run's order as (j, i): the first axis outer, the second inner.
+    std::pair<int, int> point(int k) const { return {k / innerPoints, k % innerPoints}; }
     double firstDisplay(int j) const;
     double firstInternal(int j) const;
     double secondDisplay(int i) const;

@@ -1,0 +1,119 @@
+#include "Sweep.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace hydrolofter {
+namespace {
+
+/// The points shared out among worker threads. The calling thread keeps the host's
+/// conversation: it pumps, passes a cancel on and moves the progress bar as points finish.
+class ParallelRun {
+public:
+    ParallelRun(const SweepPlan& plan, const ResultRule& rule, double dt, const RunOptions& options)
+        : plan_(plan), rule_(rule), dt_(dt), maxFlightTime_(options.maxFlightTime),
+          results_(std::size_t(plan.points())), landed_(std::size_t(plan.points()), 0) {}
+
+    /// Returns false when no worker thread could be started (nothing has been flown).
+    bool run(RunHost& host, int threads, RunOutcome& outcome) {
+        Progress progress(host);
+        const int points = plan_.points();
+        bool cancelled = false;
+        {
+            std::vector<std::jthread> workers;
+            try {
+                for (int w = 0; w < threads; ++w)
+                    workers.emplace_back([this] { work(); });
+            } catch (const std::system_error&) {
+                if (workers.empty())
+                    return false; // the caller flies the points itself
+            }
+            for (;;) {
+                int finished;
+                {
+                    std::unique_lock lock(mutex_);
+                    // Wake for a finished point, or often enough to keep the window alive.
+                    changed_.wait_for(lock, std::chrono::milliseconds(2),
+                                      [this, points] { return finished_ == points || stop_; });
+                    finished = finished_;
+                }
+                progress.set(finished * 100 / points);
+                if (finished == points || stop_)
+                    break;
+                host.pumpMessages();
+                if (host.cancelRequested()) {
+                    cancelled = true;
+                    stop_ = true; // each worker stops after its current step
+                    break;
+                }
+            }
+        } // leaving the block joins the workers
+        outcome = cancelled ? RunOutcome::Cancelled : failure_;
+        return true;
+    }
+
+    /// The points flown, from the first up to the first one not flown.
+    void copyTo(SampleSeries& series) const {
+        for (int k = 0; k < plan_.points() && landed_[std::size_t(k)]; ++k)
+            appendPoint(series, plan_, k, results_[std::size_t(k)]);
+    }
+
+private:
+    void work() {
+        for (;;) {
+            const int k = next_.fetch_add(1);
+            if (k >= plan_.points() || stop_.load(std::memory_order_relaxed))
+                return;
+            double result = 0;
+            const auto [j, i] = plan_.point(k);
+            const PointEnd end = flyPoint(plan_, j, i, rule_, dt_, maxFlightTime_, result,
+                                          [this] { return stop_.load(std::memory_order_relaxed); });
+            if (end == PointEnd::Stopped)
+                return;
+            std::lock_guard lock(mutex_);
+            if (end == PointEnd::TimedOut || end == PointEnd::Diverged) {
+                failure_ = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
+                stop_ = true;
+            } else {
+                results_[std::size_t(k)] = result;
+                landed_[std::size_t(k)] = 1;
+                ++finished_;
+            }
+            changed_.notify_one();
+            if (end != PointEnd::Landed)
+                return;
+        }
+    }
+
+    const SweepPlan& plan_;
+    const ResultRule& rule_;
+    const double dt_;
+    const double maxFlightTime_;
+    std::vector<double> results_;
+    std::vector<char> landed_;
+    std::atomic<int> next_{0};
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int finished_ = 0;                           ///< guarded by mutex_
+    RunOutcome failure_ = RunOutcome::Completed; ///< guarded by mutex_; read after the join
+};
+
+} // namespace
+
+bool parallelSweep(const SweepPlan& plan, const ResultRule& rule, RunHost& host,
+                   SampleSeries& series, double dt, const RunOptions& options, int threads,
+                   RunOutcome& outcome) {
+    ParallelRun run(plan, rule, dt, options);
+    if (!run.run(host, threads, outcome))
+        return false;
+    run.copyTo(series);
+    return true;
+}
+
+} // namespace hydrolofter
