@@ -1,6 +1,7 @@
 // The field table maps each NAME to its record field and to what its values may be.
 #include "BatchArguments.h"
 
+#include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
 #include "units/NumberText.h"
 
@@ -13,156 +14,7 @@
 namespace hydrolofter {
 namespace {
 
-using InputNumber = double SimulationInputs::*;
-using InputInt = int SimulationInputs::*;
-using InputText = std::string SimulationInputs::*;
-using SettingNumber = double RunSettings::*;
-using SettingInt = int RunSettings::*;
-
-enum class Kind {
-    Number,       ///< any decimal number
-    Integer,      ///< a whole decimal number
-    Text,         ///< free text
-    FamilyUnit,   ///< a unit name of a family, or its index
-    PercentUnit,  ///< a Volume-or-percent name, or its index
-    Variable,     ///< a variable name of a list, or its id
-    VariableUnit, ///< a unit of the variable in `pairedVariable`, or its index
-};
-
-struct Field {
-    const char* name;
-    Kind kind;
-    std::variant<InputNumber, InputInt, InputText, SettingNumber, SettingInt> member;
-    UnitFamily family = UnitFamily::SmallLength;
-    VariableList list = VariableList::PlotVariables;
-    const char* pairedField = nullptr; ///< the unit of a variable, or the variable of a unit
-};
-
-using SI = SimulationInputs;
-using RS = RunSettings;
-using F = UnitFamily;
-using L = VariableList;
-
-Field number(const char* n, InputNumber m) {
-    return {n, Kind::Number, m};
-}
-Field integer(const char* n, InputInt m) {
-    return {n, Kind::Integer, m};
-}
-Field unitOf(const char* n, InputInt m, F f) {
-    return {n, Kind::FamilyUnit, m, f};
-}
-
-const std::vector<Field>& fields() {
-    static const std::vector<Field> table = {
-        number("bottleDiameter", &SI::bottleDiameter),
-        unitOf("bottleDiameterUnit", &SI::bottleDiameterUnit, F::SmallLength),
-        number("bottleVolume", &SI::bottleVolume),
-        unitOf("bottleVolumeUnit", &SI::bottleVolumeUnit, F::Volume),
-        number("dragCoefficient", &SI::dragCoefficient),
-        number("emptyMass", &SI::emptyMass),
-        unitOf("emptyMassUnit", &SI::emptyMassUnit, F::Mass),
-        number("stability", &SI::stability),
-        integer("kamikaze", &SI::kamikaze),
-        integer("parachuteCount", &SI::parachuteCount),
-        integer("parachuteShape", &SI::parachuteShape),
-        number("parachuteDiameter", &SI::parachuteDiameter),
-        unitOf("parachuteDiameterUnit", &SI::parachuteDiameterUnit, F::SmallLength),
-        number("parachuteSurfaceArea", &SI::parachuteSurfaceArea),
-        unitOf("parachuteSurfaceAreaUnit", &SI::parachuteSurfaceAreaUnit, F::Area),
-        number("parachuteDragCoefficient", &SI::parachuteDragCoefficient),
-        number("parachuteDeployTime", &SI::parachuteDeployTime),
-        {"rocketDescription", Kind::Text, &SI::rocketDescription},
-        number("launchRodDiameter", &SI::launchRodDiameter),
-        unitOf("launchRodDiameterUnit", &SI::launchRodDiameterUnit, F::SmallLength),
-        number("launchRodHeight", &SI::launchRodHeight),
-        unitOf("launchRodHeightUnit", &SI::launchRodHeightUnit, F::SmallLength),
-        number("atmPressure", &SI::atmPressure),
-        unitOf("atmPressureUnit", &SI::atmPressureUnit, F::Pressure),
-        number("atmTemperature", &SI::atmTemperature),
-        unitOf("atmTemperatureUnit", &SI::atmTemperatureUnit, F::Temperature),
-        number("gravity", &SI::gravity),
-        unitOf("gravityUnit", &SI::gravityUnit, F::Acceleration),
-        number("updraft", &SI::updraft),
-        unitOf("updraftUnit", &SI::updraftUnit, F::Velocity),
-        {"environmentDescription", Kind::Text, &SI::environmentDescription},
-        number("waterAmount", &SI::waterAmount),
-        {"waterAmountUnit", Kind::PercentUnit, &SI::waterAmountUnit},
-        number("initialPressure", &SI::initialPressure),
-        unitOf("initialPressureUnit", &SI::initialPressureUnit, F::Pressure),
-        number("airTemperature", &SI::airTemperature),
-        unitOf("airTemperatureUnit", &SI::airTemperatureUnit, F::Temperature),
-        number("waterDensity", &SI::waterDensity),
-        unitOf("waterDensityUnit", &SI::waterDensityUnit, F::Density),
-        number("initialHeight", &SI::initialHeight),
-        unitOf("initialHeightUnit", &SI::initialHeightUnit, F::LargeLength),
-        number("initialVelocity", &SI::initialVelocity),
-        unitOf("initialVelocityUnit", &SI::initialVelocityUnit, F::Velocity),
-
-        {"mode", Kind::Integer, &RS::mode},
-        {"precision", Kind::Integer, &RS::precision},
-        {"launchDisplay", Kind::Integer, &RS::launchDisplay},
-        {"plotVariable", Kind::Variable, &RS::plotVariable, {}, L::PlotVariables, "plotUnit"},
-        {"plotUnit", Kind::VariableUnit, &RS::plotUnit, {}, {}, "plotVariable"},
-        {"oneVarDisplay", Kind::Integer, &RS::oneVarDisplay},
-        {"oneVarDependent",
-         Kind::Variable,
-         &RS::oneVarDependent,
-         {},
-         L::ResultVariables,
-         "oneVarDependentUnit"},
-        {"oneVarDependentUnit",
-         Kind::VariableUnit,
-         &RS::oneVarDependentUnit,
-         {},
-         {},
-         "oneVarDependent"},
-        {"oneVarIndependent",
-         Kind::Variable,
-         &RS::oneVarIndependent,
-         {},
-         L::SweepVariables,
-         "oneVarIndependentUnit"},
-        {"oneVarIndependentUnit",
-         Kind::VariableUnit,
-         &RS::oneVarIndependentUnit,
-         {},
-         {},
-         "oneVarIndependent"},
-        {"oneVarRangeFrom", Kind::Number, &RS::oneVarRangeFrom},
-        {"oneVarRangeTo", Kind::Number, &RS::oneVarRangeTo},
-        {"twoVarDisplay", Kind::Integer, &RS::twoVarDisplay},
-        {"twoVarDependent",
-         Kind::Variable,
-         &RS::twoVarDependent,
-         {},
-         L::ResultVariables,
-         "twoVarDependentUnit"},
-        {"twoVarDependentUnit",
-         Kind::VariableUnit,
-         &RS::twoVarDependentUnit,
-         {},
-         {},
-         "twoVarDependent"},
-        {"xAxisVariable", Kind::Variable, &RS::xAxisVariable, {}, L::SweepVariables, "xAxisUnit"},
-        {"xAxisUnit", Kind::VariableUnit, &RS::xAxisUnit, {}, {}, "xAxisVariable"},
-        {"xRangeFrom", Kind::Number, &RS::xRangeFrom},
-        {"xRangeTo", Kind::Number, &RS::xRangeTo},
-        {"yAxisVariable", Kind::Variable, &RS::yAxisVariable, {}, L::SweepVariables, "yAxisUnit"},
-        {"yAxisUnit", Kind::VariableUnit, &RS::yAxisUnit, {}, {}, "yAxisVariable"},
-        {"yRangeFrom", Kind::Number, &RS::yRangeFrom},
-        {"yRangeTo", Kind::Number, &RS::yRangeTo},
-    };
-    return table;
-}
-
-const Field* findField(const std::string& name) {
-    for (const Field& f : fields()) {
-        if (name == f.name)
-            return &f;
-    }
-    return nullptr;
-}
+using Kind = FieldKind;
 
 std::optional<double> parseNumber(const std::string& text) {
     return parseDecimal(text);
@@ -315,7 +167,7 @@ private:
             result.options.settings.*std::get<SettingInt>(f.member) = v;
     }
 
-    int& settingInt(const char* name) {
+    int& settingInt(std::string_view name) {
         return result.options.settings.*std::get<SettingInt>(findField(name)->member);
     }
 
@@ -362,12 +214,12 @@ private:
         storeInt(f, id);
         // As the settings page does: a new variable brings its default unit.
         if (isValidVariable(id))
-            settingInt(f.pairedField) = variableInfo(id).defaultUnit;
+            settingInt(f.paired) = variableInfo(id).defaultUnit;
     }
 
     void resolveVariableUnits() {
         for (const Pending& p : pendingUnits) {
-            const VariableId v = settingInt(p.field->pairedField);
+            const VariableId v = settingInt(p.field->paired);
             if (const std::optional<int> index = parseInteger(p.value)) {
                 const int count = unitListSize(v);
                 if (isValidVariable(v) && (*index < 0 || *index >= count))

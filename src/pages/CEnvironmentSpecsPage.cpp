@@ -1,10 +1,9 @@
 // The environment page's template and defaults.
 #include "CEnvironmentSpecsPage.h"
 
-#include "toolkit/ComboListControl.h"
+#include "UnitControls.h"
 #include "toolkit/DataExchange.h"
 
-#include <QComboBox>
 #include <array>
 
 namespace hydrolofter {
@@ -41,6 +40,13 @@ constexpr std::array kControls{
     ControlSpec{1021, K::PushButton, "&Defaults", 356, 36, 48, 12, Disabled},
 };
 
+using SI = SimulationInputs;
+constexpr UnitControl kUnitControls[] = {
+    {1014, &SI::launchRodDiameterUnit}, {1015, &SI::launchRodHeightUnit},
+    {1019, &SI::atmPressureUnit},       {1018, &SI::atmTemperatureUnit},
+    {1102, &SI::gravityUnit},           {1111, &SI::updraftUnit},
+};
+
 constexpr DialogTemplate kTemplate{107, "Launch Pad / Environment Specifications", 408, 194,
                                    kControls};
 
@@ -50,45 +56,25 @@ CEnvironmentSpecsPage::CEnvironmentSpecsPage(QWidget* parent)
     : PropertyPage(kTemplate, {}, parent) {}
 
 void CEnvironmentSpecsPage::onInitDialog() {
-    atmPressure = 1;
-    fillUnits(1019, UnitFamily::Pressure, unit::atm);
-    atmTemperature = 70;
-    fillUnits(1018, UnitFamily::Temperature, unit::degF);
-    launchRodDiameter = 22;
-    fillUnits(1014, UnitFamily::SmallLength, unit::mm);
-    launchRodHeight = 15;
-    fillUnits(1015, UnitFamily::SmallLength, unit::mm);
-    gravity = -9.806;
-    fillUnits(1102, UnitFamily::Acceleration, unit::mPerSec2);
-    updraft = 0;
-    fillUnits(1111, UnitFamily::Velocity, 3); // "MPH"
+    m_inputs = SimulationInputs{};
+    fillUnitControls(*this, kUnitControls);
     updateData(false);
 }
 
 void CEnvironmentSpecsPage::exchangeData(DataExchange& dx) {
-    dx.number(1017, atmPressure);
-    dx.number(1016, atmTemperature);
-    dx.text(1078, environmentDescription);
-    dx.number(1003, launchRodDiameter);
-    dx.number(1013, launchRodHeight);
-    dx.number(1101, gravity);
-    dx.number(1110, updraft);
+    SimulationInputs& in = m_inputs;
+    dx.number(1017, in.atmPressure);
+    dx.number(1016, in.atmTemperature);
+    dx.text(1078, in.environmentDescription);
+    dx.number(1003, in.launchRodDiameter);
+    dx.number(1013, in.launchRodHeight);
+    dx.number(1101, in.gravity);
+    dx.number(1110, in.updraft);
+    exchangeUnitControls(dx, kUnitControls, in);
 }
 
 void CEnvironmentSpecsPage::fillInputs(SimulationInputs& in) const {
-    in.launchRodDiameter = launchRodDiameter;
-    in.launchRodDiameterUnit = control<QComboBox>(1014)->currentIndex();
-    in.launchRodHeight = launchRodHeight;
-    in.launchRodHeightUnit = control<QComboBox>(1015)->currentIndex();
-    in.atmPressure = atmPressure;
-    in.atmPressureUnit = control<QComboBox>(1019)->currentIndex();
-    in.atmTemperature = atmTemperature;
-    in.atmTemperatureUnit = control<QComboBox>(1018)->currentIndex();
-    in.gravity = gravity;
-    in.gravityUnit = control<QComboBox>(1102)->currentIndex();
-    in.updraft = updraft;
-    in.updraftUnit = control<QComboBox>(1111)->currentIndex();
-    in.environmentDescription = environmentDescription;
+    copyGroup(FieldGroup::Environment, m_inputs, in);
 }
 
 } // namespace hydrolofter

@@ -4,8 +4,6 @@
 #include "runs/SimulationInputs.h"
 #include "toolkit/PropertyPage.h"
 
-#include <string>
-
 namespace hydrolofter {
 
 class CEnvironmentSpecsPage : public PropertyPage {
@@ -16,17 +14,15 @@ public:
     /// Copies the committed values and the unit selections into the inputs.
     void fillInputs(SimulationInputs& inputs) const;
 
-    double atmPressure = 0;
-    double atmTemperature = 0;
-    std::string environmentDescription;
-    double launchRodDiameter = 0;
-    double launchRodHeight = 0;
-    double gravity = 0;
-    double updraft = 0;
+    /// The page's fields as last committed (the environment's part of the record).
+    const SimulationInputs& inputs() const { return m_inputs; }
 
 protected:
     void onInitDialog() override;
     void exchangeData(DataExchange& dx) override;
+
+private:
+    SimulationInputs m_inputs;
 };
 
 } // namespace hydrolofter

@@ -1,10 +1,9 @@
 // The launch page's template and defaults.
 #include "CLaunchSpecsPage.h"
 
-#include "toolkit/ComboListControl.h"
+#include "UnitControls.h"
 #include "toolkit/DataExchange.h"
 
-#include <QComboBox>
 #include <array>
 
 namespace hydrolofter {
@@ -35,6 +34,13 @@ constexpr std::array kControls{
     ControlSpec{1029, K::ComboBox, nullptr, 100, 117, 44, 64},
 };
 
+using SI = SimulationInputs;
+constexpr UnitControl kUnitControls[] = {
+    {1026, &SI::waterAmountUnit},    {1027, &SI::initialPressureUnit},
+    {1070, &SI::airTemperatureUnit}, {1104, &SI::waterDensityUnit},
+    {1028, &SI::initialHeightUnit},  {1029, &SI::initialVelocityUnit},
+};
+
 constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kControls};
 
 } // namespace
@@ -42,45 +48,24 @@ constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kCont
 CLaunchSpecsPage::CLaunchSpecsPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {}
 
 void CLaunchSpecsPage::onInitDialog() {
-    airTemperature = 60;
-    fillUnits(1070, UnitFamily::Temperature, unit::degF);
-    initialHeight = 0;
-    fillUnits(1028, UnitFamily::LargeLength, unit::m);
-    initialPressure = 60;
-    fillUnits(1027, UnitFamily::Pressure, unit::psi);
-    initialVelocity = 0;
-    fillUnits(1029, UnitFamily::Velocity, unit::mPerSec);
-    waterAmount = 40;
-    ComboListControl water(*control<QComboBox>(1026));
-    fillVolumeOrPercentList(water);
-    water.setSelection(kPercentUnit);
-    waterDensity = 1000;
-    fillUnits(1104, UnitFamily::Density, unit::kgPerM3);
+    m_inputs = SimulationInputs{};
+    fillUnitControls(*this, kUnitControls);
     updateData(false);
 }
 
 void CLaunchSpecsPage::exchangeData(DataExchange& dx) {
-    dx.number(1069, airTemperature);
-    dx.number(1023, initialHeight);
-    dx.number(1022, initialPressure);
-    dx.number(1024, initialVelocity);
-    dx.number(1003, waterAmount);
-    dx.number(1103, waterDensity);
+    SimulationInputs& in = m_inputs;
+    dx.number(1069, in.airTemperature);
+    dx.number(1023, in.initialHeight);
+    dx.number(1022, in.initialPressure);
+    dx.number(1024, in.initialVelocity);
+    dx.number(1003, in.waterAmount);
+    dx.number(1103, in.waterDensity);
+    exchangeUnitControls(dx, kUnitControls, in);
 }
 
 void CLaunchSpecsPage::fillInputs(SimulationInputs& in) const {
-    in.waterAmount = waterAmount;
-    in.waterAmountUnit = control<QComboBox>(1026)->currentIndex();
-    in.initialPressure = initialPressure;
-    in.initialPressureUnit = control<QComboBox>(1027)->currentIndex();
-    in.airTemperature = airTemperature;
-    in.airTemperatureUnit = control<QComboBox>(1070)->currentIndex();
-    in.waterDensity = waterDensity;
-    in.waterDensityUnit = control<QComboBox>(1104)->currentIndex();
-    in.initialHeight = initialHeight;
-    in.initialHeightUnit = control<QComboBox>(1028)->currentIndex();
-    in.initialVelocity = initialVelocity;
-    in.initialVelocityUnit = control<QComboBox>(1029)->currentIndex();
+    copyGroup(FieldGroup::Launch, m_inputs, in);
 }
 
 } // namespace hydrolofter

@@ -14,16 +14,15 @@ public:
     /// Copies the committed values and the unit selections into the inputs.
     void fillInputs(SimulationInputs& inputs) const;
 
-    double airTemperature = 0;
-    double initialHeight = 0;
-    double initialPressure = 0;
-    double initialVelocity = 0;
-    double waterAmount = 0;
-    double waterDensity = 0;
+    /// The page's fields as last committed (the launch's part of the record).
+    const SimulationInputs& inputs() const { return m_inputs; }
 
 protected:
     void onInitDialog() override;
     void exchangeData(DataExchange& dx) override;
+
+private:
+    SimulationInputs m_inputs;
 };
 
 } // namespace hydrolofter

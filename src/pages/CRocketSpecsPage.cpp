@@ -1,12 +1,11 @@
 // The rocket page's template, defaults and parachute enabling rules.
 #include "CRocketSpecsPage.h"
 
-#include "toolkit/ComboListControl.h"
+#include "UnitControls.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DataExchange.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QRadioButton>
 #include <array>
 
@@ -62,6 +61,15 @@ constexpr std::array kControls{
 
 constexpr DialogTemplate kTemplate{106, "Rocket Specifications", 408, 194, kControls};
 
+using SI = SimulationInputs;
+constexpr UnitControl kUnitControls[] = {
+    {1005, &SI::bottleDiameterUnit},
+    {1007, &SI::bottleVolumeUnit},
+    {1012, &SI::emptyMassUnit},
+    {1089, &SI::parachuteDiameterUnit},
+    {1091, &SI::parachuteSurfaceAreaUnit},
+};
+
 /// The parachute controls that only a rocket with parachutes uses, in enabling order.
 constexpr int kParachuteControls[] = {1084, 1094, 1085, 1086, 1087, 1095, 1097, 1098,
                                       1096, 1099, 1100, 1088, 1092, 1089, 1090, 1093};
@@ -82,42 +90,29 @@ void CRocketSpecsPage::connectHandlers() {
 }
 
 void CRocketSpecsPage::onInitDialog() {
-    bottleDiameter = 110;
-    fillUnits(1005, UnitFamily::SmallLength, unit::mm);
-    bottleVolume = 2;
-    fillUnits(1007, UnitFamily::Volume, unit::litre);
-    emptyMass = 150;
-    fillUnits(1012, UnitFamily::Mass, unit::gram);
-    dragCoefficient = 0.3;
-    stability = 1;
-    kamikaze = 1;
-    parachuteCount = 1;
+    m_inputs = SimulationInputs{};
+    fillUnitControls(*this, kUnitControls);
     control<SpinButton>(1085)->setRange(1, 10);
-    parachuteDiameter = 100;
-    fillUnits(1089, UnitFamily::SmallLength, unit::cm);
-    parachuteSurfaceArea = 1;
-    fillUnits(1091, UnitFamily::Area, unit::m2);
-    parachuteDragCoefficient = 1;
-    parachuteDeployTime = 1;
-    parachuteShape = 0;
     updateData(false);
     updateParachuteControls();
 }
 
 void CRocketSpecsPage::exchangeData(DataExchange& dx) {
-    dx.number(1006, bottleVolume);
-    dx.text(1031, rocketDescription);
-    dx.number(1003, bottleDiameter);
-    dx.number(1008, dragCoefficient);
-    dx.number(1011, emptyMass);
-    dx.number(1077, stability);
-    dx.number(1088, parachuteDiameter);
-    dx.number(1096, parachuteDeployTime);
-    dx.radio(1086, parachuteShape);
-    dx.number(1095, parachuteDragCoefficient);
-    dx.check(1083, kamikaze);
-    dx.integer(1084, parachuteCount);
-    dx.number(1090, parachuteSurfaceArea);
+    SimulationInputs& in = m_inputs;
+    dx.number(1006, in.bottleVolume);
+    dx.text(1031, in.rocketDescription);
+    dx.number(1003, in.bottleDiameter);
+    dx.number(1008, in.dragCoefficient);
+    dx.number(1011, in.emptyMass);
+    dx.number(1077, in.stability);
+    dx.number(1088, in.parachuteDiameter);
+    dx.number(1096, in.parachuteDeployTime);
+    dx.radio(1086, in.parachuteShape);
+    dx.number(1095, in.parachuteDragCoefficient);
+    dx.check(1083, in.kamikaze);
+    dx.integer(1084, in.parachuteCount);
+    dx.number(1090, in.parachuteSurfaceArea);
+    exchangeUnitControls(dx, kUnitControls, in);
 }
 
 void CRocketSpecsPage::updateParachuteControls() {
@@ -125,39 +120,22 @@ void CRocketSpecsPage::updateParachuteControls() {
     if (!committed) {
         // A refused number stopped the commit before these two; the enabling still follows
         // what the user clicked, and the refused text stays for the user to correct.
-        kamikaze = control<QCheckBox>(1083)->isChecked() ? 1 : 0;
-        parachuteShape = control<QRadioButton>(1086)->isChecked() ? 0 : 1;
+        m_inputs.kamikaze = control<QCheckBox>(1083)->isChecked() ? 1 : 0;
+        m_inputs.parachuteShape = control<QRadioButton>(1086)->isChecked() ? 0 : 1;
     }
-    const bool parachutes = kamikaze == 0;
+    const bool parachutes = m_inputs.kamikaze == 0;
     for (int id : kParachuteControls)
         enableControl(id, parachutes);
     for (int id : {1088, 1092, 1089})
-        enableControl(id, parachuteShape == 0 && parachutes);
+        enableControl(id, m_inputs.parachuteShape == 0 && parachutes);
     for (int id : {1090, 1093, 1091})
-        enableControl(id, parachuteShape != 0 && parachutes);
+        enableControl(id, m_inputs.parachuteShape != 0 && parachutes);
     if (committed)
         updateData(false);
 }
 
 void CRocketSpecsPage::fillInputs(SimulationInputs& in) const {
-    in.bottleDiameter = bottleDiameter;
-    in.bottleDiameterUnit = control<QComboBox>(1005)->currentIndex();
-    in.bottleVolume = bottleVolume;
-    in.bottleVolumeUnit = control<QComboBox>(1007)->currentIndex();
-    in.dragCoefficient = dragCoefficient;
-    in.emptyMass = emptyMass;
-    in.emptyMassUnit = control<QComboBox>(1012)->currentIndex();
-    in.stability = stability;
-    in.kamikaze = kamikaze;
-    in.parachuteCount = parachuteCount;
-    in.parachuteShape = parachuteShape;
-    in.parachuteDiameter = parachuteDiameter;
-    in.parachuteDiameterUnit = control<QComboBox>(1089)->currentIndex();
-    in.parachuteSurfaceArea = parachuteSurfaceArea;
-    in.parachuteSurfaceAreaUnit = control<QComboBox>(1091)->currentIndex();
-    in.parachuteDragCoefficient = parachuteDragCoefficient;
-    in.parachuteDeployTime = parachuteDeployTime;
-    in.rocketDescription = rocketDescription;
+    copyGroup(FieldGroup::Rocket, m_inputs, in);
 }
 
 } // namespace hydrolofter

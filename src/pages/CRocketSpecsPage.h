@@ -4,8 +4,6 @@
 #include "runs/SimulationInputs.h"
 #include "toolkit/PropertyPage.h"
 
-#include <string>
-
 namespace hydrolofter {
 
 class CRocketSpecsPage : public PropertyPage {
@@ -18,19 +16,8 @@ public:
     /// Enables the parachute controls that the kamikaze choice and the shape allow.
     void updateParachuteControls();
 
-    double bottleVolume = 0;
-    std::string rocketDescription;
-    double bottleDiameter = 0;
-    double dragCoefficient = 0;
-    double emptyMass = 0;
-    double stability = 0;
-    double parachuteDiameter = 0;
-    double parachuteDeployTime = 0;
-    int parachuteShape = -1; ///< 0 "Circular", 1 "Irregular", -1 none
-    double parachuteDragCoefficient = 0;
-    int kamikaze = 0;
-    int parachuteCount = 0;
-    double parachuteSurfaceArea = 0;
+    /// The page's fields as last committed (the rocket's part of the record).
+    const SimulationInputs& inputs() const { return m_inputs; }
 
 protected:
     void onInitDialog() override;
@@ -38,6 +25,8 @@ protected:
 
 private:
     void connectHandlers();
+
+    SimulationInputs m_inputs;
 };
 
 } // namespace hydrolofter

@@ -27,6 +27,8 @@ public:
     /// The index of the checked radio button of the group starting at firstId (-1: none).
     void radio(int firstId, int& value);
     void slider(int id, int& value);
+    /// The selected entry of a drop-down (-1: none).
+    void listIndex(int id, int& value);
 
 private:
     void refuse(QWidget* control, const char* message);

@@ -364,6 +364,16 @@ void DataExchange::radio(int firstId, int& value) {
     }
 }
 
+void DataExchange::listIndex(int id, int& value) {
+    auto* combo = page_.control<QComboBox>(id);
+    if (failed() || !combo)
+        return;
+    if (save_)
+        value = combo->currentIndex();
+    else
+        combo->setCurrentIndex(value);
+}
+
 void DataExchange::slider(int id, int& value) {
     auto* s = page_.control<QSlider>(id);
     if (failed() || !s)

@@ -25,24 +25,18 @@ inline constexpr int kUnitFamilyCount = 10;
 /// Index of "%" in the Volume-or-percent list: the five volume units, then a share.
 inline constexpr int kPercentUnit = 5;
 
-/// Internal unit indices the model keeps its quantities in.
+/// The units of each family by name: each value is the unit's index in its family's list.
 namespace unit {
-inline constexpr int cm = 0;
-inline constexpr int mm = 2;
-inline constexpr int m = 1;
-inline constexpr int mPerSec = 2;
-inline constexpr int mPerSec2 = 3;
-inline constexpr int degC = 0;
-inline constexpr int degF = 1;
-inline constexpr int kelvin = 2;
-inline constexpr int kgPerM3 = 2;
-inline constexpr int litre = 1;
-inline constexpr int gram = 0;
-inline constexpr int kg = 1;
-inline constexpr int atm = 0;
-inline constexpr int pascal = 3;
-inline constexpr int psi = 4;
-inline constexpr int m2 = 3;
+enum SmallLengthUnit : int { cm, inch, mm };
+enum LargeLengthUnit : int { ft, m, yd };
+enum VelocityUnit : int { ftPerSec, ftPerMin, mPerSec, mph, kmPerH };
+enum AccelerationUnit : int { ftPerSec2, ftPerMin2, gees, mPerSec2, miPerHr2, kmPerH2 };
+enum TemperatureUnit : int { degC, degF, kelvin };
+enum DensityUnit : int { gPerCm3, kgPerL, kgPerM3, lbsPerFt3 };
+enum VolumeUnit : int { gallon, litre, m3, mL, quart };
+enum MassUnit : int { gram, kg, lbs, oz };
+enum PressureUnit : int { atm, inHg, kPa, pascal, psi, torr };
+enum AreaUnit : int { cm2, in2, ft2, m2, yd2 };
 } // namespace unit
 
 /// The unit names of a family in list order; empty for a value outside the enumeration.

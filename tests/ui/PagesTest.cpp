@@ -139,7 +139,7 @@ TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
     QTest::keyClicks(count, "2a5"); // digits only
     EXPECT_EQ(editText(p, 1084), "25");
     ASSERT_TRUE(p->updateData(true));
-    EXPECT_EQ(p->parachuteCount, 25);
+    EXPECT_EQ(p->inputs().parachuteCount, 25);
 }
 
 TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
