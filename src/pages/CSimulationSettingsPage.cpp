@@ -74,16 +74,22 @@ constexpr int kOneVariableGroup[] = {1044, 1042, 1043, 1051, 1049, 1059, 1061,
 constexpr int kTwoVariableGroup[] = {1045, 1046, 1047, 1055, 1053, 1054, 1062, 1067, 1068, 1058,
                                      1074, 1056, 1075, 1063, 1064, 1057, 1076, 1065, 1066};
 
-/// A variable drop-down, its list and the unit drop-down beside it.
+/// A variable drop-down, its list and the unit drop-down beside it, with the fields they show.
 struct VariablePair {
     int variableId;
     VariableList list;
     int unitsId;
+    int RunSettings::*variable;
+    int RunSettings::*unit;
 };
+using RS = RunSettings;
 constexpr VariablePair kVariablePairs[] = {
-    {1041, VariableList::PlotVariables, 1071},  {1052, VariableList::ResultVariables, 1072},
-    {1050, VariableList::SweepVariables, 1073}, {1058, VariableList::ResultVariables, 1074},
-    {1056, VariableList::SweepVariables, 1075}, {1057, VariableList::SweepVariables, 1076},
+    {1041, VariableList::PlotVariables, 1071, &RS::plotVariable, &RS::plotUnit},
+    {1052, VariableList::ResultVariables, 1072, &RS::oneVarDependent, &RS::oneVarDependentUnit},
+    {1050, VariableList::SweepVariables, 1073, &RS::oneVarIndependent, &RS::oneVarIndependentUnit},
+    {1058, VariableList::ResultVariables, 1074, &RS::twoVarDependent, &RS::twoVarDependentUnit},
+    {1056, VariableList::SweepVariables, 1075, &RS::xAxisVariable, &RS::xAxisUnit},
+    {1057, VariableList::SweepVariables, 1076, &RS::yAxisVariable, &RS::yAxisUnit},
 };
 
 } // namespace
@@ -113,49 +119,40 @@ void CSimulationSettingsPage::onInitDialog() {
         ComboListControl list(*control<QComboBox>(pair.variableId));
         fillVariableList(pair.list, list);
     }
-    const std::pair<int, int> defaults[] = {{1041, 3}, {1052, 6}, {1050, 6},
-                                            {1058, 6}, {1056, 6}, {1057, 11}};
-    for (const auto& [id, position] : defaults)
-        control<QComboBox>(id)->setCurrentIndex(position);
-    for (const VariablePair& pair : kVariablePairs) {
-        ComboListControl units(*control<QComboBox>(pair.unitsId));
-        refillUnitSelector(units, control<QComboBox>(pair.variableId)->currentIndex(), pair.list);
-    }
     auto* slider = control<QSlider>(1032);
     {
         const QSignalBlocker quiet(slider); // the range is set without a redraw or label
         slider->setRange(kMinPrecision, kMaxPrecision);
     }
-    slider->setValue(3);
-    precision = 3;
+    m_settings = RunSettings{};
+    updateData(false);
     updatePrecisionLabel();
-    mode = LaunchAnalysis;
-    launchDisplay = Graph;
-    oneVarDisplay = Graph;
-    twoVarDisplay = Graph;
-    updateData(false);
     applyEnablingRule();
-    oneVarRangeFrom = 50;
-    oneVarRangeTo = 250;
-    xRangeFrom = 50;
-    xRangeTo = 250;
-    yRangeFrom = 25;
-    yRangeTo = 75;
-    updateData(false);
 }
 
 void CSimulationSettingsPage::exchangeData(DataExchange& dx) {
-    dx.slider(1032, precision);
-    dx.radio(1034, mode);
-    dx.radio(1038, launchDisplay);
-    dx.radio(1042, oneVarDisplay);
-    dx.radio(1046, twoVarDisplay);
-    dx.number(1003, oneVarRangeFrom);
-    dx.number(1060, oneVarRangeTo);
-    dx.number(1063, xRangeFrom);
-    dx.number(1064, xRangeTo);
-    dx.number(1065, yRangeFrom);
-    dx.number(1066, yRangeTo);
+    RunSettings& s = m_settings;
+    dx.slider(1032, s.precision);
+    dx.radio(1034, s.mode);
+    dx.radio(1038, s.launchDisplay);
+    dx.radio(1042, s.oneVarDisplay);
+    dx.radio(1046, s.twoVarDisplay);
+    for (const VariablePair& pair : kVariablePairs) {
+        // Drop-downs hold positions within their list; the record, catalogue ids.
+        int position = s.*pair.variable - listFirst(pair.list);
+        dx.listIndex(pair.variableId, position);
+        if (dx.saving())
+            s.*pair.variable = listFirst(pair.list) + position;
+        else
+            refillUnits(pair.variableId);
+        dx.listIndex(pair.unitsId, s.*pair.unit);
+    }
+    dx.number(1003, s.oneVarRangeFrom);
+    dx.number(1060, s.oneVarRangeTo);
+    dx.number(1063, s.xRangeFrom);
+    dx.number(1064, s.xRangeTo);
+    dx.number(1065, s.yRangeFrom);
+    dx.number(1066, s.yRangeTo);
 }
 
 void CSimulationSettingsPage::applyEnablingRule() {
@@ -169,13 +166,13 @@ void CSimulationSettingsPage::applyEnablingRule() {
     enable(kPlotGroup, false);
     enable(kOneVariableGroup, false);
     enable(kTwoVariableGroup, false);
-    if (mode == LaunchAnalysis) {
+    if (m_settings.mode == LaunchAnalysis) {
         enable(kLaunchDisplayGroup);
-        if (launchDisplay == Graph)
+        if (m_settings.launchDisplay == Graph)
             enable(kPlotGroup);
-    } else if (mode == OneVariableOptimization) {
+    } else if (m_settings.mode == OneVariableOptimization) {
         enable(kOneVariableGroup);
-    } else if (mode == TwoVariableOptimization) {
+    } else if (m_settings.mode == TwoVariableOptimization) {
         enable(kTwoVariableGroup);
     }
     if (committed)
@@ -197,35 +194,6 @@ void CSimulationSettingsPage::refillUnits(int variableId) {
         ComboListControl units(*control<QComboBox>(pair.unitsId));
         refillUnitSelector(units, control<QComboBox>(variableId)->currentIndex(), pair.list);
     }
-}
-
-RunSettings CSimulationSettingsPage::runSettings() const {
-    auto position = [this](int id) { return control<QComboBox>(id)->currentIndex(); };
-    RunSettings s;
-    s.mode = mode;
-    s.precision = precision;
-    s.launchDisplay = launchDisplay;
-    s.plotVariable = listFirst(VariableList::PlotVariables) + position(1041);
-    s.plotUnit = position(1071);
-    s.oneVarDisplay = oneVarDisplay;
-    s.oneVarDependent = listFirst(VariableList::ResultVariables) + position(1052);
-    s.oneVarDependentUnit = position(1072);
-    s.oneVarIndependent = listFirst(VariableList::SweepVariables) + position(1050);
-    s.oneVarIndependentUnit = position(1073);
-    s.oneVarRangeFrom = oneVarRangeFrom;
-    s.oneVarRangeTo = oneVarRangeTo;
-    s.twoVarDisplay = twoVarDisplay;
-    s.twoVarDependent = listFirst(VariableList::ResultVariables) + position(1058);
-    s.twoVarDependentUnit = position(1074);
-    s.xAxisVariable = listFirst(VariableList::SweepVariables) + position(1056);
-    s.xAxisUnit = position(1075);
-    s.xRangeFrom = xRangeFrom;
-    s.xRangeTo = xRangeTo;
-    s.yAxisVariable = listFirst(VariableList::SweepVariables) + position(1057);
-    s.yAxisUnit = position(1076);
-    s.yRangeFrom = yRangeFrom;
-    s.yRangeTo = yRangeTo;
-    return s;
 }
 
 } // namespace hydrolofter

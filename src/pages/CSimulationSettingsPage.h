@@ -11,21 +11,9 @@ class CSimulationSettingsPage : public PropertyPage {
 public:
     explicit CSimulationSettingsPage(QWidget* parent = nullptr);
 
-    /// The committed values with the variables and units selected now.
-    RunSettings runSettings() const;
+    /// The settings as last committed (every exchange reads the drop-downs too).
+    const RunSettings& runSettings() const { return m_settings; }
     QString precisionLabel() const { return m_precisionLabel; }
-
-    int mode = -1;
-    int precision = 0;
-    int launchDisplay = -1;
-    int oneVarDisplay = -1;
-    int twoVarDisplay = -1;
-    double oneVarRangeFrom = 0;
-    double oneVarRangeTo = 0;
-    double xRangeFrom = 0;
-    double xRangeTo = 0;
-    double yRangeFrom = 0;
-    double yRangeTo = 0;
 
 protected:
     void onInitDialog() override;
@@ -37,6 +25,7 @@ private:
     void updatePrecisionLabel();
     void refillUnits(int variableId);
 
+    RunSettings m_settings;
     QString m_precisionLabel;
 };
 
