@@ -1,7 +1,6 @@
 // The environment page's template and defaults.
 #include "CEnvironmentSpecsPage.h"
 
-#include "UnitControls.h"
 #include "toolkit/DataExchange.h"
 
 #include <array>
@@ -53,16 +52,10 @@ constexpr DialogTemplate kTemplate{107, "Launch Pad / Environment Specifications
 } // namespace
 
 CEnvironmentSpecsPage::CEnvironmentSpecsPage(QWidget* parent)
-    : PropertyPage(kTemplate, {}, parent) {}
-
-void CEnvironmentSpecsPage::onInitDialog() {
-    m_inputs = SimulationInputs{};
-    fillUnitControls(*this, kUnitControls);
-    updateData(false);
-}
+    : InputPage(kTemplate, FieldGroup::Environment, kUnitControls, parent) {}
 
 void CEnvironmentSpecsPage::exchangeData(DataExchange& dx) {
-    SimulationInputs& in = m_inputs;
+    SimulationInputs& in = fields();
     dx.number(1017, in.atmPressure);
     dx.number(1016, in.atmTemperature);
     dx.text(1078, in.environmentDescription);
@@ -70,11 +63,7 @@ void CEnvironmentSpecsPage::exchangeData(DataExchange& dx) {
     dx.number(1013, in.launchRodHeight);
     dx.number(1101, in.gravity);
     dx.number(1110, in.updraft);
-    exchangeUnitControls(dx, kUnitControls, in);
-}
-
-void CEnvironmentSpecsPage::fillInputs(SimulationInputs& in) const {
-    copyGroup(FieldGroup::Environment, m_inputs, in);
+    exchangeUnits(dx);
 }
 
 } // namespace hydrolofter

@@ -1,7 +1,6 @@
 // The launch page's template and defaults.
 #include "CLaunchSpecsPage.h"
 
-#include "UnitControls.h"
 #include "toolkit/DataExchange.h"
 
 #include <array>
@@ -45,27 +44,18 @@ constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kCont
 
 } // namespace
 
-CLaunchSpecsPage::CLaunchSpecsPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {}
-
-void CLaunchSpecsPage::onInitDialog() {
-    m_inputs = SimulationInputs{};
-    fillUnitControls(*this, kUnitControls);
-    updateData(false);
-}
+CLaunchSpecsPage::CLaunchSpecsPage(QWidget* parent)
+    : InputPage(kTemplate, FieldGroup::Launch, kUnitControls, parent) {}
 
 void CLaunchSpecsPage::exchangeData(DataExchange& dx) {
-    SimulationInputs& in = m_inputs;
+    SimulationInputs& in = fields();
     dx.number(1069, in.airTemperature);
     dx.number(1023, in.initialHeight);
     dx.number(1022, in.initialPressure);
     dx.number(1024, in.initialVelocity);
     dx.number(1003, in.waterAmount);
     dx.number(1103, in.waterDensity);
-    exchangeUnitControls(dx, kUnitControls, in);
-}
-
-void CLaunchSpecsPage::fillInputs(SimulationInputs& in) const {
-    copyGroup(FieldGroup::Launch, m_inputs, in);
+    exchangeUnits(dx);
 }
 
 } // namespace hydrolofter

@@ -1,28 +1,17 @@
 // The "Launch Specifications" page: water, air and the rocket's state at launch.
 #pragma once
 
-#include "runs/SimulationInputs.h"
-#include "toolkit/PropertyPage.h"
+#include "InputPage.h"
 
 namespace hydrolofter {
 
-class CLaunchSpecsPage : public PropertyPage {
+class CLaunchSpecsPage : public InputPage {
     Q_OBJECT
 public:
     explicit CLaunchSpecsPage(QWidget* parent = nullptr);
 
-    /// Copies the committed values and the unit selections into the inputs.
-    void fillInputs(SimulationInputs& inputs) const;
-
-    /// The page's fields as last committed (the launch's part of the record).
-    const SimulationInputs& inputs() const { return m_inputs; }
-
 protected:
-    void onInitDialog() override;
     void exchangeData(DataExchange& dx) override;
-
-private:
-    SimulationInputs m_inputs;
 };
 
 } // namespace hydrolofter

@@ -1,7 +1,6 @@
 // The rocket page's template, defaults and parachute enabling rules.
 #include "CRocketSpecsPage.h"
 
-#include "UnitControls.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DataExchange.h"
 
@@ -76,7 +75,9 @@ constexpr int kParachuteControls[] = {1084, 1094, 1085, 1086, 1087, 1095, 1097, 
 
 } // namespace
 
-CRocketSpecsPage::CRocketSpecsPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
+CRocketSpecsPage::CRocketSpecsPage(QWidget* parent)
+    : InputPage(kTemplate, FieldGroup::Rocket, kUnitControls, parent) {
+    control<SpinButton>(1085)->setRange(1, 10);
     connectHandlers();
 }
 
@@ -90,15 +91,12 @@ void CRocketSpecsPage::connectHandlers() {
 }
 
 void CRocketSpecsPage::onInitDialog() {
-    m_inputs = SimulationInputs{};
-    fillUnitControls(*this, kUnitControls);
-    control<SpinButton>(1085)->setRange(1, 10);
-    updateData(false);
+    InputPage::onInitDialog();
     updateParachuteControls();
 }
 
 void CRocketSpecsPage::exchangeData(DataExchange& dx) {
-    SimulationInputs& in = m_inputs;
+    SimulationInputs& in = fields();
     dx.number(1006, in.bottleVolume);
     dx.text(1031, in.rocketDescription);
     dx.number(1003, in.bottleDiameter);
@@ -112,7 +110,7 @@ void CRocketSpecsPage::exchangeData(DataExchange& dx) {
     dx.check(1083, in.kamikaze);
     dx.integer(1084, in.parachuteCount);
     dx.number(1090, in.parachuteSurfaceArea);
-    exchangeUnitControls(dx, kUnitControls, in);
+    exchangeUnits(dx);
 }
 
 void CRocketSpecsPage::updateParachuteControls() {
@@ -120,22 +118,18 @@ void CRocketSpecsPage::updateParachuteControls() {
     if (!committed) {
         // A refused number stopped the commit before these two; the enabling still follows
         // what the user clicked, and the refused text stays for the user to correct.
-        m_inputs.kamikaze = control<QCheckBox>(1083)->isChecked() ? 1 : 0;
-        m_inputs.parachuteShape = control<QRadioButton>(1086)->isChecked() ? 0 : 1;
+        fields().kamikaze = control<QCheckBox>(1083)->isChecked() ? 1 : 0;
+        fields().parachuteShape = control<QRadioButton>(1086)->isChecked() ? 0 : 1;
     }
-    const bool parachutes = m_inputs.kamikaze == 0;
+    const bool parachutes = fields().kamikaze == 0;
     for (int id : kParachuteControls)
         enableControl(id, parachutes);
     for (int id : {1088, 1092, 1089})
-        enableControl(id, m_inputs.parachuteShape == 0 && parachutes);
+        enableControl(id, fields().parachuteShape == 0 && parachutes);
     for (int id : {1090, 1093, 1091})
-        enableControl(id, m_inputs.parachuteShape != 0 && parachutes);
+        enableControl(id, fields().parachuteShape != 0 && parachutes);
     if (committed)
         updateData(false);
-}
-
-void CRocketSpecsPage::fillInputs(SimulationInputs& in) const {
-    copyGroup(FieldGroup::Rocket, m_inputs, in);
 }
 
 } // namespace hydrolofter
