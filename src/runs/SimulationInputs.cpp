@@ -1,6 +1,8 @@
 // Conversion of the pages' inputs into a rocket model, and the sweep setters.
 #include "SimulationInputs.h"
 
+#include "units/VariableCatalog.h"
+
 #include <cmath>
 
 namespace hydrolofter {
@@ -89,42 +91,21 @@ void buildModel(RocketModel& model, const SimulationInputs& in) {
 }
 
 double sweepValueToInternal(double value, int position, int unitIndex, const RocketModel& base) {
-    using F = UnitFamily;
-    switch (position) {
-    case AirTemperature:
-    case AtmTemperature:
-        return convertUnits(F::Temperature, value, unitIndex, unit::degC);
-    case AtmPressure:
-        return convertUnits(F::Pressure, value, unitIndex, unit::atm);
-    case BottleVolume:
-        return convertUnits(F::Volume, value, unitIndex, unit::litre);
-    case Diameter:
-    case LaunchRodDiameter:
-    case LaunchRodHeight:
-        return convertUnits(F::SmallLength, value, unitIndex, unit::mm);
-    case EmptyMass:
-        return convertUnits(F::Mass, value, unitIndex, unit::kg);
-    case Gravity:
-        return convertUnits(F::Acceleration, value, unitIndex, unit::mPerSec2);
-    case InitialAirPressure:
-        return convertUnits(F::Pressure, value, unitIndex, unit::pascal);
-    case InitialHeight:
-        return convertUnits(F::LargeLength, value, unitIndex, unit::m);
-    case InitialVelocity:
-        return convertUnits(F::Velocity, value, unitIndex, unit::mPerSec);
-    case InitialWaterLevel:
+    if (position < 0 || position >= kSweepPositions)
+        return value;
+    // The catalogue knows each swept input's unit list and the unit the model keeps it in.
+    const VariableInfo& info = variableInfo(var::AirTemperature + position);
+    switch (info.units.kind) {
+    case UnitListKind::Family:
+        return convertUnits(info.units.family, value, unitIndex, info.internalUnit);
+    case UnitListKind::VolumeOrPercent: // the water: a share of the bottle
         if (unitIndex == kPercentUnit)
             return value * 0.01;
-        return convertUnits(F::Volume, value, unitIndex, unit::litre) / base.bottleVolume;
-    case ParDiameter:
-        return convertUnits(F::SmallLength, value, unitIndex, unit::cm);
-    case ParSurfaceArea:
-        return convertUnits(F::Area, value, unitIndex, unit::m2);
-    case WaterDensity:
-        return convertUnits(F::Density, value, unitIndex, unit::kgPerM3);
-    default: // dimensionless, seconds and counts
-        return value;
+        return convertUnits(UnitFamily::Volume, value, unitIndex, unit::litre) / base.bottleVolume;
+    case UnitListKind::Fixed: // dimensionless, seconds and counts
+        break;
     }
+    return value;
 }
 
 void applySweepValue(double value, int position, RocketModel& model) {
