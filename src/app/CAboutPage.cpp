@@ -1,4 +1,3 @@
-// CAboutPage.
 #include "CAboutPage.h"
 
 #include "Artwork.h"

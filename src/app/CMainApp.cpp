@@ -1,4 +1,3 @@
-// CMainApp.
 #include "CMainApp.h"
 
 #include "CAboutPage.h"
@@ -31,7 +30,7 @@ void CMainApp::createSheet() {
     m_pSheet->addPage(m_pSimulatePage);
     m_pSheet->addPage(m_pAboutPage);
     m_pSheet->setSimulatePage(m_pSimulatePage);
-    QApplication::setWindowIcon(m_pSheet->m_hIcon);
+    QApplication::setWindowIcon(m_pSheet->icon());
     m_pSheet->initialiseInputPages(4);
 }
 

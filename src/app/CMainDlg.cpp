@@ -19,9 +19,9 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     : QDialog(parent), m_pTabs(new QTabWidget(this)),
       m_pClose(new QPushButton(QStringLiteral("Close"), this)) {
     setWindowTitle(caption);
-    m_hIcon.addPixmap(QPixmap::fromImage(drawIcon(32)));
-    m_hIcon.addPixmap(QPixmap::fromImage(drawIcon(16)));
-    setWindowIcon(m_hIcon);
+    m_icon.addPixmap(QPixmap::fromImage(drawIcon(32)));
+    m_icon.addPixmap(QPixmap::fromImage(drawIcon(16)));
+    setWindowIcon(m_icon);
     // An ordinary push button: Enter in a page does not close the program.
     m_pClose->setAutoDefault(false);
     m_pClose->setDefault(false);

@@ -22,11 +22,12 @@ public:
     void setSimulatePage(CSimulatePage* page);
     QTabWidget* tabs() const { return m_pTabs; }
     QPushButton* closeButton() const { return m_pClose; }
+    /// The program's icon at the sizes a title bar and a task bar ask for.
+    const QIcon& icon() const { return m_icon; }
     /// Runs the pages' initialisation for the four input and settings pages, then shows
     /// the first page, so that every input has its default before any run.
     void initialiseInputPages(int count);
 
-    QIcon m_hIcon;
 
 public slots:
     /// Close: the active page must accept its values first.
@@ -42,6 +43,7 @@ private:
     /// A page must accept its values before another is shown, as when the sheet closes.
     void onPageChanged(int index);
 
+    QIcon m_icon;
     QTabWidget* m_pTabs;
     QPushButton* m_pClose;
     CSimulatePage* m_pSimulatePage = nullptr;

@@ -34,7 +34,6 @@ std::optional<std::pair<double, double>> surfaceExtremes(const double* values, i
 class GraphData {
 public:
     GraphData() = default;
-    virtual ~GraphData() = default;
 
     void setXTitle(std::string title) { xTitle = std::move(title); }
     void setYTitle(std::string title) { yTitle = std::move(title); }

@@ -26,7 +26,6 @@ enum ForceSlot : int {
 class FlightSimulator {
 public:
     explicit FlightSimulator(RocketModel& m);
-    virtual ~FlightSimulator() = default;
     FlightSimulator(const FlightSimulator&) = delete;
     FlightSimulator& operator=(const FlightSimulator&) = delete;
 

@@ -14,7 +14,6 @@ inline constexpr double kPascalsPerAtm = 101325;
 class RocketModel {
 public:
     RocketModel() = default;
-    virtual ~RocketModel() = default;
 
     double gravity = -9.806;       ///< m/s², signed (down is negative)
     double waterDensity = 1000;    ///< kg/m³

@@ -1,4 +1,5 @@
-// Sweep grids: the outer axis steps by × 0.1, the inner axis by ÷ 10, as the program always has.
+// Sweep grids. The outer axis steps by × 0.1 and the inner by ÷ 10: the two orders of
+// operations give different last bits, and every sweep's numbers depend on them.
 #include "SweepPlan.h"
 
 namespace hydrolofter {

@@ -1,5 +1,4 @@
-// The full-screen graph window: the current graph over the whole screen, without caption or
-// border.
+// The full-screen graph window: the current graph maximised, without caption or border.
 #pragma once
 
 #include <QDialog>

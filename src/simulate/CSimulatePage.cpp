@@ -77,7 +77,7 @@ void CSimulatePage::connectHandlers() {
 void CSimulatePage::onInitDialog() {
     control<QProgressBar>(1079)->setRange(0, 100);
     control<QProgressBar>(1079)->setValue(0);
-    m_bCancelRequested = 0;
+    m_bCancelRequested = false;
     hideResults();
     showControl(1109, false);
 }
@@ -131,7 +131,7 @@ void CSimulatePage::onSimulate() {
     m_bRunning = false;
     showControl(1109, false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
-        m_bCancelRequested = 0;
+        m_bCancelRequested = false;
         if (series->outcome == RunOutcome::Diverged) {
             // No graph of numbers that are not numbers: say why instead.
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),

@@ -23,14 +23,14 @@ public:
 
     bool isRunning() const { return m_bRunning; }
     /// Cancels a run in progress after its current step.
-    void requestCancel() { m_bCancelRequested = 1; }
+    void requestCancel() { m_bCancelRequested = true; }
     const GraphData* graph() const { return m_pGraph.get(); }
 
     // RunHost
     void beginRun() override;
     void setProgress(int percent) override;
     void pumpMessages() override;
-    bool cancelRequested() override { return m_bCancelRequested != 0; }
+    bool cancelRequested() override { return m_bCancelRequested; }
     void endRun() override;
 
 public slots:
@@ -53,7 +53,7 @@ private:
     void present(const struct SampleSeries& series, const RunSettings& settings);
 
     std::unique_ptr<GraphData> m_pGraph;
-    int m_bCancelRequested = 0;
+    bool m_bCancelRequested = false;
     bool m_bRunning = false;
     InputSource& m_inputs;
     ThrottledPump m_pump;

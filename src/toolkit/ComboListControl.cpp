@@ -1,4 +1,3 @@
-// ComboListControl.
 #include "ComboListControl.h"
 
 #include <QAbstractItemView>
