@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
     CMainApp app;
     app.createSheet();
     app.sheet()->show();
-    app.m_pSettingsPage->control<QSlider>(1032)->setValue(precision);
-    app.sheet()->tabs()->setCurrentWidget(app.m_pSimulatePage);
+    app.settingsPage()->control<QSlider>(1032)->setValue(precision);
+    app.sheet()->tabs()->setCurrentWidget(app.simulatePage());
     QApplication::processEvents();
 
     // Every pass of event processing wakes the dispatcher; the longest pause between two
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     sincePass.start();
-    app.m_pSimulatePage->control<QPushButton>(1004)->click();
+    app.simulatePage()->control<QPushButton>(1004)->click();
     const double window = clock.nsecsElapsed() / 1e9;
 
     QProcess batch;

@@ -27,16 +27,20 @@ public:
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
 
     CMainDlg* sheet() const { return m_pSheet.get(); }
+    // The pages; owned by the sheet's tab widget, valid while the sheet exists.
+    CRocketSpecsPage* rocketPage() const { return m_pRocketSpecsPage; }
+    CEnvironmentSpecsPage* environmentPage() const { return m_pEnvironmentSpecsPage; }
+    CLaunchSpecsPage* launchPage() const { return m_pLaunchSpecsPage; }
+    CSimulationSettingsPage* settingsPage() const { return m_pSettingsPage; }
+    CSimulatePage* simulatePage() const { return m_pSimulatePage; }
 
-    // Pages; owned by the sheet's tab widget, valid while the sheet exists.
+private:
     CAboutPage* m_pAboutPage = nullptr;
     CSimulatePage* m_pSimulatePage = nullptr;
     CSimulationSettingsPage* m_pSettingsPage = nullptr;
     CLaunchSpecsPage* m_pLaunchSpecsPage = nullptr;
     CEnvironmentSpecsPage* m_pEnvironmentSpecsPage = nullptr;
     CRocketSpecsPage* m_pRocketSpecsPage = nullptr;
-
-private:
     std::unique_ptr<CMainDlg> m_pSheet;
 };
 

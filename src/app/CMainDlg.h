@@ -28,7 +28,6 @@ public:
     /// the first page, so that every input has its default before any run.
     void initialiseInputPages(int count);
 
-
 public slots:
     /// Close: the active page must accept its values first.
     void onClose();

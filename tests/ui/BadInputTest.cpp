@@ -24,7 +24,7 @@ class BadInputTest : public test::SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        page = app->m_pSimulatePage;
+        page = app->simulatePage();
     }
     /// Presses "Simulate" and returns the text of the message box it raised ("" if none).
     QString simulateExpectingMessage() {
@@ -42,43 +42,43 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
         int id;
     };
     const std::vector<Edit> edits = {
-        {app->m_pRocketSpecsPage, 1003},      {app->m_pRocketSpecsPage, 1006},
-        {app->m_pRocketSpecsPage, 1008},      {app->m_pRocketSpecsPage, 1011},
-        {app->m_pRocketSpecsPage, 1088},      {app->m_pRocketSpecsPage, 1090},
-        {app->m_pRocketSpecsPage, 1095},      {app->m_pRocketSpecsPage, 1096},
-        {app->m_pRocketSpecsPage, 1084},      {app->m_pEnvironmentSpecsPage, 1003},
-        {app->m_pEnvironmentSpecsPage, 1013}, {app->m_pEnvironmentSpecsPage, 1017},
-        {app->m_pEnvironmentSpecsPage, 1016}, {app->m_pEnvironmentSpecsPage, 1101},
-        {app->m_pEnvironmentSpecsPage, 1110}, {app->m_pLaunchSpecsPage, 1003},
-        {app->m_pLaunchSpecsPage, 1022},      {app->m_pLaunchSpecsPage, 1069},
-        {app->m_pLaunchSpecsPage, 1103},      {app->m_pLaunchSpecsPage, 1023},
-        {app->m_pLaunchSpecsPage, 1024},      {app->m_pSettingsPage, 1003},
-        {app->m_pSettingsPage, 1060},         {app->m_pSettingsPage, 1063},
-        {app->m_pSettingsPage, 1064},         {app->m_pSettingsPage, 1065},
-        {app->m_pSettingsPage, 1066},
+        {app->rocketPage(), 1003},      {app->rocketPage(), 1006},
+        {app->rocketPage(), 1008},      {app->rocketPage(), 1011},
+        {app->rocketPage(), 1088},      {app->rocketPage(), 1090},
+        {app->rocketPage(), 1095},      {app->rocketPage(), 1096},
+        {app->rocketPage(), 1084},      {app->environmentPage(), 1003},
+        {app->environmentPage(), 1013}, {app->environmentPage(), 1017},
+        {app->environmentPage(), 1016}, {app->environmentPage(), 1101},
+        {app->environmentPage(), 1110}, {app->launchPage(), 1003},
+        {app->launchPage(), 1022},      {app->launchPage(), 1069},
+        {app->launchPage(), 1103},      {app->launchPage(), 1023},
+        {app->launchPage(), 1024},      {app->settingsPage(), 1003},
+        {app->settingsPage(), 1060},    {app->settingsPage(), 1063},
+        {app->settingsPage(), 1064},    {app->settingsPage(), 1065},
+        {app->settingsPage(), 1066},
     };
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     // Kamikaze off, so that the parachute edits can take the focus.
-    QTest::mouseClick(app->m_pRocketSpecsPage->control<QCheckBox>(1083), Qt::LeftButton);
+    QTest::mouseClick(app->rocketPage()->control<QCheckBox>(1083), Qt::LeftButton);
     // A first run leaves a graph that every refused run must keep.
     EXPECT_EQ(simulateExpectingMessage(), "");
     const GraphData* graph = page->graph();
     ASSERT_NE(graph, nullptr);
-    auto* settings = app->m_pSettingsPage;
+    auto* settings = app->settingsPage();
     for (const Edit& e : edits) {
         if (e.page == settings) {
             // The range edits can only be typed into (and focused) in their own mode.
             const int mode = e.id == 1003 || e.id == 1060 ? 1035 : 1036;
             QTest::mouseClick(settings->control<QRadioButton>(mode), Qt::LeftButton);
         }
-        if (e.page == app->m_pRocketSpecsPage && (e.id == 1088 || e.id == 1090)) {
+        if (e.page == app->rocketPage() && (e.id == 1088 || e.id == 1090)) {
             const int shape = e.id == 1088 ? 1086 : 1087; // the row of the chosen shape
             QTest::mouseClick(e.page->control<QRadioButton>(shape), Qt::LeftButton);
         }
         auto* edit = e.page->control<QLineEdit>(e.id);
         ASSERT_TRUE(edit->isEnabled()) << e.id;
         const QString good = edit->text();
-        const bool integer = e.page == app->m_pRocketSpecsPage && e.id == 1084;
+        const bool integer = e.page == app->rocketPage() && e.id == 1084;
         for (const char* text : bad) {
             edit->setText(text);
             const QString message = simulateExpectingMessage();
@@ -98,9 +98,9 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
 }
 
 TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
-    auto* rocket = app->m_pRocketSpecsPage;
-    auto* environment = app->m_pEnvironmentSpecsPage;
-    auto* launch = app->m_pLaunchSpecsPage;
+    auto* rocket = app->rocketPage();
+    auto* environment = app->environmentPage();
+    auto* launch = app->launchPage();
     setText(rocket, 1006, "0");
     setText(rocket, 1011, "0");
     setText(environment, 1003, "200"); // a rod wider than the bottle
@@ -125,7 +125,7 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
 
     setText(launch, 1003, "40");
     launch->control<QComboBox>(1026)->setCurrentIndex(kPercentUnit);
-    auto* settings = app->m_pSettingsPage;
+    auto* settings = app->settingsPage();
     QTest::mouseClick(settings->control<QRadioButton>(1035), Qt::LeftButton);
     auto* variable = settings->control<QComboBox>(1050);
     variable->setCurrentIndex(3); // Bottle Volume
@@ -139,8 +139,8 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
 }
 
 TEST_F(BadInputTest, ExtremeButValidValuesRun) {
-    auto* rocket = app->m_pRocketSpecsPage;
-    auto* environment = app->m_pEnvironmentSpecsPage;
+    auto* rocket = app->rocketPage();
+    auto* environment = app->environmentPage();
     setText(rocket, 1006, "1000"); // a 1000 L bottle
     setText(rocket, 1003, "1000");
     setText(environment, 1003, "0.001"); // a 0.001 mm rod
@@ -150,10 +150,10 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
 
     setText(rocket, 1006, "2");
     setText(rocket, 1003, "110");
-    app->m_pSettingsPage->control<QSlider>(1032)->setValue(1);          // precision 1
-    app->m_pLaunchSpecsPage->control<QLineEdit>(1022)->setText("3000"); // a fast rocket
+    app->settingsPage()->control<QSlider>(1032)->setValue(1);     // precision 1
+    app->launchPage()->control<QLineEdit>(1022)->setText("3000"); // a fast rocket
     // Its air pressure in Pa: y labels as wide as "2.e+007".
-    auto* settings = app->m_pSettingsPage;
+    auto* settings = app->settingsPage();
     auto* plot = settings->control<QComboBox>(1041);
     plot->setCurrentIndex(var::AirPressure);
     emit plot->activated(var::AirPressure);
@@ -176,13 +176,13 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
 
 TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     // An updraft stronger than the parachute's sink rate holds the rocket up for ever.
-    auto* rocket = app->m_pRocketSpecsPage;
+    auto* rocket = app->rocketPage();
     QTest::mouseClick(rocket->control<QCheckBox>(1083), Qt::LeftButton);
     setText(rocket, 1090, "20");
     QTest::mouseClick(rocket->control<QRadioButton>(1087), Qt::LeftButton);
-    setText(app->m_pEnvironmentSpecsPage, 1110, "20"); // MPH
+    setText(app->environmentPage(), 1110, "20"); // MPH
     // As a summary nothing is recorded, so no record limit ends the flight: only a cancel.
-    QTest::mouseClick(app->m_pSettingsPage->control<QRadioButton>(1038), Qt::LeftButton);
+    QTest::mouseClick(app->settingsPage()->control<QRadioButton>(1038), Qt::LeftButton);
     QTimer::singleShot(
         500, page, [this] { QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton); });
     QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang

@@ -50,8 +50,8 @@ TEST_F(SheetTest, CaptionTabsAndOneCloseButton) {
     EXPECT_EQ(outside, 1);
     EXPECT_FALSE(sheet->windowIcon().isNull());
     // The input and settings pages hold their defaults before anyone has looked at them.
-    EXPECT_TRUE(app->m_pSettingsPage->isInitialised());
-    EXPECT_TRUE(app->m_pLaunchSpecsPage->isInitialised());
+    EXPECT_TRUE(app->settingsPage()->isInitialised());
+    EXPECT_TRUE(app->launchPage()->isInitialised());
 }
 
 TEST_F(SheetTest, ScreenshotsOnRequest) {
@@ -68,7 +68,7 @@ TEST_F(SheetTest, ScreenshotsOnRequest) {
 }
 
 TEST_F(SheetTest, RocketPageDefaults) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     EXPECT_EQ(editText(p, 1003), "110");
     EXPECT_EQ(unitText(p, 1005), "mm");
     EXPECT_EQ(editText(p, 1006), "2");
@@ -97,7 +97,7 @@ TEST_F(SheetTest, RocketPageDefaults) {
 }
 
 TEST_F(SheetTest, RocketParachuteEnablingSequence) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     const int always[] = {1084, 1094, 1085, 1086, 1087, 1095, 1097, 1098, 1096, 1099, 1100};
     const int diameterRow[] = {1088, 1092, 1089};
     const int areaRow[] = {1090, 1093, 1091};
@@ -122,7 +122,7 @@ TEST_F(SheetTest, RocketParachuteEnablingSequence) {
 }
 
 TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     QTest::mouseClick(p->control<QCheckBox>(1083), Qt::LeftButton);
     auto* spin = p->control<SpinButton>(1085);
     for (int i = 0; i < 15; ++i)
@@ -143,7 +143,7 @@ TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
 }
 
 TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     sheet->tabs()->setCurrentWidget(p);
     auto* box = p->control<QPlainTextEdit>(1031);
     box->setFocus();
@@ -155,7 +155,7 @@ TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
 }
 
 TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     auto* edit = p->control<QLineEdit>(1011);
     edit->setFocus();
     QTest::keyClicks(edit, "5");
@@ -193,11 +193,11 @@ TEST_F(SheetTest, EveryUnitNameShowsWholeInItsDropDown) {
                 clipped << page->caption() + ": " + combo->currentText();
         }
     };
-    check(app->m_pRocketSpecsPage);
-    check(app->m_pEnvironmentSpecsPage);
-    check(app->m_pLaunchSpecsPage);
+    check(app->rocketPage());
+    check(app->environmentPage());
+    check(app->launchPage());
     // The settings page's unit lists change with the variable beside them: try them all.
-    auto* settings = app->m_pSettingsPage;
+    auto* settings = app->settingsPage();
     for (QComboBox* variables : settings->findChildren<QComboBox*>()) {
         if (variables->count() < kShortestVariableList)
             continue;
@@ -212,7 +212,7 @@ TEST_F(SheetTest, EveryUnitNameShowsWholeInItsDropDown) {
 }
 
 TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
-    auto* e = app->m_pEnvironmentSpecsPage;
+    auto* e = app->environmentPage();
     EXPECT_EQ(editText(e, 1003), "22");
     EXPECT_EQ(unitText(e, 1014), "mm");
     EXPECT_EQ(editText(e, 1013), "15");
@@ -227,7 +227,7 @@ TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     EXPECT_EQ(unitText(e, 1111), "MPH");
     EXPECT_TRUE(e->control<QPlainTextEdit>(1078)->toPlainText().isEmpty());
 
-    auto* l = app->m_pLaunchSpecsPage;
+    auto* l = app->launchPage();
     EXPECT_EQ(editText(l, 1003), "40");
     EXPECT_EQ(unitText(l, 1026), "%");
     EXPECT_EQ(editText(l, 1022), "60");
@@ -250,14 +250,14 @@ TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
     SimulationInputs in;
     RunSettings s;
     // 22 with "cm" is 22 cm: the number is not converted when the unit changes.
-    app->m_pEnvironmentSpecsPage->control<QComboBox>(1014)->setCurrentIndex(unit::cm);
+    app->environmentPage()->control<QComboBox>(1014)->setCurrentIndex(unit::cm);
     ASSERT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.launchRodDiameter, 22);
     EXPECT_EQ(in.launchRodDiameterUnit, unit::cm);
 }
 
 TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
-    auto* p = app->m_pSettingsPage;
+    auto* p = app->settingsPage();
     EXPECT_EQ(p->control<QLabel>(1033)->text(), "1 millisecond");
     EXPECT_EQ(p->control<QSlider>(1032)->value(), 3);
     EXPECT_TRUE(p->control<QRadioButton>(1034)->isChecked());
@@ -300,7 +300,7 @@ TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
 }
 
 TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
-    auto* p = app->m_pSettingsPage;
+    auto* p = app->settingsPage();
     const char* labels[] = {"1/10th second",      "1/100th second",      "1 millisecond",
                             "1/10th millisecond", "1/100th millisecond", "1 microsecond",
                             "1/10th microsecond", "1/100th microsecond"};
@@ -314,7 +314,7 @@ TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
 }
 
 TEST_F(SheetTest, NewVariableResetsItsUnitAndKeepsTheRange) {
-    auto* p = app->m_pSettingsPage;
+    auto* p = app->settingsPage();
     QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
     auto* variable = p->control<QComboBox>(1050);
     auto* units = p->control<QComboBox>(1073);
@@ -337,7 +337,7 @@ TEST_F(SheetTest, NewVariableResetsItsUnitAndKeepsTheRange) {
 }
 
 TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
-    auto* p = app->m_pEnvironmentSpecsPage;
+    auto* p = app->environmentPage();
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     for (const char* text : bad) {
         setText(p, 1101, "-9.806");
@@ -360,7 +360,7 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     EXPECT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.gravity, -9.81);
 
-    auto* rocket = app->m_pRocketSpecsPage;
+    auto* rocket = app->rocketPage();
     setText(rocket, 1084, "");
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->commitInputs(in, s));
@@ -368,7 +368,7 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
 }
 
 TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
-    auto* p = app->m_pSettingsPage;
+    auto* p = app->settingsPage();
     sheet->tabs()->setCurrentWidget(p);
     QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
     setText(p, 1003, "6o"); // the range's first end
@@ -389,7 +389,7 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
 }
 
 TEST_F(SheetTest, CloseAcceptsTheActivePageFirst) {
-    auto* p = app->m_pRocketSpecsPage;
+    auto* p = app->rocketPage();
     setText(p, 1006, "two");
     {
         MessageBoxWatcher watcher;

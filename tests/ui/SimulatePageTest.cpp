@@ -37,8 +37,8 @@ class SimulateTest : public test::SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        page = app->m_pSimulatePage;
-        settings = app->m_pSettingsPage;
+        page = app->simulatePage();
+        settings = app->settingsPage();
         sheet->tabs()->setCurrentWidget(page);
     }
     void simulate() {
@@ -124,14 +124,14 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
 
 TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
     auto notice = [this] { return visible(1110) ? page->control<QLabel>(1110)->text() : ""; };
-    setText(app->m_pEnvironmentSpecsPage, 1110, "100"); // MPH of updraft: it never lands
+    setText(app->environmentPage(), 1110, "100"); // MPH of updraft: it never lands
     precision(1);
     simulate();
     EXPECT_EQ(notice(),
               "The rocket had not landed after 1638.3 s; the graph shows the flight up to then.");
     EXPECT_FALSE(visible(1079));
 
-    setText(app->m_pEnvironmentSpecsPage, 1110, "0");
+    setText(app->environmentPage(), 1110, "0");
     simulate();
     EXPECT_EQ(notice(), "");
     EXPECT_TRUE(visible(1079));
@@ -199,7 +199,7 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     simulate();
     const GraphData* before = page->graph();
     ASSERT_NE(before, nullptr);
-    auto* rocket = app->m_pRocketSpecsPage;
+    auto* rocket = app->rocketPage();
     setText(rocket, 1006, "abc");
     {
         MessageBoxWatcher watcher;

@@ -35,8 +35,8 @@ class StressTest : public test::SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        page = app->m_pSimulatePage;
-        settings = app->m_pSettingsPage;
+        page = app->simulatePage();
+        settings = app->settingsPage();
     }
     void mode(int radioId, int precision) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
