@@ -29,7 +29,9 @@ int main(int argc, char** argv) {
     CMainApp app;
     app.createSheet();
     app.sheet()->show();
-    app.settingsPage()->control<QSlider>(1032)->setValue(precision);
+    app.settingsPage()
+        ->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)
+        ->setValue(precision);
     app.sheet()->tabs()->setCurrentWidget(app.simulatePage());
     QApplication::processEvents();
 
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     sincePass.start();
-    app.simulatePage()->control<QPushButton>(1004)->click();
+    app.simulatePage()->control<QPushButton>(CSimulatePage::SimulateButton)->click();
     const double window = clock.nsecsElapsed() / 1e9;
 
     QProcess batch;

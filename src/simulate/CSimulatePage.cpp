@@ -23,28 +23,31 @@
 namespace hydrolofter {
 namespace {
 
+using enum CSimulatePage::Control;
+
 using K = ControlKind;
 
 constexpr std::array kControls{
-    ControlSpec{1004, K::PushButton, "&Simulate", 8, 8, 80, 16},
-    ControlSpec{1079, K::Progress, nullptr, 96, 8, 216, 16},
-    ControlSpec{1080, K::PushButton, "&Cancel Simulation", 320, 8, 80, 16, Disabled},
+    ControlSpec{SimulateButton, K::PushButton, "&Simulate", 8, 8, 80, 16},
+    ControlSpec{ProgressBar, K::Progress, nullptr, 96, 8, 216, 16},
+    ControlSpec{CancelButton, K::PushButton, "&Cancel Simulation", 320, 8, 80, 16, Disabled},
     // In the progress bar's place between runs: what the result alone does not say.
-    ControlSpec{1110, K::Label, "", 96, 8, 216, 16, Hidden},
-    ControlSpec{1105, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
-    ControlSpec{1106, K::Frame, nullptr, 320, 68, 80, 120, Hidden},
-    ControlSpec{1003, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
-    ControlSpec{1107, K::PushButton, "&Print...", 320, 32, 80, 12, Hidden | Disabled},
-    ControlSpec{1108, K::PushButton, "&Full Screen...", 320, 48, 80, 12, Hidden},
-    ControlSpec{1109, K::Label, "Please Wait\nSimulating ...", 160, 100, 84, 16, Centred | Hidden},
+    ControlSpec{NoticeLabel, K::Label, "", 96, 8, 216, 16, Hidden},
+    ControlSpec{GraphArea, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
+    ControlSpec{ColourKeyArea, K::Frame, nullptr, 320, 68, 80, 120, Hidden},
+    ControlSpec{SummaryBox, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
+    ControlSpec{PrintButton, K::PushButton, "&Print...", 320, 32, 80, 12, Hidden | Disabled},
+    ControlSpec{FullScreenButton, K::PushButton, "&Full Screen...", 320, 48, 80, 12, Hidden},
+    ControlSpec{PleaseWaitLabel, K::Label, "Please Wait\nSimulating ...", 160, 100, 84, 16,
+                Centred | Hidden},
 };
 
 constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls};
 
 QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
-    if (control.id == 1105)
+    if (control.id == GraphArea)
         return new GraphFrame(parent);
-    if (control.id == 1106)
+    if (control.id == ColourKeyArea)
         return new ColourKey(parent);
     return nullptr;
 }
@@ -61,40 +64,43 @@ CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
         fixed.setStyleHint(QFont::TypeWriter);
         fixed.setFixedPitch(true);
     }
-    control<QPlainTextEdit>(1003)->setFont(fixed);
-    control<QPlainTextEdit>(1003)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    control<QPlainTextEdit>(SummaryBox)->setFont(fixed);
+    control<QPlainTextEdit>(SummaryBox)->setLineWrapMode(QPlainTextEdit::NoWrap);
     connectHandlers();
 }
 
 CSimulatePage::~CSimulatePage() = default;
 
 void CSimulatePage::connectHandlers() {
-    connect(control<QPushButton>(1004), &QPushButton::clicked, this, &CSimulatePage::onSimulate);
-    connect(control<QPushButton>(1080), &QPushButton::clicked, this, &CSimulatePage::onCancel);
-    connect(control<QPushButton>(1108), &QPushButton::clicked, this, &CSimulatePage::onFullScreen);
+    connect(control<QPushButton>(SimulateButton), &QPushButton::clicked, this,
+            &CSimulatePage::onSimulate);
+    connect(control<QPushButton>(CancelButton), &QPushButton::clicked, this,
+            &CSimulatePage::onCancel);
+    connect(control<QPushButton>(FullScreenButton), &QPushButton::clicked, this,
+            &CSimulatePage::onFullScreen);
 }
 
 void CSimulatePage::onInitDialog() {
-    control<QProgressBar>(1079)->setRange(0, 100);
-    control<QProgressBar>(1079)->setValue(0);
+    control<QProgressBar>(ProgressBar)->setRange(0, 100);
+    control<QProgressBar>(ProgressBar)->setValue(0);
     m_bCancelRequested = false;
     hideResults();
-    showControl(1109, false);
+    showControl(PleaseWaitLabel, false);
 }
 
 void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
     QStringList lines;
     for (const std::string& n : notices)
         lines << QString::fromStdString(n);
-    auto* label = control<QLabel>(1110);
+    auto* label = control<QLabel>(NoticeLabel);
     label->setText(lines.join(' '));
     label->setToolTip(label->text());
-    showControl(1110, !lines.isEmpty());
-    showControl(1079, lines.isEmpty());
+    showControl(NoticeLabel, !lines.isEmpty());
+    showControl(ProgressBar, lines.isEmpty());
 }
 
 void CSimulatePage::hideResults() {
-    for (int id : {1105, 1106, 1003, 1107, 1108})
+    for (int id : {GraphArea, ColourKeyArea, SummaryBox, PrintButton, FullScreenButton})
         showControl(id, false);
 }
 
@@ -122,14 +128,14 @@ void CSimulatePage::onSimulate() {
 
     hideResults();
     showNotices({});
-    showControl(1109, true);
-    static_cast<GraphFrame*>(controlWidget(1105))->setGraph(nullptr);
+    showControl(PleaseWaitLabel, true);
+    static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(nullptr);
     m_pGraph.reset();
     m_bRunning = true;
     auto series = std::make_unique<SampleSeries>();
     runSimulation(settings, inputs, *this, *series);
     m_bRunning = false;
-    showControl(1109, false);
+    showControl(PleaseWaitLabel, false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
         m_bCancelRequested = false;
         if (series->outcome == RunOutcome::Diverged) {
@@ -148,26 +154,26 @@ void CSimulatePage::onSimulate() {
 
 void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
     if (displayChoice(series, settings) != Graph) {
-        auto* box = control<QPlainTextEdit>(1003);
+        auto* box = control<QPlainTextEdit>(SummaryBox);
         box->setPlainText(QString::fromStdString(summaryText(series, settings)));
         box->verticalScrollBar()->setValue(0);
-        showControl(1003, true);
-        showControl(1107, true);
+        showControl(SummaryBox, true);
+        showControl(PrintButton, true);
         return;
     }
     m_pGraph = makeGraph(series, settings);
-    static_cast<GraphFrame*>(controlWidget(1105))->setGraph(m_pGraph.get());
-    showControl(1105, true);
-    showControl(1107, true);
-    showControl(1108, true);
+    static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(m_pGraph.get());
+    showControl(GraphArea, true);
+    showControl(PrintButton, true);
+    showControl(FullScreenButton, true);
     if (series.kind == SeriesKind::Surface) {
         const VariableId result = settings.twoVarDependent;
         const auto [low, high] =
             surfaceExtremes(series.column3.data(), series.count).value_or(std::pair{0.0, 0.0});
-        static_cast<ColourKey*>(controlWidget(1106))
+        static_cast<ColourKey*>(controlWidget(ColourKeyArea))
             ->setScale(low, high,
                        QString::fromStdString(unitName(result, settings.twoVarDependentUnit)));
-        showControl(1106, true);
+        showControl(ColourKeyArea, true);
     }
     update();
 }
@@ -181,15 +187,15 @@ void CSimulatePage::onFullScreen() {
 }
 
 void CSimulatePage::beginRun() {
-    enableControl(1004, false);
-    enableControl(1080, true);
+    enableControl(SimulateButton, false);
+    enableControl(CancelButton, true);
     m_pump.restart();
     // Let the page show the running state before the first step.
     QCoreApplication::processEvents();
 }
 
 void CSimulatePage::setProgress(int percent) {
-    auto* bar = control<QProgressBar>(1079);
+    auto* bar = control<QProgressBar>(ProgressBar);
     if (bar->value() != percent)
         bar->setValue(percent);
 }
@@ -199,9 +205,9 @@ void CSimulatePage::pumpMessages() {
 }
 
 void CSimulatePage::endRun() {
-    enableControl(1004, true);
-    enableControl(1080, false);
-    control<QProgressBar>(1079)->setValue(0);
+    enableControl(SimulateButton, true);
+    enableControl(CancelButton, false);
+    control<QProgressBar>(ProgressBar)->setValue(0);
 }
 
 } // namespace hydrolofter

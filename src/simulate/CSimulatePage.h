@@ -18,6 +18,20 @@ namespace hydrolofter {
 class CSimulatePage : public PropertyPage, public RunHost {
     Q_OBJECT
 public:
+    /// The page's controls by their template ids.
+    enum Control : int {
+        SummaryBox = 1003,
+        SimulateButton = 1004,
+        ProgressBar = 1079,
+        CancelButton = 1080,
+        GraphArea = 1105,
+        ColourKeyArea = 1106,
+        PrintButton = 1107,
+        FullScreenButton = 1108,
+        PleaseWaitLabel = 1109,
+        NoticeLabel = 1110,
+    };
+
     explicit CSimulatePage(InputSource& inputs, QWidget* parent = nullptr);
     ~CSimulatePage() override;
 

@@ -30,7 +30,8 @@ protected:
     QString simulateExpectingMessage() {
         MessageBoxWatcher watcher;
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
+                          Qt::LeftButton);
         return watcher.text;
     }
     CSimulatePage* page = nullptr;
@@ -42,24 +43,38 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
         int id;
     };
     const std::vector<Edit> edits = {
-        {app->rocketPage(), 1003},      {app->rocketPage(), 1006},
-        {app->rocketPage(), 1008},      {app->rocketPage(), 1011},
-        {app->rocketPage(), 1088},      {app->rocketPage(), 1090},
-        {app->rocketPage(), 1095},      {app->rocketPage(), 1096},
-        {app->rocketPage(), 1084},      {app->environmentPage(), 1003},
-        {app->environmentPage(), 1013}, {app->environmentPage(), 1017},
-        {app->environmentPage(), 1016}, {app->environmentPage(), 1101},
-        {app->environmentPage(), 1110}, {app->launchPage(), 1003},
-        {app->launchPage(), 1022},      {app->launchPage(), 1069},
-        {app->launchPage(), 1103},      {app->launchPage(), 1023},
-        {app->launchPage(), 1024},      {app->settingsPage(), 1003},
-        {app->settingsPage(), 1060},    {app->settingsPage(), 1063},
-        {app->settingsPage(), 1064},    {app->settingsPage(), 1065},
-        {app->settingsPage(), 1066},
+        {app->rocketPage(), CRocketSpecsPage::DiameterEdit},
+        {app->rocketPage(), CRocketSpecsPage::BottleVolumeEdit},
+        {app->rocketPage(), CRocketSpecsPage::DragCoefficientEdit},
+        {app->rocketPage(), CRocketSpecsPage::EmptyMassEdit},
+        {app->rocketPage(), CRocketSpecsPage::ParachuteDiameterEdit},
+        {app->rocketPage(), CRocketSpecsPage::SurfaceAreaEdit},
+        {app->rocketPage(), CRocketSpecsPage::ParachuteDragEdit},
+        {app->rocketPage(), CRocketSpecsPage::DeployTimeEdit},
+        {app->rocketPage(), CRocketSpecsPage::ParachuteCountEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::RodDiameterEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::RodHeightEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::AtmPressureEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::AtmTemperatureEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::GravityEdit},
+        {app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit},
+        {app->launchPage(), CLaunchSpecsPage::WaterAmountEdit},
+        {app->launchPage(), CLaunchSpecsPage::PressureEdit},
+        {app->launchPage(), CLaunchSpecsPage::AirTemperatureEdit},
+        {app->launchPage(), CLaunchSpecsPage::WaterDensityEdit},
+        {app->launchPage(), CLaunchSpecsPage::HeightEdit},
+        {app->launchPage(), CLaunchSpecsPage::VelocityEdit},
+        {app->settingsPage(), CSimulationSettingsPage::OneVarRangeFromEdit},
+        {app->settingsPage(), CSimulationSettingsPage::OneVarRangeToEdit},
+        {app->settingsPage(), CSimulationSettingsPage::XRangeFromEdit},
+        {app->settingsPage(), CSimulationSettingsPage::XRangeToEdit},
+        {app->settingsPage(), CSimulationSettingsPage::YRangeFromEdit},
+        {app->settingsPage(), CSimulationSettingsPage::YRangeToEdit},
     };
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     // Kamikaze off, so that the parachute edits can take the focus.
-    QTest::mouseClick(app->rocketPage()->control<QCheckBox>(1083), Qt::LeftButton);
+    QTest::mouseClick(app->rocketPage()->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck),
+                      Qt::LeftButton);
     // A first run leaves a graph that every refused run must keep.
     EXPECT_EQ(simulateExpectingMessage(), "");
     const GraphData* graph = page->graph();
@@ -68,17 +83,24 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
     for (const Edit& e : edits) {
         if (e.page == settings) {
             // The range edits can only be typed into (and focused) in their own mode.
-            const int mode = e.id == 1003 || e.id == 1060 ? 1035 : 1036;
+            const int mode = e.id == CSimulationSettingsPage::OneVarRangeFromEdit ||
+                                     e.id == CSimulationSettingsPage::OneVarRangeToEdit
+                                 ? CSimulationSettingsPage::OneVariableRadio
+                                 : CSimulationSettingsPage::TwoVariableRadio;
             QTest::mouseClick(settings->control<QRadioButton>(mode), Qt::LeftButton);
         }
-        if (e.page == app->rocketPage() && (e.id == 1088 || e.id == 1090)) {
-            const int shape = e.id == 1088 ? 1086 : 1087; // the row of the chosen shape
+        if (e.page == app->rocketPage() && (e.id == CRocketSpecsPage::ParachuteDiameterEdit ||
+                                            e.id == CRocketSpecsPage::SurfaceAreaEdit)) {
+            const int shape = e.id == CRocketSpecsPage::ParachuteDiameterEdit
+                                  ? CRocketSpecsPage::CircularRadio
+                                  : CRocketSpecsPage::IrregularRadio; // the row of the chosen shape
             QTest::mouseClick(e.page->control<QRadioButton>(shape), Qt::LeftButton);
         }
         auto* edit = e.page->control<QLineEdit>(e.id);
         ASSERT_TRUE(edit->isEnabled()) << e.id;
         const QString good = edit->text();
-        const bool integer = e.page == app->rocketPage() && e.id == 1084;
+        const bool integer =
+            e.page == app->rocketPage() && e.id == CRocketSpecsPage::ParachuteCountEdit;
         for (const char* text : bad) {
             edit->setText(text);
             const QString message = simulateExpectingMessage();
@@ -92,7 +114,8 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
         }
         edit->setText(good);
     }
-    QTest::mouseClick(settings->control<QRadioButton>(1034), Qt::LeftButton);
+    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::LaunchAnalysisRadio),
+                      Qt::LeftButton);
     EXPECT_EQ(simulateExpectingMessage(), ""); // all good again: the run starts
     EXPECT_NE(page->graph(), nullptr);
 }
@@ -101,11 +124,12 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
     auto* rocket = app->rocketPage();
     auto* environment = app->environmentPage();
     auto* launch = app->launchPage();
-    setText(rocket, 1006, "0");
-    setText(rocket, 1011, "0");
-    setText(environment, 1003, "200"); // a rod wider than the bottle
-    setText(launch, 1069, "-300");
-    launch->control<QComboBox>(1070)->setCurrentIndex(0); // deg C
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "0");
+    setText(rocket, CRocketSpecsPage::EmptyMassEdit, "0");
+    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit,
+            "200"); // a rod wider than the bottle
+    setText(launch, CLaunchSpecsPage::AirTemperatureEdit, "-300");
+    launch->control<QComboBox>(CLaunchSpecsPage::AirTemperatureUnit)->setCurrentIndex(0); // deg C
     const QString message = simulateExpectingMessage();
     EXPECT_TRUE(message.contains("Bottle Volume: must be greater than 0."))
         << message.toStdString();
@@ -115,55 +139,60 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
     EXPECT_TRUE(message.contains("Air Temperature: must be above absolute zero"));
     EXPECT_EQ(page->graph(), nullptr);
 
-    setText(rocket, 1006, "2");
-    setText(rocket, 1011, "150");
-    setText(environment, 1003, "22");
-    setText(launch, 1069, "15");
-    setText(launch, 1003, "3"); // 3 L of water in a 2 L bottle
-    launch->control<QComboBox>(1026)->setCurrentIndex(unit::litre);
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "2");
+    setText(rocket, CRocketSpecsPage::EmptyMassEdit, "150");
+    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit, "22");
+    setText(launch, CLaunchSpecsPage::AirTemperatureEdit, "15");
+    setText(launch, CLaunchSpecsPage::WaterAmountEdit, "3"); // 3 L of water in a 2 L bottle
+    launch->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->setCurrentIndex(unit::litre);
     EXPECT_TRUE(simulateExpectingMessage().contains("Water Volume: leaves no room for air"));
 
-    setText(launch, 1003, "40");
-    launch->control<QComboBox>(1026)->setCurrentIndex(kPercentUnit);
+    setText(launch, CLaunchSpecsPage::WaterAmountEdit, "40");
+    launch->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->setCurrentIndex(kPercentUnit);
     auto* settings = app->settingsPage();
-    QTest::mouseClick(settings->control<QRadioButton>(1035), Qt::LeftButton);
-    auto* variable = settings->control<QComboBox>(1050);
+    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
+                      Qt::LeftButton);
+    auto* variable = settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
     variable->setCurrentIndex(3); // Bottle Volume
     emit variable->activated(3);
-    setText(settings, 1003, "0");
-    setText(settings, 1060, "3");
+    setText(settings, CSimulationSettingsPage::OneVarRangeFromEdit, "0");
+    setText(settings, CSimulationSettingsPage::OneVarRangeToEdit, "3");
     EXPECT_TRUE(simulateExpectingMessage().contains(
         "Bottle Volume: must be greater than 0 (sweep point 1: Bottle Volume = 0 L)."));
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(enabled(page, 1004));
+    EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
 }
 
 TEST_F(BadInputTest, ExtremeButValidValuesRun) {
     auto* rocket = app->rocketPage();
     auto* environment = app->environmentPage();
-    setText(rocket, 1006, "1000"); // a 1000 L bottle
-    setText(rocket, 1003, "1000");
-    setText(environment, 1003, "0.001"); // a 0.001 mm rod
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "1000"); // a 1000 L bottle
+    setText(rocket, CRocketSpecsPage::DiameterEdit, "1000");
+    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit, "0.001"); // a 0.001 mm rod
     EXPECT_EQ(simulateExpectingMessage(), "");
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_GE(page->graph()->count, 1);
 
-    setText(rocket, 1006, "2");
-    setText(rocket, 1003, "110");
-    app->settingsPage()->control<QSlider>(1032)->setValue(1);     // precision 1
-    app->launchPage()->control<QLineEdit>(1022)->setText("3000"); // a fast rocket
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "2");
+    setText(rocket, CRocketSpecsPage::DiameterEdit, "110");
+    app->settingsPage()
+        ->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)
+        ->setValue(1); // precision 1
+    app->launchPage()
+        ->control<QLineEdit>(CLaunchSpecsPage::PressureEdit)
+        ->setText("3000"); // a fast rocket
     // Its air pressure in Pa: y labels as wide as "2.e+007".
     auto* settings = app->settingsPage();
-    auto* plot = settings->control<QComboBox>(1041);
+    auto* plot = settings->control<QComboBox>(CSimulationSettingsPage::PlotVariableList);
     plot->setCurrentIndex(var::AirPressure);
     emit plot->activated(var::AirPressure);
-    settings->control<QComboBox>(1071)->setCurrentIndex(3); // "Pa"
+    settings->control<QComboBox>(CSimulationSettingsPage::PlotUnitList)->setCurrentIndex(3); // "Pa"
     EXPECT_EQ(simulateExpectingMessage(), "");
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->yTitle, "Air Pressure (Pa)");
     // The labels end short of the y axis (x = 60): the three columns left of it are white
     // but on the rows of tick marks, which run from x = 50 to the axis.
-    const QImage image = page->controlWidget(1105)->grab().toImage();
+    const QImage image = page->controlWidget(CSimulatePage::GraphArea)->grab().toImage();
     const int bottom = image.height() - 50;
     int dark = 0;
     for (int y = 10; y <= bottom; ++y) {
@@ -177,14 +206,18 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
 TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     // An updraft stronger than the parachute's sink rate holds the rocket up for ever.
     auto* rocket = app->rocketPage();
-    QTest::mouseClick(rocket->control<QCheckBox>(1083), Qt::LeftButton);
-    setText(rocket, 1090, "20");
-    QTest::mouseClick(rocket->control<QRadioButton>(1087), Qt::LeftButton);
-    setText(app->environmentPage(), 1110, "20"); // MPH
+    QTest::mouseClick(rocket->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
+    setText(rocket, CRocketSpecsPage::SurfaceAreaEdit, "20");
+    QTest::mouseClick(rocket->control<QRadioButton>(CRocketSpecsPage::IrregularRadio),
+                      Qt::LeftButton);
+    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit, "20"); // MPH
     // As a summary nothing is recorded, so no record limit ends the flight: only a cancel.
-    QTest::mouseClick(app->settingsPage()->control<QRadioButton>(1038), Qt::LeftButton);
-    QTimer::singleShot(
-        500, page, [this] { QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton); });
+    QTest::mouseClick(
+        app->settingsPage()->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
+        Qt::LeftButton);
+    QTimer::singleShot(500, page, [this] {
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton), Qt::LeftButton);
+    });
     QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
     QElapsedTimer clock;
     clock.start();
@@ -192,7 +225,7 @@ TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_FALSE(page->isRunning());
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(enabled(page, 1004));
+    EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
 }
 
 TEST(GraphLabels, TinyAndHugeRangesDrawWithoutOverflow) {

@@ -69,38 +69,55 @@ TEST_F(SheetTest, ScreenshotsOnRequest) {
 
 TEST_F(SheetTest, RocketPageDefaults) {
     auto* p = app->rocketPage();
-    EXPECT_EQ(editText(p, 1003), "110");
-    EXPECT_EQ(unitText(p, 1005), "mm");
-    EXPECT_EQ(editText(p, 1006), "2");
-    EXPECT_EQ(unitText(p, 1007), "L");
-    EXPECT_EQ(editText(p, 1008), "0.3");
-    EXPECT_EQ(editText(p, 1011), "150");
-    EXPECT_EQ(unitText(p, 1012), "g");
-    EXPECT_EQ(editText(p, 1077), "1");
-    EXPECT_FALSE(enabled(p, 1077));
-    EXPECT_TRUE(p->control<QCheckBox>(1083)->isChecked());
-    EXPECT_EQ(editText(p, 1084), "1");
-    EXPECT_TRUE(p->control<QRadioButton>(1086)->isChecked());
-    EXPECT_EQ(editText(p, 1088), "100");
-    EXPECT_EQ(unitText(p, 1089), "cm");
-    EXPECT_EQ(editText(p, 1090), "1");
-    EXPECT_EQ(unitText(p, 1091), "m^2");
-    EXPECT_EQ(editText(p, 1095), "1");
-    EXPECT_EQ(editText(p, 1096), "1");
-    for (int id : {1084, 1094, 1085, 1086, 1087, 1095, 1097, 1098, 1096, 1099, 1100, 1088, 1092,
-                   1089, 1090, 1093, 1091})
+    EXPECT_EQ(editText(p, CRocketSpecsPage::DiameterEdit), "110");
+    EXPECT_EQ(unitText(p, CRocketSpecsPage::DiameterUnit), "mm");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::BottleVolumeEdit), "2");
+    EXPECT_EQ(unitText(p, CRocketSpecsPage::BottleVolumeUnit), "L");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::DragCoefficientEdit), "0.3");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::EmptyMassEdit), "150");
+    EXPECT_EQ(unitText(p, CRocketSpecsPage::EmptyMassUnit), "g");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::StabilityEdit), "1");
+    EXPECT_FALSE(enabled(p, CRocketSpecsPage::StabilityEdit));
+    EXPECT_TRUE(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck)->isChecked());
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "1");
+    EXPECT_TRUE(p->control<QRadioButton>(CRocketSpecsPage::CircularRadio)->isChecked());
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteDiameterEdit), "100");
+    EXPECT_EQ(unitText(p, CRocketSpecsPage::ParachuteDiameterUnit), "cm");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::SurfaceAreaEdit), "1");
+    EXPECT_EQ(unitText(p, CRocketSpecsPage::SurfaceAreaUnit), "m^2");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteDragEdit), "1");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::DeployTimeEdit), "1");
+    for (int id : {CRocketSpecsPage::ParachuteCountEdit, CRocketSpecsPage::ParachuteCountLabel,
+                   CRocketSpecsPage::ParachuteCountSpin, CRocketSpecsPage::CircularRadio,
+                   CRocketSpecsPage::IrregularRadio, CRocketSpecsPage::ParachuteDragEdit,
+                   CRocketSpecsPage::ParachuteDragLabel, CRocketSpecsPage::ParachuteDragUnitLabel,
+                   CRocketSpecsPage::DeployTimeEdit, CRocketSpecsPage::DeployTimeLabel,
+                   CRocketSpecsPage::DeployTimeUnitLabel, CRocketSpecsPage::ParachuteDiameterEdit,
+                   CRocketSpecsPage::ParachuteDiameterLabel,
+                   CRocketSpecsPage::ParachuteDiameterUnit, CRocketSpecsPage::SurfaceAreaEdit,
+                   CRocketSpecsPage::SurfaceAreaLabel, CRocketSpecsPage::SurfaceAreaUnit})
         EXPECT_FALSE(enabled(p, id)) << id;
-    EXPECT_TRUE(enabled(p, 1083));
-    for (int id : {1009, 1004, 1010})
+    EXPECT_TRUE(enabled(p, CRocketSpecsPage::KamikazeCheck));
+    for (int id : {CRocketSpecsPage::LoadButton, CRocketSpecsPage::SaveButton,
+                   CRocketSpecsPage::DefaultsButton})
         EXPECT_FALSE(enabled(p, id)) << id;
-    EXPECT_EQ(p->control<QPushButton>(1010)->text(), "De&faults");
+    EXPECT_EQ(p->control<QPushButton>(CRocketSpecsPage::DefaultsButton)->text(), "De&faults");
 }
 
 TEST_F(SheetTest, RocketParachuteEnablingSequence) {
     auto* p = app->rocketPage();
-    const int always[] = {1084, 1094, 1085, 1086, 1087, 1095, 1097, 1098, 1096, 1099, 1100};
-    const int diameterRow[] = {1088, 1092, 1089};
-    const int areaRow[] = {1090, 1093, 1091};
+    const int always[] = {
+        CRocketSpecsPage::ParachuteCountEdit, CRocketSpecsPage::ParachuteCountLabel,
+        CRocketSpecsPage::ParachuteCountSpin, CRocketSpecsPage::CircularRadio,
+        CRocketSpecsPage::IrregularRadio,     CRocketSpecsPage::ParachuteDragEdit,
+        CRocketSpecsPage::ParachuteDragLabel, CRocketSpecsPage::ParachuteDragUnitLabel,
+        CRocketSpecsPage::DeployTimeEdit,     CRocketSpecsPage::DeployTimeLabel,
+        CRocketSpecsPage::DeployTimeUnitLabel};
+    const int diameterRow[] = {CRocketSpecsPage::ParachuteDiameterEdit,
+                               CRocketSpecsPage::ParachuteDiameterLabel,
+                               CRocketSpecsPage::ParachuteDiameterUnit};
+    const int areaRow[] = {CRocketSpecsPage::SurfaceAreaEdit, CRocketSpecsPage::SurfaceAreaLabel,
+                           CRocketSpecsPage::SurfaceAreaUnit};
     auto expectRows = [&](bool common, bool diameter, bool area) {
         for (int id : always)
             EXPECT_EQ(enabled(p, id), common) << id;
@@ -109,35 +126,35 @@ TEST_F(SheetTest, RocketParachuteEnablingSequence) {
         for (int id : areaRow)
             EXPECT_EQ(enabled(p, id), area) << id;
     };
-    QTest::mouseClick(p->control<QCheckBox>(1083), Qt::LeftButton);
+    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
     expectRows(true, true, false);
-    QTest::mouseClick(p->control<QRadioButton>(1087), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::IrregularRadio), Qt::LeftButton);
     expectRows(true, false, true);
-    QTest::mouseClick(p->control<QRadioButton>(1086), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::CircularRadio), Qt::LeftButton);
     expectRows(true, true, false);
-    QTest::mouseClick(p->control<QRadioButton>(1087), Qt::LeftButton);
-    QTest::mouseClick(p->control<QCheckBox>(1083), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::IrregularRadio), Qt::LeftButton);
+    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
     expectRows(false, false, false);
-    EXPECT_TRUE(enabled(p, 1083));
+    EXPECT_TRUE(enabled(p, CRocketSpecsPage::KamikazeCheck));
 }
 
 TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
     auto* p = app->rocketPage();
-    QTest::mouseClick(p->control<QCheckBox>(1083), Qt::LeftButton);
-    auto* spin = p->control<SpinButton>(1085);
+    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
+    auto* spin = p->control<SpinButton>(CRocketSpecsPage::ParachuteCountSpin);
     for (int i = 0; i < 15; ++i)
         QTest::mouseClick(spin->upButton(), Qt::LeftButton);
-    EXPECT_EQ(editText(p, 1084), "10");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "10");
     for (int i = 0; i < 15; ++i)
         QTest::mouseClick(spin->downButton(), Qt::LeftButton);
-    EXPECT_EQ(editText(p, 1084), "1");
-    auto* count = p->control<QLineEdit>(1084);
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "1");
+    auto* count = p->control<QLineEdit>(CRocketSpecsPage::ParachuteCountEdit);
     count->setFocus();
     QTest::keyClick(count, Qt::Key_Up);
-    EXPECT_EQ(editText(p, 1084), "2");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "2");
     count->clear();
     QTest::keyClicks(count, "2a5"); // digits only
-    EXPECT_EQ(editText(p, 1084), "25");
+    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "25");
     ASSERT_TRUE(p->updateData(true));
     EXPECT_EQ(p->inputs().parachuteCount, 25);
 }
@@ -145,7 +162,7 @@ TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
 TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
     auto* p = app->rocketPage();
     sheet->tabs()->setCurrentWidget(p);
-    auto* box = p->control<QPlainTextEdit>(1031);
+    auto* box = p->control<QPlainTextEdit>(CRocketSpecsPage::DescriptionEdit);
     box->setFocus();
     QTest::keyClicks(box, "red");
     QTest::keyClick(box, Qt::Key_Return);
@@ -156,7 +173,7 @@ TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
 
 TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
     auto* p = app->rocketPage();
-    auto* edit = p->control<QLineEdit>(1011);
+    auto* edit = p->control<QLineEdit>(CRocketSpecsPage::EmptyMassEdit);
     edit->setFocus();
     QTest::keyClicks(edit, "5");
     QTest::keyClick(edit, Qt::Key_Escape);
@@ -164,7 +181,7 @@ TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
     QApplication::processEvents();
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->result(), 0);
-    EXPECT_TRUE(editText(p, 1011).endsWith("5"));
+    EXPECT_TRUE(editText(p, CRocketSpecsPage::EmptyMassEdit).endsWith("5"));
 }
 
 /// Whether every entry of a closed drop-down fits the field the style draws its text in.
@@ -213,36 +230,38 @@ TEST_F(SheetTest, EveryUnitNameShowsWholeInItsDropDown) {
 
 TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     auto* e = app->environmentPage();
-    EXPECT_EQ(editText(e, 1003), "22");
-    EXPECT_EQ(unitText(e, 1014), "mm");
-    EXPECT_EQ(editText(e, 1013), "15");
-    EXPECT_EQ(unitText(e, 1015), "mm");
-    EXPECT_EQ(editText(e, 1017), "1");
-    EXPECT_EQ(unitText(e, 1019), "atm");
-    EXPECT_EQ(editText(e, 1016), "70");
-    EXPECT_EQ(unitText(e, 1018), "deg F");
-    EXPECT_EQ(editText(e, 1101), "-9.806");
-    EXPECT_EQ(unitText(e, 1102), "m/sec^2");
-    EXPECT_EQ(editText(e, 1110), "0");
-    EXPECT_EQ(unitText(e, 1111), "MPH");
-    EXPECT_TRUE(e->control<QPlainTextEdit>(1078)->toPlainText().isEmpty());
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::RodDiameterEdit), "22");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::RodDiameterUnit), "mm");
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::RodHeightEdit), "15");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::RodHeightUnit), "mm");
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::AtmPressureEdit), "1");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::AtmPressureUnit), "atm");
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::AtmTemperatureEdit), "70");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::AtmTemperatureUnit), "deg F");
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::GravityEdit), "-9.806");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::GravityUnit), "m/sec^2");
+    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::UpdraftEdit), "0");
+    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::UpdraftUnit), "MPH");
+    EXPECT_TRUE(e->control<QPlainTextEdit>(CEnvironmentSpecsPage::DescriptionEdit)
+                    ->toPlainText()
+                    .isEmpty());
 
     auto* l = app->launchPage();
-    EXPECT_EQ(editText(l, 1003), "40");
-    EXPECT_EQ(unitText(l, 1026), "%");
-    EXPECT_EQ(editText(l, 1022), "60");
-    EXPECT_EQ(unitText(l, 1027), "PSI");
-    EXPECT_EQ(editText(l, 1069), "60");
-    EXPECT_EQ(unitText(l, 1070), "deg F");
-    EXPECT_EQ(editText(l, 1103), "1000");
-    EXPECT_EQ(unitText(l, 1104), "kg/m^3");
-    EXPECT_EQ(editText(l, 1023), "0");
-    EXPECT_EQ(unitText(l, 1028), "m");
-    EXPECT_EQ(editText(l, 1024), "0");
-    EXPECT_EQ(unitText(l, 1029), "m/sec");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::WaterAmountEdit), "40");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::WaterAmountUnit), "%");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::PressureEdit), "60");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::PressureUnit), "PSI");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::AirTemperatureEdit), "60");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::AirTemperatureUnit), "deg F");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::WaterDensityEdit), "1000");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::WaterDensityUnit), "kg/m^3");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::HeightEdit), "0");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::HeightUnit), "m");
+    EXPECT_EQ(editText(l, CLaunchSpecsPage::VelocityEdit), "0");
+    EXPECT_EQ(unitText(l, CLaunchSpecsPage::VelocityUnit), "m/sec");
     QStringList water;
-    for (int i = 0; i < l->control<QComboBox>(1026)->count(); ++i)
-        water << l->control<QComboBox>(1026)->itemText(i);
+    for (int i = 0; i < l->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->count(); ++i)
+        water << l->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->itemText(i);
     EXPECT_EQ(water, (QStringList{"gal", "L", "m^3", "mL", "qt", "%"}));
 }
 
@@ -250,7 +269,9 @@ TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
     SimulationInputs in;
     RunSettings s;
     // 22 with "cm" is 22 cm: the number is not converted when the unit changes.
-    app->environmentPage()->control<QComboBox>(1014)->setCurrentIndex(unit::cm);
+    app->environmentPage()
+        ->control<QComboBox>(CEnvironmentSpecsPage::RodDiameterUnit)
+        ->setCurrentIndex(unit::cm);
     ASSERT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.launchRodDiameter, 22);
     EXPECT_EQ(in.launchRodDiameterUnit, unit::cm);
@@ -258,44 +279,70 @@ TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
 
 TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
     auto* p = app->settingsPage();
-    EXPECT_EQ(p->control<QLabel>(1033)->text(), "1 millisecond");
-    EXPECT_EQ(p->control<QSlider>(1032)->value(), 3);
-    EXPECT_TRUE(p->control<QRadioButton>(1034)->isChecked());
-    EXPECT_TRUE(p->control<QRadioButton>(1039)->isChecked());
-    EXPECT_EQ(p->control<QComboBox>(1041)->currentText(), "Height");
-    EXPECT_EQ(unitText(p, 1071), "m");
-    EXPECT_EQ(p->control<QComboBox>(1052)->currentText(), "Time Aloft");
-    EXPECT_EQ(unitText(p, 1072), "sec");
-    EXPECT_EQ(p->control<QComboBox>(1050)->currentText(), "Empty Mass");
-    EXPECT_EQ(unitText(p, 1073), "g");
-    EXPECT_EQ(p->control<QComboBox>(1057)->currentText(), "Initial Water Level");
-    EXPECT_EQ(unitText(p, 1076), "%");
-    EXPECT_EQ(editText(p, 1003), "50");
-    EXPECT_EQ(editText(p, 1060), "250");
-    EXPECT_EQ(editText(p, 1065), "25");
-    EXPECT_EQ(editText(p, 1066), "75");
-    for (int id : {1037, 1038, 1039, 1040, 1041, 1071})
+    EXPECT_EQ(p->control<QLabel>(CSimulationSettingsPage::PrecisionLabel)->text(), "1 millisecond");
+    EXPECT_EQ(p->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->value(), 3);
+    EXPECT_TRUE(
+        p->control<QRadioButton>(CSimulationSettingsPage::LaunchAnalysisRadio)->isChecked());
+    EXPECT_TRUE(p->control<QRadioButton>(CSimulationSettingsPage::LaunchGraphRadio)->isChecked());
+    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::PlotVariableList)->currentText(),
+              "Height");
+    EXPECT_EQ(unitText(p, CSimulationSettingsPage::PlotUnitList), "m");
+    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::OneVarDependentList)->currentText(),
+              "Time Aloft");
+    EXPECT_EQ(unitText(p, CSimulationSettingsPage::OneVarDependentUnitList), "sec");
+    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList)->currentText(),
+              "Empty Mass");
+    EXPECT_EQ(unitText(p, CSimulationSettingsPage::OneVarIndependentUnitList), "g");
+    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::YAxisList)->currentText(),
+              "Initial Water Level");
+    EXPECT_EQ(unitText(p, CSimulationSettingsPage::YAxisUnitList), "%");
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit), "50");
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeToEdit), "250");
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::YRangeFromEdit), "25");
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::YRangeToEdit), "75");
+    for (int id :
+         {CSimulationSettingsPage::LaunchDisplayLabel, CSimulationSettingsPage::LaunchSummaryRadio,
+          CSimulationSettingsPage::LaunchGraphRadio, CSimulationSettingsPage::PlotLabel,
+          CSimulationSettingsPage::PlotVariableList, CSimulationSettingsPage::PlotUnitList})
         EXPECT_TRUE(enabled(p, id)) << id;
-    for (int id : {1044, 1052, 1003, 1060, 1045, 1058, 1066})
+    for (int id :
+         {CSimulationSettingsPage::OneVarDisplayLabel, CSimulationSettingsPage::OneVarDependentList,
+          CSimulationSettingsPage::OneVarRangeFromEdit, CSimulationSettingsPage::OneVarRangeToEdit,
+          CSimulationSettingsPage::TwoVarDisplayLabel, CSimulationSettingsPage::TwoVarDependentList,
+          CSimulationSettingsPage::YRangeToEdit})
         EXPECT_FALSE(enabled(p, id)) << id;
 
-    QTest::mouseClick(p->control<QRadioButton>(1038), Qt::LeftButton); // Summary
-    for (int id : {1040, 1041, 1071})
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
+                      Qt::LeftButton); // Summary
+    for (int id : {CSimulationSettingsPage::PlotLabel, CSimulationSettingsPage::PlotVariableList,
+                   CSimulationSettingsPage::PlotUnitList})
         EXPECT_FALSE(enabled(p, id)) << id;
-    QTest::mouseClick(p->control<QRadioButton>(1039), Qt::LeftButton); // Graph
-    EXPECT_TRUE(enabled(p, 1041));
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::LaunchGraphRadio),
+                      Qt::LeftButton); // Graph
+    EXPECT_TRUE(enabled(p, CSimulationSettingsPage::PlotVariableList));
 
-    setText(p, 1003, "60");
-    QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
-    for (int id : {1044, 1052, 1003, 1060, 1072, 1073})
+    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "60");
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
+                      Qt::LeftButton);
+    for (int id :
+         {CSimulationSettingsPage::OneVarDisplayLabel, CSimulationSettingsPage::OneVarDependentList,
+          CSimulationSettingsPage::OneVarRangeFromEdit, CSimulationSettingsPage::OneVarRangeToEdit,
+          CSimulationSettingsPage::OneVarDependentUnitList,
+          CSimulationSettingsPage::OneVarIndependentUnitList})
         EXPECT_TRUE(enabled(p, id)) << id;
-    for (int id : {1037, 1041, 1058, 1066})
+    for (int id :
+         {CSimulationSettingsPage::LaunchDisplayLabel, CSimulationSettingsPage::PlotVariableList,
+          CSimulationSettingsPage::TwoVarDependentList, CSimulationSettingsPage::YRangeToEdit})
         EXPECT_FALSE(enabled(p, id)) << id;
-    QTest::mouseClick(p->control<QRadioButton>(1036), Qt::LeftButton);
-    for (int id : {1045, 1058, 1066, 1076})
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::TwoVariableRadio),
+                      Qt::LeftButton);
+    for (int id :
+         {CSimulationSettingsPage::TwoVarDisplayLabel, CSimulationSettingsPage::TwoVarDependentList,
+          CSimulationSettingsPage::YRangeToEdit, CSimulationSettingsPage::YAxisUnitList})
         EXPECT_TRUE(enabled(p, id)) << id;
-    EXPECT_FALSE(enabled(p, 1052));
-    EXPECT_EQ(editText(p, 1003), "60"); // switching modes keeps every value
+    EXPECT_FALSE(enabled(p, CSimulationSettingsPage::OneVarDependentList));
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit),
+              "60"); // switching modes keeps every value
     EXPECT_EQ(p->runSettings().mode, TwoVariableOptimization);
 }
 
@@ -304,10 +351,11 @@ TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
     const char* labels[] = {"1/10th second",      "1/100th second",      "1 millisecond",
                             "1/10th millisecond", "1/100th millisecond", "1 microsecond",
                             "1/10th microsecond", "1/100th microsecond"};
-    auto* slider = p->control<QSlider>(1032);
+    auto* slider = p->control<QSlider>(CSimulationSettingsPage::PrecisionSlider);
     for (int position = 1; position <= 8; ++position) {
         slider->setSliderPosition(position); // as a drag moves it
-        EXPECT_EQ(p->control<QLabel>(1033)->text(), labels[position - 1]);
+        EXPECT_EQ(p->control<QLabel>(CSimulationSettingsPage::PrecisionLabel)->text(),
+                  labels[position - 1]);
     }
     EXPECT_EQ(slider->minimum(), 1);
     EXPECT_EQ(slider->maximum(), 8);
@@ -315,17 +363,18 @@ TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
 
 TEST_F(SheetTest, NewVariableResetsItsUnitAndKeepsTheRange) {
     auto* p = app->settingsPage();
-    QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
-    auto* variable = p->control<QComboBox>(1050);
-    auto* units = p->control<QComboBox>(1073);
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
+                      Qt::LeftButton);
+    auto* variable = p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
+    auto* units = p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentUnitList);
     units->setCurrentIndex(2); // lbs
-    setText(p, 1003, "7");
+    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "7");
     // Pick "Initial Air Pressure" as a user would, through the list.
     variable->setCurrentIndex(8);
     emit variable->activated(8);
     EXPECT_EQ(units->currentText(), "PSI");
     EXPECT_EQ(units->count(), 6);
-    EXPECT_EQ(editText(p, 1003), "7");
+    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit), "7");
     variable->setCurrentIndex(1);
     emit variable->activated(1);
     EXPECT_EQ(units->currentText(), "atm");
@@ -340,9 +389,9 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     auto* p = app->environmentPage();
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     for (const char* text : bad) {
-        setText(p, 1101, "-9.806");
+        setText(p, CEnvironmentSpecsPage::GravityEdit, "-9.806");
         sheet->tabs()->setCurrentIndex(4);
-        setText(p, 1101, text);
+        setText(p, CEnvironmentSpecsPage::GravityEdit, text);
         MessageBoxWatcher watcher;
         SimulationInputs in;
         RunSettings s;
@@ -352,16 +401,17 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
         EXPECT_EQ(sheet->tabs()->currentWidget(), p) << text; // the page is shown
         // The edit holds the focus within the sheet (the window is active again once the
         // message box has gone).
-        EXPECT_EQ(sheet->focusWidget(), p->controlWidget(1101)) << text;
+        EXPECT_EQ(sheet->focusWidget(), p->controlWidget(CEnvironmentSpecsPage::GravityEdit))
+            << text;
     }
-    setText(p, 1101, "  -9.81 ");
+    setText(p, CEnvironmentSpecsPage::GravityEdit, "  -9.81 ");
     SimulationInputs in;
     RunSettings s;
     EXPECT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.gravity, -9.81);
 
     auto* rocket = app->rocketPage();
-    setText(rocket, 1084, "");
+    setText(rocket, CRocketSpecsPage::ParachuteCountEdit, "");
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->commitInputs(in, s));
     EXPECT_EQ(watcher.text, "Please enter an integer.");
@@ -370,8 +420,9 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
 TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
     auto* p = app->settingsPage();
     sheet->tabs()->setCurrentWidget(p);
-    QTest::mouseClick(p->control<QRadioButton>(1035), Qt::LeftButton);
-    setText(p, 1003, "6o"); // the range's first end
+    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
+                      Qt::LeftButton);
+    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "6o"); // the range's first end
     QTabBar* bar = sheet->tabs()->tabBar();
     {
         MessageBoxWatcher watcher;
@@ -380,9 +431,9 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
         EXPECT_EQ(watcher.text, "Please enter a number.");
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), p);
-    EXPECT_EQ(sheet->focusWidget(), p->controlWidget(1003));
+    EXPECT_EQ(sheet->focusWidget(), p->controlWidget(CSimulationSettingsPage::OneVarRangeFromEdit));
 
-    setText(p, 1003, "60");
+    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "60");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
     EXPECT_EQ(sheet->tabs()->currentIndex(), 4);
     EXPECT_EQ(p->runSettings().oneVarRangeFrom, 60); // taken when the page was left
@@ -390,14 +441,14 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
 
 TEST_F(SheetTest, CloseAcceptsTheActivePageFirst) {
     auto* p = app->rocketPage();
-    setText(p, 1006, "two");
+    setText(p, CRocketSpecsPage::BottleVolumeEdit, "two");
     {
         MessageBoxWatcher watcher;
         QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
         EXPECT_EQ(watcher.seen, 1);
     }
     EXPECT_TRUE(sheet->isVisible()); // refused: the sheet stays open
-    setText(p, 1006, "2");
+    setText(p, CRocketSpecsPage::BottleVolumeEdit, "2");
     QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(sheet->result(), QDialog::Accepted);

@@ -43,23 +43,26 @@ protected:
     }
     void simulate() {
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
+                          Qt::LeftButton);
     }
     void choose(int radioId) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
     }
-    void precision(int p) { settings->control<QSlider>(1032)->setValue(p); }
+    void precision(int p) {
+        settings->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->setValue(p);
+    }
     /// Shown on the page, whichever tab is current.
     bool visible(int id) { return page->controlWidget(id)->isVisibleTo(page); }
     void expectIdle() {
-        EXPECT_TRUE(enabled(page, 1004));
-        EXPECT_FALSE(enabled(page, 1080));
-        EXPECT_FALSE(visible(1109));
-        EXPECT_EQ(page->control<QProgressBar>(1079)->value(), 0);
+        EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
+        EXPECT_FALSE(enabled(page, CSimulatePage::CancelButton));
+        EXPECT_FALSE(visible(CSimulatePage::PleaseWaitLabel));
+        EXPECT_EQ(page->control<QProgressBar>(CSimulatePage::ProgressBar)->value(), 0);
         EXPECT_FALSE(page->isRunning());
     }
     int dataPixels() {
-        const QImage shot = page->controlWidget(1105)->grab().toImage();
+        const QImage shot = page->controlWidget(CSimulatePage::GraphArea)->grab().toImage();
         int n = 0;
         for (int y = 0; y < shot.height(); ++y) {
             for (int x = 0; x < shot.width(); ++x)
@@ -74,7 +77,9 @@ protected:
 
 TEST_F(SimulateTest, IdleAtFirst) {
     expectIdle();
-    for (int id : {1105, 1106, 1003, 1107, 1108})
+    for (int id :
+         {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea, CSimulatePage::SummaryBox,
+          CSimulatePage::PrintButton, CSimulatePage::FullScreenButton})
         EXPECT_FALSE(visible(id)) << id;
     EXPECT_EQ(page->graph(), nullptr);
 }
@@ -86,58 +91,64 @@ TEST_F(SimulateTest, DefaultRunShowsTheFlightGraph) {
     EXPECT_EQ(page->graph()->xTitle, "Time (sec)");
     EXPECT_EQ(page->graph()->yTitle, "Height (m)");
     EXPECT_EQ(page->graph()->mode, GraphMode::MinMaxBars);
-    EXPECT_TRUE(visible(1105));
-    EXPECT_TRUE(visible(1107));
-    EXPECT_FALSE(enabled(page, 1107));
-    EXPECT_TRUE(visible(1108));
-    EXPECT_FALSE(visible(1106));
-    EXPECT_FALSE(visible(1003));
+    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible(CSimulatePage::PrintButton));
+    EXPECT_FALSE(enabled(page, CSimulatePage::PrintButton));
+    EXPECT_TRUE(visible(CSimulatePage::FullScreenButton));
+    EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
+    EXPECT_FALSE(visible(CSimulatePage::SummaryBox));
     EXPECT_GT(dataPixels(), 200);
 }
 
 TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
-    choose(1035);
+    choose(CSimulationSettingsPage::OneVariableRadio);
     precision(1);
     simulate();
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->mode, GraphMode::Line);
     EXPECT_EQ(page->graph()->count, 11);
-    EXPECT_FALSE(visible(1106));
+    EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
     EXPECT_GT(dataPixels(), 100);
 
-    choose(1036);
+    choose(CSimulationSettingsPage::TwoVariableRadio);
     simulate();
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->mode, GraphMode::Surface);
     EXPECT_EQ(page->graph()->count, 121);
-    EXPECT_TRUE(visible(1106));
+    EXPECT_TRUE(visible(CSimulatePage::ColourKeyArea));
     // The key's ends are the smallest and largest of the 121 results, to six digits.
     const std::vector<double>& results = page->graph()->values3;
     ASSERT_EQ(results.size(), 121u);
     const auto [low, high] = std::minmax_element(results.begin(), results.end());
     ASSERT_LT(*low, *high);
-    auto* key = page->control<ColourKey>(1106);
+    auto* key = page->control<ColourKey>(CSimulatePage::ColourKeyArea);
     EXPECT_EQ(key->lowLabel(), QString::number(*low, 'g', 6) + " sec");
     EXPECT_EQ(key->highLabel(), QString::number(*high, 'g', 6) + " sec");
     expectIdle();
 }
 
 TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
-    auto notice = [this] { return visible(1110) ? page->control<QLabel>(1110)->text() : ""; };
-    setText(app->environmentPage(), 1110, "100"); // MPH of updraft: it never lands
+    auto notice = [this] {
+        return visible(CSimulatePage::NoticeLabel)
+                   ? page->control<QLabel>(CSimulatePage::NoticeLabel)->text()
+                   : "";
+    };
+    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit,
+            "100"); // MPH of updraft: it never lands
     precision(1);
     simulate();
     EXPECT_EQ(notice(),
               "The rocket had not landed after 1638.3 s; the graph shows the flight up to then.");
-    EXPECT_FALSE(visible(1079));
+    EXPECT_FALSE(visible(CSimulatePage::ProgressBar));
 
-    setText(app->environmentPage(), 1110, "0");
+    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit, "0");
     simulate();
     EXPECT_EQ(notice(), "");
-    EXPECT_TRUE(visible(1079));
+    EXPECT_TRUE(visible(CSimulatePage::ProgressBar));
 
-    choose(1035);
-    auto* independent = settings->control<QComboBox>(1050);
+    choose(CSimulationSettingsPage::OneVariableRadio);
+    auto* independent =
+        settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
     independent->setCurrentIndex(var::ParDiameter - var::AirTemperature);
     emit independent->activated(independent->currentIndex());
     simulate();
@@ -148,15 +159,15 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
 }
 
 TEST_F(SimulateTest, SummaryShowsTheResultsBox) {
-    choose(1038);
+    choose(CSimulationSettingsPage::LaunchSummaryRadio);
     simulate();
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(visible(1003));
-    EXPECT_FALSE(visible(1105));
-    EXPECT_TRUE(visible(1107));
-    EXPECT_FALSE(enabled(page, 1107));
-    EXPECT_FALSE(visible(1108));
-    auto* box = page->control<QPlainTextEdit>(1003);
+    EXPECT_TRUE(visible(CSimulatePage::SummaryBox));
+    EXPECT_FALSE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible(CSimulatePage::PrintButton));
+    EXPECT_FALSE(enabled(page, CSimulatePage::PrintButton));
+    EXPECT_FALSE(visible(CSimulatePage::FullScreenButton));
+    auto* box = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox);
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_TRUE(box->toPlainText().contains("Max. Height: 42.3451 m"));
     const QFontMetrics fm(box->font()); // the tables line up: every letter is as wide
@@ -172,13 +183,15 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
     bool pressed = false;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        progressSeen = std::max(progressSeen, page->control<QProgressBar>(1079)->value());
-        EXPECT_FALSE(enabled(page, 1004));
-        EXPECT_TRUE(enabled(page, 1080));
-        EXPECT_TRUE(visible(1109));
+        progressSeen = std::max(progressSeen,
+                                page->control<QProgressBar>(CSimulatePage::ProgressBar)->value());
+        EXPECT_FALSE(enabled(page, CSimulatePage::SimulateButton));
+        EXPECT_TRUE(enabled(page, CSimulatePage::CancelButton));
+        EXPECT_TRUE(visible(CSimulatePage::PleaseWaitLabel));
         if (!pressed && progressSeen > 0) {
             pressed = true;
-            QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton);
+            QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
+                              Qt::LeftButton);
         }
     });
     probe.start(10);
@@ -191,7 +204,9 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
     EXPECT_LT(clock.elapsed(), 30000);
     expectIdle();
     EXPECT_EQ(page->graph(), nullptr);
-    for (int id : {1105, 1106, 1003, 1107, 1108})
+    for (int id :
+         {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea, CSimulatePage::SummaryBox,
+          CSimulatePage::PrintButton, CSimulatePage::FullScreenButton})
         EXPECT_FALSE(visible(id)) << id;
 }
 
@@ -200,7 +215,7 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     const GraphData* before = page->graph();
     ASSERT_NE(before, nullptr);
     auto* rocket = app->rocketPage();
-    setText(rocket, 1006, "abc");
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "abc");
     {
         MessageBoxWatcher watcher;
         simulate();
@@ -208,10 +223,10 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), rocket);
     EXPECT_EQ(page->graph(), before);
-    EXPECT_TRUE(visible(1105));
+    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
 
-    setText(rocket, 1006, "0");
-    rocket->control<QLineEdit>(1011)->setText("-5");
+    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "0");
+    rocket->control<QLineEdit>(CRocketSpecsPage::EmptyMassEdit)->setText("-5");
     {
         MessageBoxWatcher watcher;
         simulate();
@@ -243,10 +258,10 @@ TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
         if (auto* w = fullScreenWindow())
             w->close();
     });
-    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
     EXPECT_TRUE(checked);
     EXPECT_EQ(page->graph(), graph);
-    EXPECT_TRUE(visible(1105));
+    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
 
     // A left click closes it too.
     QTimer::singleShot(50, [] {
@@ -259,7 +274,7 @@ TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
     });
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
     EXPECT_LT(clock.elapsed(), 2500);
 }
 
@@ -310,16 +325,16 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
             w->close();
         }
     });
-    QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
-    choose(1035);
+    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
+    choose(CSimulationSettingsPage::OneVariableRadio);
     precision(2);
     simulate();
     shoot("simulate-one-variable");
-    choose(1036);
+    choose(CSimulationSettingsPage::TwoVariableRadio);
     simulate();
     shoot("simulate-two-variable");
-    choose(1034);
-    choose(1038);
+    choose(CSimulationSettingsPage::LaunchAnalysisRadio);
+    choose(CSimulationSettingsPage::LaunchSummaryRadio);
     simulate();
     shoot("simulate-summary");
 }

@@ -40,27 +40,32 @@ protected:
     }
     void mode(int radioId, int precision) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
-        settings->control<QSlider>(1032)->setValue(precision);
+        settings->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->setValue(precision);
     }
     void simulate() {
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(1004), Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
+                          Qt::LeftButton);
     }
     bool idle() {
-        return enabled(page, 1004) && !enabled(page, 1080) && !page->isRunning() &&
-               page->control<QProgressBar>(1079)->value() == 0;
+        return enabled(page, CSimulatePage::SimulateButton) &&
+               !enabled(page, CSimulatePage::CancelButton) && !page->isRunning() &&
+               page->control<QProgressBar>(CSimulatePage::ProgressBar)->value() == 0;
     }
     CSimulatePage* page = nullptr;
     CSimulationSettingsPage* settings = nullptr;
 };
 
 TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
-    const int radios[] = {1034, 1035, 1036};
+    const int radios[] = {CSimulationSettingsPage::LaunchAnalysisRadio,
+                          CSimulationSettingsPage::OneVariableRadio,
+                          CSimulationSettingsPage::TwoVariableRadio};
     for (int cycle = 0; cycle < 200; ++cycle) {
         mode(radios[cycle % 3], 8);
         // Pressed during the first pump of the run.
         QTimer::singleShot(0, page, [this] {
-            QTest::mouseClick(page->control<QPushButton>(1080), Qt::LeftButton);
+            QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
+                              Qt::LeftButton);
         });
         QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
         simulate();
@@ -75,9 +80,9 @@ TEST_F(StressTest, FiftyRunsOfEachKindKeepMemoryFlat) {
         int precision;
         GraphMode mode;
     };
-    const Kind kinds[] = {{1034, 3, GraphMode::MinMaxBars},
-                          {1035, 2, GraphMode::Line},
-                          {1036, 1, GraphMode::Surface}};
+    const Kind kinds[] = {{CSimulationSettingsPage::LaunchAnalysisRadio, 3, GraphMode::MinMaxBars},
+                          {CSimulationSettingsPage::OneVariableRadio, 2, GraphMode::Line},
+                          {CSimulationSettingsPage::TwoVariableRadio, 1, GraphMode::Surface}};
     long after10 = 0;
     for (int run = 0; run < 50; ++run) {
         for (const Kind& k : kinds) {
@@ -114,7 +119,8 @@ TEST_F(StressTest, FullScreenOpenedAndClosedAHundredTimes) {
             if (QWidget* w = QApplication::activeModalWidget())
                 w->close();
         });
-        QTest::mouseClick(page->control<QPushButton>(1108), Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton),
+                          Qt::LeftButton);
         ASSERT_EQ(page->graph(), graph);
     }
     EXPECT_EQ(opened, 100);
@@ -128,7 +134,7 @@ class CloseDuringRun : public StressTest, public ::testing::WithParamInterface<i
 
 TEST_P(CloseDuringRun, EndsTheRunAndTheSheet) {
     const int radio = GetParam();
-    mode(radio, radio == 1034 ? 8 : 7);
+    mode(radio, radio == CSimulationSettingsPage::LaunchAnalysisRadio ? 8 : 7);
     QTimer::singleShot(200, sheet, [this] { sheet->close(); });
     QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
     QElapsedTimer clock;
@@ -139,7 +145,10 @@ TEST_P(CloseDuringRun, EndsTheRunAndTheSheet) {
     EXPECT_FALSE(sheet->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(EachKind, CloseDuringRun, ::testing::Values(1034, 1035, 1036));
+INSTANTIATE_TEST_SUITE_P(EachKind, CloseDuringRun,
+                         ::testing::Values(CSimulationSettingsPage::LaunchAnalysisRadio,
+                                           CSimulationSettingsPage::OneVariableRadio,
+                                           CSimulationSettingsPage::TwoVariableRadio));
 
 } // namespace
 } // namespace hydrolofter
