@@ -5,6 +5,7 @@
 #include "runs/RunMessages.h"
 #include "units/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -46,25 +47,63 @@ std::string outsideList(const std::string& arg, const char* what, int first, int
     return s + ")";
 }
 
+/// The options, in the order the usage text lists them.
+struct Option {
+    std::string_view name;
+    std::string_view value; ///< what follows it; empty for a switch
+    std::string_view help;
+};
+constexpr Option kOptions[] = {
+    {"--summary", "", "print the results as text instead of the series as CSV"},
+    {"--max-time", "SECONDS", "simulated seconds a flight may last (default 3600)"},
+    {"--threads", "N",
+     "threads that fly an optimisation's points, 1 to 1024 (default: one per hardware thread)"},
+    {"--png", "FILE", "also write the run's graph as the window draws it"},
+    {"--size", "WIDTHxHEIGHT", "the image's size, each 100 to 10000 pixels (default 800x500)"},
+    {"--help", "", "print this text"},
+};
+
+const Option* findOption(std::string_view name) {
+    if (name == "-h")
+        name = "--help";
+    for (const Option& o : kOptions) {
+        if (o.name == name)
+            return &o;
+    }
+    return nullptr;
+}
+
+constexpr std::pair<ExitStatus, std::string_view> kExitStatuses[] = {
+    {ExitStatus::Done, "done"},
+    {ExitStatus::BadArguments, "bad arguments"},
+    {ExitStatus::Refused, "inputs refused"},
+    {ExitStatus::NotLanded, "a flight did not land within --max-time simulated seconds"},
+    {ExitStatus::NoImage, "no image could be written"},
+    {ExitStatus::Diverged, "a flight diverged (its numbers grew beyond what a double holds)"},
+};
+
 class Parser {
 public:
     BatchParse parse(const std::vector<std::string>& args) {
         for (std::size_t i = 0; i < args.size() && result.error.empty(); ++i) {
             const std::string& a = args[i];
-            if (a == "--summary") {
-                result.options.summary = true;
-            } else if (a == "--help" || a == "-h") {
-                result.options.help = true;
-            } else if (a == "--max-time" || a == "--png" || a == "--size" || a == "--threads") {
-                if (i + 1 >= args.size()) {
+            if (const Option* o = findOption(a)) {
+                if (o->value.empty()) {
+                    option(o->name, {});
+                } else if (i + 1 >= args.size()) {
                     fail(quote(a) + " needs a value");
                     break;
+                } else {
+                    option(o->name, args[++i]);
                 }
-                option(a, args[++i]);
-            } else if (a.rfind("--", 0) == 0) {
-                fail("unknown option " + quote(a) +
-                     "; accepted: --summary, --max-time SECONDS, --threads N, --png FILE, "
-                     "--size WIDTHxHEIGHT");
+            } else if (a.rfind("-", 0) == 0) {
+                std::string accepted;
+                for (const Option& o : kOptions) {
+                    accepted.append(accepted.empty() ? "" : ", ").append(o.name);
+                    if (!o.value.empty())
+                        accepted.append(" ").append(o.value);
+                }
+                fail("unknown option " + quote(a) + "; accepted: " + accepted);
             } else {
                 assignment(a);
             }
@@ -80,8 +119,12 @@ private:
             result.error = std::move(message);
     }
 
-    void option(const std::string& name, const std::string& value) {
-        if (name == "--max-time") {
+    void option(std::string_view name, const std::string& value) {
+        if (name == "--summary") {
+            result.options.summary = true;
+        } else if (name == "--help") {
+            result.options.help = true;
+        } else if (name == "--max-time") {
             const std::optional<double> v = parseNumber(value);
             if (!v || *v <= 0)
                 return fail("--max-time " + quote(value) +
@@ -167,8 +210,14 @@ private:
             result.options.settings.*std::get<SettingInt>(f.member) = v;
     }
 
+    /// The whole-number setting a field pairs with (a variable's unit, a unit's variable);
+    /// the field table's own test holds that every pairing names such a setting.
     int& settingInt(std::string_view name) {
-        return result.options.settings.*std::get<SettingInt>(findField(name)->member);
+        const Field* f = findField(name);
+        const SettingInt* member = f ? std::get_if<SettingInt>(&f->member) : nullptr;
+        if (!member)
+            std::abort();
+        return result.options.settings.**member;
     }
 
     void familyUnit(const Field& f, const std::string& arg, const std::string& value) {
@@ -283,18 +332,36 @@ std::string outcomeMessage(RunOutcome outcome, double maxTime) {
 }
 
 std::string batchUsage() {
-    return "usage: hydrolofter-batch [--summary] [--max-time SECONDS] [--threads N] [--png FILE "
-           "[--size WIDTHxHEIGHT]] [NAME=VALUE]...\n"
-           "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs and\n"
-           "run settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
-           "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its summary.\n"
-           "--threads sets the threads that fly an optimisation's points, 1 to 1024\n"
-           "(default: one per hardware thread).\n"
-           "--png writes the run's graph as the window would draw it, --size WIDTHxHEIGHT\n"
-           "pixels, each 100 to 10000 (default 800x500).\n"
-           "Exit status: 0 done, 2 bad arguments, 3 inputs refused, 4 a flight did not land\n"
-           "within --max-time simulated seconds (default 3600), 5 no image could be written,\n"
-           "6 a flight diverged (its numbers grew beyond what a double holds).\n";
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on some string sums.
+    std::string text = "usage: hydrolofter-batch";
+    for (const Option& o : kOptions) {
+        text.append(" [").append(o.name);
+        if (!o.value.empty())
+            text.append(" ").append(o.value);
+        text.append("]");
+    }
+    text.append(" [NAME=VALUE]...\n"
+                "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs "
+                "and\nrun settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
+                "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its "
+                "summary.\nA unit or variable is given by its name in the program's lists or by "
+                "its index.\nOptions:\n");
+    for (const Option& o : kOptions) {
+        std::string left("  ");
+        left.append(o.name);
+        if (!o.value.empty())
+            left.append(" ").append(o.value);
+        left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
+        text.append(left).append(o.help).append("\n");
+    }
+    text.append("Exit status:\n");
+    for (const auto& [status, meaning] : kExitStatuses)
+        text.append("  ")
+            .append(std::to_string(int(status)))
+            .append(" ")
+            .append(meaning)
+            .append("\n");
+    return text;
 }
 
 } // namespace hydrolofter

@@ -1,5 +1,6 @@
 // Reading hydrolofter-batch's arguments into inputs and settings.
 #include "batch/BatchArguments.h"
+#include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,21 @@ TEST(BatchArguments, Errors) {
     }
     // The last index of each list is still accepted.
     EXPECT_EQ(parseBatchArguments({"bottleVolumeUnit=4", "waterAmountUnit=5"}).error, "");
+}
+
+TEST(FieldTable, EveryPairingNamesAFieldThatPairsBack) {
+    int pairs = 0;
+    for (const Field& f : fields()) {
+        EXPECT_EQ(findField(f.name), &f) << f.name; // names are unique
+        if (f.paired.empty())
+            continue;
+        const Field* other = findField(f.paired);
+        ASSERT_NE(other, nullptr) << f.name;
+        EXPECT_EQ(other->paired, f.name) << f.name;
+        EXPECT_EQ(other->group, f.group) << f.name;
+        ++pairs;
+    }
+    EXPECT_EQ(pairs, 2 * (17 + 6)); // 5 + 6 + 6 numbers with units on the pages, 6 variables
 }
 
 TEST(BatchArguments, ExitStatusOfEachOutcome) {
