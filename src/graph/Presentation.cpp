@@ -17,11 +17,6 @@ std::string withUnit(VariableId v, int unitIndex) {
     return name(v) + " (" + unitName(v, unitIndex) + ")";
 }
 
-std::string valueWithUnit(double value, VariableId v, int unitIndex) {
-    const std::string u = unitName(v, unitIndex);
-    return formatShort(value) + (u.empty() ? "" : " " + u);
-}
-
 std::string padLeft(const std::string& s, std::size_t width) {
     return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
 }

@@ -69,11 +69,7 @@ void checkSettings(Problems& p, const RunSettings& s) {
 }
 
 std::string sweptValue(VariableId v, int unitIndex, double value) {
-    std::string text = std::string(variableInfo(v).name) + " = " + formatShort(value);
-    const std::string unitText = unitName(v, unitIndex);
-    if (!unitText.empty())
-        text += " " + unitText;
-    return text;
+    return std::string(variableInfo(v).name) + " = " + valueWithUnit(value, v, unitIndex);
 }
 
 } // namespace

@@ -17,7 +17,8 @@
 namespace hydrolofter {
 namespace {
 
-/// Radio captions that do not fit their width wrap onto the next line, as they always have.
+/// A radio caption too wide for its button wraps onto a second line, which the template's
+/// height leaves room for.
 QString wrapToWidth(const QString& text, const QFontMetrics& fm, int width) {
     if (fm.horizontalAdvance(text) <= width)
         return text;

@@ -1,6 +1,8 @@
 // The variable catalogue table and the drop-down operations over it.
 #include "VariableCatalog.h"
 
+#include "NumberText.h"
+
 #include <array>
 
 namespace hydrolofter {
@@ -168,6 +170,11 @@ void refillUnitSelector(ListControl& units, int position, VariableList list) {
         break;
     }
     units.setSelection(info.defaultUnit);
+}
+
+std::string valueWithUnit(double value, VariableId id, int unitIndex) {
+    const std::string unit = unitName(id, unitIndex);
+    return unit.empty() ? formatShort(value) : formatShort(value) + " " + unit;
 }
 
 } // namespace hydrolofter

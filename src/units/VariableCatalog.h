@@ -86,6 +86,8 @@ bool inList(VariableId id, VariableList list);
 int unitListSize(VariableId id);
 /// The name of unit index unitIndex in the variable's list; empty when either is invalid.
 std::string unitName(VariableId id, int unitIndex);
+/// A value of the variable as the program quotes it: "150 g", "6.09 sec" (six digits).
+std::string valueWithUnit(double value, VariableId id, int unitIndex);
 /// Unit index of a name in the variable's list, or -1.
 int unitIndexByName(VariableId id, std::string_view name);
 
