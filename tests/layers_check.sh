@@ -8,11 +8,12 @@ declare -A allowed=(
   [units]="model"
   [runs]="model units"
   [graph]="model units runs"
+  [designs]="model units runs"
   [toolkit]="model units runs graph"
-  [pages]="model units runs graph toolkit"
+  [pages]="model units runs graph designs toolkit"
   [simulate]="model units runs graph toolkit"
-  [app]="model units runs graph toolkit pages simulate app"
-  [batch]="model units runs graph toolkit"
+  [app]="model units runs graph designs toolkit pages simulate app"
+  [batch]="model units runs graph designs toolkit"
 )
 status=0
 for folder in "${!allowed[@]}"; do
@@ -26,7 +27,7 @@ for folder in "${!allowed[@]}"; do
     fi
   done < <(grep -HE '^#include "[a-z]+/' -r "$src/$folder")
 done
-for folder in model units runs graph; do
+for folder in model units runs graph designs; do
   if grep -rlE '^#include <Q' "$src/$folder"; then
     echo "the core folder $folder includes Qt"
     status=1

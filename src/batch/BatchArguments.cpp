@@ -1,6 +1,7 @@
 // The field table maps each NAME to its record field and to what its values may be.
 #include "BatchArguments.h"
 #include "BatchOptions.h"
+#include "designs/Design.h"
 
 #include "runs/FieldTable.h"
 #include "units/NumberText.h"
@@ -70,9 +71,11 @@ public:
                 }
                 fail("unknown option " + quote(a) + "; accepted: " + accepted);
             } else {
-                assignment(a);
+                assignments.push_back(a); // after the design files, whatever the order
             }
         }
+        for (std::size_t k = 0; k < assignments.size() && result.error.empty(); ++k)
+            assignment(assignments[k]);
         if (result.error.empty())
             resolveVariableUnits();
         return result;
@@ -87,6 +90,18 @@ private:
     void option(std::string_view name, const std::string& value) {
         if (name == "--summary") {
             result.options.summary = true;
+        } else if (name == "--rocket" || name == "--site") {
+            const DesignKind kind = name == "--rocket" ? DesignKind::Rocket : DesignKind::Site;
+            const DesignRead design = readDesignFile(kind, value);
+            if (!design.ok)
+                return fail(design.error);
+            copyGroup(kind == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment,
+                      design.inputs, result.options.inputs);
+            result.notes.insert(result.notes.end(), design.notes.begin(), design.notes.end());
+        } else if (name == "--save-rocket") {
+            result.options.saveRocket = value;
+        } else if (name == "--save-site") {
+            result.options.saveSite = value;
         } else if (name == "--help") {
             result.options.help = true;
         } else if (name == "--max-time") {
@@ -258,6 +273,7 @@ private:
         std::string value;
     };
     std::vector<Pending> pendingUnits;
+    std::vector<std::string> assignments;
     BatchParse result;
 };
 

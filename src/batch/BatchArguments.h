@@ -20,16 +20,20 @@ struct BatchOptions {
     int pngWidth = 800;
     int pngHeight = 500;
     bool help = false;
+    std::string saveRocket; ///< empty: none; else the rocket design file to write
+    std::string saveSite;   ///< likewise the launch site
 };
 
 struct BatchParse {
     BatchOptions options;
-    std::string error; ///< empty when the arguments were understood
+    std::string error;              ///< empty when the arguments were understood
+    std::vector<std::string> notes; ///< what loading design files passed over or defaulted
 };
 
-/// Reads the arguments (without the program name). Unknown names, values that are not
-/// numbers, and unknown unit or variable names give an error naming the argument and what
-/// is accepted.
+/// Reads the arguments (without the program name). Design files (--rocket, --site) are
+/// loaded first, then the NAME=VALUE arguments change what they hold. Unknown names, values
+/// that are not numbers, unknown unit or variable names and refused design files give an
+/// error naming the argument or file and what is wrong.
 BatchParse parseBatchArguments(const std::vector<std::string>& args);
 
 /// The usage text.
@@ -43,6 +47,7 @@ enum class ExitStatus : int {
     NotLanded = 4,
     NoImage = 5,
     Diverged = 6,
+    NotSaved = 7,
 };
 
 /// How a run that did not complete ends the tool (Done for a completed one), and the line

@@ -18,6 +18,10 @@ constexpr Option kOptionTable[] = {
      "threads that fly an optimisation's points, 1 to 1024 (default: one per hardware thread)"},
     {"--png", "FILE", "also write the run's graph as the window draws it"},
     {"--size", "WIDTHxHEIGHT", "the image's size, each 100 to 10000 pixels (default 800x500)"},
+    {"--rocket", "FILE", "start from a rocket design file (NAME=VALUE changes it)"},
+    {"--site", "FILE", "start from a launch site design file (NAME=VALUE changes it)"},
+    {"--save-rocket", "FILE", "write the rocket the arguments describe as a design file"},
+    {"--save-site", "FILE", "write the launch site the arguments describe as a design file"},
     {"--help", "", "print this text"},
 };
 
@@ -28,6 +32,7 @@ constexpr std::pair<ExitStatus, std::string_view> kExitStatuses[] = {
     {ExitStatus::NotLanded, "a flight did not land within --max-time simulated seconds"},
     {ExitStatus::NoImage, "no image could be written"},
     {ExitStatus::Diverged, "a flight diverged (its numbers grew beyond what a double holds)"},
+    {ExitStatus::NotSaved, "a design file could not be written"},
 };
 
 } // namespace

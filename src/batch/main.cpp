@@ -1,6 +1,7 @@
 // hydrolofter-batch: flies a run from NAME=VALUE arguments and prints its series or summary.
 #include "BatchArguments.h"
 #include "BatchImage.h"
+#include "designs/Design.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
@@ -57,10 +58,23 @@ int main(int argc, char** argv) {
         std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
         return int(ExitStatus::BadArguments);
     }
+    for (const std::string& note : parsed.notes)
+        std::cerr << note << "\n";
     const BatchOptions& o = parsed.options;
     if (o.help) {
         std::cout << batchUsage();
         return int(ExitStatus::Done);
+    }
+    for (const auto& [file, kind] :
+         {std::pair{o.saveRocket, DesignKind::Rocket}, std::pair{o.saveSite, DesignKind::Site}}) {
+        if (file.empty())
+            continue;
+        const std::string error = writeFileAtomically(file, designText(kind, o.inputs));
+        if (!error.empty()) {
+            std::cerr << "hydrolofter-batch: the " << designName(kind)
+                      << " was not saved: " << error << "\n";
+            return int(ExitStatus::NotSaved);
+        }
     }
     const std::vector<std::string> problems = checkInputs(o.settings, o.inputs);
     if (!problems.empty()) {

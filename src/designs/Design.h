@@ -1,0 +1,50 @@
+// Rocket and launch-site design files: JSON text, read strictly, written without loss.
+#pragma once
+
+#include "runs/SimulationInputs.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hydrolofter {
+
+/// A rocket holds the fields of the rocket page, a site those of the launch pad and
+/// environment page, each with its description.
+enum class DesignKind { Rocket, Site };
+
+/// Files larger than this are refused unread.
+inline constexpr std::size_t kMaxDesignBytes = 1 << 20;
+
+struct DesignRead {
+    bool ok = false;
+    /// On success: the defaults with every field of the file's kind taken from the file.
+    SimulationInputs inputs;
+    /// On failure: one sentence naming the file, the field (or line and column) and what is
+    /// wrong.
+    std::string error;
+    /// On success: keys the program does not know, and fields the file lacks (defaults).
+    std::vector<std::string> notes;
+};
+
+/// The design as file text: format, version, then every field of the kind in the field
+/// table's order; a number with a unit as {"value": …, "unit": "name"}. Doubles are written
+/// in the shortest form that reads back to the same bits.
+std::string designText(DesignKind kind, const SimulationInputs& inputs);
+
+/// Reads design text; fileName is only used in messages. Nothing is judged physically here:
+/// the input check does that when a run starts.
+DesignRead parseDesign(DesignKind kind, std::string_view text, const std::string& fileName);
+
+/// Reads a design file whole (at most kMaxDesignBytes) and parses it.
+DesignRead readDesignFile(DesignKind kind, const std::string& path);
+
+/// Writes text to path through a temporary file in the same folder, flushed to disk and
+/// then renamed over the target, so that the old file is never half-overwritten. Returns
+/// an empty string, or the reason it failed as the system gives it.
+std::string writeFileAtomically(const std::string& path, std::string_view text);
+
+/// "Rocket" or "launch site", for messages.
+std::string_view designName(DesignKind kind);
+
+} // namespace hydrolofter
