@@ -2,8 +2,13 @@
 #include "CMainDlg.h"
 
 #include "Artwork.h"
+#include "pages/InputPage.h"
 #include "simulate/CSimulatePage.h"
 #include "toolkit/PropertyPage.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +24,7 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     : QDialog(parent), m_pTabs(new QTabWidget(this)),
       m_pClose(new QPushButton(QStringLiteral("Close"), this)) {
     setWindowTitle(caption);
+    m_caption = caption;
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(32)));
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(16)));
     setWindowIcon(m_icon);
@@ -59,6 +65,8 @@ void CMainDlg::onPageChanged(int index) {
 
 void CMainDlg::addPage(PropertyPage* page) {
     m_pTabs->addTab(page, page->caption());
+    if (auto* input = qobject_cast<InputPage*>(page); input && input->designKind())
+        connect(input, &InputPage::designStateChanged, this, &CMainDlg::refreshDesignState);
     // Wide enough for every tab caption in one row, none hidden behind scroll arrows.
     m_pTabs->setMinimumWidth(m_pTabs->tabBar()->sizeHint().width() + 4);
 }
@@ -84,7 +92,53 @@ void CMainDlg::onClose() {
     accept();
 }
 
+void CMainDlg::refreshDesignState() {
+    QString title = m_caption;
+    for (int i = 0; i < m_pTabs->count(); ++i) {
+        auto* page = qobject_cast<InputPage*>(m_pTabs->widget(i));
+        if (!page || !page->designKind())
+            continue;
+        m_pTabs->setTabText(i, page->caption() + (page->isModified() ? " *" : ""));
+        if (*page->designKind() == DesignKind::Rocket && !page->designFile().isEmpty())
+            title = QFileInfo(page->designFile()).fileName() + " - " + m_caption;
+    }
+    setWindowTitle(title);
+}
+
+bool CMainDlg::settleUnsavedDesigns() {
+    for (int i = 0; i < m_pTabs->count(); ++i) {
+        auto* page = qobject_cast<InputPage*>(m_pTabs->widget(i));
+        if (!page || !page->designKind() || !page->isInitialised() || !page->isModified())
+            continue;
+        const std::string_view name = designName(*page->designKind());
+        const QString what = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        QMessageBox box(QMessageBox::Question, m_caption,
+                        QStringLiteral("Save changes to the %1?").arg(what),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setDefaultButton(QMessageBox::Save);
+        const int answer = box.exec();
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Save) {
+            QString file = page->designFile();
+            if (file.isEmpty()) {
+                m_pTabs->setCurrentWidget(page);
+                file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the %1").arg(what),
+                                                    *page->designKind() == DesignKind::Rocket
+                                                        ? QStringLiteral("my.rocket.json")
+                                                        : QStringLiteral("my.site.json"));
+            }
+            if (file.isEmpty() || !page->saveDesign(file))
+                return false;
+        }
+    }
+    return true;
+}
+
 void CMainDlg::done(int result) {
+    // Unsaved designs are settled first; a run is cancelled only once the sheet may close.
+    if (!m_bClosePending && !settleUnsavedDesigns())
+        return;
     // A run in progress is cancelled and allowed to unwind before the sheet goes away.
     if (m_pSimulatePage && m_pSimulatePage->isRunning()) {
         m_bClosePending = true;

@@ -39,10 +39,16 @@ protected:
 
 private:
     void afterRun();
+    /// Tab captions marked "*" for pages changed since their last load or save, and the
+    /// title naming the loaded rocket.
+    void refreshDesignState();
+    /// Asks about each design with unsaved changes; false when the user keeps the sheet.
+    bool settleUnsavedDesigns();
     /// A page must accept its values before another is shown, as when the sheet closes.
     void onPageChanged(int index);
 
     QIcon m_icon;
+    QString m_caption;
     QTabWidget* m_pTabs;
     QPushButton* m_pClose;
     CSimulatePage* m_pSimulatePage = nullptr;

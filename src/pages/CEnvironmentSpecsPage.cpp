@@ -57,7 +57,9 @@ constexpr DialogTemplate kTemplate{107, "Launch Pad / Environment Specifications
 } // namespace
 
 CEnvironmentSpecsPage::CEnvironmentSpecsPage(QWidget* parent)
-    : InputPage(kTemplate, FieldGroup::Environment, kUnitControls, parent) {}
+    : InputPage(kTemplate, FieldGroup::Environment, kUnitControls, parent) {
+    enableDesigns(DesignKind::Site, LoadButton, SaveButton, DefaultsButton);
+}
 
 void CEnvironmentSpecsPage::exchangeData(DataExchange& dx) {
     SimulationInputs& in = fields();

@@ -83,6 +83,7 @@ constexpr int kParachuteControls[] = {
 CRocketSpecsPage::CRocketSpecsPage(QWidget* parent)
     : InputPage(kTemplate, FieldGroup::Rocket, kUnitControls, parent) {
     control<SpinButton>(ParachuteCountSpin)->setRange(1, 10);
+    enableDesigns(DesignKind::Rocket, LoadButton, SaveButton, DefaultsButton);
     connectHandlers();
 }
 
@@ -93,11 +94,6 @@ void CRocketSpecsPage::connectHandlers() {
             &CRocketSpecsPage::updateParachuteControls);
     connect(control<QRadioButton>(IrregularRadio), &QRadioButton::clicked, this,
             &CRocketSpecsPage::updateParachuteControls);
-}
-
-void CRocketSpecsPage::onInitDialog() {
-    InputPage::onInitDialog();
-    updateParachuteControls();
 }
 
 void CRocketSpecsPage::exchangeData(DataExchange& dx) {

@@ -48,8 +48,8 @@ public:
     void updateParachuteControls();
 
 protected:
-    void onInitDialog() override;
     void exchangeData(DataExchange& dx) override;
+    void afterValuesReplaced() override { updateParachuteControls(); }
 
 private:
     void connectHandlers();

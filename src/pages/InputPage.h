@@ -2,15 +2,18 @@
 #pragma once
 
 #include "UnitControls.h"
+#include "designs/Design.h"
 #include "runs/FieldTable.h"
 #include "toolkit/PropertyPage.h"
 
+#include <optional>
 #include <span>
 
 namespace hydrolofter {
 
 /// Starts from the defaults of SimulationInputs, exchanges its group's fields with its
-/// controls, and copies that group into a record when a run starts.
+/// controls, and copies that group into a record when a run starts. A page with a design
+/// kind also loads, saves and resets its design, and knows whether it has changed since.
 class InputPage : public PropertyPage {
     Q_OBJECT
 public:
@@ -22,17 +25,48 @@ public:
     /// The page's fields as last committed (its group's part of the record).
     const SimulationInputs& inputs() const { return m_inputs; }
 
+    /// Reads the file into the page; a refused file is reported and changes nothing.
+    bool loadDesign(const QString& path);
+    /// Commits the page and writes it to path; false (and the user told) when a value is
+    /// refused or the file cannot be written.
+    bool saveDesign(const QString& path);
+    /// The defaults back in place, after asking when the page has unsaved changes.
+    void resetToDefaults();
+    /// Changed since the last load, save or start.
+    bool isModified() const { return controlState() != m_cleanState; }
+    /// The file last loaded or saved; empty when none.
+    QString designFile() const { return m_designFile; }
+    std::optional<DesignKind> designKind() const { return m_designKind; }
+
+signals:
+    /// The page was changed, loaded, saved or reset: its caption or the title may change.
+    void designStateChanged();
+
 protected:
     /// Puts the defaults in place and shows them.
     void onInitDialog() override;
     /// The fields the page's exchangeData moves; exchangeUnits moves the unit selections.
     SimulationInputs& fields() { return m_inputs; }
     void exchangeUnits(DataExchange& dx) { exchangeUnitControls(dx, unitControls_, m_inputs); }
+    /// Called after values were put in place from outside (a load, the defaults), so that
+    /// a page can apply its enabling rules.
+    virtual void afterValuesReplaced() {}
+    /// Offers load, save and defaults on these buttons for a design of this kind.
+    void enableDesigns(DesignKind kind, int loadId, int saveId, int defaultsId);
 
 private:
+    /// Every control's visible state in one string: equal strings, an unchanged page.
+    QString controlState() const;
+    void markClean(const QString& file);
+    void onLoad();
+    void onSave();
+
     FieldGroup group_;
     std::span<const UnitControl> unitControls_;
     SimulationInputs m_inputs;
+    std::optional<DesignKind> m_designKind;
+    QString m_designFile;
+    QString m_cleanState;
 };
 
 } // namespace hydrolofter

@@ -1,0 +1,172 @@
+// Designs in the window: save, load into a fresh window, refusals, defaults, unsaved changes.
+#include "UiTestSupport.h"
+
+#include "pages/CEnvironmentSpecsPage.h"
+#include "pages/CRocketSpecsPage.h"
+#include "runs/FieldTable.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace hydrolofter {
+namespace {
+
+using test::MessageBoxWatcher;
+using test::SheetTest;
+using R = CRocketSpecsPage;
+using E = CEnvironmentSpecsPage;
+
+/// Answers the next message box with one of its buttons, keeping its text.
+class Answer : public QObject {
+public:
+    explicit Answer(QMessageBox::StandardButton button) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this, button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                timer_.stop();
+                box->button(button)->click();
+            } else if (++ticks_ > 1000) {
+                timer_.stop();
+            }
+        });
+        timer_.start();
+    }
+    QString text;
+
+private:
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+class DesignsTest : public SheetTest {
+protected:
+    /// A rocket unlike the default in every kind of control.
+    void describeRocket() {
+        auto* r = app->rocketPage();
+        setText(r, R::BottleVolumeEdit, "1500");
+        r->control<QComboBox>(R::BottleVolumeUnit)->setCurrentIndex(unit::mL);
+        setText(r, R::EmptyMassEdit, "0.2");
+        r->control<QComboBox>(R::EmptyMassUnit)->setCurrentIndex(unit::kg);
+        QTest::mouseClick(r->control<QCheckBox>(R::KamikazeCheck), Qt::LeftButton);
+        QTest::mouseClick(r->control<QRadioButton>(R::IrregularRadio), Qt::LeftButton);
+        setText(r, R::SurfaceAreaEdit, "0.75");
+        r->control<QPlainTextEdit>(R::DescriptionEdit)->setPlainText("Monday's rocket");
+    }
+    QString path(const char* name) { return dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DesignsTest, ASavedRocketAndSiteLoadIntoAFreshWindowIdentically) {
+    describeRocket();
+    setText(app->environmentPage(), E::GravityEdit, "-9.81");
+    ASSERT_TRUE(app->rocketPage()->saveDesign(path("m.rocket.json")));
+    ASSERT_TRUE(app->environmentPage()->saveDesign(path("f.site.json")));
+    SimulationInputs saved;
+    RunSettings settings;
+    ASSERT_TRUE(app->commitInputs(saved, settings));
+    EXPECT_EQ(sheet->windowTitle(), "m.rocket.json - Hydrolofter");
+
+    CMainApp fresh;
+    fresh.createSheet();
+    ASSERT_TRUE(fresh.rocketPage()->loadDesign(path("m.rocket.json")));
+    ASSERT_TRUE(fresh.environmentPage()->loadDesign(path("f.site.json")));
+    SimulationInputs loaded;
+    ASSERT_TRUE(fresh.commitInputs(loaded, settings));
+    for (const Field& f : fields()) {
+        if (const auto* m = std::get_if<InputNumber>(&f.member)) {
+            EXPECT_EQ(loaded.**m, saved.**m) << f.name;
+        } else if (const auto* n = std::get_if<InputInt>(&f.member)) {
+            EXPECT_EQ(loaded.**n, saved.**n) << f.name;
+        } else if (const auto* t = std::get_if<InputText>(&f.member)) {
+            EXPECT_EQ(loaded.**t, saved.**t) << f.name;
+        }
+    }
+    // The enabling rules follow the loaded kamikaze and shape.
+    EXPECT_TRUE(fresh.rocketPage()->controlWidget(R::SurfaceAreaEdit)->isEnabled());
+    EXPECT_FALSE(fresh.rocketPage()->controlWidget(R::ParachuteDiameterEdit)->isEnabled());
+    EXPECT_FALSE(fresh.rocketPage()->isModified());
+    EXPECT_EQ(fresh.sheet()->windowTitle(), "m.rocket.json - Hydrolofter");
+}
+
+TEST_F(DesignsTest, ARefusedLoadLeavesThePageUntouched) {
+    describeRocket();
+    auto* r = app->rocketPage();
+    ASSERT_TRUE(r->updateData(true));
+    const SimulationInputs before = r->inputs();
+    const QString bottle = editText(r, R::BottleVolumeEdit);
+    QFile bad(path("bad.rocket.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(
+        R"({"format": "hydrolofter-rocket", "version": 1, "emptyMass": {"value": 1, "unit": "stone"}})");
+    bad.close();
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(r->loadDesign(bad.fileName()));
+    EXPECT_EQ(watcher.text, "bad.rocket.json: emptyMass: the unit \"stone\" is not one of g, kg, "
+                            "lbs, oz.");
+    ASSERT_TRUE(r->updateData(true));
+    EXPECT_EQ(r->inputs().emptyMass, before.emptyMass);
+    EXPECT_EQ(r->inputs().emptyMassUnit, before.emptyMassUnit);
+    EXPECT_EQ(r->inputs().bottleVolumeUnit, before.bottleVolumeUnit);
+    EXPECT_EQ(editText(r, R::BottleVolumeEdit), bottle);
+    EXPECT_EQ(r->inputs().parachuteShape, 1);
+}
+
+TEST_F(DesignsTest, ChangesMarkTheTabAndDefaultsAskFirst) {
+    auto* r = app->rocketPage();
+    EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications");
+    setText(r, R::EmptyMassEdit, "200");
+    EXPECT_TRUE(r->isModified());
+    EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications *");
+    {
+        Answer cancel(QMessageBox::Cancel);
+        r->resetToDefaults();
+        EXPECT_EQ(cancel.text, "Put the defaults in place of the changes to the rocket?");
+    }
+    EXPECT_EQ(editText(r, R::EmptyMassEdit), "200");
+    {
+        Answer yes(QMessageBox::Yes);
+        r->resetToDefaults();
+    }
+    EXPECT_EQ(editText(r, R::EmptyMassEdit), "150");
+    EXPECT_FALSE(r->isModified());
+    EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications");
+}
+
+TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
+    auto* r = app->rocketPage();
+    ASSERT_TRUE(r->saveDesign(path("m.rocket.json")));
+    setText(r, R::EmptyMassEdit, "175");
+    {
+        Answer cancel(QMessageBox::Cancel);
+        sheet->close();
+        EXPECT_EQ(cancel.text, "Save changes to the rocket?");
+    }
+    EXPECT_TRUE(sheet->isVisible()); // Cancel keeps the window
+    {
+        Answer save(QMessageBox::Save);
+        sheet->close();
+    }
+    EXPECT_FALSE(sheet->isVisible());
+    QFile saved(path("m.rocket.json"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("\"value\": 175.0"));
+
+    sheet->show();
+    setText(app->environmentPage(), E::UpdraftEdit, "3");
+    {
+        Answer discard(QMessageBox::Discard);
+        sheet->close();
+        EXPECT_EQ(discard.text, "Save changes to the launch site?");
+    }
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+} // namespace
+} // namespace hydrolofter
