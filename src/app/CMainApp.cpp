@@ -8,6 +8,7 @@
 #include "pages/CSimulationSettingsPage.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 namespace hydrolofter {
 
@@ -34,11 +35,24 @@ void CMainApp::createSheet() {
     m_pSheet->initialiseInputPages(4);
 }
 
-int CMainApp::run() {
+int CMainApp::run(const QStringList& designFiles) {
     createSheet();
+    for (const QString& file : designFiles)
+        openDesign(file);
     m_pSheet->exec();
     m_pSheet.reset();
     return 0;
+}
+
+bool CMainApp::openDesign(const QString& path) {
+    // A launch site's format names it; anything else is offered to the rocket page, whose
+    // reader says what is wrong with it.
+    const DesignRead asSite = readDesignFile(DesignKind::Site, path.toStdString());
+    if (asSite.ok) {
+        m_pSheet->tabs()->setCurrentWidget(m_pEnvironmentSpecsPage);
+        return m_pEnvironmentSpecsPage->loadDesign(path);
+    }
+    return m_pRocketSpecsPage->loadDesign(path);
 }
 
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {

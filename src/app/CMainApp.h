@@ -3,6 +3,7 @@
 
 #include "simulate/CSimulatePage.h"
 
+#include <QStringList>
 #include <memory>
 
 namespace hydrolofter {
@@ -21,8 +22,12 @@ public:
 
     /// Builds the sheet and its six pages, with the input pages initialised.
     void createSheet();
-    /// createSheet, then runs the sheet until it closes. Returns the exit status.
-    int run();
+    /// createSheet, loads the design files given (a rocket or a launch site each, told
+    /// apart by their contents), then runs the sheet until it closes. Returns the exit
+    /// status.
+    int run(const QStringList& designFiles = {});
+    /// Loads a design file into the page of its kind; a refused file is reported.
+    bool openDesign(const QString& path);
 
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
 

@@ -65,10 +65,13 @@ void CMainDlg::onPageChanged(int index) {
 
 void CMainDlg::addPage(PropertyPage* page) {
     m_pTabs->addTab(page, page->caption());
-    if (auto* input = qobject_cast<InputPage*>(page); input && input->designKind())
+    if (auto* input = qobject_cast<InputPage*>(page); input && input->designKind()) {
         connect(input, &InputPage::designStateChanged, this, &CMainDlg::refreshDesignState);
-    // Wide enough for every tab caption in one row, none hidden behind scroll arrows.
-    m_pTabs->setMinimumWidth(m_pTabs->tabBar()->sizeHint().width() + 4);
+        m_markRoom += m_pTabs->tabBar()->fontMetrics().horizontalAdvance(QStringLiteral(" *"));
+    }
+    // Wide enough for every tab caption in one row, none hidden behind scroll arrows, also
+    // when the pages with designs are marked as changed.
+    m_pTabs->setMinimumWidth(m_pTabs->tabBar()->sizeHint().width() + m_markRoom + 4);
 }
 
 void CMainDlg::setSimulatePage(CSimulatePage* page) {

@@ -49,6 +49,7 @@ private:
 
     QIcon m_icon;
     QString m_caption;
+    int m_markRoom = 0; ///< pixels the "*" marks of changed tabs need
     QTabWidget* m_pTabs;
     QPushButton* m_pClose;
     CSimulatePage* m_pSimulatePage = nullptr;

@@ -7,5 +7,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hydrolofter"));
     hydrolofter::CMainApp app;
-    return app.run();
+    // Design files to open, as a file manager passes them.
+    return app.run(QApplication::arguments().mid(1));
 }

@@ -95,6 +95,20 @@ TEST_F(DesignsTest, ASavedRocketAndSiteLoadIntoAFreshWindowIdentically) {
     EXPECT_EQ(fresh.sheet()->windowTitle(), "m.rocket.json - Hydrolofter");
 }
 
+TEST_F(DesignsTest, AFileGivenToTheProgramGoesToThePageOfItsKind) {
+    setText(app->environmentPage(), E::UpdraftEdit, "7");
+    ASSERT_TRUE(app->environmentPage()->saveDesign(path("field.json"))); // no telling suffix
+    setText(app->rocketPage(), R::EmptyMassEdit, "222");
+    ASSERT_TRUE(app->rocketPage()->saveDesign(path("r.json")));
+
+    CMainApp fresh;
+    fresh.createSheet();
+    EXPECT_TRUE(fresh.openDesign(path("field.json")));
+    EXPECT_TRUE(fresh.openDesign(path("r.json")));
+    EXPECT_EQ(editText(fresh.environmentPage(), E::UpdraftEdit), "7");
+    EXPECT_EQ(editText(fresh.rocketPage(), R::EmptyMassEdit), "222");
+}
+
 TEST_F(DesignsTest, ARefusedLoadLeavesThePageUntouched) {
     describeRocket();
     auto* r = app->rocketPage();
