@@ -101,7 +101,8 @@ void CMainDlg::refreshDesignState() {
         auto* page = qobject_cast<InputPage*>(m_pTabs->widget(i));
         if (!page || !page->designKind())
             continue;
-        m_pTabs->setTabText(i, page->caption() + (page->isModified() ? " *" : ""));
+        const bool changed = page->isInitialised() && page->isModified();
+        m_pTabs->setTabText(i, page->caption() + (changed ? " *" : ""));
         if (*page->designKind() == DesignKind::Rocket && !page->designFile().isEmpty())
             title = QFileInfo(page->designFile()).fileName() + " - " + m_caption;
     }
