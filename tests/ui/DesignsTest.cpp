@@ -3,13 +3,17 @@
 
 #include "pages/CEnvironmentSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
+#include "pages/CSimulationSettingsPage.h"
 #include "runs/FieldTable.h"
+#include "simulate/CSimulatePage.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -93,6 +97,28 @@ TEST_F(DesignsTest, ASavedRocketAndSiteLoadIntoAFreshWindowIdentically) {
     EXPECT_FALSE(fresh.rocketPage()->controlWidget(R::ParachuteDiameterEdit)->isEnabled());
     EXPECT_FALSE(fresh.rocketPage()->isModified());
     EXPECT_EQ(fresh.sheet()->windowTitle(), "m.rocket.json - Hydrolofter");
+}
+
+TEST_F(DesignsTest, TheBatchToolFliesASavedDesignAsTheWindowDoes) {
+    describeRocket();
+    setText(app->environmentPage(), E::UpdraftEdit, "2");
+    ASSERT_TRUE(app->rocketPage()->saveDesign(path("m.rocket.json")));
+    ASSERT_TRUE(app->environmentPage()->saveDesign(path("f.site.json")));
+    auto* settings = app->settingsPage();
+    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
+                      Qt::LeftButton);
+    auto* page = app->simulatePage();
+    sheet->tabs()->setCurrentWidget(page);
+    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
+    const QString window = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox)->toPlainText();
+    ASSERT_TRUE(window.contains("Max. Height: "));
+
+    QProcess batch;
+    batch.start(HYDROLOFTER_BATCH, {"--rocket", path("m.rocket.json"), "--site",
+                                    path("f.site.json"), "--summary", "--max-time", "600"});
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    EXPECT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(batch.readAllStandardOutput()), window);
 }
 
 TEST_F(DesignsTest, AFileGivenToTheProgramGoesToThePageOfItsKind) {
