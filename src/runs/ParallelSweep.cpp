@@ -13,11 +13,11 @@ namespace {
 
 /// The points shared out among worker threads. The calling thread keeps the host's
 /// conversation: it pumps, passes a cancel on and moves the progress bar as points finish.
-class ParallelRun {
+class ParallelRun final : public PointQueue {
 public:
     ParallelRun(const SweepPlan& plan, const ResultRule& rule, double dt, const RunOptions& options)
         : plan_(plan), rule_(rule), dt_(dt), maxFlightTime_(options.maxFlightTime),
-          results_(std::size_t(plan.points())), landed_(std::size_t(plan.points()), 0) {}
+          results_(plan.points()) {}
 
     /// Returns false when no worker thread could be started (nothing has been flown).
     bool run(RunHost& host, int threads, RunOutcome& outcome) {
@@ -48,7 +48,7 @@ public:
                 host.pumpMessages();
                 if (host.cancelRequested()) {
                     cancelled = true;
-                    stop_ = true; // each worker stops after its current step
+                    stop_ = true; // each worker stops after its current block of steps
                     break;
                 }
             }
@@ -58,44 +58,35 @@ public:
     }
 
     /// The points flown, from the first up to the first one not flown.
-    void copyTo(SampleSeries& series) const {
-        for (int k = 0; k < plan_.points() && landed_[std::size_t(k)]; ++k)
-            appendPoint(series, plan_, k, results_[std::size_t(k)]);
-    }
+    void copyTo(SampleSeries& series) const { results_.copyTo(series, plan_); }
 
 private:
-    void work() {
-        for (;;) {
-            const int k = next_.fetch_add(1);
-            if (k >= plan_.points() || stop_.load(std::memory_order_relaxed))
-                return;
-            double result = 0;
-            const auto [j, i] = plan_.point(k);
-            const PointEnd end = flyPoint(plan_, j, i, rule_, dt_, maxFlightTime_, result,
-                                          [this] { return stop_.load(std::memory_order_relaxed); });
-            if (end == PointEnd::Stopped)
-                return;
-            std::lock_guard lock(mutex_);
-            if (end == PointEnd::TimedOut || end == PointEnd::Diverged) {
-                failure_ = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
-                stop_ = true;
-            } else {
-                results_[std::size_t(k)] = result;
-                landed_[std::size_t(k)] = 1;
-                ++finished_;
-            }
-            changed_.notify_one();
-            if (end != PointEnd::Landed)
-                return;
-        }
+    // Each worker flies its points in lanes; the queue is shared by all workers.
+    void work() { flyLanes(plan_, rule_, dt_, maxFlightTime_, *this); }
+
+    int take() override {
+        const int k = next_.fetch_add(1);
+        return k < plan_.points() && !stop_.load(std::memory_order_relaxed) ? k : -1;
     }
+    void landed(int k, double result) override {
+        std::lock_guard lock(mutex_);
+        finished_ = results_.store(k, result);
+        changed_.notify_one();
+    }
+    void failed(int, PointEnd end) override {
+        std::lock_guard lock(mutex_);
+        if (failure_ == RunOutcome::Completed)
+            failure_ = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
+        stop_ = true;
+        changed_.notify_one();
+    }
+    bool stopRequested() override { return stop_.load(std::memory_order_relaxed); }
 
     const SweepPlan& plan_;
     const ResultRule& rule_;
     const double dt_;
     const double maxFlightTime_;
-    std::vector<double> results_;
-    std::vector<char> landed_;
+    SweepResults results_; ///< guarded by mutex_
     std::atomic<int> next_{0};
     std::atomic<bool> stop_{false};
     std::mutex mutex_;

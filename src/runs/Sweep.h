@@ -7,13 +7,17 @@
 #include "SweepPlan.h"
 #include "VariableReaders.h"
 
+#include <vector>
+
 namespace hydrolofter {
 
 /// How one point's flight ended.
 enum class PointEnd { Landed, Stopped, TimedOut, Diverged };
 
-/// Flies point (j, i) of the plan to landing and tracks its result. afterStep() is asked
-/// after every step whether to stop.
+/// Flies point (j, i) of the plan to landing, one step after the other on a
+/// FlightSimulator, and tracks its result. afterStep() is asked after every step whether
+/// to stop. This is the reference the lanes of a sweep must match bit for bit (the tests
+/// and the benchmark fly it); the sweeps themselves fly their points in lanes.
 template <class AfterStep>
 PointEnd flyPoint(const SweepPlan& plan, int j, int i, const ResultRule& rule, double dt,
                   double maxFlightTime, double& result, AfterStep afterStep) {
@@ -34,16 +38,46 @@ PointEnd flyPoint(const SweepPlan& plan, int j, int i, const ResultRule& rule, d
     return finiteState(model) && std::isfinite(result) ? PointEnd::Landed : PointEnd::Diverged;
 }
 
-inline void appendPoint(SampleSeries& series, const SweepPlan& plan, int k, double result) {
-    const auto e = std::size_t(series.count);
-    const auto [j, i] = plan.point(k);
-    series.column1[e] = plan.firstDisplay(j);
-    series.column2[e] = plan.secondDisplay(i);
-    series.column3[e] = result;
-    ++series.count;
-}
+/// Where the lanes of one thread get their points and leave their results.
+class PointQueue {
+public:
+    virtual ~PointQueue() = default;
+    /// The next point to fly, or -1 when none is left.
+    virtual int take() = 0;
+    virtual void landed(int k, double result) = 0;
+    /// Point k timed out or diverged (end is TimedOut or Diverged).
+    virtual void failed(int k, PointEnd end) = 0;
+    /// Asked between blocks of a few thousand steps: true stops the flights at once.
+    virtual bool stopRequested() = 0;
+};
 
-/// One point after the other on the calling thread, pumping after every step.
+/// Flies the queue's points on the calling thread, several at a time in lock-step; a lane
+/// whose rocket has landed takes the next point. After a failure no new point is taken
+/// and only the points before the failed one are flown on. False when stopped.
+bool flyLanes(const SweepPlan& plan, const ResultRule& rule, double dt, double maxFlightTime,
+              PointQueue& queue);
+
+/// The results of a sweep by point, as they land in any order.
+class SweepResults {
+public:
+    explicit SweepResults(int points)
+        : results_(std::size_t(points)), landed_(std::size_t(points), 0) {}
+    /// Returns the number of points landed so far.
+    int store(int k, double result) {
+        results_[std::size_t(k)] = result;
+        landed_[std::size_t(k)] = 1;
+        return ++count_;
+    }
+    /// The points landed, from the first up to the first one not landed.
+    void copyTo(SampleSeries& series, const SweepPlan& plan) const;
+
+private:
+    std::vector<double> results_;
+    std::vector<char> landed_;
+    int count_ = 0;
+};
+
+/// The points flown on the calling thread, pumping between blocks of steps.
 RunOutcome serialSweep(const SweepPlan& plan, const ResultRule& rule, RunHost& host,
                        SampleSeries& series, double dt, const RunOptions& options);
 

@@ -47,25 +47,7 @@ ResultRule::ResultRule(VariableId variable, int unitIndex) : variable_(variable)
 }
 
 void ResultRule::operator()(double& result, const RocketModel& m, double t) const {
-    using namespace resultRule;
-    switch (variable_) {
-    case var::ApogeeTime:
-        return apogeeTime(result, m, t, convert_);
-    case var::BurnoutTime:
-        return burnoutTime(result, m, t, convert_);
-    case var::ImpactVelocity:
-        return impactVelocity(result, m, t, convert_);
-    case var::MaxAcceleration:
-        return maxAcceleration(result, m, t, convert_);
-    case var::MaxHeight:
-        return maxHeight(result, m, t, convert_);
-    case var::MaxVelocity:
-        return maxVelocity(result, m, t, convert_);
-    case var::TimeAloft:
-        return timeAloft(result, m, t, convert_);
-    default:
-        return;
-    }
+    visit([&](auto rule) { rule(result, m, t); });
 }
 
 double plotValue(VariableId variable, int unitIndex, const RocketModel& model,

@@ -10,18 +10,18 @@ namespace hydrolofter {
 /// The rule of each result variable after a step that ended at time t, with the value
 /// converted to the display unit by `convert` (the flight summary passes the identity).
 namespace resultRule {
-template <class Convert>
-inline void apogeeTime(double& result, const RocketModel& m, double t, Convert) {
+template <class State, class Convert>
+inline void apogeeTime(double& result, const State& m, double t, Convert) {
     if (!(m.velocity > 0) && result == 0)
         result = t; // the first time the rocket no longer climbs
 }
-template <class Convert>
-inline void burnoutTime(double& result, const RocketModel& m, double t, Convert) {
+template <class State, class Convert>
+inline void burnoutTime(double& result, const State& m, double t, Convert) {
     if (!(m.acceleration > 0) && result == 0)
         result = t;
 }
-template <class Convert>
-inline void impactVelocity(double& result, const RocketModel& m, double, Convert convert) {
+template <class State, class Convert>
+inline void impactVelocity(double& result, const State& m, double, Convert convert) {
     result = convert(m.velocity);
 }
 template <class Convert> inline void keepMax(double& result, double value, Convert convert) {
@@ -29,20 +29,20 @@ template <class Convert> inline void keepMax(double& result, double value, Conve
     if (v > result)
         result = v;
 }
-template <class Convert>
-inline void maxAcceleration(double& result, const RocketModel& m, double, Convert convert) {
+template <class State, class Convert>
+inline void maxAcceleration(double& result, const State& m, double, Convert convert) {
     keepMax(result, m.acceleration, convert);
 }
-template <class Convert>
-inline void maxHeight(double& result, const RocketModel& m, double, Convert convert) {
+template <class State, class Convert>
+inline void maxHeight(double& result, const State& m, double, Convert convert) {
     keepMax(result, m.height, convert);
 }
-template <class Convert>
-inline void maxVelocity(double& result, const RocketModel& m, double, Convert convert) {
+template <class State, class Convert>
+inline void maxVelocity(double& result, const State& m, double, Convert convert) {
     keepMax(result, m.velocity, convert);
 }
-template <class Convert>
-inline void timeAloft(double& result, const RocketModel&, double t, Convert) {
+template <class State, class Convert>
+inline void timeAloft(double& result, const State&, double t, Convert) {
     result = t;
 }
 /// The value as it is: the default units are the model's own.
@@ -68,6 +68,31 @@ class ResultRule {
 public:
     ResultRule(VariableId variable, int unitIndex);
     void operator()(double& result, const RocketModel& m, double t) const;
+
+    /// Calls f with the rule as a callable (result, state, t), state being anything with
+    /// height, velocity and acceleration: the variable is looked up once, not per step.
+    template <class F> void visit(F&& f) const {
+        using namespace resultRule;
+        const LinearConversion c = convert_;
+        switch (variable_) {
+        case var::ApogeeTime:
+            return f([c](double& r, const auto& m, double t) { apogeeTime(r, m, t, c); });
+        case var::BurnoutTime:
+            return f([c](double& r, const auto& m, double t) { burnoutTime(r, m, t, c); });
+        case var::ImpactVelocity:
+            return f([c](double& r, const auto& m, double t) { impactVelocity(r, m, t, c); });
+        case var::MaxAcceleration:
+            return f([c](double& r, const auto& m, double t) { maxAcceleration(r, m, t, c); });
+        case var::MaxHeight:
+            return f([c](double& r, const auto& m, double t) { maxHeight(r, m, t, c); });
+        case var::MaxVelocity:
+            return f([c](double& r, const auto& m, double t) { maxVelocity(r, m, t, c); });
+        case var::TimeAloft:
+            return f([c](double& r, const auto& m, double t) { timeAloft(r, m, t, c); });
+        default:
+            return f([](double&, const auto&, double) {});
+        }
+    }
 
 private:
     VariableId variable_;

@@ -113,20 +113,23 @@ TEST(ParallelSweep, EveryThreadCountFliesTheWorkedRocketToItsWorkedLanding) {
 }
 
 TEST(ParallelSweep, CancelReturnsPromptlyAndLeavesNoThread) {
-    const int before = threadsOfThisProcess();
-    RunSettings s;
-    s.mode = TwoVariableOptimization;
-    s.precision = 7; // a second or more per point: far longer than the cancel takes
-    test::RecordingHost host;
-    host.cancelAfterPumps = 3;
-    const auto start = std::chrono::steady_clock::now();
-    const auto series = fly(s, 2, host);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
-    EXPECT_EQ(series->outcome, RunOutcome::Cancelled);
-    EXPECT_EQ(series->count, 0);
-    EXPECT_EQ(host.ends, 1);
-    EXPECT_EQ(threadsOfThisProcess(), before);
+    // One thread flies its lanes on the calling thread and asks between blocks of steps.
+    for (int threads : {1, 2}) {
+        const int before = threadsOfThisProcess();
+        RunSettings s;
+        s.mode = TwoVariableOptimization;
+        s.precision = 7; // a second or more per point: far longer than the cancel takes
+        test::RecordingHost host;
+        host.cancelAfterPumps = 3;
+        const auto start = std::chrono::steady_clock::now();
+        const auto series = fly(s, threads, host);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(elapsed, std::chrono::milliseconds(500)) << threads;
+        EXPECT_EQ(series->outcome, RunOutcome::Cancelled);
+        EXPECT_EQ(series->count, 0);
+        EXPECT_EQ(host.ends, 1);
+        EXPECT_EQ(threadsOfThisProcess(), before);
+    }
 }
 
 TEST(ParallelSweep, AFlightThatNeverLandsEndsTheRunAtItsTimeLimit) {
@@ -137,14 +140,16 @@ TEST(ParallelSweep, AFlightThatNeverLandsEndsTheRunAtItsTimeLimit) {
     s.oneVarRangeTo = 3000; // g: the light rockets ride the updraft for ever
     SimulationInputs in;
     in.updraft = 100; // MPH
-    test::RecordingHost host;
-    auto series = std::make_unique<SampleSeries>();
-    RunOptions options;
-    options.threads = 2;
-    options.maxFlightTime = 100;
-    runSimulation(s, in, host, *series, options);
-    EXPECT_EQ(series->outcome, RunOutcome::TimedOut);
-    EXPECT_EQ(host.ends, 1);
+    for (int threads : {1, 2}) {
+        test::RecordingHost host;
+        auto series = std::make_unique<SampleSeries>();
+        RunOptions options;
+        options.threads = threads;
+        options.maxFlightTime = 100;
+        runSimulation(s, in, host, *series, options);
+        EXPECT_EQ(series->outcome, RunOutcome::TimedOut) << threads;
+        EXPECT_EQ(host.ends, 1);
+    }
 }
 
 } // namespace
