@@ -1,6 +1,7 @@
 // Draws the run's graph, as the window would show it, into an image file.
 #include "BatchImage.h"
 
+#include "designs/Design.h"
 #include "graph/Presentation.h"
 #include "toolkit/GraphImage.h"
 
@@ -28,9 +29,13 @@ std::string writeGraphImage(const SampleSeries& series, const RunSettings& setti
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const QImage image = paintGraphImage(*graph, width, height);
-    if (!image.save(QString::fromStdString(file), nullptr))
-        return "could not write the image " + file;
+    const QByteArray bytes = encodeGraphImage(*graph, width, height, QString::fromStdString(file));
+    if (bytes.isEmpty())
+        return "could not encode the image " + file;
+    const std::string error =
+        writeFileAtomically(file, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!error.empty())
+        return "could not write the image " + file + ": " + error;
     return {};
 }
 

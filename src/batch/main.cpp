@@ -11,33 +11,7 @@
 #include <iostream>
 #include <memory>
 
-namespace {
-
 using namespace hydrolofter;
-
-const char* header(SeriesKind kind) {
-    switch (kind) {
-    case SeriesKind::Line:
-        return "x,unused,result";
-    case SeriesKind::MinMaxBars:
-        return "min,max,time";
-    case SeriesKind::Surface:
-        return "x,y,result";
-    case SeriesKind::Unset:
-        break;
-    }
-    return "column1,column2,column3";
-}
-
-void printSeries(const SampleSeries& s) {
-    std::printf("%s\n", header(s.kind));
-    for (int k = 0; k < s.count; ++k) {
-        const auto i = std::size_t(k);
-        std::printf("%.17g,%.17g,%.17g\n", s.column1[i], s.column2[i], s.column3[i]);
-    }
-}
-
-} // namespace
 
 /// Flies one run.
 std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
@@ -112,7 +86,7 @@ int main(int argc, char** argv) {
     if (o.summary)
         std::cout << summaryText(*series, textSettings);
     else
-        printSeries(*series);
+        std::cout << seriesCsv(*series);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
         if (s)
             for (const std::string& notice : runNotices(o.settings, o.inputs, *s))

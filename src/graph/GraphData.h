@@ -28,6 +28,12 @@ AxisScale scaleAxis(double low, double high);
 /// nothing when none is finite.
 std::optional<std::pair<double, double>> surfaceExtremes(const double* values, int count);
 
+/// What an axis or the values stand for, for a readout: "Time" in "sec".
+struct GraphQuantity {
+    std::string name;
+    std::string unit;
+};
+
 /// Line: values1 x, values2 y. MinMaxBars: values1 lowest, values2 highest, values3 time.
 /// Surface: values1 x, values2 y, values3 z of a k × k grid, x index major.
 /// The arrays are private copies; an empty array stands for an absent one.
@@ -52,6 +58,11 @@ public:
     void paintSurface(Canvas& canvas, int left, int right, int top, int bottom) const;
     static int surfaceIndex(int column, int rowFromTop, int k);
 
+    /// What the graph shows under pixel (px, py) of a width × height canvas, as one line:
+    /// a bar's time and its lowest and highest value, the nearest point of a line, or the
+    /// nearest point of a surface with its result. Empty outside the plot box.
+    std::string readout(int px, int py, int width, int height) const;
+
     double xMin = 0;
     double xMax = 0;
     double yMin = 0;
@@ -65,6 +76,9 @@ public:
     GraphMode mode = GraphMode::None;
     std::string xTitle;
     std::string yTitle;
+    GraphQuantity xQuantity;      ///< the x axis
+    GraphQuantity yQuantity;      ///< the y axis
+    GraphQuantity resultQuantity; ///< a surface's values
 
 private:
     void setData(GraphMode m, const double* a, const double* b, const double* c, int n);

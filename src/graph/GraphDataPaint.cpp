@@ -3,6 +3,7 @@
 #include "GraphData.h"
 #include "GraphLayout.h"
 #include "TickLabel.h"
+#include "units/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -210,6 +211,65 @@ void GraphData::paint(Canvas& dc) const {
 
     dc.selectFont(oldFont);
     dc.selectPen(oldPen);
+}
+
+namespace {
+
+std::string withUnit(double value, const GraphQuantity& q) {
+    std::string s = q.name + " " + formatShort(value);
+    if (!q.unit.empty())
+        s.append(" ").append(q.unit);
+    return s;
+}
+
+} // namespace
+
+std::string GraphData::readout(int px, int py, int width, int height) const {
+    const Layout l = layoutOf(ClientRect{0, 0, width, height});
+    const int n = std::min<int>(count, int(std::min(values1.size(), values2.size())));
+    if (px < l.x0 || px > l.x1 || py < l.y0 || py > l.y1 || n <= 0 || xTicks == 0)
+        return {};
+    // The entry drawn nearest the pointer (squared pixel distance; x only for bars).
+    int best = -1;
+    std::int64_t bestDistance = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto k = std::size_t(i);
+        std::int64_t dx = 0, dy = 0;
+        if (mode == GraphMode::MinMaxBars) {
+            if (k >= values3.size() || !finite(values3[k]))
+                continue;
+            dx = mapX(values3[k], l.x0, l.x1) - px;
+        } else {
+            if (!finite(values1[k]) || !finite(values2[k]))
+                continue;
+            dx = mapX(values1[k], l.x0, l.x1) - px;
+            dy = mapY(values2[k], l.y0, l.y1) - py;
+        }
+        const std::int64_t d = dx * dx + dy * dy;
+        if (best < 0 || d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    if (best < 0)
+        return {};
+    const auto k = std::size_t(best);
+    switch (mode) {
+    case GraphMode::MinMaxBars:
+        return withUnit(values3[k], xQuantity) + ": " + yQuantity.name + " from " +
+               formatShort(values1[k]) + " to " + formatShort(values2[k]) +
+               (yQuantity.unit.empty() ? "" : " " + yQuantity.unit);
+    case GraphMode::Line:
+        return withUnit(values1[k], xQuantity) + ": " + withUnit(values2[k], yQuantity);
+    case GraphMode::Surface:
+        if (k >= values3.size())
+            return {};
+        return withUnit(values1[k], xQuantity) + ", " + withUnit(values2[k], yQuantity) + ": " +
+               withUnit(values3[k], resultQuantity);
+    case GraphMode::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace hydrolofter

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace hydrolofter {
 namespace {
@@ -17,6 +18,10 @@ std::string withUnit(VariableId v, int unitIndex) {
     return name(v) + " (" + unitName(v, unitIndex) + ")";
 }
 
+GraphQuantity quantity(VariableId v, int unitIndex) {
+    return {name(v), unitName(v, unitIndex)};
+}
+
 std::string padLeft(const std::string& s, std::size_t width) {
     return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
 }
@@ -24,6 +29,8 @@ std::string padLeft(const std::string& s, std::size_t width) {
 void launchGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
     g.setXTitle("Time (sec)");
     g.setYTitle(withUnit(settings.plotVariable, settings.plotUnit));
+    g.xQuantity = {"Time", "sec"};
+    g.yQuantity = quantity(settings.plotVariable, settings.plotUnit);
     // The last three entries are left out: the landing's few centimetres below ground
     // would otherwise push the height axis below zero.
     double lowest = 0, highest = 0, latest = 0;
@@ -66,6 +73,8 @@ void setSweptAxis(double from, double to, void (GraphData::*set)(double, double,
 void lineGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
     g.setXTitle(withUnit(settings.oneVarIndependent, settings.oneVarIndependentUnit));
     g.setYTitle(withUnit(settings.oneVarDependent, settings.oneVarDependentUnit));
+    g.xQuantity = quantity(settings.oneVarIndependent, settings.oneVarIndependentUnit);
+    g.yQuantity = quantity(settings.oneVarDependent, settings.oneVarDependentUnit);
     setSweptAxis(settings.oneVarRangeFrom, settings.oneVarRangeTo, &GraphData::setXAxis, g);
     // Every point, the last one included, so that none is drawn outside the plot box.
     const auto begin = s.column3.begin(), end = begin + std::max(s.count, 0);
@@ -79,21 +88,19 @@ void lineGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings)
 void surfaceGraph(GraphData& g, const SampleSeries& s, const RunSettings& settings) {
     g.setXTitle(withUnit(settings.xAxisVariable, settings.xAxisUnit));
     g.setYTitle(withUnit(settings.yAxisVariable, settings.yAxisUnit));
+    g.xQuantity = quantity(settings.xAxisVariable, settings.xAxisUnit);
+    g.yQuantity = quantity(settings.yAxisVariable, settings.yAxisUnit);
+    g.resultQuantity = quantity(settings.twoVarDependent, settings.twoVarDependentUnit);
     g.setXAxis(settings.xRangeFrom, settings.xRangeTo, 10);
     g.setYAxis(settings.yRangeFrom, settings.yRangeTo, 10);
     g.setSurfaceData(s.column1.data(), s.column2.data(), s.column3.data(), s.count);
 }
 
 std::string launchSummary(const SampleSeries& s, const RunSettings& settings) {
-    const FlightResults& r = s.flight;
-    const double values[] = {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
-                             r.maxHeight,  r.maxVelocity, r.timeAloft};
     std::string text =
         "Launch Analysis\nTime step: " + std::string(precisionLabel(settings.precision)) + "\n\n";
-    for (int k = 0; k < 7; ++k) {
-        const VariableId v = var::ApogeeTime + k;
-        text += name(v) + ": " + valueWithUnit(values[k], v, variableInfo(v).defaultUnit) + "\n";
-    }
+    for (const auto& [label, value] : resultLines(s.flight))
+        text += label + ": " + value + "\n";
     return text;
 }
 
@@ -126,8 +133,8 @@ std::string largestLine(const SampleSeries& s, VariableId result, int resultUnit
 std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
     const std::string xCaption = withUnit(st.oneVarIndependent, st.oneVarIndependentUnit);
     const std::string resultCaption = withUnit(st.oneVarDependent, st.oneVarDependentUnit);
-    std::string text = "1-Variable Optimization: " + resultCaption + " by " + xCaption +
-                       "\nTime step: " + std::string(precisionLabel(st.precision)) + "\n\n";
+    std::string text =
+        runTitle(st) + "\nTime step: " + std::string(precisionLabel(st.precision)) + "\n\n";
     const std::size_t w1 = std::max<std::size_t>(xCaption.size(), 12);
     const std::size_t w2 = std::max<std::size_t>(resultCaption.size(), 12);
     text += padLeft(xCaption, w1) + "  " + padLeft(resultCaption, w2) + "\n";
@@ -141,9 +148,7 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
 }
 
 std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
-    const std::string resultCaption = withUnit(st.twoVarDependent, st.twoVarDependentUnit);
-    std::string text = "2-Variable Optimization: " + resultCaption +
-                       "\nTime step: " + std::string(precisionLabel(st.precision)) +
+    std::string text = runTitle(st) + "\nTime step: " + std::string(precisionLabel(st.precision)) +
                        "\nDown: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
                        "\nAcross: " + withUnit(st.yAxisVariable, st.yAxisUnit) + "\n\n";
     constexpr std::size_t w = 12;
@@ -170,6 +175,113 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
 }
 
 } // namespace
+
+std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& r) {
+    const double values[] = {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
+                             r.maxHeight,  r.maxVelocity, r.timeAloft};
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (int k = 0; k < 7; ++k) {
+        const VariableId v = var::ApogeeTime + k;
+        lines.emplace_back(name(v), valueWithUnit(values[k], v, variableInfo(v).defaultUnit));
+    }
+    return lines;
+}
+
+std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in) {
+    using SI = SimulationInputs;
+    struct Line {
+        VariableId variable;
+        double SI::*value;
+        int SI::*unit; ///< nullptr: the variable's only unit
+    };
+    const bool circular = in.parachuteShape == 0;
+    const Line lines[] = {
+        {var::Diameter, &SI::bottleDiameter, &SI::bottleDiameterUnit},
+        {var::BottleVolume, &SI::bottleVolume, &SI::bottleVolumeUnit},
+        {var::EmptyMass, &SI::emptyMass, &SI::emptyMassUnit},
+        {var::DragCoefficient, &SI::dragCoefficient, nullptr},
+        {var::ParDiameter, &SI::parachuteDiameter, &SI::parachuteDiameterUnit},
+        {var::ParSurfaceArea, &SI::parachuteSurfaceArea, &SI::parachuteSurfaceAreaUnit},
+        {var::ParDragCoefficient, &SI::parachuteDragCoefficient, nullptr},
+        {var::ParDeployTime, &SI::parachuteDeployTime, nullptr},
+        {var::LaunchRodDiameter, &SI::launchRodDiameter, &SI::launchRodDiameterUnit},
+        {var::LaunchRodHeight, &SI::launchRodHeight, &SI::launchRodHeightUnit},
+        {var::AtmPressure, &SI::atmPressure, &SI::atmPressureUnit},
+        {var::AtmTemperature, &SI::atmTemperature, &SI::atmTemperatureUnit},
+        {var::Gravity, &SI::gravity, &SI::gravityUnit},
+        {-1, &SI::updraft, &SI::updraftUnit},
+        {var::InitialWaterLevel, &SI::waterAmount, &SI::waterAmountUnit},
+        {var::InitialAirPressure, &SI::initialPressure, &SI::initialPressureUnit},
+        {var::AirTemperature, &SI::airTemperature, &SI::airTemperatureUnit},
+        {var::WaterDensity, &SI::waterDensity, &SI::waterDensityUnit},
+        {var::InitialHeight, &SI::initialHeight, &SI::initialHeightUnit},
+        {var::InitialVelocity, &SI::initialVelocity, &SI::initialVelocityUnit},
+    };
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const Line& l : lines) {
+        const bool parachute =
+            l.variable >= var::ParDeployTime && l.variable <= var::ParSurfaceArea;
+        if (parachute && in.kamikaze != 0)
+            continue;
+        if ((l.variable == var::ParDiameter && !circular) ||
+            (l.variable == var::ParSurfaceArea && circular))
+            continue;
+        if (l.variable < 0) { // the updraft is not a swept variable: its unit is the velocity's
+            out.emplace_back("Updraft", formatDecimal(in.*l.value) + " " +
+                                            unitName(var::InitialVelocity, in.*l.unit));
+            continue;
+        }
+        const int unit = l.unit ? in.*l.unit : 0;
+        const std::string u = unitName(l.variable, unit);
+        out.emplace_back(name(l.variable), u.empty() ? formatDecimal(in.*l.value)
+                                                     : formatDecimal(in.*l.value) + " " + u);
+        if (l.variable == var::DragCoefficient) {
+            out.emplace_back("Kamikaze Rocket", in.kamikaze != 0 ? "yes" : "no");
+            if (in.kamikaze == 0)
+                out.emplace_back(name(var::ParNumberOf), std::to_string(in.parachuteCount));
+        }
+    }
+    return out;
+}
+
+std::string seriesCsv(const SampleSeries& s) {
+    const char* header = "column1,column2,column3";
+    switch (s.kind) {
+    case SeriesKind::Line:
+        header = "x,unused,result";
+        break;
+    case SeriesKind::MinMaxBars:
+        header = "min,max,time";
+        break;
+    case SeriesKind::Surface:
+        header = "x,y,result";
+        break;
+    case SeriesKind::Unset:
+        break;
+    }
+    std::string text = header;
+    text += '\n';
+    char row[96];
+    for (int k = 0; k < s.count; ++k) {
+        const auto i = std::size_t(k);
+        std::snprintf(row, sizeof row, "%.17g,%.17g,%.17g\n", s.column1[i], s.column2[i],
+                      s.column3[i]);
+        text += row;
+    }
+    return text;
+}
+
+std::string runTitle(const RunSettings& s) {
+    switch (s.mode) {
+    case OneVariableOptimization:
+        return "1-Variable Optimization: " + withUnit(s.oneVarDependent, s.oneVarDependentUnit) +
+               " by " + withUnit(s.oneVarIndependent, s.oneVarIndependentUnit);
+    case TwoVariableOptimization:
+        return "2-Variable Optimization: " + withUnit(s.twoVarDependent, s.twoVarDependentUnit);
+    default:
+        return "Launch Analysis";
+    }
+}
 
 int displayChoice(const SampleSeries& series, const RunSettings& settings) {
     switch (series.kind) {

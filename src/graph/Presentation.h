@@ -4,9 +4,12 @@
 #include "GraphData.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
+#include "runs/SimulationInputs.h"
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -20,5 +23,20 @@ std::unique_ptr<GraphData> makeGraph(const SampleSeries& series, const RunSettin
 /// Plain text for a fixed-width box: the flight's results, or the sweep's table and its
 /// largest result.
 std::string summaryText(const SampleSeries& series, const RunSettings& settings);
+
+/// What kind of run the settings ask for, as a title: "Launch Analysis", or the
+/// optimisation with its result and swept variables.
+std::string runTitle(const RunSettings& settings);
+
+/// The series as CSV: a header naming the columns, then one row per entry with every
+/// number to 17 significant digits (so that reading it back gives the same doubles).
+std::string seriesCsv(const SampleSeries& series);
+
+/// The inputs of a run as (caption, value with its unit, as typed), in page order; the
+/// parachute's only when the rocket has one.
+std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs);
+
+/// The seven results of a flight as (caption, value with its unit).
+std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& results);
 
 } // namespace hydrolofter

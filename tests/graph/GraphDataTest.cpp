@@ -95,3 +95,52 @@ TEST(GraphData, FillsPrivateCopies) {
 
 } // namespace
 } // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+TEST(GraphData, ReadoutNamesWhatIsDrawnUnderThePointer) {
+    // A 160 × 110 canvas: plot box x 60..120, y 10..60 (60 px and 50 px for ten ticks).
+    GraphData line;
+    line.setXAxis(0, 10, 10);
+    line.setYAxis(0, 100, 10);
+    line.xQuantity = {"Empty Mass", "g"};
+    line.yQuantity = {"Time Aloft", "sec"};
+    const double x[] = {0, 5, 10}, y[] = {0, 50, 100};
+    line.setLineData(x, y, 3);
+    // (5, 50) is drawn at (60 + 30, 60 − 25) = (90, 35).
+    EXPECT_EQ(line.readout(88, 37, 160, 110), "Empty Mass 5 g: Time Aloft 50 sec");
+    EXPECT_EQ(line.readout(61, 58, 160, 110), "Empty Mass 0 g: Time Aloft 0 sec");
+    EXPECT_EQ(line.readout(59, 35, 160, 110), ""); // left of the plot box
+    EXPECT_EQ(line.readout(90, 61, 160, 110), ""); // below it
+
+    // Bars: the one nearest in x, with its lowest and highest value.
+    GraphData bars;
+    bars.setXAxis(0, 2, 2);
+    bars.setYAxis(0, 10, 10);
+    bars.xQuantity = {"Time", "sec"};
+    bars.yQuantity = {"Height", "m"};
+    const double low[] = {1, 2.5}, high[] = {1.5, 3}, t[] = {1, 2};
+    bars.setMinMaxData(low, high, t, 2);
+    // t = 1 at x 90, t = 2 at x 120.
+    EXPECT_EQ(bars.readout(104, 20, 160, 110), "Time 1 sec: Height from 1 to 1.5 m");
+    EXPECT_EQ(bars.readout(106, 20, 160, 110), "Time 2 sec: Height from 2.5 to 3 m");
+
+    // A surface: the grid point nearest the pointer, and its result.
+    GraphData surface;
+    surface.setXAxis(0, 1, 10);
+    surface.setYAxis(0, 1, 10);
+    surface.xQuantity = {"Empty Mass", "g"};
+    surface.yQuantity = {"Initial Water Level", "%"};
+    surface.resultQuantity = {"Max. Height", "m"};
+    const double sx[] = {0, 0, 1, 1}, sy[] = {0, 1, 0, 1}, sz[] = {4, 3, 2, 1};
+    surface.setSurfaceData(sx, sy, sz, 4);
+    // (1, 0) is drawn at (120, 60): the bottom right corner.
+    EXPECT_EQ(surface.readout(115, 55, 160, 110),
+              "Empty Mass 1 g, Initial Water Level 0 %: Max. Height 2 m");
+    EXPECT_EQ(surface.readout(118, 14, 160, 110), // (1, 1) at the top right corner
+              "Empty Mass 1 g, Initial Water Level 1 %: Max. Height 1 m");
+}
+
+} // namespace
+} // namespace hydrolofter
