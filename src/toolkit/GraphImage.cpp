@@ -3,6 +3,9 @@
 #include "ImageCanvas.h"
 #include "graph/GraphData.h"
 
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <algorithm>
 
 namespace hydrolofter {
@@ -13,6 +16,19 @@ QImage paintGraphImage(const GraphData& graph, int width, int height) {
     ImageCanvas canvas(image);
     graph.paint(canvas);
     return image;
+}
+
+QByteArray encodeGraphImage(const GraphData& graph, int width, int height,
+                            const QString& fileName) {
+    QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
+    if (!QImageWriter::supportedImageFormats().contains(format))
+        format = "png";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!paintGraphImage(graph, width, height).save(&buffer, format.constData()))
+        return {};
+    return bytes;
 }
 
 } // namespace hydrolofter
