@@ -11,7 +11,7 @@ declare -A allowed=(
   [designs]="model units runs"
   [toolkit]="model units runs graph"
   [pages]="model units runs graph designs toolkit"
-  [simulate]="model units runs graph toolkit"
+  [simulate]="model units runs graph designs toolkit"
   [app]="model units runs graph designs toolkit pages simulate app"
   [batch]="model units runs graph designs toolkit"
 )

@@ -8,6 +8,7 @@
 #include "pages/CSimulationSettingsPage.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTabWidget>
 
 namespace hydrolofter {
@@ -53,6 +54,11 @@ bool CMainApp::openDesign(const QString& path) {
         return m_pEnvironmentSpecsPage->loadDesign(path);
     }
     return m_pRocketSpecsPage->loadDesign(path);
+}
+
+std::string CMainApp::rocketFileName() const {
+    const QString file = m_pRocketSpecsPage ? m_pRocketSpecsPage->designFile() : QString();
+    return file.isEmpty() ? std::string() : QFileInfo(file).fileName().toStdString();
 }
 
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {

@@ -30,6 +30,7 @@ public:
     bool openDesign(const QString& path);
 
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
+    std::string rocketFileName() const override;
 
     CMainDlg* sheet() const { return m_pSheet.get(); }
     // The pages; owned by the sheet's tab widget, valid while the sheet exists.

@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,8 +24,10 @@
 namespace hydrolofter {
 
 CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
-    : QDialog(parent), m_pTabs(new QTabWidget(this)),
-      m_pClose(new QPushButton(QStringLiteral("Close"), this)) {
+    : QDialog(parent), m_pTabs(new QTabWidget), m_pScroll(new QScrollArea(this)) {
+    // The pages come first in the focus chain: the sheet opens with the focus in them.
+    m_pScroll->setWidget(m_pTabs);
+    m_pClose = new QPushButton(QStringLiteral("Close"), this);
     setWindowTitle(caption);
     m_caption = caption;
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(32)));
@@ -35,12 +40,38 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_pClose);
+    // The sheet can be resized and maximised: the pages grow with it (the Simulate page's
+    // graph with them) and never shrink below their own size; a screen smaller than that
+    // gets scroll bars instead.
+    m_pScroll->setWidgetResizable(true);
+    m_pScroll->setFrameShape(QFrame::NoFrame);
+    m_pScroll->setFocusPolicy(Qt::NoFocus); // the focus belongs in the pages (Ctrl+Tab)
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pTabs);
+    layout->addWidget(m_pScroll, 1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setSizeGripEnabled(true);
     connect(m_pClose, &QPushButton::clicked, this, &CMainDlg::onClose);
     connect(m_pTabs, &QTabWidget::currentChanged, this, &CMainDlg::onPageChanged);
+}
+
+void CMainDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        QSize pages = m_pTabs->minimumSizeHint().expandedTo(m_pTabs->minimumSize());
+        // What the window frame, the margins and the button row take besides the pages.
+        const QSize around =
+            QSize(0, m_pClose->sizeHint().height()) +
+            QSize(layout()->contentsMargins().left() + layout()->contentsMargins().right(),
+                  layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
+                      layout()->spacing());
+        if (const QScreen* s = screen()) {
+            const QSize frame = frameGeometry().size() - geometry().size();
+            pages = pages.boundedTo(s->availableGeometry().size() - around - frame);
+        }
+        m_pScroll->setMinimumSize(pages);
+        if (!testAttribute(Qt::WA_Resized))
+            resize(minimumSizeHint());
+    }
+    QDialog::showEvent(event);
 }
 
 void CMainDlg::onPageChanged(int index) {

@@ -7,6 +7,8 @@
 class QTabWidget;
 class QPushButton;
 
+class QScrollArea;
+
 namespace hydrolofter {
 
 class PropertyPage;
@@ -36,6 +38,8 @@ protected:
     void done(int result) override;
     /// Escape does not close the sheet: it has no Cancel, and closing loses every input.
     void keyPressEvent(QKeyEvent* event) override;
+    /// The sheet opens at the pages' size, or at the screen's if that is smaller.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void afterRun();
@@ -51,6 +55,7 @@ private:
     QString m_caption;
     int m_markRoom = 0; ///< pixels the "*" marks of changed tabs need
     QTabWidget* m_pTabs;
+    QScrollArea* m_pScroll; ///< the pages scroll only on a screen smaller than they are
     QPushButton* m_pClose;
     CSimulatePage* m_pSimulatePage = nullptr;
     bool m_bClosePending = false;

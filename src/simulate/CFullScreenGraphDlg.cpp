@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -11,13 +12,36 @@
 namespace hydrolofter {
 
 CFullScreenGraphDlg::CFullScreenGraphDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_pFrame(new GraphFrame(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_pFrame(new GraphFrame(this)),
+      m_pReadout(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pFrame);
     // Key and mouse releases over the graph belong to the window.
     m_pFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    // Over the graph's bottom edge, below the x caption: what lies under the pointer.
+    m_pReadout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pReadout->setAutoFillBackground(true);
+    m_pReadout->hide();
+}
+
+QString CFullScreenGraphDlg::readout() const {
+    return m_pReadout->isVisible() ? m_pReadout->text() : QString();
+}
+
+void CFullScreenGraphDlg::mouseMoveEvent(QMouseEvent* event) {
+    const QString text = m_pFrame->readoutAt(m_pFrame->mapFrom(this, event->position().toPoint()));
+    m_pReadout->setText(text);
+    m_pReadout->adjustSize();
+    m_pReadout->move(4, height() - m_pReadout->height() - 2);
+    m_pReadout->setVisible(!text.isEmpty());
+}
+
+void CFullScreenGraphDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_pReadout->move(4, height() - m_pReadout->height() - 2);
 }
 
 void CFullScreenGraphDlg::setGraph(const GraphData* graph) {

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QSet>
 
+class QLabel;
+
 namespace hydrolofter {
 
 class GraphData;
@@ -16,6 +18,8 @@ public:
     /// The graph to draw; not owned (the Simulate page keeps it).
     void setGraph(const GraphData* graph);
     const GraphData* graph() const { return m_pGraph; }
+    /// The readout line at the bottom: what lies under the pointer.
+    QString readout() const;
     /// Shows the window maximised over the screen of its parent (or the primary screen) and
     /// runs it modally until a key or the left mouse button is released.
     int exec() override;
@@ -24,10 +28,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     const GraphData* m_pGraph = nullptr;
     GraphFrame* m_pFrame;
+    QLabel* m_pReadout;
     /// Keys pressed while the window was open: the release of the key that opened it
     /// (Alt+F) must not close it again at once.
     QSet<int> m_pressedKeys;

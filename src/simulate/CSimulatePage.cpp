@@ -4,20 +4,34 @@
 #include "CFullScreenGraphDlg.h"
 #include "ColourKey.h"
 #include "GraphFrame.h"
+#include "ResultPage.h"
+#include "designs/Design.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
+#include "toolkit/GraphImage.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFormLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSpinBox>
 #include <array>
 
 namespace hydrolofter {
@@ -34,10 +48,12 @@ constexpr std::array kControls{
     // In the progress bar's place between runs: what the result alone does not say.
     ControlSpec{NoticeLabel, K::Label, "", 96, 8, 216, 16, Hidden},
     ControlSpec{GraphArea, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
-    ControlSpec{ColourKeyArea, K::Frame, nullptr, 320, 68, 80, 120, Hidden},
+    ControlSpec{ColourKeyArea, K::Frame, nullptr, 320, 84, 80, 104, Hidden},
     ControlSpec{SummaryBox, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
-    ControlSpec{PrintButton, K::PushButton, "&Print...", 320, 32, 80, 12, Hidden | Disabled},
+    // Shown and disabled until there is a result to print or export.
+    ControlSpec{PrintButton, K::PushButton, "&Print...", 320, 32, 80, 12, Disabled},
     ControlSpec{FullScreenButton, K::PushButton, "&Full Screen...", 320, 48, 80, 12, Hidden},
+    ControlSpec{ExportButton, K::PushButton, "E&xport...", 320, 64, 80, 12, Disabled},
     ControlSpec{PleaseWaitLabel, K::Label, "Please Wait\nSimulating ...", 160, 100, 84, 16,
                 Centred | Hidden},
 };
@@ -78,6 +94,16 @@ void CSimulatePage::connectHandlers() {
             &CSimulatePage::onCancel);
     connect(control<QPushButton>(FullScreenButton), &QPushButton::clicked, this,
             &CSimulatePage::onFullScreen);
+    connect(control<QPushButton>(PrintButton), &QPushButton::clicked, this,
+            &CSimulatePage::onPrint);
+    connect(control<QPushButton>(ExportButton), &QPushButton::clicked, this,
+            &CSimulatePage::onExport);
+    connect(static_cast<GraphFrame*>(controlWidget(GraphArea)), &GraphFrame::readoutChanged, this,
+            &CSimulatePage::showReadout);
+    // Ctrl+C anywhere on the page; the summary box keeps it for its own selection.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, &CSimulatePage::copyResult);
 }
 
 void CSimulatePage::onInitDialog() {
@@ -88,20 +114,299 @@ void CSimulatePage::onInitDialog() {
     showControl(PleaseWaitLabel, false);
 }
 
+void CSimulatePage::resizeEvent(QResizeEvent* event) {
+    PropertyPage::resizeEvent(event);
+    const int dx = std::max(0, width() - dluToPixelsX(kTemplate.width));
+    const int dy = std::max(0, height() - dluToPixelsY(kTemplate.height));
+    for (const ControlSpec& c : kControls) {
+        QRect r(dluToPixelsX(c.x), dluToPixelsY(c.y), dluToPixelsX(c.width),
+                dluToPixelsY(c.height));
+        switch (c.id) {
+        case GraphArea:
+        case SummaryBox:
+            r.adjust(0, 0, dx, dy);
+            break;
+        case ColourKeyArea:
+            r.adjust(dx, 0, dx, dy);
+            break;
+        case ProgressBar:
+        case NoticeLabel:
+            r.adjust(0, 0, dx, 0);
+            break;
+        case CancelButton:
+        case PrintButton:
+        case FullScreenButton:
+        case ExportButton:
+            r.translate(dx, 0);
+            break;
+        case PleaseWaitLabel:
+            r.translate(dx / 2, dy / 2);
+            break;
+        default:
+            continue;
+        }
+        controlWidget(c.id)->setGeometry(r);
+    }
+}
+
+// ---- Print, export and copy
+
+std::vector<CSimulatePage::ExportFormat> CSimulatePage::exportFormats() const {
+    if (!m_pSeries)
+        return {};
+    if (m_pGraph)
+        return {ExportFormat::Png, ExportFormat::Pdf, ExportFormat::Csv};
+    std::vector<ExportFormat> formats{ExportFormat::Text, ExportFormat::Pdf};
+    if (m_pSeries->count > 0)
+        formats.push_back(ExportFormat::Csv);
+    return formats;
+}
+
+QSize CSimulatePage::defaultImageSize() const {
+    return controlWidget(GraphArea)->size() * 2;
+}
+
+bool CSimulatePage::resultDocument(ResultDocument& doc) {
+    doc.title = QString::fromStdString(runTitle(m_runSettings));
+    const std::string rocket = m_inputs.rocketFileName();
+    if (!rocket.empty())
+        doc.title += QStringLiteral(" \u2014 ") + QString::fromStdString(rocket);
+    doc.inputs = inputLines(m_runInputs);
+    doc.inputs.insert(doc.inputs.begin(),
+                      {"Time step", std::string(precisionLabel(m_runSettings.precision))});
+    if (!m_pGraph) {
+        doc.summary = m_summary;
+        return true;
+    }
+    doc.graph = m_pGraph.get();
+    doc.graphSize = controlWidget(GraphArea)->size();
+    if (m_pSeries->kind == SeriesKind::Surface) {
+        const auto* key = static_cast<ColourKey*>(controlWidget(ColourKeyArea));
+        doc.colourKey = true;
+        doc.keyHigh = key->highLabel();
+        doc.keyLow = key->lowLabel();
+    }
+    if (m_pSeries->kind == SeriesKind::MinMaxBars) {
+        if (!m_flightResults) {
+            // A graph run records no results: the same flight again, for its summary.
+            RunSettings summary = m_runSettings;
+            summary.launchDisplay = Summary;
+            SampleSeries flown;
+            m_bRunning = true;
+            runSimulation(summary, m_runInputs, *this, flown);
+            m_bRunning = false;
+            if (m_bCancelRequested || flown.outcome != RunOutcome::Completed) {
+                m_bCancelRequested = false;
+                return false;
+            }
+            m_flightResults = flown.flight;
+        }
+        doc.results = resultLines(*m_flightResults);
+    }
+    return true;
+}
+
+bool CSimulatePage::printResultOn(QPagedPaintDevice& device) {
+    ResultDocument doc;
+    if (!m_pSeries || !resultDocument(doc))
+        return false;
+    printResult(device, doc);
+    return true;
+}
+
+void CSimulatePage::onPrint() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(runTitle(m_runSettings)));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printResultOn(printer);
+}
+
+namespace {
+
+QString filterOf(CSimulatePage::ExportFormat format) {
+    switch (format) {
+    case CSimulatePage::ExportFormat::Png:
+        return QStringLiteral("PNG image (*.png)");
+    case CSimulatePage::ExportFormat::Pdf:
+        return QStringLiteral("PDF page, as printed (*.pdf)");
+    case CSimulatePage::ExportFormat::Csv:
+        return QStringLiteral("CSV table of the series (*.csv)");
+    case CSimulatePage::ExportFormat::Text:
+        return QStringLiteral("Summary as text (*.txt)");
+    }
+    return {};
+}
+
+QString suffixOf(CSimulatePage::ExportFormat format) {
+    switch (format) {
+    case CSimulatePage::ExportFormat::Png:
+        return QStringLiteral("png");
+    case CSimulatePage::ExportFormat::Pdf:
+        return QStringLiteral("pdf");
+    case CSimulatePage::ExportFormat::Csv:
+        return QStringLiteral("csv");
+    case CSimulatePage::ExportFormat::Text:
+        return QStringLiteral("txt");
+    }
+    return {};
+}
+
+/// Asks for the size of an exported image; an empty size when the user cancels.
+QSize askImageSize(QWidget* parent, QSize proposed) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Image Size"));
+    auto* width = new QSpinBox(&dialog);
+    auto* height = new QSpinBox(&dialog);
+    for (QSpinBox* box : {width, height}) {
+        box->setRange(16, 10000);
+        box->setSuffix(QStringLiteral(" px"));
+    }
+    width->setValue(proposed.width());
+    height->setValue(proposed.height());
+    width->setAccessibleName(QStringLiteral("Width"));
+    height->setAccessibleName(QStringLiteral("Height"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("&Width:"), width);
+    form->addRow(QStringLiteral("&Height:"), height);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {width->value(), height->value()};
+}
+
+} // namespace
+
+void CSimulatePage::onExport() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    const std::vector<ExportFormat> formats = exportFormats();
+    QStringList filters;
+    for (ExportFormat f : formats)
+        filters << filterOf(f);
+    QFileDialog dialog(this, QStringLiteral("Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixOf(formats.front()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    ExportFormat format =
+        formats[std::size_t(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))];
+    // A typed suffix of another offered format wins over the selected filter.
+    for (ExportFormat f : formats) {
+        if (QFileInfo(path).suffix().compare(suffixOf(f), Qt::CaseInsensitive) == 0)
+            format = f;
+    }
+    QSize size;
+    if (format == ExportFormat::Png) {
+        size = askImageSize(this, defaultImageSize());
+        if (size.isEmpty())
+            return;
+    }
+    const QString error = exportResult(path, format, size);
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+                        QStringLiteral("The result was not exported to %1:\n%2")
+                            .arg(QDir::toNativeSeparators(path), error),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QSize imageSize) {
+    if (!m_pSeries)
+        return QStringLiteral("there is no result to export");
+    QByteArray bytes;
+    switch (format) {
+    case ExportFormat::Png:
+        if (!m_pGraph)
+            return QStringLiteral("the result is a summary, not a graph");
+        if (imageSize.isEmpty())
+            imageSize = defaultImageSize();
+        bytes = encodeGraphImage(*m_pGraph, imageSize.width(), imageSize.height(),
+                                 QStringLiteral("image.png"));
+        break;
+    case ExportFormat::Pdf: {
+        ResultDocument doc;
+        if (!resultDocument(doc))
+            return QStringLiteral("the flight's results were not completed");
+        bytes = resultPdf(doc);
+        break;
+    }
+    case ExportFormat::Csv:
+        bytes = QByteArray::fromStdString(seriesCsv(*m_pSeries));
+        break;
+    case ExportFormat::Text:
+        bytes = m_summary.toUtf8();
+        break;
+    }
+    if (bytes.isEmpty())
+        return QStringLiteral("nothing could be made to write");
+    const std::string error =
+        writeFileAtomically(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return QString::fromStdString(error);
+}
+
+void CSimulatePage::copyResult() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    auto* data = new QMimeData;
+    if (m_pGraph) {
+        const QSize size = defaultImageSize();
+        data->setImageData(paintGraphImage(*m_pGraph, size.width(), size.height()));
+        data->setText(QString::fromStdString(seriesCsv(*m_pSeries)));
+    } else {
+        data->setText(m_summary);
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
     QStringList lines;
     for (const std::string& n : notices)
         lines << QString::fromStdString(n);
+    m_notices = lines.join(' ');
+    showReadout({});
+}
+
+void CSimulatePage::showReadout(const QString& readout) {
+    // The readout stands in the notices' place while the pointer is over the plot.
+    const QString text = readout.isEmpty() ? m_notices : readout;
     auto* label = control<QLabel>(NoticeLabel);
-    label->setText(lines.join(' '));
-    label->setToolTip(label->text());
-    showControl(NoticeLabel, !lines.isEmpty());
-    showControl(ProgressBar, lines.isEmpty());
+    label->setText(text);
+    label->setToolTip(text);
+    showControl(NoticeLabel, !text.isEmpty());
+    showControl(ProgressBar, text.isEmpty());
+}
+
+QString CSimulatePage::statusText() const {
+    const auto* label = control<QLabel>(NoticeLabel);
+    return label->isVisibleTo(this) ? label->text() : QString();
 }
 
 void CSimulatePage::hideResults() {
-    for (int id : {GraphArea, ColourKeyArea, SummaryBox, PrintButton, FullScreenButton})
+    for (int id : {GraphArea, ColourKeyArea, SummaryBox, FullScreenButton})
         showControl(id, false);
+    enableResultActions(false);
+    m_pSeries.reset();
+    m_flightResults.reset();
+    m_summary.clear();
+}
+
+void CSimulatePage::enableResultActions(bool enable) {
+    enableControl(PrintButton, enable);
+    enableControl(ExportButton, enable);
 }
 
 void CSimulatePage::onSimulate() {
@@ -135,6 +440,8 @@ void CSimulatePage::onSimulate() {
     auto series = std::make_unique<SampleSeries>();
     runSimulation(settings, inputs, *this, *series);
     m_bRunning = false;
+    m_runSettings = settings;
+    m_runInputs = inputs;
     showControl(PleaseWaitLabel, false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
         m_bCancelRequested = false;
@@ -148,23 +455,24 @@ void CSimulatePage::onSimulate() {
         return;
     }
     present(*series, settings);
-    showNotices(runNotices(settings, inputs, *series));
+    m_pSeries = std::move(series);
+    enableResultActions(true);
+    showNotices(runNotices(settings, inputs, *m_pSeries));
     emit runFinished();
 }
 
 void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
     if (displayChoice(series, settings) != Graph) {
         auto* box = control<QPlainTextEdit>(SummaryBox);
-        box->setPlainText(QString::fromStdString(summaryText(series, settings)));
+        m_summary = QString::fromStdString(summaryText(series, settings));
+        box->setPlainText(m_summary);
         box->verticalScrollBar()->setValue(0);
         showControl(SummaryBox, true);
-        showControl(PrintButton, true);
         return;
     }
     m_pGraph = makeGraph(series, settings);
     static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(m_pGraph.get());
     showControl(GraphArea, true);
-    showControl(PrintButton, true);
     showControl(FullScreenButton, true);
     if (series.kind == SeriesKind::Surface) {
         const VariableId result = settings.twoVarDependent;
@@ -188,6 +496,7 @@ void CSimulatePage::onFullScreen() {
 
 void CSimulatePage::beginRun() {
     enableControl(SimulateButton, false);
+    enableResultActions(false);
     enableControl(CancelButton, true);
     m_pump.restart();
     // Let the page show the running state before the first step.
@@ -206,6 +515,7 @@ void CSimulatePage::pumpMessages() {
 
 void CSimulatePage::endRun() {
     enableControl(SimulateButton, true);
+    enableResultActions(hasResult());
     enableControl(CancelButton, false);
     control<QProgressBar>(ProgressBar)->setValue(0);
 }

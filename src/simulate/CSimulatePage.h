@@ -5,15 +5,22 @@
 #include "runs/InputSource.h"
 #include "runs/RunHost.h"
 #include "runs/RunSettings.h"
+#include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
 #include "toolkit/PropertyPage.h"
 #include "toolkit/ThrottledPump.h"
 
+#include <QSize>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+class QPagedPaintDevice;
+
 namespace hydrolofter {
+
+struct ResultDocument;
 
 class CSimulatePage : public PropertyPage, public RunHost {
     Q_OBJECT
@@ -30,7 +37,11 @@ public:
         FullScreenButton = 1108,
         PleaseWaitLabel = 1109,
         NoticeLabel = 1110,
+        ExportButton = 1111,
     };
+
+    /// What "E&xport..." can write.
+    enum class ExportFormat { Png, Pdf, Csv, Text };
 
     explicit CSimulatePage(InputSource& inputs, QWidget* parent = nullptr);
     ~CSimulatePage() override;
@@ -39,6 +50,24 @@ public:
     /// Cancels a run in progress after its current step.
     void requestCancel() { m_bCancelRequested = true; }
     const GraphData* graph() const { return m_pGraph.get(); }
+    /// Whether a result is shown (a graph or a summary), which Print and Export act on.
+    bool hasResult() const { return m_pSeries != nullptr; }
+    /// The formats the shown result can be exported in, in the save dialog's order.
+    std::vector<ExportFormat> exportFormats() const;
+    /// Writes the shown result to path (through a temporary file and a rename). An image
+    /// is imageSize pixels (empty: the default, twice the window's graph). Returns the
+    /// reason on failure, empty on success; nothing is left at path on failure.
+    QString exportResult(const QString& path, ExportFormat format, QSize imageSize = {});
+    /// The graph's size in the window times two: sharp in a document.
+    QSize defaultImageSize() const;
+    /// Prints the shown result on the device's first page (a printer, a PDF). False when
+    /// the result could not be completed (its flight results were cancelled).
+    bool printResultOn(QPagedPaintDevice& device);
+    /// Puts the shown result on the clipboard: the graph as an image and the series as
+    /// CSV text, or the summary as text.
+    void copyResult();
+    /// What the status area says (notices, or the readout under the pointer).
+    QString statusText() const;
 
     // RunHost
     void beginRun() override;
@@ -51,6 +80,8 @@ public slots:
     void onSimulate();
     void onCancel() { requestCancel(); }
     void onFullScreen();
+    void onPrint();
+    void onExport();
 
 signals:
     /// A run has ended (completed, cancelled or refused) and its handler has returned.
@@ -58,15 +89,29 @@ signals:
 
 protected:
     void onInitDialog() override;
+    /// The graph (or summary) and the colour key grow with the page; the buttons beside
+    /// them keep to its right edge.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectHandlers();
     void hideResults();
     /// Shows the notes on the last run in the progress bar's place (none: the bar).
     void showNotices(const std::vector<std::string>& notices);
-    void present(const struct SampleSeries& series, const RunSettings& settings);
+    void present(const SampleSeries& series, const RunSettings& settings);
+    /// Print and Export act on a shown result and are off during a run.
+    void enableResultActions(bool enable);
+    /// The printed page of the shown result; false when it could not be completed.
+    bool resultDocument(ResultDocument& doc);
+    void showReadout(const QString& text);
 
     std::unique_ptr<GraphData> m_pGraph;
+    std::unique_ptr<SampleSeries> m_pSeries; ///< the shown result's series
+    RunSettings m_runSettings;               ///< what the shown result was flown with
+    SimulationInputs m_runInputs;
+    std::optional<FlightResults> m_flightResults; ///< a launch graph's, once flown for print
+    QString m_summary;
+    QString m_notices;
     bool m_bCancelRequested = false;
     bool m_bRunning = false;
     InputSource& m_inputs;

@@ -18,21 +18,30 @@ void ColourKey::setScale(double lowest, double highest, const QString& unit) {
 void ColourKey::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
+    paint(p, rect(), high_, low_);
+}
+
+void ColourKey::paint(QPainter& p, const QRect& area, const QString& high, const QString& low) {
+    p.save();
+    p.translate(area.topLeft());
+    const int width = area.width(), height = area.height();
     p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    const int text = fontMetrics().height();
-    const QRect bar(6, text + 6, 18, height() - 2 * text - 12);
-    if (bar.height() <= 0)
-        return;
-    for (int s = 0; s < 16; ++s) {
-        // Shade s fills the s-th sixteenth from the bottom.
-        const int top = bar.bottom() + 1 - (s + 1) * bar.height() / 16;
-        const int bottom = bar.bottom() + 1 - s * bar.height() / 16;
-        p.fillRect(QRect(bar.left(), top, bar.width(), bottom - top), QColor(0, 0, 16 * s));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(0, 0, width, height).adjusted(0, 0, -1, -1));
+    const int text = p.fontMetrics().height();
+    const QRect bar(6, text + 6, 18, height - 2 * text - 12);
+    if (bar.height() > 0) {
+        for (int s = 0; s < 16; ++s) {
+            // Shade s fills the s-th sixteenth from the bottom.
+            const int top = bar.bottom() + 1 - (s + 1) * bar.height() / 16;
+            const int bottom = bar.bottom() + 1 - s * bar.height() / 16;
+            p.fillRect(QRect(bar.left(), top, bar.width(), bottom - top), QColor(0, 0, 16 * s));
+        }
+        p.drawRect(bar.adjusted(0, 0, -1, -1));
+        p.drawText(QRect(4, 2, width - 8, text), Qt::AlignLeft, high);
+        p.drawText(QRect(4, height - text - 2, width - 8, text), Qt::AlignLeft, low);
     }
-    p.drawRect(bar.adjusted(0, 0, -1, -1));
-    p.drawText(QRect(4, 2, width() - 8, text), Qt::AlignLeft, high_);
-    p.drawText(QRect(4, height() - text - 2, width() - 8, text), Qt::AlignLeft, low_);
+    p.restore();
 }
 
 } // namespace hydrolofter

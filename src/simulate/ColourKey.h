@@ -3,6 +3,8 @@
 
 #include <QFrame>
 
+class QPainter;
+
 namespace hydrolofter {
 
 /// The sixteen surface shades from the lowest result (bottom) to the highest (top), with
@@ -14,6 +16,10 @@ public:
     void setScale(double lowest, double highest, const QString& unit);
     QString lowLabel() const { return low_; }
     QString highLabel() const { return high_; }
+
+    /// Draws a key into area with painter's font: what the widget shows, and a printed page.
+    static void paint(QPainter& painter, const QRect& area, const QString& high,
+                      const QString& low);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

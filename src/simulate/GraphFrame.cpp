@@ -2,27 +2,63 @@
 
 #include "graph/GraphData.h"
 #include "toolkit/GraphImage.h"
+#include "toolkit/PainterCanvas.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace hydrolofter {
 
 GraphFrame::GraphFrame(QWidget* parent) : QFrame(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void GraphFrame::setGraph(const GraphData* graph) {
     graph_ = graph;
+    setReadout({});
     update();
+}
+
+QString GraphFrame::readoutAt(QPoint p) const {
+    if (!graph_)
+        return {};
+    return QString::fromStdString(graph_->readout(p.x(), p.y(), width(), height()));
+}
+
+void GraphFrame::mouseMoveEvent(QMouseEvent* event) {
+    setReadout(readoutAt(event->position().toPoint()));
+    QFrame::mouseMoveEvent(event);
+}
+
+void GraphFrame::leaveEvent(QEvent* event) {
+    setReadout({});
+    QFrame::leaveEvent(event);
+}
+
+void GraphFrame::setReadout(const QString& text) {
+    if (text == readout_)
+        return;
+    readout_ = text;
+    emit readoutChanged(text);
 }
 
 void GraphFrame::paintEvent(QPaintEvent*) {
     if (!graph_)
         return;
-    // Drawn into an image of the client size with the exact rasteriser, then shown.
-    const QImage image = paintGraphImage(*graph_, width(), height());
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    const qreal scale = devicePixelRatioF();
+    if (scale == 1) {
+        // Drawn into an image of the client size with the exact rasteriser, then shown:
+        // the same pixels as an exported image or the batch tool's.
+        painter.drawImage(0, 0, paintGraphImage(*graph_, width(), height()));
+        return;
+    }
+    // On a scaled screen the same painter draws at the device's resolution: text and lines
+    // sharp, every line a whole number of device pixels wide.
+    painter.fillRect(rect(), Qt::white);
+    PainterCanvas canvas(painter, width(), height(), scale);
+    graph_->paint(canvas);
 }
 
 } // namespace hydrolofter

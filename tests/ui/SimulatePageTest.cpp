@@ -54,6 +54,13 @@ protected:
     }
     /// Shown on the page, whichever tab is current.
     bool visible(int id) { return page->controlWidget(id)->isVisibleTo(page); }
+    /// "Print..." and "Export..." are always shown, and enabled only with a result.
+    void expectResultActions(bool enabledNow) {
+        for (int id : {CSimulatePage::PrintButton, CSimulatePage::ExportButton}) {
+            EXPECT_TRUE(visible(id)) << id;
+            EXPECT_EQ(enabled(page, id), enabledNow) << id;
+        }
+    }
     void expectIdle() {
         EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
         EXPECT_FALSE(enabled(page, CSimulatePage::CancelButton));
@@ -77,10 +84,10 @@ protected:
 
 TEST_F(SimulateTest, IdleAtFirst) {
     expectIdle();
-    for (int id :
-         {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea, CSimulatePage::SummaryBox,
-          CSimulatePage::PrintButton, CSimulatePage::FullScreenButton})
+    for (int id : {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea,
+                   CSimulatePage::SummaryBox, CSimulatePage::FullScreenButton})
         EXPECT_FALSE(visible(id)) << id;
+    expectResultActions(false);
     EXPECT_EQ(page->graph(), nullptr);
 }
 
@@ -92,8 +99,7 @@ TEST_F(SimulateTest, DefaultRunShowsTheFlightGraph) {
     EXPECT_EQ(page->graph()->yTitle, "Height (m)");
     EXPECT_EQ(page->graph()->mode, GraphMode::MinMaxBars);
     EXPECT_TRUE(visible(CSimulatePage::GraphArea));
-    EXPECT_TRUE(visible(CSimulatePage::PrintButton));
-    EXPECT_FALSE(enabled(page, CSimulatePage::PrintButton));
+    expectResultActions(true);
     EXPECT_TRUE(visible(CSimulatePage::FullScreenButton));
     EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
     EXPECT_FALSE(visible(CSimulatePage::SummaryBox));
@@ -164,8 +170,7 @@ TEST_F(SimulateTest, SummaryShowsTheResultsBox) {
     EXPECT_EQ(page->graph(), nullptr);
     EXPECT_TRUE(visible(CSimulatePage::SummaryBox));
     EXPECT_FALSE(visible(CSimulatePage::GraphArea));
-    EXPECT_TRUE(visible(CSimulatePage::PrintButton));
-    EXPECT_FALSE(enabled(page, CSimulatePage::PrintButton));
+    expectResultActions(true);
     EXPECT_FALSE(visible(CSimulatePage::FullScreenButton));
     auto* box = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox);
     EXPECT_TRUE(box->isReadOnly());
@@ -188,6 +193,7 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
         EXPECT_FALSE(enabled(page, CSimulatePage::SimulateButton));
         EXPECT_TRUE(enabled(page, CSimulatePage::CancelButton));
         EXPECT_TRUE(visible(CSimulatePage::PleaseWaitLabel));
+        expectResultActions(false); // the last result is gone while a run is in progress
         if (!pressed && progressSeen > 0) {
             pressed = true;
             QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
@@ -204,10 +210,10 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
     EXPECT_LT(clock.elapsed(), 30000);
     expectIdle();
     EXPECT_EQ(page->graph(), nullptr);
-    for (int id :
-         {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea, CSimulatePage::SummaryBox,
-          CSimulatePage::PrintButton, CSimulatePage::FullScreenButton})
+    for (int id : {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea,
+                   CSimulatePage::SummaryBox, CSimulatePage::FullScreenButton})
         EXPECT_FALSE(visible(id)) << id;
+    expectResultActions(false);
 }
 
 TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {

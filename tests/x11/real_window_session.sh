@@ -87,11 +87,26 @@ xdotool key space
 wait_for 5 no_full_screen || fail "a key did not close the full-screen graph"
 sheet_mapped || fail "the sheet went away with the full-screen graph"
 
+# Export the graph through the real save dialog and the image-size dialog.
+exported=$(mktemp -u /tmp/hydrolofter-export-XXXXXX).png
+exported_file() { [ -s "$exported" ]; }
+focus_sheet
+xdotool key alt+x
+sleep 1.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$exported"
+xdotool key Return
+sleep 1
+xdotool key Return
+wait_for 5 exported_file || fail "Export did not write $exported"
+file "$exported" | grep -q "PNG image data" || fail "the exported file is not a PNG image"
+rm -f "$exported"
+
 # Close the program with the sheet's Close button (bottom right of the sheet).
 read -r width height < <(xwininfo -id "$sheet" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
 xdotool mousemove --window "$sheet" $((width - 40)) $((height - 20)) click 1
 wait_for 10 program_gone || fail "the program did not exit within 10 s of Close"
 wait "$app"
-echo "ok ($wm): sheet, Escape, full-screen graph, close"
+echo "ok ($wm): sheet, Escape, full-screen graph, export, close"
 [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
 exit 0

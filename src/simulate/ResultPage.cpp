@@ -1,0 +1,155 @@
+#include "ResultPage.h"
+
+#include "ColourKey.h"
+#include "graph/GraphData.h"
+#include "toolkit/PainterCanvas.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+
+namespace hydrolofter {
+namespace {
+
+// Layout in the window's pixels ("units"); the whole page is then scaled to fit.
+constexpr int kKeyWidth = 110; ///< the colour key beside a surface
+constexpr int kGap = 12;
+
+/// The window's font at its pixel size, so that a unit of the page is a pixel of the window.
+QFont unitFont(QFont font, double scale = 1) {
+    font.setPixelSize(std::max(1, int(QFontInfo(QGuiApplication::font()).pixelSize() * scale)));
+    return font;
+}
+
+QFont fixedFont() {
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setStyleHint(QFont::TypeWriter);
+    return unitFont(fixed);
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+/// Two columns of "caption: value" lines from top; returns the height used.
+double paintPairs(QPainter& p, double top, double width,
+                  const std::vector<std::pair<std::string, std::string>>& pairs) {
+    const QFontMetricsF fm(p.font());
+    const int rows = int(pairs.size() + 1) / 2;
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        const double x = k < std::size_t(rows) ? 0 : width / 2;
+        const double y = top + double(k % std::size_t(rows)) * fm.lineSpacing();
+        p.drawText(QPointF(x, y + fm.ascent()),
+                   text(pairs[k].first) + QStringLiteral(": ") + text(pairs[k].second));
+    }
+    return rows * fm.lineSpacing();
+}
+
+} // namespace
+
+void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc) {
+    const QFont body = unitFont(QGuiApplication::font());
+    QFont heading = unitFont(QGuiApplication::font(), 1.3);
+    heading.setBold(true);
+    const QFontMetricsF bodyMetrics(body), headingMetrics(heading), fixedMetrics(fixedFont());
+
+    // The content's size in units: as wide as the graph (and key), or the widest line.
+    QStringList summaryLines = doc.summary.split('\n');
+    while (!summaryLines.isEmpty() && summaryLines.back().isEmpty())
+        summaryLines.removeLast();
+    double width = 0, graphHeight = 0;
+    if (doc.graph) {
+        width = doc.graphSize.width() + (doc.colourKey ? kGap + kKeyWidth : 0);
+        graphHeight = doc.graphSize.height();
+    } else {
+        for (const QString& line : summaryLines)
+            width = std::max(width, fixedMetrics.horizontalAdvance(line));
+        graphHeight = summaryLines.size() * fixedMetrics.lineSpacing();
+    }
+    width = std::max({width, 400.0, headingMetrics.horizontalAdvance(doc.title)});
+    const double pairsHeight = double((doc.inputs.size() + 1) / 2) * bodyMetrics.lineSpacing();
+    const double resultsHeight = double((doc.results.size() + 1) / 2) * bodyMetrics.lineSpacing();
+    double height = headingMetrics.lineSpacing() + kGap + graphHeight + kGap +
+                    bodyMetrics.lineSpacing() + pairsHeight;
+    if (!doc.results.empty())
+        height += kGap + bodyMetrics.lineSpacing() + resultsHeight;
+    const double scale = std::min(page.width() / width, page.height() / height);
+
+    p.save();
+    p.translate(page.topLeft());
+    p.scale(scale, scale);
+    p.setPen(Qt::black);
+    double y = 0;
+    p.setFont(heading);
+    p.drawText(QPointF(0, y + headingMetrics.ascent()), doc.title);
+    y += headingMetrics.lineSpacing() + kGap;
+
+    if (doc.graph) {
+        p.save();
+        p.translate(0, y);
+        {
+            PainterCanvas canvas(p, doc.graphSize.width(), doc.graphSize.height());
+            doc.graph->paint(canvas);
+        }
+        p.restore();
+        if (doc.colourKey) {
+            p.setFont(body);
+            ColourKey::paint(
+                p, QRect(doc.graphSize.width() + kGap, int(y), kKeyWidth, doc.graphSize.height()),
+                doc.keyHigh, doc.keyLow);
+        }
+    } else {
+        p.setFont(fixedFont());
+        for (int k = 0; k < summaryLines.size(); ++k)
+            p.drawText(QPointF(0, y + k * fixedMetrics.lineSpacing() + fixedMetrics.ascent()),
+                       summaryLines[k]);
+    }
+    y += graphHeight + kGap;
+
+    QFont bold = body;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.drawText(QPointF(0, y + bodyMetrics.ascent()), QStringLiteral("Inputs"));
+    y += bodyMetrics.lineSpacing();
+    p.setFont(body);
+    y += paintPairs(p, y, width, doc.inputs);
+    if (!doc.results.empty()) {
+        y += kGap;
+        p.setFont(bold);
+        p.drawText(QPointF(0, y + bodyMetrics.ascent()), QStringLiteral("Results"));
+        y += bodyMetrics.lineSpacing();
+        p.setFont(body);
+        paintPairs(p, y, width, doc.results);
+    }
+    p.restore();
+}
+
+void printResult(QPagedPaintDevice& device, const ResultDocument& doc) {
+    QPainter painter(&device);
+    const QRect paper = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    // The painter's origin is already the top left of the printable area.
+    paintResultPage(painter, QRectF(0, 0, paper.width(), paper.height()), doc);
+}
+
+QByteArray resultPdf(const ResultDocument& doc) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setTitle(doc.title);
+        writer.setCreator(QStringLiteral("Hydrolofter"));
+        printResult(writer, doc);
+    }
+    return bytes;
+}
+
+} // namespace hydrolofter

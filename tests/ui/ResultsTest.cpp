@@ -1,0 +1,282 @@
+// Results leave the window: export and copy give the batch tool's files, print gives a page
+// with the graph and the inputs, the graph grows with the sheet and reads out under the mouse.
+#include "UiTestSupport.h"
+
+#include "pages/CSimulationSettingsPage.h"
+#include "simulate/CFullScreenGraphDlg.h"
+#include "simulate/CSimulatePage.h"
+#include "simulate/GraphFrame.h"
+#include "units/NumberText.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTemporaryDir>
+
+namespace hydrolofter {
+namespace {
+
+using Format = CSimulatePage::ExportFormat;
+
+class ResultsTest : public test::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        page = app->simulatePage();
+        ASSERT_TRUE(dir.isValid());
+    }
+    /// Flies the run that the radio button names at the precision given, in the window.
+    void fly(int radioId, int precision) {
+        auto* settings = app->settingsPage();
+        QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
+        settings->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->setValue(precision);
+        sheet->tabs()->setCurrentWidget(page);
+        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
+                          Qt::LeftButton);
+        ASSERT_TRUE(page->hasResult());
+    }
+    /// The batch tool's standard output for these arguments.
+    QByteArray batch(const QStringList& args) {
+        QProcess p;
+        p.start(HYDROLOFTER_BATCH, args + QStringList{"--max-time", "600"});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return p.readAllStandardOutput();
+    }
+    QByteArray read(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString path(const QString& name) { return dir.filePath(name); }
+    GraphFrame* frame() { return page->control<GraphFrame>(CSimulatePage::GraphArea); }
+
+    CSimulatePage* page = nullptr;
+    QTemporaryDir dir;
+};
+
+TEST_F(ResultsTest, ExportsAreTheBatchToolsFilesForEveryKindOfRun) {
+    struct Run {
+        int radio;
+        QStringList args; ///< the same run for the batch tool
+    };
+    const Run runs[] = {
+        {CSimulationSettingsPage::LaunchAnalysisRadio, {"precision=3"}},
+        {CSimulationSettingsPage::OneVariableRadio, {"mode=1", "precision=1"}},
+        {CSimulationSettingsPage::TwoVariableRadio, {"mode=2", "precision=2"}},
+    };
+    for (const Run& run : runs) {
+        fly(run.radio, run.args.back().section('=', 1).toInt());
+        SCOPED_TRACE(run.args.join(' ').toStdString());
+        ASSERT_EQ(page->exportResult(path("w.csv"), Format::Csv), "");
+        EXPECT_EQ(read(path("w.csv")), batch(run.args));
+
+        ASSERT_EQ(page->exportResult(path("w.png"), Format::Png, QSize(500, 320)), "");
+        batch(run.args + QStringList{"--png", path("b.png"), "--size", "500x320"});
+        const QImage window(path("w.png")), tool(path("b.png"));
+        ASSERT_EQ(window.size(), QSize(500, 320));
+        EXPECT_EQ(window.convertToFormat(QImage::Format_RGB32),
+                  tool.convertToFormat(QImage::Format_RGB32));
+    }
+    // The default image is the window's graph at twice its size, for sharp documents.
+    ASSERT_EQ(page->exportResult(path("d.png"), Format::Png), "");
+    EXPECT_EQ(QImage(path("d.png")).size(), frame()->size() * 2);
+}
+
+TEST_F(ResultsTest, ASummaryExportsAsItsTextAndNotAsAnImage) {
+    fly(CSimulationSettingsPage::LaunchSummaryRadio, 3);
+    const std::vector<Format> formats = page->exportFormats();
+    EXPECT_EQ(formats.front(), Format::Text);
+    EXPECT_EQ(std::count(formats.begin(), formats.end(), Format::Png), 0);
+    ASSERT_EQ(page->exportResult(path("s.txt"), Format::Text), "");
+    EXPECT_EQ(read(path("s.txt")), batch({"precision=3", "--summary"}));
+    EXPECT_NE(page->exportResult(path("s.png"), Format::Png), "");
+    EXPECT_FALSE(QFile::exists(path("s.png")));
+}
+
+TEST_F(ResultsTest, AFailedExportSaysWhyAndLeavesNothingBehind) {
+    fly(CSimulationSettingsPage::OneVariableRadio, 1);
+    const QString missing = page->exportResult(path("no/such/folder/x.csv"), Format::Csv);
+    EXPECT_TRUE(missing.contains("No such file or directory")) << missing.toStdString();
+    // A file that exists keeps its old content when the new one cannot replace it.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.csv"));
+    const QString folder = page->exportResult(path("taken.csv"), Format::Csv);
+    EXPECT_TRUE(folder.contains("is a folder")) << folder.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+/// Pixels darker than mid-grey in rows [top, bottom) of an image.
+int darkPixels(const QImage& image, int top, int bottom) {
+    int n = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            n += qGray(image.pixel(x, y)) < 100;
+    }
+    return n;
+}
+
+TEST_F(ResultsTest, PrintingToPdfGivesOnePageWithTitleGraphAndInputs) {
+    if (QProcess::execute("pdftoppm", {"-v"}) < 0)
+        GTEST_SKIP() << "pdftoppm (poppler-utils, scripts/setup-deps) is not installed";
+    fly(CSimulationSettingsPage::TwoVariableRadio, 1);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("page.pdf"));
+    ASSERT_TRUE(page->printResultOn(printer));
+    ASSERT_GT(QFileInfo(path("page.pdf")).size(), 0);
+
+    QProcess info;
+    info.start("pdfinfo", {path("page.pdf")});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
+    ASSERT_EQ(QProcess::execute(
+                  "pdftoppm", {"-r", "72", "-png", "-singlefile", path("page.pdf"), path("page")}),
+              0);
+    const QImage shot(path("page.png"));
+    ASSERT_FALSE(shot.isNull());
+    // Rows from the top: the title, then the graph box (a surface: long dark runs of its
+    // shading and axes), then the inputs in text, and a white bottom half of the page.
+    const int h = shot.height();
+    int graphTop = -1, graphRows = 0;
+    for (int y = 0; y < h; ++y) {
+        if (darkPixels(shot, y, y + 1) > shot.width() / 3) {
+            graphTop = graphTop < 0 ? y : graphTop;
+            ++graphRows;
+        }
+    }
+    ASSERT_GT(graphTop, 0);
+    EXPECT_GT(graphRows, h / 10);
+    EXPECT_GT(darkPixels(shot, 0, graphTop), 20) << "title";
+    // Below the plot: its tick labels and caption, the "Inputs" heading and the inputs,
+    // two to a line (eleven lines for the default rocket): bands of text between blank rows.
+    int bands = 0;
+    bool inText = false;
+    for (int y = graphTop + graphRows; y < h; ++y) {
+        const bool text = darkPixels(shot, y, y + 1) > 0;
+        bands += text && !inText;
+        inText = text;
+    }
+    EXPECT_GE(bands, 2 + 1 + 10) << "the inputs under the graph";
+    EXPECT_EQ(darkPixels(shot, h * 3 / 4, h), 0) << "one page, filled from the top";
+}
+
+TEST_F(ResultsTest, CopyPutsTheGraphAndItsSeriesOnTheClipboard) {
+    fly(CSimulationSettingsPage::OneVariableRadio, 1);
+    QApplication::clipboard()->clear();
+    page->control<QPushButton>(CSimulatePage::SimulateButton)->setFocus();
+    QTest::keyClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::Key_C,
+                    Qt::ControlModifier);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), frame()->size() * 2);
+    EXPECT_EQ(data->text().toUtf8(), batch({"mode=1", "precision=1"}));
+}
+
+TEST_F(ResultsTest, TheGraphGrowsWithTheSheetAndIsTheBatchToolsImageAtItsSize) {
+    fly(CSimulationSettingsPage::LaunchAnalysisRadio, 3);
+    const QSize before = frame()->size();
+    sheet->resize(sheet->size() + QSize(300, 200));
+    QTest::qWait(50); // the layouts pass the new size down in posted events
+    const QSize after = frame()->size();
+    EXPECT_GT(after.width(), before.width());
+    EXPECT_GT(after.height(), before.height());
+    // The buttons keep to the right edge, beside the graph.
+    EXPECT_GT(page->controlWidget(CSimulatePage::PrintButton)->x(), frame()->geometry().right());
+    const QImage shown = frame()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    batch({"precision=3", "--png", path("big.png"), "--size",
+           QStringLiteral("%1x%2").arg(after.width()).arg(after.height())});
+    EXPECT_EQ(shown, QImage(path("big.png")).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ResultsTest, OnAScaledScreenTheGraphIsDrawnAtTheDevicesResolution) {
+    // Runs as its own test with QT_SCALE_FACTOR=2 (ctest "scaled_screen").
+    if (frame()->devicePixelRatioF() == 1)
+        GTEST_SKIP() << "the screen is not scaled";
+    const double scale = frame()->devicePixelRatioF();
+    fly(CSimulationSettingsPage::LaunchAnalysisRadio, 3);
+    const QImage shot = frame()->grab().toImage();
+    ASSERT_EQ(shot.size(), frame()->size() * scale);
+    // The x axis (y1 = height − 50) is a line of exactly round(scale) device rows along the
+    // plot box (x0 = 60 .. x1 = width − 40; the grid lines start on it, so a few of its
+    // pixels are grey), with no dark row just above or below it.
+    const int width = qRound(scale);
+    const int y1 = int((frame()->height() - 50) * scale);
+    const int from = int(70 * scale), to = int((frame()->width() - 50) * scale);
+    int axisRows = 0;
+    for (int y = y1 - 3; y <= y1 + 3; ++y) {
+        int dark = 0;
+        for (int x = from; x < to; ++x)
+            dark += qGray(shot.pixel(x, y)) < 100;
+        axisRows += dark > (to - from) * 9 / 10;
+    }
+    EXPECT_EQ(axisRows, width);
+    // The tick labels under the axis are drawn at the device's resolution, not as a
+    // window-sized image blown up: some 2 × 2 block of device pixels there is not one colour.
+    int detailed = 0;
+    for (int y = y1 + int(12 * scale); y + 1 < y1 + int(24 * scale); y += 2) {
+        for (int x = from; x + 1 < to; x += 2) {
+            const QRgb p = shot.pixel(x, y);
+            detailed += shot.pixel(x + 1, y) != p || shot.pixel(x, y + 1) != p ||
+                        shot.pixel(x + 1, y + 1) != p;
+        }
+    }
+    EXPECT_GT(detailed, 0);
+}
+
+TEST_F(ResultsTest, OnAScreenSmallerThanTheSheetThePagesScroll) {
+    // The offscreen screen (800 × 600) is narrower than the sheet's pages.
+    const QRect screen = sheet->screen()->availableGeometry();
+    ASSERT_GT(sheet->tabs()->minimumSizeHint().expandedTo(sheet->tabs()->minimumSize()).width(),
+              screen.width());
+    EXPECT_LE(sheet->frameGeometry().width(), screen.width());
+    EXPECT_LE(sheet->frameGeometry().height(), screen.height());
+    auto* scroll = sheet->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ResultsTest, TheReadoutNamesThePointUnderThePointer) {
+    fly(CSimulationSettingsPage::OneVariableRadio, 1);
+    const GraphData* graph = page->graph();
+    ASSERT_NE(graph, nullptr);
+    // Point 5 of the default sweep (150 g) on the plot box: x0 = 60, x1 = width − 40,
+    // y0 = 10, y1 = height − 50, the range 50..250 g across it.
+    const QSize size = frame()->size();
+    const int x0 = 60, x1 = size.width() - 40, y0 = 10, y1 = size.height() - 50;
+    const double result = graph->values2[5];
+    const int px = x0 + int((x1 - x0) * (150.0 - 50) / 200);
+    const int py = y1 - int((y1 - y0) * (result - graph->yMin) / (graph->yMax - graph->yMin));
+    QTest::mouseMove(frame(), QPoint(px + 1, py - 1));
+    const QString expected =
+        QString::fromStdString("Empty Mass 150 g: Time Aloft " + formatShort(result) + " sec");
+    EXPECT_EQ(page->statusText(), expected);
+    // Outside the plot box, and after leaving the graph, the status area is empty again.
+    QTest::mouseMove(frame(), QPoint(x0 - 5, py));
+    EXPECT_EQ(page->statusText(), "");
+
+    // The full-screen graph reads out the same point at its own size.
+    QTimer::singleShot(0, [&] {
+        auto* full = qobject_cast<CFullScreenGraphDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(full, nullptr);
+        const QSize s = full->size();
+        const int fx = 60 + int((s.width() - 100) * (150.0 - 50) / 200);
+        const int fy = (s.height() - 50) - int((s.height() - 60) * (result - graph->yMin) /
+                                               (graph->yMax - graph->yMin));
+        QTest::mouseMove(full, QPoint(fx, fy));
+        EXPECT_EQ(full->readout(), expected);
+        full->accept();
+    });
+    page->onFullScreen();
+}
+
+} // namespace
+} // namespace hydrolofter
