@@ -168,6 +168,34 @@ TEST_F(ResultsTest, PrintingToPdfGivesOnePageWithTitleGraphAndInputs) {
     EXPECT_EQ(darkPixels(shot, h * 3 / 4, h), 0) << "one page, filled from the top";
 }
 
+TEST_F(ResultsTest, PrintedPagesSayWhatWasFlownAndWhatCameOfIt) {
+    if (QProcess::execute("pdftotext", {"-v"}) < 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils, scripts/setup-deps) is not installed";
+    auto printedText = [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("text.pdf"));
+        EXPECT_TRUE(page->printResultOn(printer));
+        QProcess p;
+        p.start("pdftotext", {"-layout", path("text.pdf"), "-"});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    // A launch graph records no results: printing flies it again for them (the worked
+    // flight: 42.3451 m high, 6.09 s aloft).
+    fly(CSimulationSettingsPage::LaunchAnalysisRadio, 3);
+    QString text = printedText();
+    for (const char* expected :
+         {"Launch Analysis", "Time step: 1 millisecond", "Diameter: 110 mm",
+          "Initial Air Pressure: 60 PSI", "Max. Height: 42.3451 m", "Time Aloft: 6.09 sec"})
+        EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+    // A summary prints as its text.
+    fly(CSimulationSettingsPage::LaunchSummaryRadio, 3);
+    text = printedText();
+    EXPECT_TRUE(text.contains("Apogee Time: 2.91 sec")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Bottle Volume: 2 L")) << text.toStdString();
+}
+
 TEST_F(ResultsTest, CopyPutsTheGraphAndItsSeriesOnTheClipboard) {
     fly(CSimulationSettingsPage::OneVariableRadio, 1);
     QApplication::clipboard()->clear();
