@@ -34,6 +34,8 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(16)));
     setWindowIcon(m_icon);
     // An ordinary push button: Enter in a page does not close the program.
+    m_pClose->setToolTip(QStringLiteral("Close the program; designs changed since they were "
+                                        "last saved are asked about first."));
     m_pClose->setAutoDefault(false);
     m_pClose->setDefault(false);
 

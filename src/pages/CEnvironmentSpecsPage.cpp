@@ -51,8 +51,33 @@ constexpr UnitControl kUnitControls[] = {
     {UpdraftUnit, &SI::updraftUnit},
 };
 
-constexpr DialogTemplate kTemplate{107, "Launch Pad / Environment Specifications", 408, 194,
-                                   kControls};
+constexpr std::array kHelp{
+    ControlHelp{RodDiameterEdit, "The launch rod's diameter. The rod also stands for the nozzle: "
+                                 "its diameter is the nozzle bore the water leaves through "
+                                 "(22 mm for a standard soda-bottle neck, 9 mm for a Gardena "
+                                 "type launcher)."},
+    ControlHelp{RodHeightEdit, "How far the rod reaches into the bottle. While on the rod the "
+                               "rocket is pushed by the air on the rod's end and no water "
+                               "leaves; 0 to 300 mm."},
+    ControlHelp{AtmPressureEdit, "The air pressure around the pad: 1 atm (14.7 PSI, 101.3 kPa) at "
+                                 "sea level, about 0.83 atm at 1500 m."},
+    ControlHelp{AtmTemperatureEdit, "The temperature of the outside air; it sets the air's "
+                                    "density and so the drag. -10 to 40 deg C."},
+    ControlHelp{GravityEdit, "The pull of gravity, entered as a negative number because it points "
+                             "down: -9.806 m/sec^2 on Earth, -1.62 on the Moon."},
+    ControlHelp{UpdraftEdit, "Wind blowing straight up (negative: down). A rocket lighter than "
+                             "the updraft can carry never lands; 0 on a calm day."},
+    ControlHelp{DescriptionEdit, "Your notes on this launch site; saved with its design file, not "
+                                 "used by the simulation."},
+    ControlHelp{LoadButton, "Open a launch site design file (*.site.json) into this page."},
+    ControlHelp{SaveButton, "Save this page's launch pad and environment as a design file "
+                            "(*.site.json)."},
+    ControlHelp{DefaultsButton, "Put back the launch site the program starts with (sea level, "
+                                "70 deg F, no wind)."},
+};
+
+constexpr DialogTemplate kTemplate{
+    107, "Launch Pad / Environment Specifications", 408, 194, kControls, kHelp};
 
 } // namespace
 

@@ -42,7 +42,27 @@ constexpr UnitControl kUnitControls[] = {
     {HeightUnit, &SI::initialHeightUnit},          {VelocityUnit, &SI::initialVelocityUnit},
 };
 
-constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kControls};
+constexpr std::array kHelp{
+    ControlHelp{WaterAmountEdit,
+                "How much water is in the bottle at launch: as % of the bottle "
+                "volume (on the rocket page), or as a volume. 30 to 40 % usually "
+                "flies highest.",
+                "Water Volume"},
+    ControlHelp{PressureEdit, "The ABSOLUTE air pressure in the bottle at launch. Pumps and "
+                              "gauges show gauge pressure: add the atmospheric pressure (60 PSI "
+                              "on the gauge is about 74.7 PSI absolute at sea level). Soda "
+                              "bottles: at most about 90 PSI on the gauge."},
+    ControlHelp{AirTemperatureEdit, "The temperature of the air in the bottle at launch (it sets "
+                                    "the mass of that air); usually the outside temperature."},
+    ControlHelp{WaterDensityEdit, "The density of what fills the bottle: 1000 kg/m^3 for water, "
+                                  "about 1025 for sea water."},
+    ControlHelp{HeightEdit, "The height the flight starts from, above the ground the rocket "
+                            "lands on (0 for a launch from the ground)."},
+    ControlHelp{VelocityEdit, "The upward speed at the start of the flight; 0 for a rocket "
+                              "standing on its pad."},
+};
+
+constexpr DialogTemplate kTemplate{108, "Launch Specifications", 408, 194, kControls, kHelp};
 
 } // namespace
 

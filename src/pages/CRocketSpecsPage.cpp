@@ -60,7 +60,47 @@ constexpr std::array kControls{
     ControlSpec{DefaultsButton, K::PushButton, "De&faults", 356, 36, 48, 12, Disabled},
 };
 
-constexpr DialogTemplate kTemplate{106, "Rocket Specifications", 408, 194, kControls};
+constexpr std::array kHelp{
+    ControlHelp{DiameterEdit,
+                "The outside diameter of the bottle. A 2 L soda bottle is about 110 mm; "
+                "it sets the area the air pushes against (drag)."},
+    ControlHelp{BottleVolumeEdit, "What the bottle holds when full: 0.5 to 3 L for soda bottles. "
+                                  "The water amount in % on the launch page is a share of it."},
+    ControlHelp{DragCoefficientEdit, "How easily the rocket slips through the air (Cd): 0.1 for a "
+                                     "smooth pointed rocket, 0.5 for a blunt one, 0.3 is typical."},
+    ControlHelp{EmptyMassEdit, "The rocket without water: bottle, fins, nose cone and parachute, "
+                               "typically 100 to 300 g. Air and water are added by the program."},
+    ControlHelp{StabilityEdit,
+                "Stability in calibres: shown for your notes, not used by the "
+                "simulation (the flight is straight up).",
+                "Stability"},
+    ControlHelp{KamikazeCheck, "Ticked: the rocket has no parachute and falls freely (a "
+                               "\"kamikaze\" rocket). Untick it to describe the parachutes."},
+    ControlHelp{ParachuteCountEdit, "How many identical parachutes open; their drag adds up. "
+                                    "1 to 4 is usual."},
+    ControlHelp{ParachuteCountSpin, "Change the number of parachutes by one.",
+                "Number of Parachutes, up or down"},
+    ControlHelp{CircularRadio, "A round canopy, described by its diameter."},
+    ControlHelp{IrregularRadio, "Any other canopy, described by its surface area."},
+    ControlHelp{ParachuteDiameterEdit,
+                "The diameter of one round canopy laid flat: 30 to 100 cm "
+                "for water rockets.",
+                "Parachute diameter"},
+    ControlHelp{SurfaceAreaEdit, "The area of one canopy that is not round: 0.05 to 1 m^2.",
+                "Parachute surface area"},
+    ControlHelp{ParachuteDragEdit, "How much air one canopy catches (Cd): about 0.75 for a flat "
+                                   "round canopy, up to 1.5 for a domed one."},
+    ControlHelp{DeployTimeEdit, "Seconds the parachutes take to open fully once the rocket starts "
+                                "to fall; 0 opens them at once. 0.5 to 2 s is usual."},
+    ControlHelp{DescriptionEdit, "Your notes on this rocket; saved with its design file, not used "
+                                 "by the simulation."},
+    ControlHelp{LoadButton, "Open a rocket design file (*.rocket.json) into this page."},
+    ControlHelp{SaveButton, "Save this page's rocket as a design file (*.rocket.json)."},
+    ControlHelp{DefaultsButton, "Put back the rocket the program starts with (a 2 L bottle, "
+                                "150 g, no parachute)."},
+};
+
+constexpr DialogTemplate kTemplate{106, "Rocket Specifications", 408, 194, kControls, kHelp};
 
 using SI = SimulationInputs;
 constexpr UnitControl kUnitControls[] = {

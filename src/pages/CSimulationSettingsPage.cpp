@@ -67,7 +67,55 @@ constexpr std::array kControls{
     ControlSpec{YRangeToEdit, K::Edit, nullptr, 380, 172, 32, 12},
 };
 
-constexpr DialogTemplate kTemplate{109, "Simulation Settings", 420, 194, kControls};
+constexpr std::array kHelp{
+    ControlHelp{PrecisionSlider,
+                "The time step of the simulation, from 1/10th second (left) to "
+                "1/100th microsecond (right). Each step to the right is ten "
+                "times as exact and takes ten times as long: a launch analysis "
+                "at 1 microsecond takes about a tenth of a second, at 1/100th "
+                "microsecond about ten seconds; an optimisation flies 11 or "
+                "121 such flights.",
+                "Precision"},
+    ControlHelp{LaunchAnalysisRadio, "Fly the rocket once and show one variable over the flight, "
+                                     "or the flight's results as a summary."},
+    ControlHelp{OneVariableRadio, "Fly the rocket 11 times with one input stepped over a range, "
+                                  "and show how a result depends on it (a line)."},
+    ControlHelp{TwoVariableRadio, "Fly the rocket 121 times with two inputs stepped over their "
+                                  "ranges, and show a result over both (a shaded surface)."},
+    ControlHelp{LaunchSummaryRadio,
+                "Show the flight's results as text: apogee, burnout, impact "
+                "velocity, maxima and time aloft.",
+                "Launch analysis: display results as summary"},
+    ControlHelp{LaunchGraphRadio, "Show the chosen variable over the flight as a graph.",
+                "Launch analysis: display results as graph"},
+    ControlHelp{PlotVariableList, "The variable drawn over the flight."},
+    ControlHelp{OneVarSummaryRadio, "Show the 11 results as a table.",
+                "1-variable optimization: display results as summary"},
+    ControlHelp{OneVarGraphRadio, "Show the 11 results as a line.",
+                "1-variable optimization: display results as graph"},
+    ControlHelp{OneVarDependentList, "The result computed for every flight."},
+    ControlHelp{OneVarIndependentList, "The input stepped over the range, in 10 equal steps."},
+    ControlHelp{OneVarRangeFromEdit, "The first value of the stepped input, in its unit.",
+                "Range from"},
+    ControlHelp{OneVarRangeToEdit,
+                "The last value of the stepped input; it may be smaller than "
+                "the first.",
+                "Range to"},
+    ControlHelp{TwoVarSummaryRadio, "Show the 121 results as a table.",
+                "2-variable optimization: display results as summary"},
+    ControlHelp{TwoVarGraphRadio, "Show the 121 results as a shaded surface with a colour key.",
+                "2-variable optimization: display results as graph"},
+    ControlHelp{TwoVarDependentList, "The result computed for every flight; its value sets the "
+                                     "shade."},
+    ControlHelp{XAxisList, "The input stepped across the surface (the x axis)."},
+    ControlHelp{YAxisList, "The input stepped up the surface (the y axis)."},
+    ControlHelp{XRangeFromEdit, "The first value of the x-axis input.", "X-axis range from"},
+    ControlHelp{XRangeToEdit, "The last value of the x-axis input.", "X-axis range to"},
+    ControlHelp{YRangeFromEdit, "The first value of the y-axis input.", "Y-axis range from"},
+    ControlHelp{YRangeToEdit, "The last value of the y-axis input.", "Y-axis range to"},
+};
+
+constexpr DialogTemplate kTemplate{109, "Simulation Settings", 420, 194, kControls, kHelp};
 
 constexpr int kLaunchDisplayGroup[] = {LaunchDisplayLabel, LaunchSummaryRadio, LaunchGraphRadio};
 constexpr int kPlotGroup[] = {PlotLabel, PlotVariableList, PlotUnitList};

@@ -58,7 +58,33 @@ constexpr std::array kControls{
                 Centred | Hidden},
 };
 
-constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls};
+constexpr std::array kHelp{
+    ControlHelp{SimulateButton, "Fly the run chosen on the Simulation Settings page with the "
+                                "inputs of the first three pages."},
+    ControlHelp{ProgressBar, "How far the run has got.", "Progress"},
+    ControlHelp{CancelButton, "Stop the run; nothing of it is shown."},
+    ControlHelp{NoticeLabel,
+                "Notes on the last run, and the values under the mouse pointer "
+                "when it is over the graph.",
+                "Status"},
+    ControlHelp{GraphArea,
+                "The result as a graph. Point at it to read the values; Ctrl+C "
+                "copies it.",
+                "Graph"},
+    ControlHelp{ColourKeyArea,
+                "What the shades of the surface mean: dark for the lowest result, "
+                "bright blue for the highest.",
+                "Colour key"},
+    ControlHelp{SummaryBox, "The result as text; select and copy any part of it.", "Results"},
+    ControlHelp{PrintButton, "Print the result on one page with the inputs it was flown with "
+                             "(choose \"Print to File (PDF)\" for a PDF)."},
+    ControlHelp{FullScreenButton, "Show the graph over the whole screen; any key or a click "
+                                  "closes it."},
+    ControlHelp{ExportButton, "Save the result as a PNG image, a PDF page, a CSV table of its "
+                              "numbers, or a summary's text."},
+};
+
+constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls, kHelp};
 
 QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
     if (control.id == GraphArea)

@@ -40,11 +40,20 @@ struct ControlSpec {
     unsigned style = 0;
 };
 
+/// Help on one control: its tooltip (what it is, its usual range, what surprises people)
+/// and, where its caption does not say it, the name a screen reader gives it.
+struct ControlHelp {
+    int id;
+    const char* tip;
+    const char* name = nullptr;
+};
+
 struct DialogTemplate {
     int id;
     const char* caption;
     int width, height; ///< dialog units
     std::span<const ControlSpec> controls;
+    std::span<const ControlHelp> help = {};
 };
 
 } // namespace hydrolofter

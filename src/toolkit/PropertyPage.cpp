@@ -68,10 +68,12 @@ int PropertyPage::dluToPixelsY(int y) const {
 void PropertyPage::build() {
     DialogBuilder builder(*this, frames_, radioFontMetrics(), dluToPixelsY(12));
     const auto& specs = dialog_.controls;
+    std::vector<QWidget*> made;
     for (const ControlSpec& c : specs) {
         const QRect rect(dluToPixelsX(c.x), dluToPixelsY(c.y), dluToPixelsX(c.width),
                          dluToPixelsY(c.height));
         QWidget* w = builder.make(c, rect);
+        made.push_back(w);
         if (c.id != 0 && !controls_.count(c.id))
             controls_[c.id] = w;
     }
@@ -79,13 +81,79 @@ void PropertyPage::build() {
     // A label's mnemonic moves the focus to the control that follows it.
     for (const auto& [label, index] : builder.mnemonics()) {
         for (std::size_t k = index + 1; k < specs.size(); ++k) {
-            const ControlKind kind = specs[k].kind;
-            if (kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
-                kind == ControlKind::Slider) {
+            if (isInput(specs[k].kind)) {
                 label->setBuddy(controlWidget(specs[k].id));
                 break;
             }
         }
+    }
+    nameControls(made);
+}
+
+bool PropertyPage::isInput(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
+           kind == ControlKind::Slider;
+}
+
+namespace {
+
+/// A caption as a name: without its mnemonic marker and its colon.
+QString plainCaption(const char* caption) {
+    QString s = QString::fromUtf8(caption);
+    s.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    s.remove('&');
+    s.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    s = s.trimmed();
+    if (s.endsWith(':'))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
+void PropertyPage::nameControls(const std::vector<QWidget*>& made) {
+    // The caption just before an input names it (and is its buddy, as screen readers
+    // expect); the drop-down just after a named edit is that edit's unit.
+    const auto& specs = dialog_.controls;
+    QString named;
+    for (std::size_t k = 0; k < specs.size(); ++k) {
+        const ControlSpec& c = specs[k];
+        QWidget* w = made[k];
+        if (k > 0 && specs[k - 1].kind == ControlKind::Label && specs[k - 1].caption &&
+            *specs[k - 1].caption && isInput(c.kind) && w) {
+            named = plainCaption(specs[k - 1].caption);
+            w->setAccessibleName(named);
+            if (auto* label = qobject_cast<QLabel*>(made[k - 1]); label && !label->buddy())
+                label->setBuddy(w);
+            continue;
+        }
+        const ControlKind before = k > 0 ? specs[k - 1].kind : ControlKind::Label;
+        if (c.kind == ControlKind::ComboBox && w && !named.isEmpty()) {
+            w->setAccessibleName(named + QStringLiteral(" unit"));
+            if (before == ControlKind::Edit)
+                w->setToolTip(QStringLiteral("The unit the %1 is typed in. Changing it does not "
+                                             "convert the number: it is read in the new unit.")
+                                  .arg(named));
+            else
+                w->setToolTip(QStringLiteral("The unit of the %1: a range is typed in it and "
+                                             "the result is shown in it.")
+                                  .arg(named));
+        }
+        // An edit or a variable's drop-down passes its name on to the unit beside it.
+        if (c.kind != ControlKind::Edit && c.kind != ControlKind::ComboBox)
+            named.clear();
+        else if (c.kind == ControlKind::ComboBox && before == ControlKind::ComboBox)
+            named.clear();
+    }
+    for (const ControlHelp& h : dialog_.help) {
+        QWidget* w = controlWidget(h.id);
+        if (!w)
+            continue;
+        if (h.tip)
+            w->setToolTip(QString::fromUtf8(h.tip));
+        if (h.name)
+            w->setAccessibleName(QString::fromUtf8(h.name));
+        w->setAccessibleDescription(w->toolTip());
     }
 }
 

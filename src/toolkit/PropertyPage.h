@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QButtonGroup;
 
@@ -61,6 +62,9 @@ protected:
 
 private:
     void build();
+    /// Accessible names from captions, unit drop-downs' help, and the template's help.
+    void nameControls(const std::vector<QWidget*>& made);
+    static bool isInput(ControlKind kind);
     QFontMetrics radioFontMetrics() const;
     double captionFit(const QFontMetrics& fm) const;
     /// Shows this page in the sheet it belongs to.

@@ -7,6 +7,7 @@
 #include "pages/CSimulationSettingsPage.h"
 #include "toolkit/Controls.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -457,6 +458,64 @@ TEST_F(SheetTest, CloseAcceptsTheActivePageFirst) {
 TEST_F(SheetTest, CloseBoxEndsTheProgram) {
     sheet->close();
     EXPECT_FALSE(sheet->isVisible());
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+TEST_F(SheetTest, EveryControlHasHelpAndANameForScreenReaders) {
+    using K = ControlKind;
+    // What a screen reader names a control by: its own accessible name, or what the
+    // accessibility layer derives (a button's text, a buddy caption).
+    auto accessibleName = [](QWidget* w) {
+        if (!w->accessibleName().isEmpty())
+            return w->accessibleName();
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    int checked = 0;
+    for (int i = 0; i < sheet->tabs()->count(); ++i) {
+        auto* page = qobject_cast<PropertyPage*>(sheet->tabs()->widget(i));
+        ASSERT_NE(page, nullptr);
+        page->initialise();
+        for (const ControlSpec& c : page->dialogTemplate().controls) {
+            const bool input = c.kind == K::Edit || c.kind == K::ComboBox ||
+                               c.kind == K::CheckBox || c.kind == K::Radio ||
+                               c.kind == K::PushButton || c.kind == K::Spin ||
+                               c.kind == K::Slider || c.kind == K::Progress;
+            if (!input)
+                continue;
+            QWidget* w = page->controlWidget(c.id);
+            ASSERT_NE(w, nullptr) << c.id;
+            const std::string where =
+                page->caption().toStdString() + ", control " + std::to_string(c.id);
+            EXPECT_FALSE(w->toolTip().isEmpty()) << where << ": no tooltip";
+            EXPECT_FALSE(accessibleName(w).isEmpty()) << where << ": no accessible name";
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 70);
+    EXPECT_FALSE(sheet->closeButton()->toolTip().isEmpty());
+
+    // A caption names its edit and is its buddy; the unit beside it says whose unit it is.
+    auto* rocket = app->rocketPage();
+    QWidget* diameter = rocket->controlWidget(CRocketSpecsPage::DiameterEdit);
+    EXPECT_EQ(accessibleName(diameter), "Diameter");
+    EXPECT_EQ(accessibleName(rocket->controlWidget(CRocketSpecsPage::DiameterUnit)),
+              "Diameter unit");
+    EXPECT_EQ(accessibleName(rocket->controlWidget(CRocketSpecsPage::BottleVolumeEdit)),
+              "Bottle Volume");
+    const auto labels = rocket->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [&](QLabel* l) { return l->buddy() == diameter; }));
+    // The one fact newcomers get wrong: the launch pressure is absolute.
+    EXPECT_TRUE(app->launchPage()
+                    ->controlWidget(CLaunchSpecsPage::PressureEdit)
+                    ->toolTip()
+                    .contains("74.7 PSI absolute"));
 }
 
 } // namespace
