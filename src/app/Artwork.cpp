@@ -1,7 +1,7 @@
 // Vector drawings; nothing here is loaded from a file.
 #include "Artwork.h"
 
-#include "app/Version.h"
+#include "Version.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -3,16 +3,22 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: hydrolofter-artwork OUTPUT_DIRECTORY\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: hydrolofter-artwork OUTPUT_DIRECTORY SIZE...\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    for (int size : {16, 32, 48, 64}) {
+    for (int i = 2; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        if (size < 16 || size > 1024) {
+            std::fprintf(stderr, "hydrolofter-artwork: %s is not a size (16 to 1024)\n", argv[i]);
+            return 2;
+        }
         const QString file = QString("%1/hydrolofter-%2.png").arg(argv[1]).arg(size);
         if (!hydrolofter::drawIcon(size).save(file)) {
             std::fprintf(stderr, "hydrolofter-artwork: cannot write %s\n", qPrintable(file));

@@ -104,6 +104,8 @@ private:
             result.options.saveSite = value;
         } else if (name == "--help") {
             result.options.help = true;
+        } else if (name == "--version") {
+            result.options.version = true;
         } else if (name == "--max-time") {
             const std::optional<double> v = parseNumber(value);
             if (!v || *v <= 0)

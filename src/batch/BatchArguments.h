@@ -20,6 +20,7 @@ struct BatchOptions {
     int pngWidth = 800;
     int pngHeight = 500;
     bool help = false;
+    bool version = false;
     std::string saveRocket; ///< empty: none; else the rocket design file to write
     std::string saveSite;   ///< likewise the launch site
 };

@@ -23,6 +23,7 @@ constexpr Option kOptionTable[] = {
     {"--save-rocket", "FILE", "write the rocket the arguments describe as a design file"},
     {"--save-site", "FILE", "write the launch site the arguments describe as a design file"},
     {"--help", "", "print this text"},
+    {"--version", "", "print the program's name and version"},
 };
 
 constexpr std::pair<ExitStatus, std::string_view> kExitStatuses[] = {

@@ -1,6 +1,7 @@
 // hydrolofter-batch: flies a run from NAME=VALUE arguments and prints its series or summary.
 #include "BatchArguments.h"
 #include "BatchImage.h"
+#include "Version.h"
 #include "designs/Design.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
@@ -37,6 +38,10 @@ int main(int argc, char** argv) {
     const BatchOptions& o = parsed.options;
     if (o.help) {
         std::cout << batchUsage();
+        return int(ExitStatus::Done);
+    }
+    if (o.version) {
+        std::cout << "hydrolofter-batch " << kVersion << "\n";
         return int(ExitStatus::Done);
     }
     for (const auto& [file, kind] :
