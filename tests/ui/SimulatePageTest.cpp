@@ -13,6 +13,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -312,8 +313,9 @@ namespace hydrolofter {
 namespace {
 
 TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
-    // HYDROLOFTER_SCREENSHOTS=DIR writes the page after each kind of run, and the
-    // full-screen window, for a look by eye.
+    // HYDROLOFTER_SCREENSHOTS=DIR writes the page after each kind of run, the full-screen
+    // window and a printed page (as PDF), for a look by eye and for the user guide
+    // (scripts/screenshots).
     const QString dir = qEnvironmentVariable("HYDROLOFTER_SCREENSHOTS");
     if (dir.isEmpty())
         GTEST_SKIP() << "set HYDROLOFTER_SCREENSHOTS to a directory to write them";
@@ -321,7 +323,10 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
         QApplication::processEvents();
         EXPECT_TRUE(sheet->grab().save(dir + "/" + name + ".png"));
     };
+    auto* graph = page->control<GraphFrame>(CSimulatePage::GraphArea);
     simulate();
+    // The pointer over the top of the flight, so that the readout shows.
+    QTest::mouseMove(graph, QPoint(graph->width() * 2 / 5, graph->height() / 4));
     shoot("simulate-launch");
     QTimer::singleShot(100, [&] {
         if (auto* w = fullScreenWindow()) {
@@ -332,15 +337,32 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
         }
     });
     QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
+    EXPECT_EQ(page->exportResult(dir + "/printed-page.pdf", CSimulatePage::ExportFormat::Pdf), "");
+
+    // The best water amount: maximum height against the water level, 10 to 80 %.
     choose(CSimulationSettingsPage::OneVariableRadio);
-    precision(2);
+    precision(3);
+    auto* independent =
+        settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
+    independent->setCurrentIndex(var::InitialWaterLevel - var::AirTemperature);
+    emit independent->activated(independent->currentIndex());
+    settings->control<QLineEdit>(CSimulationSettingsPage::OneVarRangeFromEdit)->setText("10");
+    settings->control<QLineEdit>(CSimulationSettingsPage::OneVarRangeToEdit)->setText("80");
+    auto* dependent = settings->control<QComboBox>(CSimulationSettingsPage::OneVarDependentList);
+    dependent->setCurrentIndex(var::MaxHeight - var::ApogeeTime);
+    emit dependent->activated(dependent->currentIndex());
+    sheet->tabs()->setCurrentWidget(settings);
+    shoot("settings-one-variable");
     simulate();
     shoot("simulate-one-variable");
     choose(CSimulationSettingsPage::TwoVariableRadio);
+    precision(2);
     simulate();
+    QTest::mouseMove(graph, QPoint(graph->width() / 2, graph->height() / 3));
     shoot("simulate-two-variable");
     choose(CSimulationSettingsPage::LaunchAnalysisRadio);
     choose(CSimulationSettingsPage::LaunchSummaryRadio);
+    precision(3);
     simulate();
     shoot("simulate-summary");
 }
