@@ -226,7 +226,7 @@ TEST_F(ResultsTest, TheGraphGrowsWithTheSheetAndIsTheBatchToolsImageAtItsSize) {
 }
 
 TEST_F(ResultsTest, OnAScaledScreenTheGraphIsDrawnAtTheDevicesResolution) {
-    // Runs as its own test with QT_SCALE_FACTOR=2 (ctest "scaled_screen").
+    // Runs as its own test with QT_SCALE_FACTOR=1.5 and 2 (ctest "scaled_screen_*").
     if (frame()->devicePixelRatioF() == 1)
         GTEST_SKIP() << "the screen is not scaled";
     const double scale = frame()->devicePixelRatioF();
