@@ -2,6 +2,7 @@
 // with the graph and the inputs, the graph grows with the sheet and reads out under the mouse.
 #include "UiTestSupport.h"
 
+#include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
 #include "simulate/CFullScreenGraphDlg.h"
 #include "simulate/CSimulatePage.h"
@@ -182,11 +183,12 @@ TEST_F(ResultsTest, PrintedPagesSayWhatWasFlownAndWhatCameOfIt) {
         return QString::fromUtf8(p.readAllStandardOutput());
     };
     // A launch graph records no results: printing flies it again for them (the worked
-    // flight: 42.3451 m high, 6.09 s aloft).
+    // flight: 42.3451 m high, 6.09 s aloft). The title names the rocket's file.
+    ASSERT_TRUE(app->rocketPage()->saveDesign(path("mine.rocket.json")));
     fly(CSimulationSettingsPage::LaunchAnalysisRadio, 3);
     QString text = printedText();
     for (const char* expected :
-         {"Launch Analysis", "Time step: 1 millisecond", "Diameter: 110 mm",
+         {"Launch Analysis", "mine.rocket.json", "Time step: 1 millisecond", "Diameter: 110 mm",
           "Initial Air Pressure: 60 PSI", "Max. Height: 42.3451 m", "Time Aloft: 6.09 sec"})
         EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
     // A summary prints as its text.
