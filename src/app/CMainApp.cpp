@@ -8,8 +8,10 @@
 #include "pages/CSimulationSettingsPage.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace hydrolofter {
 
@@ -36,24 +38,33 @@ void CMainApp::createSheet() {
     m_pSheet->initialiseInputPages(4);
 }
 
-int CMainApp::run(const QStringList& designFiles) {
+int CMainApp::run(const std::vector<std::string>& designFiles) {
     createSheet();
-    for (const QString& file : designFiles)
-        openDesign(file);
+    // Opened once the sheet is on screen, so that a refusal stands over it.
+    QTimer::singleShot(0, m_pSheet.get(), [this, designFiles] {
+        for (const std::string& file : designFiles)
+            openDesign(file);
+    });
     m_pSheet->exec();
     m_pSheet.reset();
     return 0;
 }
 
+bool CMainApp::openDesign(const std::string& path) {
+    // The file's format names its kind; anything else is offered to the rocket page, whose
+    // reader has said what is wrong with it. Pipes and devices are refused: the window must
+    // not wait on them.
+    const DesignRead design = readDesignFile(std::nullopt, path, true);
+    InputPage* page = design.ok && design.kind == DesignKind::Site
+                          ? static_cast<InputPage*>(m_pEnvironmentSpecsPage)
+                          : static_cast<InputPage*>(m_pRocketSpecsPage);
+    if (design.ok)
+        m_pSheet->tabs()->setCurrentWidget(page);
+    return page->applyDesign(design, path);
+}
+
 bool CMainApp::openDesign(const QString& path) {
-    // A launch site's format names it; anything else is offered to the rocket page, whose
-    // reader says what is wrong with it.
-    const DesignRead asSite = readDesignFile(DesignKind::Site, path.toStdString());
-    if (asSite.ok) {
-        m_pSheet->tabs()->setCurrentWidget(m_pEnvironmentSpecsPage);
-        return m_pEnvironmentSpecsPage->loadDesign(path);
-    }
-    return m_pRocketSpecsPage->loadDesign(path);
+    return openDesign(QFile::encodeName(path).toStdString());
 }
 
 std::string CMainApp::rocketFileName() const {

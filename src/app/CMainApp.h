@@ -3,8 +3,10 @@
 
 #include "simulate/CSimulatePage.h"
 
-#include <QStringList>
+#include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -25,8 +27,10 @@ public:
     /// createSheet, loads the design files given (a rocket or a launch site each, told
     /// apart by their contents), then runs the sheet until it closes. Returns the exit
     /// status.
-    int run(const QStringList& designFiles = {});
-    /// Loads a design file into the page of its kind; a refused file is reported.
+    int run(const std::vector<std::string>& designFiles = {});
+    /// Loads a design file into the page of its kind, reading it once (path as the bytes
+    /// the system names it by, which need not be UTF-8); a refused file is reported.
+    bool openDesign(const std::string& path);
     bool openDesign(const QString& path);
 
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;

@@ -122,10 +122,7 @@ void CMainDlg::initialiseInputPages(int count) {
 }
 
 void CMainDlg::onClose() {
-    auto* page = qobject_cast<PropertyPage*>(m_pTabs->currentWidget());
-    if (page && page->isInitialised() && !page->updateData(true))
-        return; // the page has told the user; the sheet stays open
-    accept();
+    close(); // the same road as the title bar's close box
 }
 
 void CMainDlg::refreshDesignState() {
@@ -149,23 +146,41 @@ bool CMainDlg::settleUnsavedDesigns() {
             continue;
         const std::string_view name = designName(*page->designKind());
         const QString what = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        const QString file = QFileInfo(page->designFile()).fileName();
+        const QString unreadable = page->unreadableField();
+        if (!unreadable.isEmpty()) {
+            // Nothing could be saved: say why, and offer to close all the same.
+            QMessageBox box(QMessageBox::Question, m_caption,
+                            QStringLiteral("The %1 cannot be saved: \"%2\" is not a number. "
+                                           "Close without saving it?")
+                                .arg(what, unreadable),
+                            QMessageBox::Discard | QMessageBox::Cancel, this);
+            box.button(QMessageBox::Discard)->setText(QStringLiteral("Close &Without Saving"));
+            box.setDefaultButton(QMessageBox::Cancel);
+            if (box.exec() != QMessageBox::Discard) {
+                m_pTabs->setCurrentWidget(page);
+                return false;
+            }
+            continue;
+        }
         QMessageBox box(QMessageBox::Question, m_caption,
-                        QStringLiteral("Save changes to the %1?").arg(what),
+                        file.isEmpty()
+                            ? QStringLiteral("Save changes to the %1?").arg(what)
+                            : QStringLiteral("Save changes to the %1 in %2?").arg(what, file),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Don't Save"));
         box.setDefaultButton(QMessageBox::Save);
         const int answer = box.exec();
         if (answer == QMessageBox::Cancel)
             return false;
         if (answer == QMessageBox::Save) {
-            QString file = page->designFile();
-            if (file.isEmpty()) {
+            QString path = page->designFile();
+            if (path.isEmpty()) {
                 m_pTabs->setCurrentWidget(page);
-                file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the %1").arg(what),
-                                                    *page->designKind() == DesignKind::Rocket
-                                                        ? QStringLiteral("my.rocket.json")
-                                                        : QStringLiteral("my.site.json"));
+                path = InputPage::askSavePath(this, *page->designKind(), {});
             }
-            if (file.isEmpty() || !page->saveDesign(file))
+            if (path.isEmpty() || !page->saveDesign(path))
                 return false;
         }
     }

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,24 +23,52 @@ constexpr char kUsage[] =
     "\n"
     "hydrolofter-batch flies the same runs without a window (see hydrolofter-batch --help).\n";
 
+bool hasEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // Answered before any window system is opened, so that they work without a display.
-    for (int i = 1; i < argc; ++i) {
+    bool platformGiven =
+        hasEnv("QT_QPA_PLATFORM") || hasEnv("DISPLAY") || hasEnv("WAYLAND_DISPLAY");
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
-            return 0;
+            return std::fflush(stdout) == 0 ? 0 : 8;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("hydrolofter %s\n", hydrolofter::kVersion);
-            return 0;
+            return std::fflush(stdout) == 0 ? 0 : 8;
         }
+        platformGiven = platformGiven || std::strcmp(argv[i], "-platform") == 0;
     }
-    QApplication application(argc, argv);
+    // Qt would abort without a display; say so plainly instead.
+    if (!platformGiven) {
+        std::fputs("hydrolofter: there is no display to open the window on (neither DISPLAY "
+                   "nor WAYLAND_DISPLAY is set); hydrolofter-batch flies the same runs without "
+                   "one.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication application(argc, argv); // takes Qt's own options (-platform, -style ...)
     QApplication::setApplicationName(QStringLiteral("Hydrolofter"));
     QApplication::setApplicationVersion(QString::fromUtf8(hydrolofter::kVersion));
+    std::vector<std::string> files;
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (!optionsEnd && std::strcmp(arg, "--") == 0) {
+            optionsEnd = true;
+        } else if (!optionsEnd && arg[0] == '-' && arg[1] != '\0') {
+            std::fprintf(stderr, "hydrolofter: unknown option '%s'\n%s", arg, kUsage);
+            return 2;
+        } else {
+            files.emplace_back(arg); // the bytes as given: a file name need not be UTF-8
+        }
+    }
     hydrolofter::CMainApp app;
-    // Design files to open, as a file manager passes them.
-    return app.run(QApplication::arguments().mid(1));
+    return app.run(files);
 }

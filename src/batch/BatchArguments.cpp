@@ -2,6 +2,7 @@
 #include "BatchArguments.h"
 #include "BatchOptions.h"
 #include "designs/Design.h"
+#include "designs/MessageText.h"
 
 #include "runs/FieldTable.h"
 #include "units/NumberText.h"
@@ -33,16 +34,18 @@ std::string joinNames(int count, auto nameAt) {
     return s;
 }
 
+/// An argument as a message echoes it: control characters escaped, a long one cut.
 std::string quote(const std::string& s) {
-    return "'" + s + "'";
+    std::string quoted(1, '\'');
+    return quoted.append(messageSafe(s, 60)).append(1, '\''); // appended: GCC 12 -Wrestrict
 }
 
 /// "arg: not a unit of its list (0..4: gal, L, m^3, mL, qt)": what an index outside its
 /// list is refused with, naming every index that is accepted.
 std::string outsideList(const std::string& arg, const char* what, int first, int count,
                         auto nameAt) {
-    std::string s = arg + ": not a " + what + " of its list (" + std::to_string(first) + ".." +
-                    std::to_string(first + count - 1) + ": ";
+    std::string s = messageSafe(arg, 60) + ": not a " + what + " of its list (" +
+                    std::to_string(first) + ".." + std::to_string(first + count - 1) + ": ";
     for (int i = 0; i < count; ++i)
         s += (i ? ", " : "") + nameAt(i);
     return s + ")";
@@ -162,6 +165,8 @@ private:
             break;
         }
         case Kind::Text:
+            if (const std::string problem = descriptionProblem(value); !problem.empty())
+                return fail(quote(arg) + ": " + problem);
             result.options.inputs.*std::get<InputText>(f->member) = value;
             break;
         case Kind::FamilyUnit:

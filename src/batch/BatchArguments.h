@@ -49,6 +49,7 @@ enum class ExitStatus : int {
     NoImage = 5,
     Diverged = 6,
     NotSaved = 7,
+    OutputFailed = 8,
 };
 
 /// How a run that did not complete ends the tool (Done for a completed one), and the line

@@ -1,7 +1,8 @@
 // Draws the run's graph, as the window would show it, into an image file.
 #include "BatchImage.h"
 
-#include "designs/Design.h"
+#include "designs/FileAccess.h"
+#include "designs/MessageText.h"
 #include "graph/Presentation.h"
 #include "toolkit/GraphImage.h"
 
@@ -12,12 +13,14 @@
 namespace hydrolofter {
 
 std::string writeGraphImage(const SampleSeries& series, const RunSettings& settings,
-                            const std::string& file, int width, int height) {
+                            const std::string& file, int width, int height,
+                            std::string& standardOutput) {
     if (displayChoice(series, settings) != Graph)
-        return "the run's display choice is Summary, so it has no graph to write to " + file;
+        return "the run's display choice is Summary, so it has no graph to write to " +
+               messageSafe(file, 200);
     const std::unique_ptr<GraphData> graph = makeGraph(series, settings);
     if (!graph)
-        return "the run has no graph to write to " + file;
+        return "the run has no graph to write to " + messageSafe(file, 200);
 
     // Text needs a GUI application; a batch run needs no display for it.
     std::unique_ptr<QGuiApplication> app;
@@ -30,12 +33,16 @@ std::string writeGraphImage(const SampleSeries& series, const RunSettings& setti
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     const QByteArray bytes = encodeGraphImage(*graph, width, height, QString::fromStdString(file));
+    const std::string_view image(bytes.constData(), std::size_t(bytes.size()));
     if (bytes.isEmpty())
-        return "could not encode the image " + file;
-    const std::string error =
-        writeFileAtomically(file, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return "could not encode the image " + messageSafe(file, 200);
+    if (file == "-") {
+        standardOutput.assign(image);
+        return {};
+    }
+    const std::string error = writeFileAtomically(file, image);
     if (!error.empty())
-        return "could not write the image " + file + ": " + error;
+        return "the image was not saved: " + messageSafe(file, 200) + ": " + error;
     return {};
 }
 

@@ -8,9 +8,11 @@
 
 namespace hydrolofter {
 
-/// Writes the run's graph as an image (format by file name, PNG by default). Returns an
-/// empty string on success, otherwise what went wrong.
+/// Writes the run's graph as an image (format by file name, PNG by default); file "-"
+/// puts the PNG into standardOutput instead. Returns an empty string on success, otherwise
+/// what went wrong.
 std::string writeGraphImage(const SampleSeries& series, const RunSettings& settings,
-                            const std::string& file, int width, int height);
+                            const std::string& file, int width, int height,
+                            std::string& standardOutput);
 
 } // namespace hydrolofter

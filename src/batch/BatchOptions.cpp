@@ -16,7 +16,8 @@ constexpr Option kOptionTable[] = {
     {"--max-time", "SECONDS", "simulated seconds a flight may last (default 3600)"},
     {"--threads", "N",
      "threads that fly an optimisation's points, 1 to 1024 (default: one per hardware thread)"},
-    {"--png", "FILE", "also write the run's graph as the window draws it"},
+    {"--png", "FILE",
+     "also write the run's graph as the window draws it (-: the PNG alone to stdout)"},
     {"--size", "WIDTHxHEIGHT", "the image's size, each 100 to 10000 pixels (default 800x500)"},
     {"--rocket", "FILE", "start from a rocket design file (NAME=VALUE changes it)"},
     {"--site", "FILE", "start from a launch site design file (NAME=VALUE changes it)"},
@@ -34,6 +35,7 @@ constexpr std::pair<ExitStatus, std::string_view> kExitStatuses[] = {
     {ExitStatus::NoImage, "no image could be written"},
     {ExitStatus::Diverged, "a flight diverged (its numbers grew beyond what a double holds)"},
     {ExitStatus::NotSaved, "a design file could not be written"},
+    {ExitStatus::OutputFailed, "the output could not be written (the reason is on stderr)"},
 };
 
 } // namespace

@@ -3,16 +3,42 @@
 #include "BatchImage.h"
 #include "Version.h"
 #include "designs/Design.h"
+#include "designs/MessageText.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 using namespace hydrolofter;
+
+namespace {
+
+/// Standard output was closed when the tool started; its descriptor is held on /dev/null
+/// so that no file opened later takes its place and receives the output.
+bool outputClosed = false;
+
+void say(const std::string& line) {
+    std::cerr << "hydrolofter-batch: " << line << "\n";
+}
+
+/// Writes the output and ends with status; output that could not be written (a full
+/// disk, a closed stream) is a failure, never a silent loss.
+int finish(std::string_view output, ExitStatus status) {
+    if (output.empty())
+        return int(status);
+    errno = EBADF;
+    if (!outputClosed && writeAll(STDOUT_FILENO, output))
+        return int(status);
+    say(std::string("the output could not be written: ") + std::strerror(errno));
+    return int(ExitStatus::OutputFailed);
+}
 
 /// Flies one run.
 std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
@@ -26,42 +52,22 @@ std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationI
     return series;
 }
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const BatchParse parsed = parseBatchArguments(args);
-    if (!parsed.error.empty()) {
-        std::cerr << "hydrolofter-batch: " << parsed.error << "\n";
-        return int(ExitStatus::BadArguments);
-    }
-    for (const std::string& note : parsed.notes)
-        std::cerr << note << "\n";
-    const BatchOptions& o = parsed.options;
-    if (o.help) {
-        std::cout << batchUsage();
-        return int(ExitStatus::Done);
-    }
-    if (o.version) {
-        std::cout << "hydrolofter-batch " << kVersion << "\n";
-        return int(ExitStatus::Done);
-    }
+int saveDesigns(const BatchOptions& o) {
     for (const auto& [file, kind] :
          {std::pair{o.saveRocket, DesignKind::Rocket}, std::pair{o.saveSite, DesignKind::Site}}) {
         if (file.empty())
             continue;
         const std::string error = writeFileAtomically(file, designText(kind, o.inputs));
         if (!error.empty()) {
-            std::cerr << "hydrolofter-batch: the " << designName(kind)
-                      << " was not saved: " << error << "\n";
+            say("the " + std::string(designName(kind)) +
+                " was not saved: " + messageSafe(file, 200) + ": " + error);
             return int(ExitStatus::NotSaved);
         }
     }
-    const std::vector<std::string> problems = checkInputs(o.settings, o.inputs);
-    if (!problems.empty()) {
-        for (const std::string& p : problems)
-            std::cerr << p << "\n";
-        return int(ExitStatus::Refused);
-    }
+    return int(ExitStatus::Done);
+}
 
+int run(const BatchOptions& o) {
     // A launch analysis lists its flight's results only when flown for a summary; with an
     // image wanted too, the graph is flown separately.
     RunSettings textSettings = o.settings;
@@ -75,27 +81,59 @@ int main(int argc, char** argv) {
         imageSeries = fly(o.settings, o.inputs, o.maxTime, o.threads);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
         if (s && s->outcome != RunOutcome::Completed) {
-            std::cerr << "hydrolofter-batch: " << outcomeMessage(s->outcome, o.maxTime) << "\n";
+            say(outcomeMessage(s->outcome, o.maxTime));
             return int(exitStatusFor(s->outcome));
         }
     }
+    std::string output;
     if (!o.pngFile.empty()) {
+        // "--png -": the image is the output, and nothing else goes there.
         const SampleSeries& forImage = imageSeries ? *imageSeries : *series;
         const std::string error = writeGraphImage(forImage, imageSeries ? o.settings : textSettings,
-                                                  o.pngFile, o.pngWidth, o.pngHeight);
+                                                  o.pngFile, o.pngWidth, o.pngHeight, output);
         if (!error.empty()) {
-            std::cerr << "hydrolofter-batch: " << error << "\n";
+            say(error);
             return int(ExitStatus::NoImage);
         }
     }
-    if (o.summary)
-        std::cout << summaryText(*series, textSettings);
-    else
-        std::cout << seriesCsv(*series);
+    if (o.pngFile != "-")
+        output = o.summary ? summaryText(*series, textSettings) : seriesCsv(*series);
+    const int status = finish(output, ExitStatus::Done);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
         if (s)
             for (const std::string& notice : runNotices(o.settings, o.inputs, *s))
-                std::cerr << notice << "\n";
+                say(notice);
     }
-    return int(ExitStatus::Done);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) {
+        outputClosed = true;
+        ::open("/dev/null", O_WRONLY); // takes descriptor 1
+    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const BatchParse parsed = parseBatchArguments(args);
+    if (!parsed.error.empty()) {
+        say(parsed.error);
+        return int(ExitStatus::BadArguments);
+    }
+    for (const std::string& note : parsed.notes)
+        say(note);
+    const BatchOptions& o = parsed.options;
+    if (o.help)
+        return finish(batchUsage(), ExitStatus::Done);
+    if (o.version)
+        return finish("hydrolofter-batch " + std::string(kVersion) + "\n", ExitStatus::Done);
+    if (const int status = saveDesigns(o); status != int(ExitStatus::Done))
+        return status;
+    const std::vector<std::string> problems = checkInputs(o.settings, o.inputs);
+    if (!problems.empty()) {
+        for (const std::string& p : problems)
+            say(p);
+        return int(ExitStatus::Refused);
+    }
+    return run(o);
 }

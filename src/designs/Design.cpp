@@ -1,24 +1,22 @@
 #include "Design.h"
 
+#include "MessageText.h"
 #include "runs/FieldTable.h"
 #include "units/VariableCatalog.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstdint>
+#include <set>
 
 namespace hydrolofter {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Read into a map (an insertion-ordered object searches linearly on every insert, which a
+// file of many keys turns quadratic); written in the field table's order.
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
 
 constexpr int kVersion = 1;
 
@@ -45,10 +43,7 @@ std::vector<std::string> unitNamesOf(const Field& unit) {
 }
 
 std::string joined(const std::vector<std::string>& names) {
-    std::string s;
-    for (const std::string& n : names)
-        s += (s.empty() ? "" : ", ") + n;
-    return s;
+    return shortList(names, names.size());
 }
 
 std::string inQuotes(std::string_view s) {
@@ -59,28 +54,51 @@ std::string inQuotes(std::string_view s) {
 /// The reader: each check either stores a value or sets the one error.
 class Reader {
 public:
-    Reader(DesignKind kind, const std::string& fileName) : kind_(kind), file_(fileName) {}
+    /// No kind: the file's format says which (anything else is judged as a rocket).
+    Reader(std::optional<DesignKind> kind, const std::string& fileName)
+        : kind_(kind), file_(fileName) {}
 
     DesignRead read(std::string_view text) {
         if (text.size() > kMaxDesignBytes)
             return fail("", "is larger than 1 MiB");
+        // The JSON reader would stop at a NUL as if the text ended there.
+        if (const auto nul = text.find('\0'); nul != std::string_view::npos)
+            return fail("", "is not JSON: a NUL byte at offset " + std::to_string(nul));
         Json root;
+        std::vector<std::set<std::string>> open; // the keys of each object being read
+        std::string twice;
+        auto watch = [&](int, Json::parse_event_t event, Json& parsed) {
+            if (event == Json::parse_event_t::object_start) {
+                open.emplace_back();
+            } else if (event == Json::parse_event_t::object_end) {
+                open.pop_back();
+            } else if (event == Json::parse_event_t::key) {
+                const auto& key = parsed.get_ref<const std::string&>();
+                if (!open.back().insert(key).second && twice.empty())
+                    twice = key;
+                if (open.size() == 1)
+                    order_.push_back(key);
+            }
+            return true;
+        };
         try {
-            root = Json::parse(text);
+            root = Json::parse(text, watch);
         } catch (const Json::exception& e) {
             // "[json.exception.parse_error.101] parse error at line 3, column 5: …", or a
             // number too large for a double ("out_of_range.406").
             std::string what = e.what();
             if (const auto at = what.find("] "); at != std::string::npos)
                 what = what.substr(at + 2);
-            return fail("", "is not JSON: " + what);
+            return fail("", "is not JSON: " + messageSafe(what, 200));
         }
+        if (!twice.empty())
+            return fail("", "the entry " + inQuotes(messageSafe(twice)) + " appears twice");
         if (!root.is_object())
             return fail("", "is not a design: its JSON is not an object");
         if (!checkHeader(root))
             return result_;
         for (const Field& f : fields()) {
-            if (f.group != groupOf(kind_) || isUnitField(f))
+            if (f.group != groupOf(*kind_) || isUnitField(f))
                 continue;
             const auto it = root.find(std::string(f.name));
             if (it == root.end()) {
@@ -90,17 +108,18 @@ public:
             if (!readField(f, *it))
                 return result_;
         }
-        for (const auto& [key, value] : root.items()) {
+        for (const std::string& key : order_) {
             if (key != "format" && key != "version" && !isKnown(key))
                 unknown_.push_back(key);
         }
         if (!unknown_.empty())
             result_.notes.push_back(
-                file_ + ": unknown entries were passed over: " + joined(unknown_) + ".");
+                file_ + ": unknown entries were passed over: " + shortList(unknown_) + ".");
         if (!missing_.empty())
             result_.notes.push_back(file_ + ": these fields were missing and keep their " +
                                     "defaults: " + joined(missing_) + ".");
         result_.ok = true;
+        result_.kind = *kind_;
         result_.inputs = inputs_;
         return result_;
     }
@@ -120,14 +139,16 @@ private:
             return false;
         }
         const std::string f = format->get<std::string>();
-        if (f != formatName(kind_)) {
+        if (!kind_)
+            kind_ = f == formatName(DesignKind::Site) ? DesignKind::Site : DesignKind::Rocket;
+        if (f != formatName(*kind_)) {
             const DesignKind other =
-                kind_ == DesignKind::Rocket ? DesignKind::Site : DesignKind::Rocket;
+                *kind_ == DesignKind::Rocket ? DesignKind::Site : DesignKind::Rocket;
             if (f == formatName(other))
                 fail("format", "this is a " + std::string(designName(other)) + ", not a " +
-                                   std::string(designName(kind_)));
+                                   std::string(designName(*kind_)));
             else
-                fail("format", inQuotes(f) + " is not a Hydrolofter design");
+                fail("format", inQuotes(messageSafe(f)) + " is not a Hydrolofter design");
             return false;
         }
         const auto version = root.find("version");
@@ -150,7 +171,7 @@ private:
 
     bool isKnown(const std::string& key) const {
         const Field* f = findField(key);
-        return f && f->group == groupOf(kind_) && !isUnitField(*f);
+        return f && f->group == groupOf(*kind_) && !isUnitField(*f);
     }
 
     bool number(const Field& f, const Json& v, double& out) {
@@ -175,21 +196,29 @@ private:
             return numberWithUnit(f, v, *target);
         }
         case FieldKind::Integer: {
-            if (!v.is_number_integer() || v.get<long long>() < INT32_MIN ||
-                v.get<long long>() > INT32_MAX) {
-                fail(f.name, "must be a whole number");
+            // Read as unsigned, a number past 2^63 would wrap to a negative one.
+            const bool fits = v.is_number_unsigned()
+                                  ? v.get<std::uint64_t>() <= std::uint64_t(INT32_MAX)
+                                  : v.is_number_integer() && v.get<std::int64_t>() >= INT32_MIN &&
+                                        v.get<std::int64_t>() <= INT32_MAX;
+            if (!fits) {
+                fail(f.name, "must be a whole number from -2147483648 to 2147483647");
                 return false;
             }
-            inputs_.*std::get<InputInt>(f.member) = int(v.get<long long>());
+            inputs_.*std::get<InputInt>(f.member) = int(v.get<std::int64_t>());
             return true;
         }
-        case FieldKind::Text:
-            if (!v.is_string()) {
-                fail(f.name, "must be text");
+        case FieldKind::Text: {
+            const std::string problem = v.is_string()
+                                            ? descriptionProblem(v.get_ref<const std::string&>())
+                                            : "must be text";
+            if (!problem.empty()) {
+                fail(f.name, problem);
                 return false;
             }
             inputs_.*std::get<InputText>(f.member) = v.get<std::string>();
             return true;
+        }
         default:
             return true; // units are read with their numbers; settings are not in designs
         }
@@ -215,14 +244,15 @@ private:
                 return true;
             }
         }
-        fail(f.name, "the unit " + inQuotes(name) + " is not one of " + joined(names));
+        fail(f.name, "the unit " + inQuotes(messageSafe(name)) + " is not one of " + joined(names));
         return false;
     }
 
-    DesignKind kind_;
+    std::optional<DesignKind> kind_;
     std::string file_;
     SimulationInputs inputs_;
     DesignRead result_;
+    std::vector<std::string> order_; ///< the top-level keys in file order
     std::vector<std::string> unknown_;
     std::vector<std::string> missing_;
 };
@@ -234,7 +264,7 @@ std::string_view designName(DesignKind kind) {
 }
 
 std::string designText(DesignKind kind, const SimulationInputs& in) {
-    Json root;
+    OrderedJson root;
     root["format"] = std::string(formatName(kind));
     root["version"] = kVersion;
     for (const Field& f : fields()) {
@@ -250,7 +280,7 @@ std::string designText(DesignKind kind, const SimulationInputs& in) {
                 const Field* unit = findField(f.paired);
                 const int index = in.*std::get<InputInt>(unit->member);
                 const std::vector<std::string> names = unitNamesOf(*unit);
-                Json entry;
+                OrderedJson entry;
                 entry["value"] = value;
                 entry["unit"] = index >= 0 && std::size_t(index) < names.size()
                                     ? names[std::size_t(index)]
@@ -269,80 +299,41 @@ std::string designText(DesignKind kind, const SimulationInputs& in) {
             break;
         }
     }
-    return root.dump(2) + "\n";
+    // Text that is not UTF-8 never gets this far (arguments and pages refuse it); should
+    // any, it is written with replacement characters rather than aborting the program.
+    return root.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
 }
 
-DesignRead parseDesign(DesignKind kind, std::string_view text, const std::string& fileName) {
+DesignRead parseDesign(std::optional<DesignKind> kind, std::string_view text,
+                       const std::string& fileName) {
     return Reader(kind, fileName).read(text);
 }
 
-DesignRead readDesignFile(DesignKind kind, const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        DesignRead r;
-        r.error = name + ": cannot be opened: " + std::strerror(errno) + ".";
-        return r;
-    }
-    std::string text;
-    char buffer[65536];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        text.append(buffer, std::size_t(file.gcount()));
-        if (text.size() > kMaxDesignBytes) {
-            DesignRead r;
-            r.error = name + ": is larger than 1 MiB.";
-            return r;
-        }
-    }
-    return parseDesign(kind, text, name);
+std::string descriptionProblem(std::string_view text) {
+    if (!isValidUtf8(text))
+        return "is not UTF-8 text";
+    std::size_t chars = 0;
+    for (char c : text)
+        chars += (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+    if (chars > kMaxDescriptionChars)
+        return "is longer than " + std::to_string(kMaxDescriptionChars) +
+               " characters, the most a description holds";
+    return {};
 }
 
-std::string writeFileAtomically(const std::string& path, std::string_view text) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    if (fs::is_directory(target))
-        return path + " is a folder";
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string name(1, '.');
-    name.append(target.filename().string()).append(".XXXXXX");
-    std::string temp = (folder / name).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return std::string("cannot write in ") + folder.string() + ": " + std::strerror(errno);
-    auto failWith = [&](const char* what) {
-        const std::string reason = std::string(what) + ": " + std::strerror(errno);
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return reason;
-    };
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return failWith("cannot write");
-        }
-        written += std::size_t(n);
+DesignRead readDesignFile(std::optional<DesignKind> kind, const std::string& path,
+                          bool regularOnly) {
+    std::string name = path;
+    if (const auto slash = name.find_last_of('/'); slash != std::string::npos)
+        name.erase(0, slash + 1);
+    name = messageSafe(name, 200);
+    const FileText file = readFileText(path, kMaxDesignBytes, regularOnly);
+    if (!file.ok) {
+        DesignRead r;
+        r.error = name + ": " + file.error + ".";
+        return r;
     }
-    // Same permissions as a file the user creates (mkstemp makes it private).
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::fsync(fd) != 0)
-        return failWith("cannot flush to disk");
-    if (::close(fd) != 0) {
-        const std::string reason = std::string("cannot write: ") + std::strerror(errno);
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason =
-            std::string("cannot replace ") + path + ": " + std::strerror(errno);
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    return {};
+    return parseDesign(kind, file.text, name);
 }
 
 } // namespace hydrolofter

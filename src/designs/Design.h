@@ -1,8 +1,10 @@
 // Rocket and launch-site design files: JSON text, read strictly, written without loss.
 #pragma once
 
+#include "FileAccess.h"
 #include "runs/SimulationInputs.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,8 @@ inline constexpr std::size_t kMaxDesignBytes = 1 << 20;
 
 struct DesignRead {
     bool ok = false;
+    /// On success: what the file holds.
+    DesignKind kind = DesignKind::Rocket;
     /// On success: the defaults with every field of the file's kind taken from the file.
     SimulationInputs inputs;
     /// On failure: one sentence naming the file, the field (or line and column) and what is
@@ -32,17 +36,19 @@ struct DesignRead {
 /// in the shortest form that reads back to the same bits.
 std::string designText(DesignKind kind, const SimulationInputs& inputs);
 
-/// Reads design text; fileName is only used in messages. Nothing is judged physically here:
-/// the input check does that when a run starts.
-DesignRead parseDesign(DesignKind kind, std::string_view text, const std::string& fileName);
+/// Reads design text; fileName is only used in messages. No kind: the file's format says
+/// which. Nothing is judged physically here: the input check does that when a run starts.
+DesignRead parseDesign(std::optional<DesignKind> kind, std::string_view text,
+                       const std::string& fileName);
 
-/// Reads a design file whole (at most kMaxDesignBytes) and parses it.
-DesignRead readDesignFile(DesignKind kind, const std::string& path);
+/// Reads a design file once, whole (at most kMaxDesignBytes), and parses it. regularOnly
+/// refuses pipes and devices (which a window must not wait on).
+DesignRead readDesignFile(std::optional<DesignKind> kind, const std::string& path,
+                          bool regularOnly = false);
 
-/// Writes text to path through a temporary file in the same folder, flushed to disk and
-/// then renamed over the target, so that the old file is never half-overwritten. Returns
-/// an empty string, or the reason it failed as the system gives it.
-std::string writeFileAtomically(const std::string& path, std::string_view text);
+/// Empty when text may be a description; else what is wrong ("is not UTF-8 text", too
+/// long), for a message after the field's name.
+std::string descriptionProblem(std::string_view text);
 
 /// "Rocket" or "launch site", for messages.
 std::string_view designName(DesignKind kind);

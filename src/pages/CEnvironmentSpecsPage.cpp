@@ -90,7 +90,7 @@ void CEnvironmentSpecsPage::exchangeData(DataExchange& dx) {
     SimulationInputs& in = fields();
     dx.number(AtmPressureEdit, in.atmPressure);
     dx.number(AtmTemperatureEdit, in.atmTemperature);
-    dx.text(DescriptionEdit, in.environmentDescription);
+    dx.text(DescriptionEdit, in.environmentDescription, kMaxDescriptionChars);
     dx.number(RodDiameterEdit, in.launchRodDiameter);
     dx.number(RodHeightEdit, in.launchRodHeight);
     dx.number(GravityEdit, in.gravity);

@@ -139,7 +139,7 @@ void CRocketSpecsPage::connectHandlers() {
 void CRocketSpecsPage::exchangeData(DataExchange& dx) {
     SimulationInputs& in = fields();
     dx.number(BottleVolumeEdit, in.bottleVolume);
-    dx.text(DescriptionEdit, in.rocketDescription);
+    dx.text(DescriptionEdit, in.rocketDescription, kMaxDescriptionChars);
     dx.number(DiameterEdit, in.bottleDiameter);
     dx.number(DragCoefficientEdit, in.dragCoefficient);
     dx.number(EmptyMassEdit, in.emptyMass);

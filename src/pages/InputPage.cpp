@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -12,10 +13,19 @@
 namespace hydrolofter {
 namespace {
 
+QString suffixOf(DesignKind kind) {
+    return kind == DesignKind::Rocket ? QStringLiteral(".rocket.json")
+                                      : QStringLiteral(".site.json");
+}
+
+QString kindFilter(DesignKind kind) {
+    return (kind == DesignKind::Rocket ? QStringLiteral("Rocket designs (*")
+                                       : QStringLiteral("Launch site designs (*")) +
+           suffixOf(kind) + ")";
+}
+
 QString filterOf(DesignKind kind) {
-    return kind == DesignKind::Rocket
-               ? QStringLiteral("Rocket designs (*.rocket.json);;All files (*)")
-               : QStringLiteral("Launch site designs (*.site.json);;All files (*)");
+    return kindFilter(kind) + QStringLiteral(";;All files (*)");
 }
 
 QString nameOf(DesignKind kind) {
@@ -79,7 +89,11 @@ void InputPage::markClean(const QString& file) {
 bool InputPage::loadDesign(const QString& path) {
     if (!m_designKind)
         return false;
-    const DesignRead design = readDesignFile(*m_designKind, path.toStdString());
+    const std::string bytes = QFile::encodeName(path).toStdString();
+    return applyDesign(readDesignFile(*m_designKind, bytes, true), bytes);
+}
+
+bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
     if (!design.ok) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
                         QString::fromStdString(design.error), QMessageBox::Ok, this);
@@ -89,7 +103,7 @@ bool InputPage::loadDesign(const QString& path) {
     copyGroup(group_, design.inputs, m_inputs);
     updateData(false);
     afterValuesReplaced();
-    markClean(path);
+    markClean(QFile::decodeName(path.c_str()));
     if (!design.notes.empty()) {
         QString text;
         for (const std::string& note : design.notes)
@@ -104,8 +118,8 @@ bool InputPage::loadDesign(const QString& path) {
 bool InputPage::saveDesign(const QString& path) {
     if (!m_designKind || !updateData(true))
         return false;
-    const std::string error =
-        writeFileAtomically(path.toStdString(), designText(*m_designKind, m_inputs));
+    const std::string error = writeFileAtomically(QFile::encodeName(path).toStdString(),
+                                                  designText(*m_designKind, m_inputs));
     if (!error.empty()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
                         QStringLiteral("The %1 was not saved: %2.")
@@ -118,15 +132,18 @@ bool InputPage::saveDesign(const QString& path) {
     return true;
 }
 
+bool InputPage::mayReplaceChanges(const QString& question) {
+    if (!isModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Hydrolofter"), question,
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void InputPage::resetToDefaults() {
-    if (isModified()) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Hydrolofter"),
-                        QStringLiteral("Put the defaults in place of the changes to the %1?")
-                            .arg(nameOf(m_designKind.value_or(DesignKind::Rocket))),
-                        QMessageBox::Yes | QMessageBox::Cancel, this);
-        if (box.exec() != QMessageBox::Yes)
-            return;
-    }
+    if (!mayReplaceChanges(QStringLiteral("Put the defaults in place of the changes to the %1?")
+                               .arg(nameOf(m_designKind.value_or(DesignKind::Rocket)))))
+        return;
     copyGroup(group_, SimulationInputs{}, m_inputs);
     updateData(false);
     afterValuesReplaced();
@@ -134,6 +151,9 @@ void InputPage::resetToDefaults() {
 }
 
 void InputPage::onLoad() {
+    if (!mayReplaceChanges(QStringLiteral("Load a file in place of the changes to the %1?")
+                               .arg(nameOf(*m_designKind))))
+        return;
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Load the %1").arg(nameOf(*m_designKind)),
         QFileInfo(m_designFile).absolutePath(), filterOf(*m_designKind));
@@ -141,14 +161,20 @@ void InputPage::onLoad() {
         loadDesign(path);
 }
 
+QString InputPage::askSavePath(QWidget* parent, DesignKind kind, const QString& suggested) {
+    QString filter = kindFilter(kind);
+    QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Save the %1").arg(nameOf(kind)),
+        suggested.isEmpty() ? QStringLiteral("my") + suffixOf(kind) : suggested, filterOf(kind),
+        &filter);
+    // Without its suffix the file would not show in the Load dialog's usual filter.
+    if (!path.isEmpty() && filter == kindFilter(kind) && !path.endsWith(suffixOf(kind)))
+        path += suffixOf(kind);
+    return path;
+}
+
 void InputPage::onSave() {
-    const QString suggested = m_designFile.isEmpty() ? (*m_designKind == DesignKind::Rocket
-                                                            ? QStringLiteral("my.rocket.json")
-                                                            : QStringLiteral("my.site.json"))
-                                                     : m_designFile;
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save the %1").arg(nameOf(*m_designKind)),
-                                     suggested, filterOf(*m_designKind));
+    const QString path = askSavePath(this, *m_designKind, m_designFile);
     if (!path.isEmpty())
         saveDesign(path);
 }

@@ -27,6 +27,12 @@ public:
 
     /// Reads the file into the page; a refused file is reported and changes nothing.
     bool loadDesign(const QString& path);
+    /// Puts a design that was read into the page (path: the file's name as bytes, which
+    /// need not be UTF-8); a refused one is reported and changes nothing.
+    bool applyDesign(const DesignRead& design, const std::string& path);
+    /// Asks for a file to save a design of this kind in; a name without the kind's suffix
+    /// gets it while the kind's filter is chosen. Empty when the user cancelled.
+    static QString askSavePath(QWidget* parent, DesignKind kind, const QString& suggested);
     /// Commits the page and writes it to path; false (and the user told) when a value is
     /// refused or the file cannot be written.
     bool saveDesign(const QString& path);
@@ -58,6 +64,8 @@ private:
     /// Every control's visible state in one string: equal strings, an unchanged page.
     QString controlState() const;
     void markClean(const QString& file);
+    /// True when the page is unchanged or the user agrees to replace its changes.
+    bool mayReplaceChanges(const QString& question);
     void onLoad();
     void onSave();
 

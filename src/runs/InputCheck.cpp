@@ -77,25 +77,6 @@ std::string sweptValue(VariableId v, int unitIndex, double value) {
 std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs& in) {
     Problems p;
     const std::string chute = parachuteAreaCaption(in);
-    checkFinite(p, "Gravity Constant", m.gravity);
-    checkFinite(p, "Water Density", m.waterDensity);
-    checkFinite(p, "Atmospheric Pressure", m.atmPressure);
-    checkFinite(p, "Atmospheric Temperature", m.atmTemperature);
-    checkFinite(p, "Updraft", m.updraft);
-    checkFinite(p, "Launch Rod Diameter", m.launchRodDiameter);
-    checkFinite(p, "Launch Rod Height", m.launchRodHeight);
-    checkFinite(p, "Height", m.height);
-    checkFinite(p, "Velocity", m.velocity);
-    checkFinite(p, "Water Volume", m.waterLevel);
-    checkFinite(p, "Diameter", m.bottleDiameter);
-    checkFinite(p, "Bottle Volume", m.bottleVolume);
-    checkFinite(p, "Drag Coefficient", m.dragCoefficient);
-    checkFinite(p, "Initial Pressure", m.initialAirPressure);
-    checkFinite(p, "Air Temperature", m.airTemperature);
-    checkFinite(p, "Empty Mass", m.emptyMass);
-    checkFinite(p, chute.c_str(), m.parachuteArea);
-    checkFinite(p, "Parachute Drag Coefficient", m.parachuteDragCoefficient);
-    checkFinite(p, "Parachute Deploy Time", m.parachuteDeployTime);
 
     // Far beyond any water rocket, but the flight's arithmetic would overflow past them.
     struct Range {
@@ -127,8 +108,12 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
         {"Number of Parachutes", double(m.parachuteCount), 0, 1e6, ""},
     };
     for (const Range& r : ranges) {
-        if (!std::isfinite(r.value))
+        // A finite input can become infinite in its conversion; that is "too large", not
+        // "not a number".
+        if (std::isnan(r.value)) {
+            p.add(r.caption, "must be a finite number");
             continue;
+        }
         const std::string unit = *r.unit ? std::string(" ") + r.unit : std::string();
         if (std::fabs(r.value) > r.largest)
             p.add(r.caption,
@@ -137,6 +122,11 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
             p.add(r.caption,
                   ("is too small to simulate (at least " + formatShort(r.smallest) + unit + ")"));
     }
+
+    if (std::isnan(m.waterLevel))
+        p.add("Water Volume", "must be a finite number");
+    else if (std::isinf(m.waterLevel))
+        p.add("Water Volume", "is too large to simulate");
 
     // A positive gravity makes a rocket that never comes down, and a flight that never ends.
     if (m.gravity >= 0)

@@ -4,9 +4,14 @@
 #include "model/RocketModel.h"
 #include "units/Units.h"
 
+#include <cstddef>
 #include <string>
 
 namespace hydrolofter {
+
+/// The most characters a description holds: a note's worth, and text that a text box lays
+/// out at once (an unbroken megabyte took minutes).
+inline constexpr std::size_t kMaxDescriptionChars = 10000;
 
 /// The values and unit indices of the rocket, environment and launch pages, as typed.
 /// Units are indices into the family list named in each comment.

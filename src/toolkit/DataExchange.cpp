@@ -14,9 +14,14 @@
 
 namespace hydrolofter {
 
-void DataExchange::refuse(QWidget* control, const char* message) {
+void DataExchange::refuse(QWidget* control, const QString& message) {
     failedControl_ = control;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), QString::fromUtf8(message),
+    if (quiet_)
+        return;
+    // Named, so that the message says which field when it stands over another page.
+    const QString name = control->accessibleName();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+                    name.isEmpty() ? message : name + QStringLiteral(": ") + message,
                     QMessageBox::Ok, &page_);
     box.exec();
 }
@@ -32,7 +37,7 @@ void DataExchange::number(int id, double& value) {
     if (const std::optional<double> v = parseDecimal(edit->text().toStdString()))
         value = *v;
     else
-        refuse(edit, "Please enter a number.");
+        refuse(edit, QStringLiteral("Please enter a number."));
 }
 
 void DataExchange::integer(int id, int& value) {
@@ -46,15 +51,18 @@ void DataExchange::integer(int id, int& value) {
     if (const std::optional<int> v = parseWholeNumber(edit->text().toStdString()))
         value = *v;
     else
-        refuse(edit, "Please enter an integer.");
+        refuse(edit, QStringLiteral("Please enter an integer."));
 }
 
-void DataExchange::text(int id, std::string& value) {
+void DataExchange::text(int id, std::string& value, std::size_t maxChars) {
     if (failed())
         return;
     if (auto* edit = page_.control<QPlainTextEdit>(id)) {
-        if (save_)
-            value = edit->toPlainText().toStdString();
+        const QString text = edit->toPlainText();
+        if (save_ && std::size_t(text.toUcs4().size()) > maxChars)
+            refuse(edit, QStringLiteral("Please shorten the text to %1 characters.").arg(maxChars));
+        else if (save_)
+            value = text.toStdString();
         else
             edit->setPlainText(QString::fromStdString(value));
     } else if (auto* line = page_.control<QLineEdit>(id)) {

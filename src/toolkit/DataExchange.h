@@ -1,8 +1,10 @@
 // Moves values between a page's controls and its fields, in either direction.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace hydrolofter {
@@ -10,11 +12,12 @@ namespace hydrolofter {
 class PropertyPage;
 
 /// One pass of a page's exchangeData. Saving (controls to fields) stops at the first
-/// control whose text is not a number: the user is told, and that control is remembered
-/// so that the page can put the focus on it; later calls do nothing.
+/// control whose text is not a number: the user is told (unless quiet), and that control
+/// is remembered so that the page can put the focus on it; later calls do nothing.
 class DataExchange {
 public:
-    DataExchange(PropertyPage& page, bool save) : page_(page), save_(save) {}
+    DataExchange(PropertyPage& page, bool save, bool quiet = false)
+        : page_(page), save_(save), quiet_(quiet) {}
 
     bool saving() const { return save_; }
     bool failed() const { return failedControl_ != nullptr; }
@@ -22,7 +25,8 @@ public:
 
     void number(int id, double& value);
     void integer(int id, int& value);
-    void text(int id, std::string& value);
+    /// Free text; longer than maxChars characters is refused.
+    void text(int id, std::string& value, std::size_t maxChars);
     void check(int id, int& value);
     /// The index of the checked radio button of the group starting at firstId (-1: none).
     void radio(int firstId, int& value);
@@ -31,10 +35,11 @@ public:
     void listIndex(int id, int& value);
 
 private:
-    void refuse(QWidget* control, const char* message);
+    void refuse(QWidget* control, const QString& message);
 
     PropertyPage& page_;
     bool save_;
+    bool quiet_;
     QWidget* failedControl_ = nullptr;
 };
 

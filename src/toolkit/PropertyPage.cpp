@@ -212,6 +212,12 @@ bool PropertyPage::updateData(bool save) {
     return false;
 }
 
+QString PropertyPage::unreadableField() {
+    DataExchange dx(*this, true, true);
+    exchangeData(dx);
+    return dx.failed() ? dx.failedControl()->accessibleName() : QString();
+}
+
 void PropertyPage::reveal() {
     for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {

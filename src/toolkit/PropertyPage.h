@@ -39,6 +39,9 @@ public:
     /// control held text that is not a number: the user has been told, the page is shown
     /// and the focus is in that control.
     bool updateData(bool save);
+    /// The name of the first control whose text is not a number, told nobody; empty when
+    /// every value can be read.
+    QString unreadableField();
 
     /// The control with this id (the first one, for ids shared by labels).
     QWidget* controlWidget(int id) const;

@@ -87,20 +87,20 @@ expect 0 "summary and image of a launch analysis" --summary --png "$png" --size 
 rm -f "$png"
 
 expect 3 "refused input" bottleVolume=0 && {
-    check "names the input" grep -q "^Bottle Volume: must be greater than 0.$" "$err"
+    check "names the input" grep -q "^hydrolofter-batch: Bottle Volume: must be greater than 0.$" "$err"
     check "nothing on stdout" [ ! -s "$out" ]
 }
 expect 3 "refused sweep point" mode=1 "oneVarIndependent=Bottle Volume" oneVarRangeFrom=0 oneVarRangeTo=3 &&
     check "names the point" grep -q "(sweep point 1: Bottle Volume = 0 L)" "$err"
 
 expect 0 "stops at the record limit in the air" updraft=100 precision=1 && {
-    check "says so" grep -qx "The rocket had not landed after 1638.3 s; the graph shows the flight up to then." "$err"
+    check "says so" grep -qx "hydrolofter-batch: The rocket had not landed after 1638.3 s; the graph shows the flight up to then." "$err"
     check "the graph up to then" [ "$(wc -l <"$out")" -eq 16385 ]
 }
 expect 0 "kamikaze parachute sweep" mode=1 precision=1 "oneVarIndependent=Par. Diameter" &&
-    check "says why the line is flat" grep -qx "Par. Diameter has no effect: the rocket has no parachute (Kamikaze Rocket is ticked)." "$err"
+    check "says why the line is flat" grep -qx "hydrolofter-batch: Par. Diameter has no effect: the rocket has no parachute (Kamikaze Rocket is ticked)." "$err"
 expect 3 "gravity entered positive" gravity=9.806 &&
-    check "says it points down" grep -q "^Gravity Constant: gravity points down, so it is entered as a negative number (e.g. -9.806 m/sec^2).$" "$err"
+    check "says it points down" grep -q "^hydrolofter-batch: Gravity Constant: gravity points down, so it is entered as a negative number (e.g. -9.806 m/sec^2).$" "$err"
 expect 4 "never lands" updraft=100 --max-time 5 && {
     check "says why" grep -q "max-time" "$err"
     check "nothing on stdout" [ ! -s "$out" ]

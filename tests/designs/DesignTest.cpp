@@ -142,7 +142,7 @@ TEST(Design, RefusalsNameTheFileTheFieldAndTheFault) {
          "r.json: version: the file was written by a newer Hydrolofter (version 2)"},
         {R"({"format": "hydrolofter-rocket", "version": "1"})", "r.json: version: missing or"},
         {head + R"("dragCoefficient": "0.3"})", "r.json: dragCoefficient: must be a number."},
-        {head + R"("kamikaze": 0.5})", "r.json: kamikaze: must be a whole number."},
+        {head + R"("kamikaze": 0.5})", "r.json: kamikaze: must be a whole number"},
         {head + R"("rocketDescription": 3})", "r.json: rocketDescription: must be text."},
         {head + R"("bottleVolume": 2})", "r.json: bottleVolume: must be {\"value\""},
         {head + R"("bottleVolume": {"value": 2, "unit": "pints"}})",

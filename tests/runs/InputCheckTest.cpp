@@ -56,7 +56,12 @@ TEST(InputCheck, EachNonPhysicalInputIsNamed) {
              in.parachuteSurfaceArea = -1;
          },
          "Surface Area (parachute): must not"},
-        {[](SimulationInputs& in) { in.gravity = 1e308 * 10; }, "Gravity Constant: must be a"},
+        {[](SimulationInputs& in) { in.gravity = 1e308 * 10; }, "Gravity Constant: is too large"},
+        {[](SimulationInputs& in) {
+             in.bottleVolume = 1e308;
+             in.bottleVolumeUnit = unit::gallon;
+         },
+         "Bottle Volume: is too large to simulate"},
         {[](SimulationInputs& in) { in.gravity = 9.806; },
          "Gravity Constant: gravity points down, so it is entered as a negative number "
          "(e.g. -9.806 m/sec^2)."},

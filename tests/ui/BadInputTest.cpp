@@ -104,7 +104,9 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
         for (const char* text : bad) {
             edit->setText(text);
             const QString message = simulateExpectingMessage();
-            EXPECT_EQ(message, integer ? "Please enter an integer." : "Please enter a number.")
+            // Named by the edit's caption, so the message says which field.
+            EXPECT_EQ(message, edit->accessibleName() + (integer ? ": Please enter an integer."
+                                                                 : ": Please enter a number."))
                 << e.page->caption().toStdString() << " " << e.id << " '" << text << "'";
             EXPECT_EQ(sheet->tabs()->currentWidget(), e.page);
             EXPECT_EQ(sheet->focusWidget(), edit);

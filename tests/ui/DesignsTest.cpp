@@ -21,32 +21,10 @@ namespace hydrolofter {
 namespace {
 
 using test::MessageBoxWatcher;
+using Answer = test::AnswerNextBox;
 using test::SheetTest;
 using R = CRocketSpecsPage;
 using E = CEnvironmentSpecsPage;
-
-/// Answers the next message box with one of its buttons, keeping its text.
-class Answer : public QObject {
-public:
-    explicit Answer(QMessageBox::StandardButton button) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this, button] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                timer_.stop();
-                box->button(button)->click();
-            } else if (++ticks_ > 1000) {
-                timer_.stop();
-            }
-        });
-        timer_.start();
-    }
-    QString text;
-
-private:
-    QTimer timer_;
-    int ticks_ = 0;
-};
 
 class DesignsTest : public SheetTest {
 protected:
@@ -186,7 +164,7 @@ TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
     {
         Answer cancel(QMessageBox::Cancel);
         sheet->close();
-        EXPECT_EQ(cancel.text, "Save changes to the rocket?");
+        EXPECT_EQ(cancel.text, "Save changes to the rocket in m.rocket.json?");
     }
     EXPECT_TRUE(sheet->isVisible()); // Cancel keeps the window
     {

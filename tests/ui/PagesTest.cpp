@@ -398,7 +398,7 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
         RunSettings s;
         EXPECT_FALSE(app->commitInputs(in, s)) << text;
         EXPECT_EQ(watcher.seen, 1) << text;
-        EXPECT_EQ(watcher.text, "Please enter a number.") << text;
+        EXPECT_EQ(watcher.text, "Gravity Constant: Please enter a number.") << text;
         EXPECT_EQ(sheet->tabs()->currentWidget(), p) << text; // the page is shown
         // The edit holds the focus within the sheet (the window is active again once the
         // message box has gone).
@@ -415,7 +415,7 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     setText(rocket, CRocketSpecsPage::ParachuteCountEdit, "");
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->commitInputs(in, s));
-    EXPECT_EQ(watcher.text, "Please enter an integer.");
+    EXPECT_EQ(watcher.text, "Number of Parachutes: Please enter an integer.");
 }
 
 TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
@@ -429,7 +429,8 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
         MessageBoxWatcher watcher;
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
         EXPECT_EQ(watcher.seen, 1);
-        EXPECT_EQ(watcher.text, "Please enter a number.");
+        EXPECT_TRUE(watcher.text.endsWith(": Please enter a number."))
+            << watcher.text.toStdString();
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), p);
     EXPECT_EQ(sheet->focusWidget(), p->controlWidget(CSimulationSettingsPage::OneVarRangeFromEdit));
@@ -440,19 +441,33 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
     EXPECT_EQ(p->runSettings().oneVarRangeFrom, 60); // taken when the page was left
 }
 
-TEST_F(SheetTest, CloseAcceptsTheActivePageFirst) {
+TEST_F(SheetTest, CloseButtonAndCloseBoxOfferToCloseWithoutSavingTextThatIsNotANumber) {
     auto* p = app->rocketPage();
-    setText(p, CRocketSpecsPage::BottleVolumeEdit, "two");
-    {
-        MessageBoxWatcher watcher;
-        QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
-        EXPECT_EQ(watcher.seen, 1);
+    for (const bool button : {true, false}) {
+        sheet->show();
+        sheet->tabs()->setCurrentIndex(3);
+        setText(p, CRocketSpecsPage::BottleVolumeEdit, "two");
+        const auto close = [&] {
+            if (button)
+                QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
+            else
+                sheet->close();
+        };
+        {
+            test::AnswerNextBox cancel(QMessageBox::Cancel);
+            close();
+            EXPECT_EQ(cancel.text, "The rocket cannot be saved: \"Bottle Volume\" is not a "
+                                   "number. Close without saving it?");
+        }
+        EXPECT_TRUE(sheet->isVisible()) << button; // kept, with the page shown
+        EXPECT_EQ(sheet->tabs()->currentWidget(), p);
+        {
+            test::AnswerNextBox discard(QMessageBox::Discard);
+            close();
+        }
+        EXPECT_FALSE(sheet->isVisible()) << button;
+        setText(p, CRocketSpecsPage::BottleVolumeEdit, "2");
     }
-    EXPECT_TRUE(sheet->isVisible()); // refused: the sheet stays open
-    setText(p, CRocketSpecsPage::BottleVolumeEdit, "2");
-    QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
-    EXPECT_FALSE(sheet->isVisible());
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
 }
 
 TEST_F(SheetTest, CloseBoxEndsTheProgram) {

@@ -226,7 +226,7 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     {
         MessageBoxWatcher watcher;
         simulate();
-        EXPECT_EQ(watcher.text, "Please enter a number.");
+        EXPECT_EQ(watcher.text, "Bottle Volume: Please enter a number.");
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), rocket);
     EXPECT_EQ(page->graph(), before);

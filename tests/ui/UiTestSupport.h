@@ -5,6 +5,7 @@
 #include "app/CMainDlg.h"
 #include "toolkit/PropertyPage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,6 +45,29 @@ protected:
 
     std::unique_ptr<CMainApp> app;
     CMainDlg* sheet = nullptr;
+};
+
+/// Answers the next message box with one of its buttons, keeping its text.
+class AnswerNextBox : public QObject {
+public:
+    explicit AnswerNextBox(QMessageBox::StandardButton button) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this, button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                timer_.stop();
+                box->button(button)->click();
+            } else if (++ticks_ > 1000) {
+                timer_.stop();
+            }
+        });
+        timer_.start();
+    }
+    QString text;
+
+private:
+    QTimer timer_;
+    int ticks_ = 0;
 };
 
 /// Answers the next message box when it appears and keeps its text; times out after a few
