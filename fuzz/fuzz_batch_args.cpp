@@ -1,5 +1,6 @@
 // Fuzz target: hydrolofter-batch's argument parsing (names, numbers, unit and variable names).
 #include "batch/BatchArguments.h"
+#include "designs/Design.h"
 #include "runs/InputCheck.h"
 
 #include <cstddef>
@@ -25,6 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)problems;
         if (!(parsed.options.maxTime > 0))
             std::abort(); // --max-time must have been refused
+        // What the arguments describe can be saved, and reads back (no text the JSON writer
+        // would throw on, no description the reader refuses).
+        for (auto kind : {hydrolofter::DesignKind::Rocket, hydrolofter::DesignKind::Site}) {
+            const std::string text = hydrolofter::designText(kind, parsed.options.inputs);
+            if (!hydrolofter::parseDesign(kind, text, "fuzz.json").ok)
+                std::abort();
+        }
     } else if (parsed.error.find('\n') != std::string::npos) {
         std::abort(); // an error is one line naming the argument
     }

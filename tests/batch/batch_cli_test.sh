@@ -121,7 +121,25 @@ expect 2 "a site file given as a rocket" --rocket "$design_dir/f.site.json" &&
     check "says so" grep -q "f.site.json: format: this is a launch site, not a rocket.$" "$err"
 expect 7 "a design that cannot be written" --save-rocket "$design_dir/no/such/folder.json" &&
     check "gives the reason" grep -q "No such file or directory" "$err"
+ln -s loop2 "$design_dir/loop1" && ln -s loop1 "$design_dir/loop2"
+expect 7 "a link that loops" --save-site "$design_dir/loop1" &&
+    check "says why" grep -q "loop1: Too many levels of symbolic links$" "$err"
+expect 5 "an image name too long" --png "$design_dir/$(printf 'n%.0s' {1..300}).png" &&
+    check "says why" grep -q "File name too long$" "$err"
+expect 2 "a description that is not UTF-8" rocketDescription=$'abc\xffdef' &&
+    check "names the field" grep -q "'rocketDescription=abc\\\\xffdef': is not UTF-8 text$" "$err"
 rm -rf "$design_dir"
+
+expect 0 "--png - writes the image alone to stdout" --png - &&
+    check "a PNG" [ "$(head -c 4 "$out" | tail -c 3)" = PNG ]
+# Output that is lost is a failure: a full disk, a closed stream, also for --help.
+for args in "--summary" "" "--help"; do
+    "$batch" $args >/dev/full 2>"$err"
+    check "exit 8 on a full disk ($args)" [ $? -eq 8 ]
+    check "says why ($args)" grep -q "the output could not be written: No space left on device" "$err"
+done
+"$batch" >&- 2>"$err"
+check "exit 8 on a closed stdout" [ $? -eq 8 ]
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures batch check(s) failed"

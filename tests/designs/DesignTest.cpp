@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace hydrolofter {
@@ -151,6 +152,19 @@ TEST(Design, RefusalsNameTheFileTheFieldAndTheFault) {
          "r.json: is not JSON: number overflow parsing '1e999'"},
         {head + R"("emptyMass": {"value": 1, "unit": 2}})", "r.json: emptyMass: the unit must"},
         {std::string(kMaxDesignBytes + 1, ' '), "r.json: is larger than 1 MiB."},
+        {head + R"("kamikaze": 0} trailing)", "r.json: is not JSON: parse error at line 1"},
+        {head + R"("kamikaze": 0})" + std::string(1, '\0') + "x",
+         "r.json: is not JSON: a NUL byte at offset 61."},
+        {head + R"("format": "hydrolofter-site"})",
+         "r.json: the entry \"format\" appears twice."},
+        {head + R"("parachuteCount": 18446744073709551615})",
+         "r.json: parachuteCount: must be a whole number from -2147483648 to 2147483647."},
+        {head + R"("rocketDescription": ")" + std::string(10001, 'x') + "\"}",
+         "r.json: rocketDescription: is longer than 10000 characters"},
+        // Quoted file content is cut and cannot drive a terminal.
+        {R"({"format": "\u001b]0;owned\u0007)" + std::string(900000, 'f') + R"(", "version": 1})",
+         "r.json: format: \"\\x1b]0;owned\\x07ffffffffffffffffffffffffffffff…\" is not a "
+         "Hydrolofter design."},
     };
     for (const auto& [text, expected] : cases) {
         const DesignRead r = parseDesign(DesignKind::Rocket, text, "r.json");
@@ -171,6 +185,12 @@ TEST(Design, UnknownAndMissingEntriesAreNotedNotRefused) {
     EXPECT_EQ(r.inputs.gravity, SimulationInputs{}.gravity);
     ASSERT_EQ(r.notes.size(), 2u);
     EXPECT_EQ(r.notes[0], "s.json: unknown entries were passed over: colour.");
+    std::string many = R"({"format": "hydrolofter-site", "version": 1)";
+    for (int i = 0; i < 80000; ++i)
+        many += ", \"k" + std::to_string(i) + "\": 0";
+    const DesignRead crowded = parseDesign(DesignKind::Site, many + "}", "s.json");
+    EXPECT_EQ(crowded.notes.at(0), "s.json: unknown entries were passed over: k0, k1, k2, k3, "
+                                   "k4, k5, k6, k7, k8, k9 … and 79990 more.");
     EXPECT_EQ(r.notes[1].rfind("s.json: these fields were missing and keep their defaults: "
                                "launchRodDiameter, launchRodHeight, atmPressure,",
                                0),
@@ -216,8 +236,58 @@ TEST(Design, WritingReplacesWholeOrNotAtAll) {
     }
     const DesignRead missing = readDesignFile(DesignKind::Rocket, (dir / "none.json").string());
     EXPECT_EQ(missing.error, "none.json: cannot be opened: No such file or directory.");
+    EXPECT_EQ(readDesignFile(DesignKind::Rocket, dir.string()).error,
+              dir.filename().string() + ": is a folder.");
     fs::remove_all(dir);
 }
 
+TEST(Design, SavingChangesTheTextAndNothingElse) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("hydrolofter-save-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const auto at = [&](const char* name) { return (dir / name).string(); };
+    std::ofstream(at("private")) << "old";
+    fs::permissions(at("private"), fs::perms::owner_read | fs::perms::owner_write);
+    std::ofstream(at("target")) << "old";
+    fs::create_symlink("target", at("link"));
+    std::ofstream(at("shared")) << "old";
+    fs::create_hard_link(at("shared"), at("other"));
+    std::ofstream(at("locked")) << "old";
+    fs::permissions(at("locked"), fs::perms::owner_read);
+    fs::create_symlink("loop2", at("loop1"));
+    fs::create_symlink("loop1", at("loop2"));
+    mkfifo(at("fifo").c_str(), 0600);
+    const struct {
+        std::string path;
+        const char* error; ///< the start of the reason; empty: saved
+        const char* changed;
+        const char* kept; ///< what still holds the old text
+    } cases[] = {
+        {at("private"), "", "private", ""},
+        {at("link"), "", "target", ""},
+        {at("shared"), "", "other", ""},
+        {at("locked"), "is read-only", "", "locked"},
+        {at("loop1"), "Too many levels of symbolic links", "", ""},
+        {at("fifo"), "nothing is reading from it", "", ""},
+        {(dir / std::string(300, 'n')).string(), "File name too long", "", ""},
+        {at("private") + "/x", "Not a directory", "", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string error = writeFileAtomically(c.path, "new");
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.path << ": " << error;
+        if (*c.changed) {
+            EXPECT_EQ(contents(dir / c.changed), "new") << c.path;
+        }
+        if (*c.kept) {
+            EXPECT_EQ(contents(dir / c.kept), "old") << c.path;
+        }
+    }
+    EXPECT_EQ(fs::status(at("private")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(fs::is_symlink(at("link")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 9); // no temporaries
+    fs::remove_all(dir);
+}
 } // namespace
 } // namespace hydrolofter

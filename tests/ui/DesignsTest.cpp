@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace hydrolofter {
 namespace {
@@ -184,6 +186,29 @@ TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
         EXPECT_EQ(discard.text, "Save changes to the launch site?");
     }
     EXPECT_FALSE(sheet->isVisible());
+}
+
+TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
+    auto* r = app->rocketPage();
+    ASSERT_TRUE(r->saveDesign(path("m.rocket.json")));
+    setText(r, R::EmptyMassEdit, "200");
+    {
+        Answer cancel(QMessageBox::Cancel);
+        QTest::mouseClick(r->control<QPushButton>(R::LoadButton), Qt::LeftButton);
+        EXPECT_EQ(cancel.text, "Load a file in place of the changes to the rocket?");
+    }
+    EXPECT_EQ(editText(r, R::EmptyMassEdit), "200");
+
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string odd = folder + "/caf\xe9.rocket.json"; // Latin-1, not UTF-8
+    ASSERT_EQ(std::rename((folder + "/m.rocket.json").c_str(), odd.c_str()), 0);
+    EXPECT_TRUE(app->openDesign(odd));
+    EXPECT_EQ(editText(r, R::EmptyMassEdit), "150");
+
+    ASSERT_EQ(mkfifo((folder + "/pipe.rocket.json").c_str(), 0600), 0);
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(app->openDesign(folder + "/pipe.rocket.json")); // returns, never waits
+    EXPECT_EQ(watcher.text, "pipe.rocket.json: is not a regular file.");
 }
 
 } // namespace
