@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -209,6 +211,18 @@ TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->openDesign(folder + "/pipe.rocket.json")); // returns, never waits
     EXPECT_EQ(watcher.text, "pipe.rocket.json: is not a regular file.");
+    for (const std::string& made : {odd, folder + "/pipe.rocket.json"})
+        std::remove(made.c_str()); // QDir cannot remove a name that is not UTF-8
+
+    // Saved under a bare name with the rocket filter chosen, the file gets its suffix.
+    QTimer::singleShot(100, [&] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path("bottle"));
+            QMetaObject::invokeMethod(d, "accept");
+        }
+    });
+    EXPECT_EQ(InputPage::askSavePath(sheet, DesignKind::Rocket, {}),
+              path("bottle.rocket.json"));
 }
 
 } // namespace
