@@ -1,14 +1,14 @@
 // One graph ready to draw: captions, axis ranges, and the data with how to read it.
 #pragma once
 
+#include "Canvas.h"
+
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace hydrolofter {
-
-class Canvas;
 
 /// How the value arrays are read; the codes equal the run's SeriesKind.
 enum class GraphMode : int { None = -1, Line = 0, MinMaxBars = 1, Surface = 2 };
@@ -62,6 +62,15 @@ public:
     /// a bar's time and its lowest and highest value, the nearest point of a line, or the
     /// nearest point of a surface with its result. Empty outside the plot box.
     std::string readout(int px, int py, int width, int height) const;
+
+    /// A surface's key, for a picture that must be read alone: the result's name, the
+    /// sixteen shades from the lowest result (bottom) to the highest (top), and each end's
+    /// value with its unit, drawn within area. Nothing for other graphs.
+    void paintKey(Canvas& canvas, ClientRect area) const;
+    /// Pixels across the key needs in the canvas's font; 0 when the graph has none.
+    int keyWidth(const Canvas& canvas) const;
+    /// The key's lowest and highest labels ("4.8 sec"), or empty ones without a key.
+    std::pair<std::string, std::string> keyLabels() const;
 
     double xMin = 0;
     double xMax = 0;

@@ -186,15 +186,36 @@ void GraphData::paint(Canvas& dc) const {
         }
         case GraphMode::MinMaxBars: {
             const int bars = std::min<int>(n, int(values3.size()));
+            bool joined = false; // a bar before this one to join, as for a line
+            int lastX = 0, lastTop = 0, lastBottom = 0;
             for (int i = 0; i < bars; ++i) {
                 const auto k = std::size_t(i);
-                if (!finite(values1[k]) || !finite(values2[k]) || !finite(values3[k]))
+                if (!finite(values1[k]) || !finite(values2[k]) || !finite(values3[k])) {
+                    joined = false;
                     continue;
+                }
                 const int x = mapX(values3[k], l.x0, l.x1);
                 // From one row above the maximum down to one row above the minimum, so a
-                // bar whose minimum equals its maximum still shows one pixel.
-                dc.moveTo(x, mapY(values2[k], l.y0, l.y1) - 1);
-                dc.lineTo(x, mapY(values1[k], l.y0, l.y1));
+                // bar whose minimum equals its maximum still shows one pixel: rows
+                // [top, bottom).
+                const int top = mapY(values2[k], l.y0, l.y1) - 1;
+                const int bottom = mapY(values1[k], l.y0, l.y1);
+                if (joined && x > lastX + 1) {
+                    // Columns between two bars (a plot wider than its bars): a line from
+                    // the last bar's nearest row to this one's keeps the trace whole.
+                    const int from = bottom <= lastTop   ? lastTop
+                                     : top >= lastBottom ? lastBottom - 1
+                                                         : std::max(top, lastTop);
+                    const int to = bottom <= lastTop ? bottom - 1 : top >= lastBottom ? top : from;
+                    dc.moveTo(lastX, from);
+                    dc.lineTo(x, to);
+                }
+                dc.moveTo(x, top);
+                dc.lineTo(x, bottom);
+                joined = true;
+                lastX = x;
+                lastTop = top;
+                lastBottom = std::max(bottom, top + 1);
             }
             break;
         }

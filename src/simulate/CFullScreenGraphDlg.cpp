@@ -17,6 +17,7 @@ CFullScreenGraphDlg::CFullScreenGraphDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pFrame);
+    m_pFrame->setShowsKey(true); // the page's key is hidden behind this window
     // Key and mouse releases over the graph belong to the window.
     m_pFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);

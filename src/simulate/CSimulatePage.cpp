@@ -207,10 +207,7 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
     doc.graph = m_pGraph.get();
     doc.graphSize = controlWidget(GraphArea)->size();
     if (m_pSeries->kind == SeriesKind::Surface) {
-        const auto* key = static_cast<ColourKey*>(controlWidget(ColourKeyArea));
         doc.colourKey = true;
-        doc.keyHigh = key->highLabel();
-        doc.keyLow = key->lowLabel();
     }
     if (m_pSeries->kind == SeriesKind::MinMaxBars) {
         if (!m_flightResults) {
@@ -390,7 +387,7 @@ void CSimulatePage::copyResult() {
     auto* data = new QMimeData;
     if (m_pGraph) {
         const QSize size = defaultImageSize();
-        data->setImageData(paintGraphImage(*m_pGraph, size.width(), size.height()));
+        data->setImageData(paintGraphPicture(*m_pGraph, size.width(), size.height()));
         data->setText(QString::fromStdString(seriesCsv(*m_pSeries)));
     } else {
         data->setText(m_summary);
@@ -461,6 +458,7 @@ void CSimulatePage::onSimulate() {
     showNotices({});
     showControl(PleaseWaitLabel, true);
     static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(nullptr);
+    static_cast<ColourKey*>(controlWidget(ColourKeyArea))->setGraph(nullptr);
     m_pGraph.reset();
     m_bRunning = true;
     auto series = std::make_unique<SampleSeries>();
@@ -501,12 +499,7 @@ void CSimulatePage::present(const SampleSeries& series, const RunSettings& setti
     showControl(GraphArea, true);
     showControl(FullScreenButton, true);
     if (series.kind == SeriesKind::Surface) {
-        const VariableId result = settings.twoVarDependent;
-        const auto [low, high] =
-            surfaceExtremes(series.column3.data(), series.count).value_or(std::pair{0.0, 0.0});
-        static_cast<ColourKey*>(controlWidget(ColourKeyArea))
-            ->setScale(low, high,
-                       QString::fromStdString(unitName(result, settings.twoVarDependentUnit)));
+        static_cast<ColourKey*>(controlWidget(ColourKeyArea))->setGraph(m_pGraph.get());
         showControl(ColourKeyArea, true);
     }
     update();

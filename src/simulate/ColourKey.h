@@ -7,26 +7,29 @@ class QPainter;
 
 namespace hydrolofter {
 
-/// The sixteen surface shades from the lowest result (bottom) to the highest (top), with
-/// those two values as labels, so that a reader can tell what a shade means.
+class GraphData;
+
+/// The surface's key as its graph draws it for pictures: the result's name, the sixteen
+/// shades from the lowest result (bottom) to the highest (top), and the two end values.
 class ColourKey : public QFrame {
     Q_OBJECT
 public:
     explicit ColourKey(QWidget* parent = nullptr);
-    void setScale(double lowest, double highest, const QString& unit);
-    QString lowLabel() const { return low_; }
-    QString highLabel() const { return high_; }
+    /// The graph whose key to show (borrowed; nullptr: none).
+    void setGraph(const GraphData* graph);
+    QString lowLabel() const;
+    QString highLabel() const;
 
-    /// Draws a key into area with painter's font: what the widget shows, and a printed page.
-    static void paint(QPainter& painter, const QRect& area, const QString& high,
-                      const QString& low);
+    /// Draws graph's key into area with painter (screen pixels per unit as PainterCanvas
+    /// takes them; 0 on paper): what the widget shows, and a printed page.
+    static void paint(QPainter& painter, const QRect& area, const GraphData& graph,
+                      double screenPixelsPerUnit = 0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString low_;
-    QString high_;
+    const GraphData* graph_ = nullptr;
 };
 
 } // namespace hydrolofter

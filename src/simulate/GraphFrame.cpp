@@ -1,5 +1,6 @@
 #include "GraphFrame.h"
 
+#include "ColourKey.h"
 #include "graph/GraphData.h"
 #include "toolkit/GraphImage.h"
 #include "toolkit/PainterCanvas.h"
@@ -20,10 +21,19 @@ void GraphFrame::setGraph(const GraphData* graph) {
     update();
 }
 
+void GraphFrame::setShowsKey(bool shows) {
+    showsKey_ = shows;
+    update();
+}
+
+int GraphFrame::graphWidth() const {
+    return showsKey_ && graph_ ? std::max(width() - pictureKeyWidth(*graph_), 1) : width();
+}
+
 QString GraphFrame::readoutAt(QPoint p) const {
     if (!graph_)
         return {};
-    return QString::fromStdString(graph_->readout(p.x(), p.y(), width(), height()));
+    return QString::fromStdString(graph_->readout(p.x(), p.y(), graphWidth(), height()));
 }
 
 void GraphFrame::mouseMoveEvent(QMouseEvent* event) {
@@ -48,17 +58,24 @@ void GraphFrame::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     const qreal scale = devicePixelRatioF();
+    const int w = graphWidth();
     if (scale == 1) {
         // Drawn into an image of the client size with the exact rasteriser, then shown:
         // the same pixels as an exported image or the batch tool's.
-        painter.drawImage(0, 0, paintGraphImage(*graph_, width(), height()));
+        painter.drawImage(0, 0,
+                          showsKey_ ? paintGraphPicture(*graph_, w, height())
+                                    : paintGraphImage(*graph_, w, height()));
         return;
     }
     // On a scaled screen the same painter draws at the device's resolution: text and lines
     // sharp, every line a whole number of device pixels wide.
     painter.fillRect(rect(), Qt::white);
-    PainterCanvas canvas(painter, width(), height(), scale);
-    graph_->paint(canvas);
+    {
+        PainterCanvas canvas(painter, w, height(), scale);
+        graph_->paint(canvas);
+    }
+    if (showsKey_)
+        ColourKey::paint(painter, QRect(w, 10, width() - w, height() - 60), *graph_, scale);
 }
 
 } // namespace hydrolofter

@@ -14,6 +14,9 @@ class GraphFrame : public QFrame {
 public:
     explicit GraphFrame(QWidget* parent = nullptr);
     void setGraph(const GraphData* graph);
+    /// Draws a surface's key in a strip at the right, as pictures have it (the full-screen
+    /// window, where the page's key is not in sight).
+    void setShowsKey(bool shows);
     const GraphData* graph() const { return graph_; }
     /// What the graph shows under point p of the frame; empty outside the plot box.
     QString readoutAt(QPoint p) const;
@@ -29,8 +32,11 @@ protected:
 
 private:
     void setReadout(const QString& text);
+    /// The graph's own width: the frame's, less the key's strip.
+    int graphWidth() const;
 
     const GraphData* graph_ = nullptr;
+    bool showsKey_ = false;
     QString readout_;
 };
 

@@ -102,7 +102,7 @@ void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc)
             p.setFont(body);
             ColourKey::paint(
                 p, QRect(doc.graphSize.width() + kGap, int(y), kKeyWidth, doc.graphSize.height()),
-                doc.keyHigh, doc.keyLow);
+                *doc.graph);
         }
     } else {
         p.setFont(fixedFont());

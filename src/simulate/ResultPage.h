@@ -22,7 +22,6 @@ struct ResultDocument {
     const GraphData* graph = nullptr; ///< nullptr: a summary
     QSize graphSize;                  ///< the graph's size in the window (its proportions)
     bool colourKey = false;           ///< a surface: the key beside it
-    QString keyHigh, keyLow;          ///< the key's labels
     QString summary;                  ///< the summary's text, when there is no graph
     std::vector<std::pair<std::string, std::string>> inputs;  ///< (caption, value and unit)
     std::vector<std::pair<std::string, std::string>> results; ///< a launch analysis's seven

@@ -18,6 +18,27 @@ QImage paintGraphImage(const GraphData& graph, int width, int height) {
     return image;
 }
 
+int pictureKeyWidth(const GraphData& graph) {
+    QImage probe(1, 1, QImage::Format_RGB32);
+    const ImageCanvas canvas(probe); // measures text in the font pictures are drawn with
+    return graph.keyWidth(canvas);
+}
+
+QImage paintGraphPicture(const GraphData& graph, int width, int height) {
+    const int key = pictureKeyWidth(graph);
+    if (key == 0)
+        return paintGraphImage(graph, width, height);
+    // The graph painted at its own size, as the window shows it; the key beside its plot.
+    const QImage alone = paintGraphImage(graph, width, height);
+    QImage picture(alone.width() + key, alone.height(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < alone.height(); ++y)
+        std::copy_n(alone.constScanLine(y), alone.bytesPerLine(), picture.scanLine(y));
+    ImageCanvas canvas(picture);
+    graph.paintKey(canvas, ClientRect{alone.width(), 10, alone.width() + key, height - 50});
+    return picture;
+}
+
 QByteArray encodeGraphImage(const GraphData& graph, int width, int height,
                             const QString& fileName) {
     QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
@@ -26,7 +47,7 @@ QByteArray encodeGraphImage(const GraphData& graph, int width, int height,
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!paintGraphImage(graph, width, height).save(&buffer, format.constData()))
+    if (!paintGraphPicture(graph, width, height).save(&buffer, format.constData()))
         return {};
     return bytes;
 }

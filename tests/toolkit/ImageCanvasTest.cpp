@@ -1,7 +1,7 @@
 // Pixels of graphs painted into images: the rules of lines, bars, grid and surface.
-#include "toolkit/GraphImage.h"
 #include "toolkit/ImageCanvas.h"
 #include "graph/GraphData.h"
+#include "toolkit/GraphImage.h"
 
 #include <QImage>
 #include <QProcess>
@@ -92,9 +92,9 @@ TEST(ImageCanvas, ZeroTicksAndNoData) {
     EXPECT_EQ(data, 0);
 }
 
-TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRow) {
+TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRowAndBarsAreJoinedAcrossGaps) {
     GraphData g = axes(0, 4, 4, 0, 4, 4);
-    double lo[] = {2}, hi[] = {2}, t[] = {1.5};
+    double lo[] = {2, 3}, hi[] = {2, 3}, t[] = {1.5, 2};
     g.setMinMaxData(lo, hi, t, 1);
     const QImage img = paintGraphImage(g, 400, 300);
     // x: 60 + trunc(300 × 1.5 ÷ 4) = 60 + trunc(112.5) = 172; y: 250 − 240 × 2 ÷ 4 = 130.
@@ -102,6 +102,19 @@ TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRow) {
     EXPECT_EQ(at(img, x, y - 1), kData);
     EXPECT_NE(at(img, x, y), kData);
     EXPECT_NE(at(img, x, y - 2), kData);
+
+    // The second bar: x 60 + 300 × 2 ÷ 4 = 210, row 250 − 240 × 3 ÷ 4 − 1 = 69. Every column
+    // between the two holds the trace, and nothing lies outside rows 69..129.
+    g.setMinMaxData(lo, hi, t, 2);
+    const QImage joined = paintGraphImage(g, 400, 300);
+    EXPECT_EQ(at(joined, 210, 69), kData);
+    for (int column = 172; column <= 210; ++column) {
+        int inside = 0, outside = 0;
+        for (int row = 0; row < 300; ++row)
+            (row >= 69 && row <= 129 ? inside : outside) += at(joined, column, row) == kData;
+        EXPECT_GT(inside, 0) << column;
+        EXPECT_EQ(outside, 0) << column;
+    }
 }
 
 TEST(ImageCanvas, SurfaceTopLeftShowsTheHighestYIndex) {

@@ -7,6 +7,7 @@
 #include "simulate/CFullScreenGraphDlg.h"
 #include "simulate/CSimulatePage.h"
 #include "simulate/GraphFrame.h"
+#include "toolkit/GraphImage.h"
 #include "units/NumberText.h"
 
 #include <QClipboard>
@@ -82,14 +83,29 @@ TEST_F(ResultsTest, ExportsAreTheBatchToolsFilesForEveryKindOfRun) {
 
         ASSERT_EQ(page->exportResult(path("w.png"), Format::Png, QSize(500, 320)), "");
         batch(run.args + QStringList{"--png", path("b.png"), "--size", "500x320"});
-        const QImage window(path("w.png")), tool(path("b.png"));
-        ASSERT_EQ(window.size(), QSize(500, 320));
-        EXPECT_EQ(window.convertToFormat(QImage::Format_RGB32),
-                  tool.convertToFormat(QImage::Format_RGB32));
+        const QImage window = QImage(path("w.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage tool = QImage(path("b.png")).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(window, tool);
+        // A surface's picture has its key in a strip to the right of the graph's own pixels:
+        // the shade bar 6..24 px into the strip, the plot's rows 10..270 less two lines of
+        // text and margins above (46) and one below (250), sixteenths of its 204 rows.
+        const bool keyed = run.radio == CSimulationSettingsPage::TwoVariableRadio;
+        ASSERT_EQ(window.height(), 320);
+        ASSERT_EQ(window.width() > 500 + 24, keyed);
+        ASSERT_EQ(window.width() == 500, !keyed);
+        EXPECT_EQ(window.copy(0, 0, 500, 320), paintGraphImage(*page->graph(), 500, 320));
+        if (keyed) {
+            EXPECT_EQ(window.pixel(515, 47), qRgb(0, 0, 240)); // the highest shade, top
+            EXPECT_EQ(window.pixel(515, 58), qRgb(0, 0, 240));
+            EXPECT_EQ(window.pixel(515, 59), qRgb(0, 0, 224));
+            EXPECT_EQ(window.pixel(515, 238), qRgb(0, 0, 0)); // the lowest, bottom
+            EXPECT_EQ(window.pixel(515, 237), qRgb(0, 0, 16));
+        }
     }
     // The default image is the window's graph at twice its size, for sharp documents.
     ASSERT_EQ(page->exportResult(path("d.png"), Format::Png), "");
-    EXPECT_EQ(QImage(path("d.png")).size(), frame()->size() * 2);
+    EXPECT_EQ(QImage(path("d.png")).size(),
+              frame()->size() * 2 + QSize(pictureKeyWidth(*page->graph()), 0)); // the surface's key
 }
 
 TEST_F(ResultsTest, ASummaryExportsAsItsTextAndNotAsAnImage) {
