@@ -19,6 +19,7 @@
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace hydrolofter {
@@ -92,6 +93,8 @@ void CMainDlg::onPageChanged(int index) {
     const bool accepted = page->updateData(true);
     if (accepted)
         m_pTabs->setCurrentIndex(index);
+    else // once the tab widget has finished with the key or click that asked for the change
+        QTimer::singleShot(0, page, &PropertyPage::focusRefusedControl);
     m_activePage = accepted ? index : left;
     m_bCheckingPage = false;
 }

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QSpinBox>
 #include <array>
@@ -126,10 +127,12 @@ void CSimulatePage::connectHandlers() {
             &CSimulatePage::onExport);
     connect(static_cast<GraphFrame*>(controlWidget(GraphArea)), &GraphFrame::readoutChanged, this,
             &CSimulatePage::showReadout);
-    // Ctrl+C anywhere on the page; the summary box keeps it for its own selection.
+    // Ctrl+C while the page is shown, wherever the focus is in the window (after a run it
+    // is often on the tab bar or Close); the summary box keeps it for a selection of its own.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, &CSimulatePage::copyResult);
+    control<QPlainTextEdit>(SummaryBox)->installEventFilter(this);
 }
 
 void CSimulatePage::onInitDialog() {
@@ -381,6 +384,16 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
     return QString::fromStdString(error);
 }
 
+bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
+    // The summary box claims Ctrl+C even with nothing selected; then the result is copied.
+    auto* box = control<QPlainTextEdit>(SummaryBox);
+    if (watched == box && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !box->textCursor().hasSelection())
+        return true;
+    return PropertyPage::eventFilter(watched, event);
+}
+
 void CSimulatePage::copyResult() {
     if (!m_pSeries || m_bRunning)
         return;
@@ -468,6 +481,8 @@ void CSimulatePage::onSimulate() {
     m_runInputs = inputs;
     showControl(PleaseWaitLabel, false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
+        if (m_bCancelRequested || series->outcome == RunOutcome::Cancelled)
+            showNotices({"Cancelled"}); // the last result was cleared when the run began
         m_bCancelRequested = false;
         if (series->outcome == RunOutcome::Diverged) {
             // No graph of numbers that are not numbers: say why instead.

@@ -92,6 +92,7 @@ protected:
     /// The graph (or summary) and the colour key grow with the page; the buttons beside
     /// them keep to its right edge.
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectHandlers();

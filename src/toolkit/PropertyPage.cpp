@@ -204,12 +204,18 @@ bool PropertyPage::updateData(bool save) {
     if (!dx.failed())
         return true;
     reveal();
-    QWidget* w = dx.failedControl();
-    w->activateWindow(); // the message box had the focus
-    w->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->selectAll();
+    refused_ = dx.failedControl();
+    focusRefusedControl();
     return false;
+}
+
+void PropertyPage::focusRefusedControl() {
+    if (!refused_)
+        return;
+    refused_->activateWindow(); // the message box had the focus
+    refused_->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(refused_.data()))
+        edit->selectAll();
 }
 
 QString PropertyPage::unreadableField() {

@@ -5,6 +5,7 @@
 #include "units/Units.h"
 
 #include <QFontMetrics>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -42,6 +43,9 @@ public:
     /// The name of the first control whose text is not a number, told nobody; empty when
     /// every value can be read.
     QString unreadableField();
+    /// Puts the focus back into the control last refused (a tab change by keyboard moves it
+    /// to the tab bar after the page has placed it).
+    void focusRefusedControl();
 
     /// The control with this id (the first one, for ids shared by labels).
     QWidget* controlWidget(int id) const;
@@ -81,6 +85,7 @@ private:
     int lineHeight_ = 0;
     double widthScale_ = 1;
     bool initialised_ = false;
+    QPointer<QWidget> refused_;
 };
 
 } // namespace hydrolofter

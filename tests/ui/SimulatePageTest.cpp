@@ -144,11 +144,13 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
             "100"); // MPH of updraft: it never lands
     precision(1);
     simulate();
-    EXPECT_EQ(notice(),
-              "The rocket had not landed after 1638.3 s; the graph shows the flight up to then.");
+    EXPECT_EQ(notice(), "The time step (1/10th second) is coarse: the numbers can be far off; a "
+                        "finer precision gives truer ones. The rocket had not landed after "
+                        "1638.3 s; the graph shows the flight up to then.");
     EXPECT_FALSE(visible(CSimulatePage::ProgressBar));
 
     setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit, "0");
+    precision(3);
     simulate();
     EXPECT_EQ(notice(), "");
     EXPECT_TRUE(visible(CSimulatePage::ProgressBar));
@@ -215,6 +217,7 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
                    CSimulatePage::SummaryBox, CSimulatePage::FullScreenButton})
         EXPECT_FALSE(visible(id)) << id;
     expectResultActions(false);
+    EXPECT_EQ(page->statusText(), "Cancelled"); // said where a run's notes appear
 }
 
 TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
