@@ -109,6 +109,8 @@ private:
             result.options.help = true;
         } else if (name == "--version") {
             result.options.version = true;
+        } else if (name == "--list") {
+            result.options.list = true;
         } else if (name == "--max-time") {
             const std::optional<double> v = parseNumber(value);
             if (!v || *v <= 0)

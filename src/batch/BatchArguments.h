@@ -21,6 +21,7 @@ struct BatchOptions {
     int pngHeight = 500;
     bool help = false;
     bool version = false;
+    bool list = false;
     std::string saveRocket; ///< empty: none; else the rocket design file to write
     std::string saveSite;   ///< likewise the launch site
 };
@@ -39,6 +40,10 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args);
 
 /// The usage text.
 std::string batchUsage();
+
+/// Every NAME, grouped as the window's pages are, with what it holds (its unit list or
+/// choices) and its default: what --list prints.
+std::string fieldListing();
 
 /// The tool's exit statuses, as the usage text lists them.
 enum class ExitStatus : int {

@@ -1,7 +1,9 @@
 #include "BatchOptions.h"
 
 #include "BatchArguments.h"
+#include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
+#include "units/VariableCatalog.h"
 #include "units/NumberText.h"
 
 #include <algorithm>
@@ -23,6 +25,7 @@ constexpr Option kOptionTable[] = {
     {"--site", "FILE", "start from a launch site design file (NAME=VALUE changes it)"},
     {"--save-rocket", "FILE", "write the rocket the arguments describe as a design file"},
     {"--save-site", "FILE", "write the launch site the arguments describe as a design file"},
+    {"--list", "", "print every NAME with its kind, its units or choices and its default"},
     {"--help", "", "print this text"},
     {"--version", "", "print the program's name and version"},
 };
@@ -83,6 +86,107 @@ std::string outcomeMessage(RunOutcome outcome, double maxTime) {
     }
 }
 
+namespace {
+
+constexpr std::pair<FieldGroup, std::string_view> kGroupCaptions[] = {
+    {FieldGroup::Rocket, "Rocket Specifications"},
+    {FieldGroup::Environment, "Launch Pad / Environment Specifications"},
+    {FieldGroup::Launch, "Launch Specifications"},
+    {FieldGroup::Settings, "Simulation Settings"},
+};
+
+/// What the whole numbers that choose something stand for.
+constexpr std::pair<std::string_view, std::string_view> kChoices[] = {
+    {"kamikaze", "0 no, 1 yes (no parachute)"},
+    {"parachuteShape", "0 Circular, 1 Irregular"},
+    {"mode", "0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization"},
+    {"precision", "1 (1/10th second) to 8 (1/100th microsecond)"},
+    {"launchDisplay", "0 Summary, 1 Graph"},
+    {"oneVarDisplay", "0 Summary, 1 Graph"},
+    {"twoVarDisplay", "0 Summary, 1 Graph"},
+};
+
+std::string joinedNames(int count, auto nameAt) {
+    std::string s;
+    for (int i = 0; i < count; ++i)
+        s.append(i ? ", " : "").append(nameAt(i));
+    return s;
+}
+
+/// What a field holds and its default, as --list shows it.
+std::string describe(const Field& f) {
+    static const SimulationInputs inputs;
+    static const RunSettings settings;
+    std::string number;
+    int index = 0;
+    if (const auto* m = std::get_if<InputNumber>(&f.member))
+        number = formatShort(inputs.**m);
+    else if (const auto* m = std::get_if<SettingNumber>(&f.member))
+        number = formatShort(settings.**m);
+    else if (const auto* m = std::get_if<InputInt>(&f.member))
+        index = inputs.**m;
+    else if (const auto* m = std::get_if<SettingInt>(&f.member))
+        index = settings.**m;
+    switch (f.kind) {
+    case FieldKind::Number:
+        return "number, default " + number +
+               (f.paired.empty() ? "" : "; its unit is " + std::string(f.paired));
+    case FieldKind::Integer:
+        for (const auto& [name, choices] : kChoices) {
+            if (name == f.name)
+                return std::string(choices) + "; default " + std::to_string(index);
+        }
+        return "whole number, default " + std::to_string(index);
+    case FieldKind::Text:
+        return "text, default empty";
+    case FieldKind::FamilyUnit:
+    case FieldKind::PercentUnit: {
+        const bool percent = f.kind == FieldKind::PercentUnit;
+        auto nameAt = [&](int i) {
+            return percent && i == unitCount(f.family) ? std::string("%")
+                                                       : std::string(unitNames(f.family)[std::size_t(i)]);
+        };
+        return "unit: " + joinedNames(unitCount(f.family) + (percent ? 1 : 0), nameAt) +
+               "; default " + nameAt(index);
+    }
+    case FieldKind::Variable: {
+        // Quoted: a name may hold a comma ('Par., Number of').
+        auto quoted = [](std::string_view name) {
+            std::string q(1, '\'');
+            return q.append(name).append(1, '\''); // appended: GCC 12 -Wrestrict
+        };
+        auto nameAt = [&](int i) { return quoted(variableInfo(listFirst(f.list) + i).name); };
+        return "variable: " + joinedNames(listSize(f.list), nameAt) + "; default " +
+               quoted(variableInfo(index).name);
+    }
+    case FieldKind::VariableUnit: {
+        const Field* variable = findField(f.paired);
+        const VariableId v = settings.*std::get<SettingInt>(variable->member);
+        return "unit of the variable in " + std::string(f.paired) + "; default " +
+               unitName(v, index) + " (of " + std::string(variableInfo(v).name) + ")";
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string fieldListing() {
+    std::string text;
+    for (const auto& [group, caption] : kGroupCaptions) {
+        text.append(text.empty() ? "" : "\n").append(caption).append(":\n");
+        for (const Field& f : fields()) {
+            if (f.group != group)
+                continue;
+            std::string left("  ");
+            left.append(f.name);
+            left.resize(std::max<std::size_t>(left.size() + 2, 28), ' ');
+            text.append(left).append(describe(f)).append("\n");
+        }
+    }
+    return text;
+}
+
 std::string batchUsage() {
     // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on some string sums.
     std::string text = "usage: hydrolofter-batch";
@@ -94,7 +198,8 @@ std::string batchUsage() {
     }
     text.append(" [NAME=VALUE]...\n"
                 "Flies the default rocket, changed by NAME=VALUE settings (fields of the inputs "
-                "and\nrun settings, e.g. bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
+                "and\nrun settings, which --list shows with their units and defaults, e.g.\n"
+                "bottleVolume=1.5 bottleVolumeUnit=L mode=1\n"
                 "oneVarIndependent='Bottle Volume'), and prints the series as CSV, or its "
                 "summary.\nA unit or variable is given by its name in the program's lists or by "
                 "its index.\nOptions:\n");

@@ -97,7 +97,7 @@ int run(const BatchOptions& o) {
         }
     }
     if (o.pngFile != "-")
-        output = o.summary ? summaryText(*series, textSettings) : seriesCsv(*series);
+        output = o.summary ? summaryText(*series, textSettings) : seriesCsv(*series, textSettings);
     const int status = finish(output, ExitStatus::Done);
     for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
         if (s)
@@ -125,6 +125,8 @@ int main(int argc, char** argv) {
     const BatchOptions& o = parsed.options;
     if (o.help)
         return finish(batchUsage(), ExitStatus::Done);
+    if (o.list)
+        return finish(fieldListing(), ExitStatus::Done);
     if (o.version)
         return finish("hydrolofter-batch " + std::string(kVersion) + "\n", ExitStatus::Done);
     if (const int status = saveDesigns(o); status != int(ExitStatus::Done))

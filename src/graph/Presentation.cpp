@@ -244,17 +244,26 @@ std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInpu
     return out;
 }
 
-std::string seriesCsv(const SampleSeries& s) {
-    const char* header = "column1,column2,column3";
+std::string seriesCsv(const SampleSeries& s, const RunSettings& settings) {
+    // Each column named by its variable and unit, so that a spreadsheet or script can tell
+    // them apart; a line's middle column (always 0) is left out.
+    std::string header = "column1,column2,column3";
+    const bool line = s.kind == SeriesKind::Line;
     switch (s.kind) {
     case SeriesKind::Line:
-        header = "x,unused,result";
+        header = withUnit(settings.oneVarIndependent, settings.oneVarIndependentUnit) + "," +
+                 withUnit(settings.oneVarDependent, settings.oneVarDependentUnit);
         break;
-    case SeriesKind::MinMaxBars:
-        header = "min,max,time";
+    case SeriesKind::MinMaxBars: {
+        const std::string unit = " (" + unitName(settings.plotVariable, settings.plotUnit) + ")";
+        header = name(settings.plotVariable) + " min" + unit + "," + name(settings.plotVariable) +
+                 " max" + unit + ",Time (sec)";
         break;
+    }
     case SeriesKind::Surface:
-        header = "x,y,result";
+        header = withUnit(settings.xAxisVariable, settings.xAxisUnit) + "," +
+                 withUnit(settings.yAxisVariable, settings.yAxisUnit) + "," +
+                 withUnit(settings.twoVarDependent, settings.twoVarDependentUnit);
         break;
     case SeriesKind::Unset:
         break;
@@ -264,8 +273,11 @@ std::string seriesCsv(const SampleSeries& s) {
     char row[96];
     for (int k = 0; k < s.count; ++k) {
         const auto i = std::size_t(k);
-        std::snprintf(row, sizeof row, "%.17g,%.17g,%.17g\n", s.column1[i], s.column2[i],
-                      s.column3[i]);
+        if (line)
+            std::snprintf(row, sizeof row, "%.17g,%.17g\n", s.column1[i], s.column3[i]);
+        else
+            std::snprintf(row, sizeof row, "%.17g,%.17g,%.17g\n", s.column1[i], s.column2[i],
+                          s.column3[i]);
         text += row;
     }
     return text;

@@ -30,7 +30,7 @@ std::string runTitle(const RunSettings& settings);
 
 /// The series as CSV: a header naming the columns, then one row per entry with every
 /// number to 17 significant digits (so that reading it back gives the same doubles).
-std::string seriesCsv(const SampleSeries& series);
+std::string seriesCsv(const SampleSeries& series, const RunSettings& settings);
 
 /// The inputs of a run as (caption, value with its unit, as typed), in page order; the
 /// parachute's only when the rocket has one.

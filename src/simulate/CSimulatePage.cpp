@@ -370,7 +370,7 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
         break;
     }
     case ExportFormat::Csv:
-        bytes = QByteArray::fromStdString(seriesCsv(*m_pSeries));
+        bytes = QByteArray::fromStdString(seriesCsv(*m_pSeries, m_runSettings));
         break;
     case ExportFormat::Text:
         bytes = m_summary.toUtf8();
@@ -401,7 +401,7 @@ void CSimulatePage::copyResult() {
     if (m_pGraph) {
         const QSize size = defaultImageSize();
         data->setImageData(paintGraphPicture(*m_pGraph, size.width(), size.height()));
-        data->setText(QString::fromStdString(seriesCsv(*m_pSeries)));
+        data->setText(QString::fromStdString(seriesCsv(*m_pSeries, m_runSettings)));
     } else {
         data->setText(m_summary);
     }

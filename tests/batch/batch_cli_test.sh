@@ -31,7 +31,7 @@ check() { # check DESCRIPTION CONDITION...
 }
 
 expect 0 "default flight" && {
-    check "header" [ "$(head -n1 "$out")" = "min,max,time" ]
+    check "header" [ "$(head -n1 "$out")" = "Height min (m),Height max (m),Time (sec)" ]
     check "554 entries" [ "$(wc -l <"$out")" -eq 555 ]
     check "17 significant digits" grep -qE '^[-0-9.e]+,[-0-9.e]+,6\.09[0-9]{13,}' <(tail -n1 "$out")
     check "nothing on stderr" [ ! -s "$err" ]
@@ -41,11 +41,12 @@ expect 0 "one-variable summary" mode=1 --summary && {
     check "11 rows and the largest" grep -q "^Largest Time Aloft" "$out"
 }
 expect 0 "one-variable series" mode=1 precision=2 && {
-    check "line header" [ "$(head -n1 "$out")" = "x,unused,result" ]
+    check "line header, no column of zeros" [ "$(head -n1 "$out")" = "Empty Mass (g),Time Aloft (sec)" ]
+    check "two columns" [ "$(tail -n1 "$out" | tr -cd , | wc -c)" -eq 1 ]
     check "11 points" [ "$(wc -l <"$out")" -eq 12 ]
 }
 expect 0 "two-variable series" mode=2 precision=1 && {
-    check "surface header" [ "$(head -n1 "$out")" = "x,y,result" ]
+    check "surface header" [ "$(head -n1 "$out")" = "Empty Mass (g),Initial Water Level (%),Time Aloft (sec)" ]
     check "121 points" [ "$(wc -l <"$out")" -eq 122 ]
 }
 expect 0 "names, units and quoted variables" mode=1 precision=1 "oneVarIndependent=Bottle Volume" \
@@ -130,6 +131,13 @@ expect 2 "a description that is not UTF-8" rocketDescription=$'abc\xffdef' &&
     check "names the field" grep -q "'rocketDescription=abc\\\\xffdef': is not UTF-8 text$" "$err"
 rm -rf "$design_dir"
 
+expect 0 "--list names every field by its page" --list && {
+    check "the rocket's first" grep -q "^  bottleDiameter  *number, default 110; its unit is bottleDiameterUnit$" "$out"
+    check "a unit list" grep -q "^  atmTemperatureUnit  *unit: deg C, deg F, K; default deg F$" "$out"
+    check "a choice" grep -q "^  mode  *0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization; default 0$" "$out"
+    check "four pages" [ "$(grep -c ':$' "$out")" -eq 4 ]
+    check "every field (18 + 13 + 12 + 23)" [ "$(grep -c '^  [a-zA-Z]' "$out")" -eq 66 ]
+}
 expect 0 "--png - writes the image alone to stdout" --png - &&
     check "a PNG" [ "$(head -c 4 "$out" | tail -c 3)" = PNG ]
 # Output that is lost is a failure: a full disk, a closed stream, also for --help.
