@@ -7,10 +7,26 @@
 #include "toolkit/GraphImage.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 namespace hydrolofter {
+namespace {
+
+/// Qt's notes that a batch run has no use for (a script run from cron has no
+/// XDG_RUNTIME_DIR, and the image needs none); everything else goes through as before.
+QtMessageHandler previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
 
 std::string writeGraphImage(const SampleSeries& series, const RunSettings& settings,
                             const std::string& file, int width, int height,
@@ -27,6 +43,7 @@ std::string writeGraphImage(const SampleSeries& series, const RunSettings& setti
     if (!QGuiApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        previousHandler = qInstallMessageHandler(quietHandler);
         static int argc = 1;
         static char name[] = "hydrolofter-batch";
         static char* argv[] = {name, nullptr};

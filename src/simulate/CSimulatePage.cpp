@@ -320,6 +320,12 @@ void CSimulatePage::onExport() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixOf(formats.front()));
+    // A name to start from: the rocket's file, or the kind of run.
+    const std::string rocket = m_inputs.rocketFileName();
+    const QString base =
+        rocket.empty() ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
+                       : QString::fromStdString(rocket).section('.', 0, 0);
+    dialog.selectFile(base + "." + suffixOf(formats.front()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
     });
