@@ -1,8 +1,10 @@
 #include "CFullScreenGraphDlg.h"
 
 #include "GraphFrame.h"
+#include "graph/GraphData.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,13 +38,23 @@ void CFullScreenGraphDlg::mouseMoveEvent(QMouseEvent* event) {
     const QString text = m_pFrame->readoutAt(m_pFrame->mapFrom(this, event->position().toPoint()));
     m_pReadout->setText(text);
     m_pReadout->adjustSize();
-    m_pReadout->move(4, height() - m_pReadout->height() - 2);
+    placeReadout();
     m_pReadout->setVisible(!text.isEmpty());
 }
 
 void CFullScreenGraphDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    m_pReadout->move(4, height() - m_pReadout->height() - 2);
+    placeReadout();
+}
+
+void CFullScreenGraphDlg::placeReadout() {
+    // In the bottom margin, below the tick labels, at the right: clear of the x caption,
+    // which starts 200 pixels from the left whatever the width.
+    const int captionEnd =
+        m_pGraph ? 200 + fontMetrics().horizontalAdvance(QString::fromStdString(m_pGraph->xTitle))
+                 : 0;
+    const int x = std::max(width() - m_pReadout->width() - 4, captionEnd + 8);
+    m_pReadout->move(x, height() - m_pReadout->height() - 2);
 }
 
 void CFullScreenGraphDlg::setGraph(const GraphData* graph) {

@@ -32,6 +32,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeReadout();
     const GraphData* m_pGraph = nullptr;
     GraphFrame* m_pFrame;
     QLabel* m_pReadout;

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -320,6 +321,12 @@ TEST_F(ResultsTest, TheReadoutNamesThePointUnderThePointer) {
                                                (graph->yMax - graph->yMin));
         QTest::mouseMove(full, QPoint(fx, fy));
         EXPECT_EQ(full->readout(), expected);
+        // It hides nothing of the x caption, which starts at (200, bottom − 25).
+        const QRect caption(200, s.height() - 25,
+                            full->fontMetrics().horizontalAdvance(
+                                QString::fromStdString(graph->xTitle)),
+                            full->fontMetrics().height());
+        EXPECT_FALSE(full->findChild<QLabel*>()->geometry().intersects(caption));
         full->accept();
     });
     page->onFullScreen();
