@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -68,7 +69,15 @@ void CMainDlg::showEvent(QShowEvent* event) {
                       layout()->spacing());
         if (const QScreen* s = screen()) {
             const QSize frame = frameGeometry().size() - geometry().size();
-            pages = pages.boundedTo(s->availableGeometry().size() - around - frame);
+            const QSize room = s->availableGeometry().size() - around - frame;
+            // A scroll bar one way takes room the other way: ask for it, so that a sheet
+            // too wide for the screen does not need a second bar for the first one.
+            const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            if (pages.width() > room.width())
+                pages.rheight() += bar;
+            if (pages.height() > room.height())
+                pages.rwidth() += bar;
+            pages = pages.boundedTo(room);
         }
         m_pScroll->setMinimumSize(pages);
         if (!testAttribute(Qt::WA_Resized))
@@ -77,9 +86,21 @@ void CMainDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void CMainDlg::showCurrentTab() {
+    // On a screen smaller than the pages the tab row scrolls with them: keep the chosen
+    // tab in sight.
+    const int index = m_pTabs->currentIndex();
+    if (index < 0)
+        return;
+    const QRect tab = m_pTabs->tabBar()->tabRect(index);
+    const QPoint centre = m_pTabs->tabBar()->mapTo(m_pTabs, tab.center());
+    m_pScroll->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 4, tab.height() / 2 + 4);
+}
+
 void CMainDlg::onPageChanged(int index) {
     if (m_bCheckingPage)
         return;
+    QTimer::singleShot(0, this, &CMainDlg::showCurrentTab); // once the page is laid out
     const int left = m_activePage;
     m_activePage = index;
     auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(left));

@@ -32,6 +32,7 @@ public:
 
 public slots:
     /// Close: the active page must accept its values first.
+    void showCurrentTab();
     void onClose();
 
 protected:

@@ -23,6 +23,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 namespace hydrolofter {
@@ -289,6 +290,19 @@ TEST_F(ResultsTest, OnAScreenSmallerThanTheSheetThePagesScroll) {
     auto* scroll = sheet->findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+    // At scale 1 the pages' height fits, so the width's scroll bar needs no second one.
+    if (sheet->devicePixelRatioF() == 1) {
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    }
+    // Whichever tab is chosen stays in sight, the last one too.
+    for (int i : {5, 0, 4}) {
+        sheet->tabs()->setCurrentIndex(i);
+        QApplication::processEvents();
+        QTabBar* bar = sheet->tabs()->tabBar();
+        const QRect tab(bar->mapTo(scroll->viewport(), bar->tabRect(i).topLeft()),
+                        bar->tabRect(i).size());
+        EXPECT_TRUE(scroll->viewport()->rect().contains(tab)) << i;
+    }
 }
 
 TEST_F(ResultsTest, TheReadoutNamesThePointUnderThePointer) {
@@ -322,10 +336,10 @@ TEST_F(ResultsTest, TheReadoutNamesThePointUnderThePointer) {
         QTest::mouseMove(full, QPoint(fx, fy));
         EXPECT_EQ(full->readout(), expected);
         // It hides nothing of the x caption, which starts at (200, bottom − 25).
-        const QRect caption(200, s.height() - 25,
-                            full->fontMetrics().horizontalAdvance(
-                                QString::fromStdString(graph->xTitle)),
-                            full->fontMetrics().height());
+        const QRect caption(
+            200, s.height() - 25,
+            full->fontMetrics().horizontalAdvance(QString::fromStdString(graph->xTitle)),
+            full->fontMetrics().height());
         EXPECT_FALSE(full->findChild<QLabel*>()->geometry().intersects(caption));
         full->accept();
     });
