@@ -20,6 +20,8 @@ CFullScreenGraphDlg::CFullScreenGraphDlg(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pFrame);
     m_pFrame->setShowsKey(true); // the page's key is hidden behind this window
+    // Never shown on screen (no caption), but named for window lists and tools.
+    setWindowTitle(QStringLiteral("Graph - Hydrolofter"));
     // Key and mouse releases over the graph belong to the window.
     m_pFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);

@@ -6,17 +6,19 @@ set -uo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null ||
-   ! command -v xwininfo >/dev/null || ! command -v openbox >/dev/null; then
-  echo "real_window_check: xvfb-run, xdotool, xwininfo and openbox are needed (scripts/setup-deps)"
-  exit 1
-fi
+for tool in xvfb-run xdotool xwininfo openbox xclip; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "real_window_check: $tool is needed (scripts/setup-deps)"
+    exit 1
+  fi
+done
 
 status=0
-for wm in openbox none; do
-  echo "== with window manager: $wm"
+for session in "openbox 1" "none 1" "openbox 1.5" "openbox 2"; do
+  echo "== window manager and scale: $session"
+  # shellcheck disable=SC2086 # two words: the window manager and the scale
   if ! timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
-      "$here/real_window_session.sh" "$program" "$wm"; then
+      "$here/real_window_session.sh" "$program" $session; then
     status=1
   fi
 done

@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# One session of real_window_check.sh, inside xvfb-run: PROGRAM WM (openbox or none).
+# One session of real_window_check.sh, inside xvfb-run: PROGRAM WM (openbox or none) [SCALE].
 set -uo pipefail
 program=$1
 wm=$2
-screen_size=1280x1024
+scale=${3:-1}
+screen_w=1280
+screen_h=1024
+
+# Every window of the program with its title and size: what a failure report needs.
+describe_windows() {
+  for w in $(xdotool search --pid "$app" 2>/dev/null); do
+    xwininfo -id "$w" | awk -v id="$w" '/xwininfo: Window id/ {t=$0} /Map State:/ {m=$3}
+      /Width:/ {wd=$2} /Height:/ {h=$2} END {print "  " id " " wd "x" h " " m " " t}'
+  done
+}
 
 fail() {
-  echo "FAIL ($wm): $*"
+  echo "FAIL ($wm, scale $scale): $*"
+  echo "windows of the program:"
+  describe_windows
   kill "$app" 2>/dev/null
   [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
   exit 1
@@ -23,19 +35,17 @@ wait_for() {
   return 1
 }
 
-# The program's top-level windows that are mapped, as "id WIDTHxHEIGHT" lines.
-mapped_windows() {
-  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
-    local size
-    size=$(xwininfo -id "$w" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-    echo "$w $size"
-  done
+# The program's mapped window whose title is exactly $1, found by title, not by size.
+window_titled() {
+  xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null | head -n 1
 }
-
-sheet_mapped() { mapped_windows | grep -qv " $screen_size\$"; }
-full_screen_mapped() { mapped_windows | grep -q " $screen_size\$"; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }
+size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
+sheet_mapped() { viewable "$sheet"; }
+full_screen_mapped() { [ -n "$(window_titled 'Graph - Hydrolofter')" ]; }
 no_full_screen() { ! full_screen_mapped; }
 program_gone() { ! kill -0 "$app" 2>/dev/null; }
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
 wm_pid=
 if [ "$wm" = openbox ]; then
@@ -45,21 +55,47 @@ if [ "$wm" = openbox ]; then
 fi
 
 # Leak checking of the toolkit's own allocations is not this check's business.
-ASAN_OPTIONS=detect_leaks=0 "$program" >/dev/null 2>&1 &
+QT_SCALE_FACTOR=$scale ASAN_OPTIONS=detect_leaks=0 "$program" >/dev/null 2>&1 &
 app=$!
 
-wait_for 20 sheet_mapped || fail "the sheet was never mapped"
-sheet=$(mapped_windows | head -n 1 | cut -d' ' -f1)
+find_sheet() { sheet=$(window_titled Hydrolofter); [ -n "$sheet" ]; }
+wait_for 20 find_sheet || fail "the sheet was never mapped"
+read -r width height < <(size_of "$sheet")
+[ "$width" -le $screen_w ] && [ "$height" -le $screen_h ] ||
+  fail "the sheet ($width x $height) is larger than the screen"
 focus_sheet() {
   xdotool mousemove --window "$sheet" 20 20
   xdotool windowfocus --sync "$sheet" 2>/dev/null || true
 }
 focus_sheet
 
+if [ "$scale" != 1 ]; then
+  # On a scaled screen: the sheet fits it.
+  kill "$app" 2>/dev/null
+  wait "$app" 2>/dev/null
+  echo "ok ($wm, scale $scale): the sheet fits the screen at $width x $height"
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  exit 0
+fi
+
 # Escape in an edit must not close the sheet.
 xdotool key Escape
 sleep 1
 sheet_mapped || fail "Escape closed the sheet"
+
+# Text that is not a number, then Ctrl+Tab: the message, and then the keys typed go back
+# into the refused field (read back through the clipboard).
+xdotool key alt+d # the Diameter caption's mnemonic: into its edit
+xdotool key ctrl+a
+xdotool type --delay 20 abc
+xdotool key ctrl+Tab
+sleep 1
+xdotool key Return
+sleep 0.5
+xdotool type --delay 20 110
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+[ "$(clipboard)" = 110 ] || fail "after the refusal the typed keys did not reach the field ($(clipboard))"
 
 # To the Simulate page (the fifth tab), run, open the full-screen graph.
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
@@ -73,10 +109,10 @@ open_full_screen() {
 }
 opened=
 for _ in $(seq 15); do open_full_screen && opened=yes && break; done
-[ -n "$opened" ] || fail "the full-screen graph was never mapped at $screen_size"
-geometry=$(mapped_windows | grep " $screen_size\$")
-echo "full-screen graph mapped: $geometry"
-full=$(echo "$geometry" | cut -d' ' -f1)
+[ -n "$opened" ] || fail "the full-screen graph was never mapped"
+full=$(window_titled 'Graph - Hydrolofter')
+echo "full-screen graph mapped: $(size_of "$full")"
+[ "$(size_of "$full")" = "$screen_w $screen_h" ] || fail "the full-screen graph does not fill the screen"
 # Still there after the key that opened it has gone up.
 sleep 1
 full_screen_mapped || fail "the full-screen graph closed on the release of the key that opened it"
@@ -86,6 +122,14 @@ xdotool windowfocus "$full" 2>/dev/null || true
 xdotool key space
 wait_for 5 no_full_screen || fail "a key did not close the full-screen graph"
 sheet_mapped || fail "the sheet went away with the full-screen graph"
+
+# Ctrl+C copies the result, wherever the focus is on the page.
+focus_sheet
+xdotool key ctrl+c
+sleep 0.5
+copied=$(clipboard)
+[ "${copied%%$'\n'*}" = "Height min (m),Height max (m),Time (sec)" ] ||
+  fail "Ctrl+C did not copy the result's CSV (the clipboard: ${copied:0:80})"
 
 # Export the graph through the real save dialog and the image-size dialog.
 exported=$(mktemp -u /tmp/hydrolofter-export-XXXXXX).png
@@ -103,10 +147,10 @@ file "$exported" | grep -q "PNG image data" || fail "the exported file is not a 
 rm -f "$exported"
 
 # Close the program with the sheet's Close button (bottom right of the sheet).
-read -r width height < <(xwininfo -id "$sheet" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+read -r width height < <(size_of "$sheet")
 xdotool mousemove --window "$sheet" $((width - 40)) $((height - 20)) click 1
 wait_for 10 program_gone || fail "the program did not exit within 10 s of Close"
 wait "$app"
-echo "ok ($wm): sheet, Escape, full-screen graph, export, close"
+echo "ok ($wm): sheet, Escape, a refused field keeps the keys, full-screen graph, Ctrl+C, export, close"
 [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
 exit 0
