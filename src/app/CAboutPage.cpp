@@ -24,6 +24,18 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
     picture->setPixmap(QPixmap::fromImage(title));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->resize(title.size());
+    // The licence, under the picture.
+    auto* licence = new QLabel(
+        QStringLiteral("Hydrolofter is free software: you can redistribute it and/or modify it "
+                       "under the terms of the GNU General Public License as published by the "
+                       "Free Software Foundation, either version 3 of the License, or (at your "
+                       "option) any later version. It comes with ABSOLUTELY NO WARRANTY."),
+        this);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setWordWrap(true);
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    licence->setGeometry(picture->x(), picture->y() + title.height() + 8, title.width(),
+                         licence->heightForWidth(title.width()));
 }
 
 } // namespace hydrolofter

@@ -3,8 +3,8 @@
 #include "BatchArguments.h"
 #include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
-#include "units/VariableCatalog.h"
 #include "units/NumberText.h"
+#include "units/VariableCatalog.h"
 
 #include <algorithm>
 #include <string>
@@ -26,22 +26,26 @@ constexpr Option kOptionTable[] = {
     {"--save-rocket", "FILE", "write the rocket the arguments describe as a design file"},
     {"--save-site", "FILE", "write the launch site the arguments describe as a design file"},
     {"--list", "", "print every NAME with its kind, its units or choices and its default"},
-    {"--help", "", "print this text"},
+    {"--help", "", "print the usage text"},
     {"--version", "", "print the program's name and version"},
 };
 
-constexpr std::pair<ExitStatus, std::string_view> kExitStatuses[] = {
-    {ExitStatus::Done, "done"},
-    {ExitStatus::BadArguments, "bad arguments"},
-    {ExitStatus::Refused, "inputs refused"},
-    {ExitStatus::NotLanded, "a flight did not land within --max-time simulated seconds"},
-    {ExitStatus::NoImage, "no image could be written"},
-    {ExitStatus::Diverged, "a flight diverged (its numbers grew beyond what a double holds)"},
-    {ExitStatus::NotSaved, "a design file could not be written"},
-    {ExitStatus::OutputFailed, "the output could not be written (the reason is on stderr)"},
+constexpr std::pair<int, std::string_view> kExitStatuses[] = {
+    {int(ExitStatus::Done), "done"},
+    {int(ExitStatus::BadArguments), "bad arguments"},
+    {int(ExitStatus::Refused), "inputs refused"},
+    {int(ExitStatus::NotLanded), "a flight did not land within --max-time simulated seconds"},
+    {int(ExitStatus::NoImage), "no image could be written"},
+    {int(ExitStatus::Diverged), "a flight diverged (its numbers grew beyond what a double holds)"},
+    {int(ExitStatus::NotSaved), "a design file could not be written"},
+    {int(ExitStatus::OutputFailed), "the output could not be written (the reason is on stderr)"},
 };
 
 } // namespace
+
+std::span<const std::pair<int, std::string_view>> exitStatuses() {
+    return kExitStatuses;
+}
 
 std::span<const Option> options() {
     return kOptionTable;
@@ -113,8 +117,13 @@ std::string joinedNames(int count, auto nameAt) {
     return s;
 }
 
-/// What a field holds and its default, as --list shows it.
-std::string describe(const Field& f) {
+} // namespace
+
+std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups() {
+    return kGroupCaptions;
+}
+
+std::string describeField(const Field& f) {
     static const SimulationInputs inputs;
     static const RunSettings settings;
     std::string number;
@@ -143,8 +152,9 @@ std::string describe(const Field& f) {
     case FieldKind::PercentUnit: {
         const bool percent = f.kind == FieldKind::PercentUnit;
         auto nameAt = [&](int i) {
-            return percent && i == unitCount(f.family) ? std::string("%")
-                                                       : std::string(unitNames(f.family)[std::size_t(i)]);
+            return percent && i == unitCount(f.family)
+                       ? std::string("%")
+                       : std::string(unitNames(f.family)[std::size_t(i)]);
         };
         return "unit: " + joinedNames(unitCount(f.family) + (percent ? 1 : 0), nameAt) +
                "; default " + nameAt(index);
@@ -169,8 +179,6 @@ std::string describe(const Field& f) {
     return {};
 }
 
-} // namespace
-
 std::string fieldListing() {
     std::string text;
     for (const auto& [group, caption] : kGroupCaptions) {
@@ -181,7 +189,7 @@ std::string fieldListing() {
             std::string left("  ");
             left.append(f.name);
             left.resize(std::max<std::size_t>(left.size() + 2, 28), ' ');
-            text.append(left).append(describe(f)).append("\n");
+            text.append(left).append(describeField(f)).append("\n");
         }
     }
     return text;
@@ -213,11 +221,7 @@ std::string batchUsage() {
     }
     text.append("Exit status:\n");
     for (const auto& [status, meaning] : kExitStatuses)
-        text.append("  ")
-            .append(std::to_string(int(status)))
-            .append(" ")
-            .append(meaning)
-            .append("\n");
+        text.append("  ").append(std::to_string(status)).append(" ").append(meaning).append("\n");
     return text;
 }
 

@@ -2,8 +2,12 @@
 // by the usage text.
 #pragma once
 
+#include "runs/FieldTable.h"
+
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace hydrolofter {
 
@@ -17,5 +21,16 @@ struct Option {
 std::span<const Option> options();
 /// The option of that name ("-h" is "--help"), or nullptr.
 const Option* findOption(std::string_view name);
+
+/// Each exit status with what it means, as the usage text and the manual list them.
+std::span<const std::pair<int, std::string_view>> exitStatuses();
+
+/// The caption of each page's group of fields, in page order.
+std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups();
+/// What a field holds (its units or choices) and its default, as --list shows it.
+std::string describeField(const Field& field);
+
+/// The manual page of hydrolofter-batch in roff, dated date (YYYY-MM-DD) and versioned.
+std::string batchManual(std::string_view date, std::string_view version);
 
 } // namespace hydrolofter

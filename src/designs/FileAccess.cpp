@@ -104,8 +104,10 @@ std::string replaceThroughTemporary(const std::string& target, std::string_view 
         return failWith("cannot write");
     if (existing) {
         // The old file's owner and mode stay (mkstemp made the temporary private).
-        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
-            (void)::fchown(fd, geteuid(), existing->st_gid); // the group, where allowed
+        // Best effort: the owner and group, else the group alone, else what we are.
+        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0 &&
+            ::fchown(fd, geteuid(), existing->st_gid) != 0) {
+        }
         ::fchmod(fd, existing->st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
