@@ -24,7 +24,8 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
     picture->setPixmap(QPixmap::fromImage(title));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->resize(title.size());
-    // The licence, under the picture.
+    // The licence, beside the picture (the pages are wider than it; the sheet sizes them all
+    // alike), so that the page needs no more height.
     auto* licence = new QLabel(
         QStringLiteral("Hydrolofter is free software: you can redistribute it and/or modify it "
                        "under the terms of the GNU General Public License as published by the "
@@ -34,8 +35,10 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
     licence->setObjectName(QStringLiteral("licence"));
     licence->setWordWrap(true);
     licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    licence->setGeometry(picture->x(), picture->y() + title.height() + 8, title.width(),
-                         licence->heightForWidth(title.width()));
+    constexpr int kWidth = 230;
+    licence->setGeometry(picture->x() + title.width() + 12, picture->y(), kWidth,
+                         licence->heightForWidth(kWidth));
+    setMinimumWidth(licence->geometry().right() + 8);
 }
 
 } // namespace hydrolofter
