@@ -56,7 +56,6 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
             updateFlightResults(results, model, t);
         }
         clock.update(t);
-        host.pumpMessages();
         if (host.cancelRequested())
             return RunOutcome::Cancelled; // the unfinished bucket is not written
         if (t > options.maxFlightTime)

@@ -12,7 +12,7 @@ namespace hydrolofter {
 namespace {
 
 /// The points shared out among worker threads. The calling thread keeps the host's
-/// conversation: it pumps, passes a cancel on and moves the progress bar as points finish.
+/// conversation: it passes a cancel on and moves the progress bar as points finish.
 class ParallelRun final : public PointQueue {
 public:
     ParallelRun(const SweepPlan& plan, const ResultRule& rule, double dt, const RunOptions& options)
@@ -37,7 +37,7 @@ public:
                 int finished;
                 {
                     std::unique_lock lock(mutex_);
-                    // Wake for a finished point, or often enough to keep the window alive.
+                    // Wake for a finished point, or often enough to see a cancel at once.
                     changed_.wait_for(lock, std::chrono::milliseconds(2),
                                       [this, points] { return finished_ == points || stop_; });
                     finished = finished_;
@@ -45,7 +45,6 @@ public:
                 progress.set(finished * 100 / points);
                 if (finished == points || stop_)
                     break;
-                host.pumpMessages();
                 if (host.cancelRequested()) {
                     cancelled = true;
                     stop_ = true; // each worker stops after its current block of steps

@@ -24,7 +24,7 @@ bool finiteEntries(const SampleSeries& s) {
 
 int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
                   SampleSeries& series, const RunOptions& options) {
-    // The snapshot: the host may let the user edit the pages while the run pumps messages.
+    // The snapshot: the caller's records may change while the run flies.
     const RunSettings s = settings;
     const SimulationInputs in = inputs;
     host.beginRun();

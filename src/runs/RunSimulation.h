@@ -25,8 +25,8 @@ struct RunOptions {
 };
 
 /// Performs the run of settings.mode into series and returns the number of entries.
-/// Settings and inputs are copied when the run starts, so edits made while the host pumps
-/// messages cannot mix into it. Inputs that the input check refuses fly nothing
+/// Settings and inputs are copied when the run starts, so edits made while it flies (on a
+/// window's worker thread) cannot mix into it. Inputs that the input check refuses fly nothing
 /// (outcome Refused, count 0). endRun is called on every way out.
 /// The points of an optimisation are flown on worker threads (options.threads); the host
 /// is only ever called from the calling thread, and the results are the same to the bit,

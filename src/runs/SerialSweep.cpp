@@ -23,10 +23,7 @@ public:
             failure = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
         }
     }
-    bool stopRequested() override {
-        host_.pumpMessages();
-        return host_.cancelRequested();
-    }
+    bool stopRequested() override { return host_.cancelRequested(); }
 
 private:
     const int points_;

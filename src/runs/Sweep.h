@@ -77,7 +77,8 @@ private:
     int count_ = 0;
 };
 
-/// The points flown on the calling thread, pumping between blocks of steps.
+/// The points flown on the calling thread, asking the host about a cancel between blocks
+/// of steps.
 RunOutcome serialSweep(const SweepPlan& plan, const ResultRule& rule, RunHost& host,
                        SampleSeries& series, double dt, const RunOptions& options);
 

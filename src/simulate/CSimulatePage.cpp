@@ -16,10 +16,12 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -30,7 +32,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QKeyEvent>
 #include <QShortcut>
 #include <QSpinBox>
 #include <array>
@@ -119,6 +120,9 @@ void CSimulatePage::connectHandlers() {
             &CSimulatePage::onSimulate);
     connect(control<QPushButton>(CancelButton), &QPushButton::clicked, this,
             &CSimulatePage::onCancel);
+    for (RunWorker* worker : {&m_worker, &m_printWorker})
+        connect(worker, &RunWorker::progressChanged, this, &CSimulatePage::setProgress);
+    connect(&m_worker, &RunWorker::finished, this, &CSimulatePage::onRunEnded);
     connect(control<QPushButton>(FullScreenButton), &QPushButton::clicked, this,
             &CSimulatePage::onFullScreen);
     connect(control<QPushButton>(PrintButton), &QPushButton::clicked, this,
@@ -213,23 +217,41 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
         doc.colourKey = true;
     }
     if (m_pSeries->kind == SeriesKind::MinMaxBars) {
-        if (!m_flightResults) {
-            // A graph run records no results: the same flight again, for its summary.
-            RunSettings summary = m_runSettings;
-            summary.launchDisplay = Summary;
-            SampleSeries flown;
-            m_bRunning = true;
-            runSimulation(summary, m_runInputs, *this, flown);
-            m_bRunning = false;
-            if (m_bCancelRequested || flown.outcome != RunOutcome::Completed) {
-                m_bCancelRequested = false;
-                return false;
-            }
-            m_flightResults = flown.flight;
-        }
+        if (!m_flightResults && !flyFlightResults())
+            return false;
         doc.results = resultLines(*m_flightResults);
     }
     return true;
+}
+
+bool CSimulatePage::flyFlightResults() {
+    // A graph run records no results: the same flight again, for its summary.
+    RunSettings summary = m_runSettings;
+    summary.launchDisplay = Summary;
+    m_bRunning = true;
+    beginRun();
+    m_printWorker.start(summary, m_runInputs);
+    QEventLoop loop; // the window answers (Cancel, closing) while the flight flies
+    connect(&m_printWorker, &RunWorker::finished, &loop, &QEventLoop::quit);
+    if (m_printWorker.isRunning())
+        loop.exec();
+    m_bRunning = false;
+    endRun();
+    const std::unique_ptr<SampleSeries> flown = m_printWorker.takeSeries();
+    const bool completed = !m_bCancelRequested && flown && flown->outcome == RunOutcome::Completed;
+    m_bCancelRequested = false;
+    if (completed)
+        m_flightResults = flown->flight;
+    emit runFinished(); // a close waiting for the run goes on
+    return completed;
+}
+
+void CSimulatePage::requestCancel() {
+    if (!m_bRunning)
+        return;
+    m_bCancelRequested = true;
+    m_worker.cancel();
+    m_printWorker.cancel();
 }
 
 bool CSimulatePage::printResultOn(QPagedPaintDevice& device) {
@@ -322,9 +344,9 @@ void CSimulatePage::onExport() {
     dialog.setDefaultSuffix(suffixOf(formats.front()));
     // A name to start from: the rocket's file, or the kind of run.
     const std::string rocket = m_inputs.rocketFileName();
-    const QString base =
-        rocket.empty() ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
-                       : QString::fromStdString(rocket).section('.', 0, 0);
+    const QString base = rocket.empty()
+                             ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
+                             : QString::fromStdString(rocket).section('.', 0, 0);
     dialog.selectFile(base + "." + suffixOf(formats.front()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
@@ -480,9 +502,19 @@ void CSimulatePage::onSimulate() {
     static_cast<ColourKey*>(controlWidget(ColourKeyArea))->setGraph(nullptr);
     m_pGraph.reset();
     m_bRunning = true;
-    auto series = std::make_unique<SampleSeries>();
-    runSimulation(settings, inputs, *this, *series);
+    m_bCancelRequested = false;
+    m_pendingSettings = settings;
+    m_pendingInputs = inputs;
+    beginRun();
+    m_worker.start(settings, inputs); // onRunEnded follows
+}
+
+void CSimulatePage::onRunEnded() {
+    std::unique_ptr<SampleSeries> series = m_worker.takeSeries();
     m_bRunning = false;
+    endRun();
+    const RunSettings settings = m_pendingSettings;
+    const SimulationInputs inputs = m_pendingInputs;
     m_runSettings = settings;
     m_runInputs = inputs;
     showControl(PleaseWaitLabel, false);
@@ -538,19 +570,12 @@ void CSimulatePage::beginRun() {
     enableControl(SimulateButton, false);
     enableResultActions(false);
     enableControl(CancelButton, true);
-    m_pump.restart();
-    // Let the page show the running state before the first step.
-    QCoreApplication::processEvents();
 }
 
 void CSimulatePage::setProgress(int percent) {
     auto* bar = control<QProgressBar>(ProgressBar);
     if (bar->value() != percent)
         bar->setValue(percent);
-}
-
-void CSimulatePage::pumpMessages() {
-    m_pump.pump();
 }
 
 void CSimulatePage::endRun() {

@@ -1,14 +1,13 @@
 // The "Simulate" page: starts a run, shows its progress, and presents its result.
 #pragma once
 
+#include "RunWorker.h"
 #include "graph/GraphData.h"
 #include "runs/InputSource.h"
-#include "runs/RunHost.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
 #include "toolkit/PropertyPage.h"
-#include "toolkit/ThrottledPump.h"
 
 #include <QSize>
 #include <memory>
@@ -22,7 +21,7 @@ namespace hydrolofter {
 
 struct ResultDocument;
 
-class CSimulatePage : public PropertyPage, public RunHost {
+class CSimulatePage : public PropertyPage {
     Q_OBJECT
 public:
     /// The page's controls by their template ids.
@@ -47,8 +46,8 @@ public:
     ~CSimulatePage() override;
 
     bool isRunning() const { return m_bRunning; }
-    /// Cancels a run in progress after its current step.
-    void requestCancel() { m_bCancelRequested = true; }
+    /// Cancels a run in progress after its current step; runFinished follows.
+    void requestCancel();
     const GraphData* graph() const { return m_pGraph.get(); }
     /// Whether a result is shown (a graph or a summary), which Print and Export act on.
     bool hasResult() const { return m_pSeries != nullptr; }
@@ -69,13 +68,6 @@ public:
     /// What the status area says (notices, or the readout under the pointer).
     QString statusText() const;
 
-    // RunHost
-    void beginRun() override;
-    void setProgress(int percent) override;
-    void pumpMessages() override;
-    bool cancelRequested() override { return m_bCancelRequested; }
-    void endRun() override;
-
 public slots:
     void onSimulate();
     void onCancel() { requestCancel(); }
@@ -95,6 +87,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The page while a run flies: Simulate off, Cancel on, Print and Export off.
+    void beginRun();
+    void setProgress(int percent);
+    void endRun();
+    /// The run started by Simulate has ended: shows its result, or why there is none.
+    void onRunEnded();
+    /// Flies a launch graph's flight again for its results (printing), on the worker,
+    /// with the window answering meanwhile; false when it was cancelled or failed.
+    bool flyFlightResults();
     void connectHandlers();
     void hideResults();
     /// Shows the notes on the last run in the progress bar's place (none: the bar).
@@ -116,7 +117,10 @@ private:
     bool m_bCancelRequested = false;
     bool m_bRunning = false;
     InputSource& m_inputs;
-    ThrottledPump m_pump;
+    RunWorker m_worker;            ///< the runs that Simulate starts
+    RunWorker m_printWorker;       ///< a launch graph's flight flown again for its results
+    RunSettings m_pendingSettings; ///< what the run in progress flies
+    SimulationInputs m_pendingInputs;
 };
 
 } // namespace hydrolofter

@@ -120,7 +120,7 @@ TEST(ParallelSweep, CancelReturnsPromptlyAndLeavesNoThread) {
         s.mode = TwoVariableOptimization;
         s.precision = 7; // a second or more per point: far longer than the cancel takes
         test::RecordingHost host;
-        host.cancelAfterPumps = 3;
+        host.cancelAfterAsks = 3;
         const auto start = std::chrono::steady_clock::now();
         const auto series = fly(s, threads, host);
         const auto elapsed = std::chrono::steady_clock::now() - start;

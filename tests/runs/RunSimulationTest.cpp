@@ -21,7 +21,7 @@ struct RunResult {
 };
 
 /// Sweeps are flown one point after the other unless a test asks for threads: the step
-/// and pump counts below are those of the serial run.
+/// and cancel-question counts below are those of the serial run.
 RunOptions serial() {
     RunOptions o;
     // Bounded, so that a fault that keeps a rocket up fails instead of hanging: the
@@ -32,9 +32,9 @@ RunOptions serial() {
 }
 
 std::unique_ptr<RunResult> run(const RunSettings& s, const SimulationInputs& in = {},
-                               long cancelAfterPumps = 0, RunOptions options = serial()) {
+                               long cancelAfterAsks = 0, RunOptions options = serial()) {
     auto r = std::make_unique<RunResult>();
-    r->host.cancelAfterPumps = cancelAfterPumps;
+    r->host.cancelAfterAsks = cancelAfterAsks;
     r->count = runSimulation(s, in, r->host, *r->series, options);
     return r;
 }
@@ -65,7 +65,7 @@ TEST(LaunchAnalysis, DefaultFlightInBucketsOfElevenSteps) {
         ASSERT_LE(s.column1[std::size_t(k)], s.column2[std::size_t(k)]);
     EXPECT_EQ(r->host.begins, 1);
     EXPECT_EQ(r->host.ends, 1);
-    EXPECT_EQ(r->host.pumps, 6090);
+    EXPECT_EQ(r->host.asks, 6090);
     // trunc(t × 10) mod 100: one unit per 0.1 s, 0..60 for a 6.09 s flight.
     ASSERT_FALSE(r->host.progress.empty());
     EXPECT_EQ(r->host.progress.front(), 0);
@@ -89,7 +89,7 @@ TEST(LaunchAnalysis, OneStepFlight) {
     EXPECT_EQ(r->series->column1[0], r->series->column1[1]);
     EXPECT_EQ(r->series->column2[0], r->series->column2[1]);
     EXPECT_EQ(r->series->column3[0], r->series->column3[1]);
-    EXPECT_EQ(r->host.pumps, 1);
+    EXPECT_EQ(r->host.asks, 1);
 }
 
 TEST(LaunchAnalysis, PrecisionOneRecordsEveryStep) {
@@ -98,7 +98,7 @@ TEST(LaunchAnalysis, PrecisionOneRecordsEveryStep) {
     const auto r = run(s);
     for (int k = 0; k + 1 < r->count; ++k)
         EXPECT_EQ(r->series->column1[std::size_t(k)], r->series->column2[std::size_t(k)]);
-    EXPECT_EQ(r->host.pumps + 1, r->count);
+    EXPECT_EQ(r->host.asks + 1, r->count);
 }
 
 TEST(LaunchAnalysis, StopsAtTheRecordLimit) {
@@ -108,7 +108,7 @@ TEST(LaunchAnalysis, StopsAtTheRecordLimit) {
     s.precision = 1;
     const auto r = run(s, up);
     EXPECT_EQ(r->count, 16384);
-    EXPECT_EQ(r->host.pumps, 16383);
+    EXPECT_EQ(r->host.asks, 16383);
     EXPECT_GT(r->series->column1[16383], 0);
     EXPECT_TRUE(r->series->airborneAtEnd);
     EXPECT_FALSE(run({})->series->airborneAtEnd);
@@ -119,7 +119,7 @@ TEST(LaunchAnalysis, SummaryRecordsNothingButFliesToLanding) {
     s.launchDisplay = Summary;
     const auto r = run(s);
     EXPECT_EQ(r->count, 0);
-    EXPECT_EQ(r->host.pumps, 6090);
+    EXPECT_EQ(r->host.asks, 6090);
     const FlightResults& f = r->series->flight;
     EXPECT_TRUE(matchesPrinted(f.maxHeight, "42.3451"));
     EXPECT_TRUE(matchesPrinted(f.timeAloft, "6.090"));
@@ -163,7 +163,7 @@ TEST(LaunchAnalysis, CancelInTheFirstBucketReturnsNothing) {
     const auto r = run({}, {}, 5);
     EXPECT_EQ(r->count, 0);
     EXPECT_EQ(r->series->outcome, RunOutcome::Cancelled);
-    EXPECT_EQ(r->host.pumps, 5);
+    EXPECT_EQ(r->host.asks, 5);
     EXPECT_EQ(r->host.ends, 1);
 }
 
@@ -177,7 +177,7 @@ TEST(LaunchAnalysis, TimeLimitEndsAFlightThatNeverLands) {
     const auto r = run(s, up, 0, options);
     EXPECT_EQ(r->series->outcome, RunOutcome::TimedOut);
     EXPECT_EQ(r->host.ends, 1);
-    EXPECT_NEAR(double(r->host.pumps), 10001, 1);
+    EXPECT_NEAR(double(r->host.asks), 10001, 1);
 }
 
 TEST(Runs, UnknownModeDoesNothing) {
@@ -196,7 +196,7 @@ TEST(Runs, RefusedInputsFlyNothing) {
     const auto r = run({}, in);
     EXPECT_EQ(r->series->outcome, RunOutcome::Refused);
     EXPECT_EQ(r->count, 0);
-    EXPECT_EQ(r->host.pumps, 0);
+    EXPECT_EQ(r->host.asks, 0);
     EXPECT_EQ(r->host.ends, 1);
 }
 
@@ -207,7 +207,7 @@ TEST(Runs, EditsDuringTheRunDoNotReachIt) {
     const auto reference = run(s, in);
 
     auto r = std::make_unique<RunResult>();
-    r->host.onPump = [&](long) {
+    r->host.onAsk = [&](long) {
         s.plotVariable = var::Velocity; // the user edits the settings page mid-run
         s.plotUnit = 0;
         in.emptyMass = 500;
@@ -295,7 +295,7 @@ TEST(Optimisation, ACancelKeepsThePointsLandedBeforeIt) {
     s.precision = 4; // tens of thousands of steps a point: the cancel falls inside the run
     const auto full = run(s);
     ASSERT_EQ(full->count, 11);
-    const auto r = run(s, {}, full->host.pumps / 2);
+    const auto r = run(s, {}, full->host.asks / 2);
     EXPECT_EQ(r->series->outcome, RunOutcome::Cancelled);
     EXPECT_EQ(r->host.ends, 1);
     ASSERT_GT(r->count, 0);

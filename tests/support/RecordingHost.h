@@ -12,20 +12,21 @@ class RecordingHost : public RunHost {
 public:
     void beginRun() override { ++begins; }
     void setProgress(int p) override { progress.push_back(p); }
-    void pumpMessages() override {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
+    /// Counts the run's questions (one per step of a flight); cancels from the nth on.
+    bool cancelRequested() override {
+        ++asks;
+        if (onAsk)
+            onAsk(asks);
+        return cancelAfterAsks > 0 && asks >= cancelAfterAsks;
     }
-    bool cancelRequested() override { return cancelAfterPumps > 0 && pumps >= cancelAfterPumps; }
     void endRun() override { ++ends; }
 
     int begins = 0;
     int ends = 0;
-    long pumps = 0;
-    long cancelAfterPumps = 0; ///< 0: never
+    long asks = 0;
+    long cancelAfterAsks = 0; ///< 0: never
     std::vector<int> progress;
-    std::function<void(long)> onPump;
+    std::function<void(long)> onAsk;
 };
 
 } // namespace hydrolofter::test

@@ -32,6 +32,7 @@ protected:
         sheet->tabs()->setCurrentWidget(page);
         QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
                           Qt::LeftButton);
+        test::waitForRun(page);
         return watcher.text;
     }
     CSimulatePage* page = nullptr;

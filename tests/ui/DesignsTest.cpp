@@ -92,6 +92,7 @@ TEST_F(DesignsTest, TheBatchToolFliesASavedDesignAsTheWindowDoes) {
     auto* page = app->simulatePage();
     sheet->tabs()->setCurrentWidget(page);
     QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
+    test::waitForRun(page);
     const QString window = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox)->toPlainText();
     ASSERT_TRUE(window.contains("Max. Height: "));
 
@@ -221,8 +222,7 @@ TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
             QMetaObject::invokeMethod(d, "accept");
         }
     });
-    EXPECT_EQ(InputPage::askSavePath(sheet, DesignKind::Rocket, {}),
-              path("bottle.rocket.json"));
+    EXPECT_EQ(InputPage::askSavePath(sheet, DesignKind::Rocket, {}), path("bottle.rocket.json"));
 }
 
 } // namespace

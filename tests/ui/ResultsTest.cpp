@@ -46,6 +46,7 @@ protected:
         sheet->tabs()->setCurrentWidget(page);
         QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
                           Qt::LeftButton);
+        test::waitForRun(page);
         ASSERT_TRUE(page->hasResult());
     }
     /// The batch tool's standard output for these arguments.

@@ -46,6 +46,7 @@ protected:
         sheet->tabs()->setCurrentWidget(page);
         QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
                           Qt::LeftButton);
+        test::waitForRun(page);
     }
     void choose(int radioId) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
@@ -298,6 +299,18 @@ TEST_F(SimulateTest, ClosingTheSheetDuringARunEndsCleanly) {
     EXPECT_FALSE(page->isRunning());
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(page->graph(), nullptr);
+}
+
+TEST_F(SimulateTest, TheRunFliesOnItsOwnThreadWhileTheWindowAnswers) {
+    precision(8); // minutes of flight: a run on the window's thread would block the click
+    sheet->tabs()->setCurrentWidget(page);
+    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
+    EXPECT_TRUE(page->isRunning());    // the click has returned with the flight in the air
+    sheet->tabs()->setCurrentIndex(0); // the window answers meanwhile
+    EXPECT_EQ(sheet->tabs()->currentIndex(), 0);
+    page->requestCancel();
+    test::waitForRun(page);
+    EXPECT_EQ(page->statusText(), "Cancelled");
 }
 
 TEST_F(SimulateTest, CloseButtonDuringARunEndsCleanly) {

@@ -46,6 +46,7 @@ protected:
         sheet->tabs()->setCurrentWidget(page);
         QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
                           Qt::LeftButton);
+        test::waitForRun(page);
     }
     bool idle() {
         return enabled(page, CSimulatePage::SimulateButton) &&
@@ -62,7 +63,7 @@ TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
                           CSimulationSettingsPage::TwoVariableRadio};
     for (int cycle = 0; cycle < 200; ++cycle) {
         mode(radios[cycle % 3], 8);
-        // Pressed during the first pump of the run.
+        // Pressed as soon as the window answers once the run has started.
         QTimer::singleShot(0, page, [this] {
             QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
                               Qt::LeftButton);

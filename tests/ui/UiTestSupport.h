@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -46,6 +47,16 @@ protected:
     std::unique_ptr<CMainApp> app;
     CMainDlg* sheet = nullptr;
 };
+
+/// Waits, answering events (timers, the worker's signals), until the page's run has ended;
+/// at most a minute, so that a run that never ends fails instead of hanging.
+inline void waitForRun(CSimulatePage* page) {
+    QElapsedTimer clock;
+    clock.start();
+    while (page->isRunning() && clock.elapsed() < 60000)
+        QTest::qWait(2);
+    EXPECT_FALSE(page->isRunning()) << "the run did not end within a minute";
+}
 
 /// Answers the next message box with one of its buttons, keeping its text.
 class AnswerNextBox : public QObject {
