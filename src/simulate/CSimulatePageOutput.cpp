@@ -1,0 +1,280 @@
+// The Simulate page's result leaving the window: print, export and copy.
+#include "CSimulatePage.h"
+
+#include "GraphFrame.h"
+#include "ResultPage.h"
+#include "designs/FileAccess.h"
+#include "graph/Presentation.h"
+#include "toolkit/GraphImage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
+
+namespace hydrolofter {
+
+std::vector<CSimulatePage::ExportFormat> CSimulatePage::exportFormats() const {
+    if (!m_pSeries)
+        return {};
+    if (m_pGraph)
+        return {ExportFormat::Png, ExportFormat::Pdf, ExportFormat::Csv};
+    std::vector<ExportFormat> formats{ExportFormat::Text, ExportFormat::Pdf};
+    if (m_pSeries->count > 0)
+        formats.push_back(ExportFormat::Csv);
+    return formats;
+}
+
+QSize CSimulatePage::defaultImageSize() const {
+    return controlWidget(GraphArea)->size() * 2;
+}
+
+bool CSimulatePage::resultDocument(ResultDocument& doc) {
+    doc.title = QString::fromStdString(runTitle(m_runSettings));
+    const std::string rocket = m_inputs.rocketFileName();
+    if (!rocket.empty())
+        doc.title += QStringLiteral(" \u2014 ") + QString::fromStdString(rocket);
+    doc.inputs = inputLines(m_runInputs);
+    doc.inputs.insert(doc.inputs.begin(),
+                      {"Time step", std::string(precisionLabel(m_runSettings.precision))});
+    if (!m_pGraph) {
+        doc.summary = m_summary;
+        return true;
+    }
+    doc.graph = m_pGraph.get();
+    doc.graphSize = controlWidget(GraphArea)->size();
+    if (m_pSeries->kind == SeriesKind::Surface) {
+        doc.colourKey = true;
+    }
+    if (m_pSeries->kind == SeriesKind::MinMaxBars) {
+        if (!m_flightResults && !flyFlightResults())
+            return false;
+        doc.results = resultLines(*m_flightResults);
+    }
+    return true;
+}
+
+bool CSimulatePage::flyFlightResults() {
+    // A graph run records no results: the same flight again, for its summary.
+    RunSettings summary = m_runSettings;
+    summary.launchDisplay = Summary;
+    m_bRunning = true;
+    beginRun();
+    m_printWorker.start(summary, m_runInputs);
+    QEventLoop loop; // the window answers (Cancel, closing) while the flight flies
+    connect(&m_printWorker, &RunWorker::finished, &loop, &QEventLoop::quit);
+    if (m_printWorker.isRunning())
+        loop.exec();
+    m_bRunning = false;
+    endRun();
+    const std::unique_ptr<SampleSeries> flown = m_printWorker.takeSeries();
+    const bool completed = !m_bCancelRequested && flown && flown->outcome == RunOutcome::Completed;
+    m_bCancelRequested = false;
+    if (completed)
+        m_flightResults = flown->flight;
+    emit runFinished(); // a close waiting for the run goes on
+    return completed;
+}
+
+void CSimulatePage::requestCancel() {
+    if (!m_bRunning)
+        return;
+    m_bCancelRequested = true;
+    m_worker.cancel();
+    m_printWorker.cancel();
+}
+
+bool CSimulatePage::printResultOn(QPagedPaintDevice& device) {
+    ResultDocument doc;
+    if (!m_pSeries || !resultDocument(doc))
+        return false;
+    printResult(device, doc);
+    return true;
+}
+
+void CSimulatePage::onPrint() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(runTitle(m_runSettings)));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printResultOn(printer);
+}
+
+namespace {
+
+QString filterOf(CSimulatePage::ExportFormat format) {
+    switch (format) {
+    case CSimulatePage::ExportFormat::Png:
+        return QStringLiteral("PNG image (*.png)");
+    case CSimulatePage::ExportFormat::Pdf:
+        return QStringLiteral("PDF page, as printed (*.pdf)");
+    case CSimulatePage::ExportFormat::Csv:
+        return QStringLiteral("CSV table of the series (*.csv)");
+    case CSimulatePage::ExportFormat::Text:
+        return QStringLiteral("Summary as text (*.txt)");
+    }
+    return {};
+}
+
+QString suffixOf(CSimulatePage::ExportFormat format) {
+    switch (format) {
+    case CSimulatePage::ExportFormat::Png:
+        return QStringLiteral("png");
+    case CSimulatePage::ExportFormat::Pdf:
+        return QStringLiteral("pdf");
+    case CSimulatePage::ExportFormat::Csv:
+        return QStringLiteral("csv");
+    case CSimulatePage::ExportFormat::Text:
+        return QStringLiteral("txt");
+    }
+    return {};
+}
+
+/// Asks for the size of an exported image; an empty size when the user cancels.
+QSize askImageSize(QWidget* parent, QSize proposed) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Image Size"));
+    auto* width = new QSpinBox(&dialog);
+    auto* height = new QSpinBox(&dialog);
+    for (QSpinBox* box : {width, height}) {
+        box->setRange(16, 10000);
+        box->setSuffix(QStringLiteral(" px"));
+    }
+    width->setValue(proposed.width());
+    height->setValue(proposed.height());
+    width->setAccessibleName(QStringLiteral("Width"));
+    height->setAccessibleName(QStringLiteral("Height"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("&Width:"), width);
+    form->addRow(QStringLiteral("&Height:"), height);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {width->value(), height->value()};
+}
+
+} // namespace
+
+void CSimulatePage::onExport() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    const std::vector<ExportFormat> formats = exportFormats();
+    QStringList filters;
+    for (ExportFormat f : formats)
+        filters << filterOf(f);
+    QFileDialog dialog(this, QStringLiteral("Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixOf(formats.front()));
+    // A name to start from: the rocket's file, or the kind of run.
+    const std::string rocket = m_inputs.rocketFileName();
+    const QString base = rocket.empty()
+                             ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
+                             : QString::fromStdString(rocket).section('.', 0, 0);
+    dialog.selectFile(base + "." + suffixOf(formats.front()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    ExportFormat format =
+        formats[std::size_t(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))];
+    // A typed suffix of another offered format wins over the selected filter.
+    for (ExportFormat f : formats) {
+        if (QFileInfo(path).suffix().compare(suffixOf(f), Qt::CaseInsensitive) == 0)
+            format = f;
+    }
+    QSize size;
+    if (format == ExportFormat::Png) {
+        size = askImageSize(this, defaultImageSize());
+        if (size.isEmpty())
+            return;
+    }
+    const QString error = exportResult(path, format, size);
+    if (!error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+                        QStringLiteral("The result was not exported to %1:\n%2")
+                            .arg(QDir::toNativeSeparators(path), error),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QSize imageSize) {
+    if (!m_pSeries)
+        return QStringLiteral("there is no result to export");
+    QByteArray bytes;
+    switch (format) {
+    case ExportFormat::Png:
+        if (!m_pGraph)
+            return QStringLiteral("the result is a summary, not a graph");
+        if (imageSize.isEmpty())
+            imageSize = defaultImageSize();
+        bytes = encodeGraphImage(*m_pGraph, imageSize.width(), imageSize.height(),
+                                 QStringLiteral("image.png"));
+        break;
+    case ExportFormat::Pdf: {
+        ResultDocument doc;
+        if (!resultDocument(doc))
+            return QStringLiteral("the flight's results were not completed");
+        bytes = resultPdf(doc);
+        break;
+    }
+    case ExportFormat::Csv:
+        bytes = QByteArray::fromStdString(seriesCsv(*m_pSeries, m_runSettings));
+        break;
+    case ExportFormat::Text:
+        bytes = m_summary.toUtf8();
+        break;
+    }
+    if (bytes.isEmpty())
+        return QStringLiteral("nothing could be made to write");
+    const std::string error =
+        writeFileAtomically(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return QString::fromStdString(error);
+}
+
+bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
+    // The summary box claims Ctrl+C even with nothing selected; then the result is copied.
+    auto* box = control<QPlainTextEdit>(SummaryBox);
+    if (watched == box && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !box->textCursor().hasSelection())
+        return true;
+    return PropertyPage::eventFilter(watched, event);
+}
+
+void CSimulatePage::copyResult() {
+    if (!m_pSeries || m_bRunning)
+        return;
+    auto* data = new QMimeData;
+    if (m_pGraph) {
+        const QSize size = defaultImageSize();
+        data->setImageData(paintGraphPicture(*m_pGraph, size.width(), size.height()));
+        data->setText(QString::fromStdString(seriesCsv(*m_pSeries, m_runSettings)));
+    } else {
+        data->setText(m_summary);
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace hydrolofter
