@@ -60,14 +60,22 @@ std::string followLinks(std::string path) {
     return {};
 }
 
-std::string writeDirectly(const std::string& path, std::string_view text, bool truncate) {
+/// Writes into the file itself: a FIFO or device, or (inPlace) a regular file with other
+/// hard links, whose old text is overwritten only once the room for the new is reserved.
+std::string writeDirectly(const std::string& path, std::string_view text, bool inPlace) {
     // Non-blocking open: a FIFO nobody reads from is refused instead of waiting forever.
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | (truncate ? O_TRUNC : 0));
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno == ENXIO ? std::string("nothing is reading from it") : systemReason();
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!writeAll(fd, text) || (truncate && ::fsync(fd) != 0)) {
+    if (inPlace && !text.empty() &&
+        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(text.size())) != 0 && errno != EOPNOTSUPP) {
+        const std::string reason = systemReason(); // a full disk: the old text stays whole
+        ::close(fd);
+        return reason;
+    }
+    if (!writeAll(fd, text) ||
+        (inPlace && (::ftruncate(fd, off_t(text.size())) != 0 || ::fsync(fd) != 0))) {
         const std::string reason = systemReason();
         ::close(fd);
         return reason;

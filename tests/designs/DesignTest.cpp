@@ -155,8 +155,7 @@ TEST(Design, RefusalsNameTheFileTheFieldAndTheFault) {
         {head + R"("kamikaze": 0} trailing)", "r.json: is not JSON: parse error at line 1"},
         {head + R"("kamikaze": 0})" + std::string(1, '\0') + "x",
          "r.json: is not JSON: a NUL byte at offset 61."},
-        {head + R"("format": "hydrolofter-site"})",
-         "r.json: the entry \"format\" appears twice."},
+        {head + R"("format": "hydrolofter-site"})", "r.json: the entry \"format\" appears twice."},
         {head + R"("parachuteCount": 18446744073709551615})",
          "r.json: parachuteCount: must be a whole number from -2147483648 to 2147483647."},
         {head + R"("rocketDescription": ")" + std::string(10001, 'x') + "\"}",
@@ -251,7 +250,7 @@ TEST(Design, SavingChangesTheTextAndNothingElse) {
     fs::permissions(at("private"), fs::perms::owner_read | fs::perms::owner_write);
     std::ofstream(at("target")) << "old";
     fs::create_symlink("target", at("link"));
-    std::ofstream(at("shared")) << "old";
+    std::ofstream(at("shared")) << "old, and longer than the new"; // the rest must go
     fs::create_hard_link(at("shared"), at("other"));
     std::ofstream(at("locked")) << "old";
     fs::permissions(at("locked"), fs::perms::owner_read);
@@ -286,7 +285,8 @@ TEST(Design, SavingChangesTheTextAndNothingElse) {
     EXPECT_EQ(fs::status(at("private")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(fs::is_symlink(at("link")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 9); // no temporaries
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
+              9); // no temporaries
     fs::remove_all(dir);
 }
 } // namespace
