@@ -46,6 +46,12 @@ full_screen_mapped() { [ -n "$(window_titled 'Graph - Hydrolofter')" ]; }
 no_full_screen() { ! full_screen_mapped; }
 program_gone() { ! kill -0 "$app" 2>/dev/null; }
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+# A message box over the sheet (its title is the program's too; it is not the sheet).
+message_box_shown() { xdotool search --all --onlyvisible --pid "$app" --name '^Hydrolofter$' 2>/dev/null | grep -vqx "$sheet"; }
+no_message_box() { ! message_box_shown; }
+titled_shown() { [ -n "$(window_titled "$1")" ]; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+clipboard_starts() { local c; c=$(clipboard); [ "${c%%$'\n'*}" = "$1" ]; }
 
 wm_pid=
 if [ "$wm" = openbox ]; then
@@ -89,13 +95,13 @@ xdotool key alt+d # the Diameter caption's mnemonic: into its edit
 xdotool key ctrl+a
 xdotool type --delay 20 abc
 xdotool key ctrl+Tab
-sleep 1
+wait_for 10 message_box_shown || fail "Ctrl+Tab away from text that is not a number said nothing"
 xdotool key Return
-sleep 0.5
+wait_for 10 no_message_box || fail "the message did not close"
 xdotool type --delay 20 110
 xdotool key ctrl+a ctrl+c
-sleep 0.3
-[ "$(clipboard)" = 110 ] || fail "after the refusal the typed keys did not reach the field ($(clipboard))"
+wait_for 5 clipboard_is 110 ||
+  fail "after the refusal the typed keys did not reach the field ($(clipboard))"
 
 # To the Simulate page (the fifth tab), run, open the full-screen graph.
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
@@ -126,21 +132,20 @@ sheet_mapped || fail "the sheet went away with the full-screen graph"
 # Ctrl+C copies the result, wherever the focus is on the page.
 focus_sheet
 xdotool key ctrl+c
-sleep 0.5
-copied=$(clipboard)
-[ "${copied%%$'\n'*}" = "Height min (m),Height max (m),Time (sec)" ] ||
-  fail "Ctrl+C did not copy the result's CSV (the clipboard: ${copied:0:80})"
+wait_for 5 clipboard_starts "Height min (m),Height max (m),Time (sec)" ||
+  fail "Ctrl+C did not copy the result's CSV (the clipboard: $(clipboard | head -c 80))"
 
 # Export the graph through the real save dialog and the image-size dialog.
 exported=$(mktemp -u /tmp/hydrolofter-export-XXXXXX).png
 exported_file() { [ -s "$exported" ]; }
 focus_sheet
 xdotool key alt+x
-sleep 1.5
+wait_for 10 titled_shown Export || fail "Export showed no save dialog"
+sleep 0.3 # its file name edit takes the focus as it is shown
 xdotool key ctrl+a
 xdotool type --delay 20 "$exported"
 xdotool key Return
-sleep 1
+wait_for 10 titled_shown "Image Size" || fail "no image size was asked"
 xdotool key Return
 wait_for 5 exported_file || fail "Export did not write $exported"
 file "$exported" | grep -q "PNG image data" || fail "the exported file is not a PNG image"
