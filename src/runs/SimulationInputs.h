@@ -47,7 +47,7 @@ struct SimulationInputs {
     double gravity = -9.806;              ///< Acceleration, signed, down negative
     int gravityUnit = unit::mPerSec2;     ///<
     double updraft = 0;                   ///< Velocity, up positive
-    int updraftUnit = 3;                  ///< "MPH"
+    int updraftUnit = unit::mph;          ///<
     std::string environmentDescription;   ///< free text, not used by runs
     // Launch page
     double waterAmount = 40;                 ///< Volume-or-percent
