@@ -24,8 +24,7 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
     picture->setPixmap(QPixmap::fromImage(title));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->resize(title.size());
-    // The licence, beside the picture (the pages are wider than it; the sheet sizes them all
-    // alike), so that the page needs no more height.
+    // The licence: placed by resizeEvent, beside the picture where the page is wide enough.
     auto* licence = new QLabel(
         QStringLiteral("Hydrolofter is free software: you can redistribute it and/or modify it "
                        "under the terms of the GNU General Public License as published by the "
@@ -35,10 +34,22 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
     licence->setObjectName(QStringLiteral("licence"));
     licence->setWordWrap(true);
     licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    constexpr int kWidth = 230;
-    licence->setGeometry(picture->x() + title.width() + 12, picture->y(), kWidth,
-                         licence->heightForWidth(kWidth));
-    setMinimumWidth(licence->geometry().right() + 8);
+    m_pLicence = licence;
+    m_picture = picture->geometry();
+}
+
+void CAboutPage::resizeEvent(QResizeEvent* event) {
+    PropertyPage::resizeEvent(event);
+    // The sheet gives every page the size of the largest; the licence takes the room beside
+    // the picture, or goes under it on a page too narrow, so that it never widens the sheet.
+    const int beside = width() - m_picture.right() - 20;
+    if (beside >= 160) {
+        m_pLicence->setGeometry(m_picture.right() + 12, m_picture.top(), beside,
+                                m_pLicence->heightForWidth(beside));
+    } else {
+        m_pLicence->setGeometry(m_picture.left(), m_picture.bottom() + 8, m_picture.width(),
+                                m_pLicence->heightForWidth(m_picture.width()));
+    }
 }
 
 } // namespace hydrolofter

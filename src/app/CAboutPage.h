@@ -3,12 +3,23 @@
 
 #include "toolkit/PropertyPage.h"
 
+#include <QRect>
+
+class QLabel;
+
 namespace hydrolofter {
 
 class CAboutPage : public PropertyPage {
     Q_OBJECT
 public:
     explicit CAboutPage(QWidget* parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* m_pLicence = nullptr;
+    QRect m_picture; ///< where the title picture stands
 };
 
 } // namespace hydrolofter

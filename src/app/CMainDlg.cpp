@@ -70,6 +70,13 @@ void CMainDlg::showEvent(QShowEvent* event) {
         if (const QScreen* s = screen()) {
             const QSize frame = frameGeometry().size() - geometry().size();
             const QSize room = s->availableGeometry().size() - around - frame;
+            if (pages.width() > room.width() &&
+                m_pTabs->minimumSizeHint().width() <= room.width()) {
+                // Only the tab row is too wide (a scaled screen): its own arrows scroll it,
+                // and the pages fit without a scroll bar.
+                m_pTabs->setMinimumWidth(0);
+                pages = m_pTabs->minimumSizeHint();
+            }
             // A scroll bar one way takes room the other way: ask for it, so that a sheet
             // too wide for the screen does not need a second bar for the first one.
             const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
