@@ -116,32 +116,33 @@ void CSimulatePage::onPrint() {
 
 namespace {
 
-QString filterOf(CSimulatePage::ExportFormat format) {
-    switch (format) {
-    case CSimulatePage::ExportFormat::Png:
-        return QStringLiteral("PNG image (*.png)");
-    case CSimulatePage::ExportFormat::Pdf:
-        return QStringLiteral("PDF page, as printed (*.pdf)");
-    case CSimulatePage::ExportFormat::Csv:
-        return QStringLiteral("CSV table of the series (*.csv)");
-    case CSimulatePage::ExportFormat::Text:
-        return QStringLiteral("Summary as text (*.txt)");
+struct FormatName {
+    CSimulatePage::ExportFormat format;
+    const char* filter; ///< in the save dialog
+    const char* suffix;
+};
+
+constexpr FormatName kFormatNames[] = {
+    {CSimulatePage::ExportFormat::Png, "PNG image (*.png)", "png"},
+    {CSimulatePage::ExportFormat::Pdf, "PDF page, as printed (*.pdf)", "pdf"},
+    {CSimulatePage::ExportFormat::Csv, "CSV table of the series (*.csv)", "csv"},
+    {CSimulatePage::ExportFormat::Text, "Summary as text (*.txt)", "txt"},
+};
+
+const FormatName& nameOf(CSimulatePage::ExportFormat format) {
+    for (const FormatName& n : kFormatNames) {
+        if (n.format == format)
+            return n;
     }
-    return {};
+    return kFormatNames[0];
+}
+
+QString filterOf(CSimulatePage::ExportFormat format) {
+    return QString::fromLatin1(nameOf(format).filter);
 }
 
 QString suffixOf(CSimulatePage::ExportFormat format) {
-    switch (format) {
-    case CSimulatePage::ExportFormat::Png:
-        return QStringLiteral("png");
-    case CSimulatePage::ExportFormat::Pdf:
-        return QStringLiteral("pdf");
-    case CSimulatePage::ExportFormat::Csv:
-        return QStringLiteral("csv");
-    case CSimulatePage::ExportFormat::Text:
-        return QStringLiteral("txt");
-    }
-    return {};
+    return QString::fromLatin1(nameOf(format).suffix);
 }
 
 /// Asks for the size of an exported image; an empty size when the user cancels.
