@@ -1,6 +1,8 @@
 // Captions, axis ranges and summary tables of the three kinds of run.
 #include "Presentation.h"
 
+#include "runs/FieldTable.h"
+
 #include "units/NumberText.h"
 
 #include <algorithm>
@@ -188,58 +190,34 @@ std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults
 }
 
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in) {
-    using SI = SimulationInputs;
-    struct Line {
-        VariableId variable;
-        double SI::*value;
-        int SI::*unit; ///< nullptr: the variable's only unit
-    };
-    const bool circular = in.parachuteShape == 0;
-    const Line lines[] = {
-        {var::Diameter, &SI::bottleDiameter, &SI::bottleDiameterUnit},
-        {var::BottleVolume, &SI::bottleVolume, &SI::bottleVolumeUnit},
-        {var::EmptyMass, &SI::emptyMass, &SI::emptyMassUnit},
-        {var::DragCoefficient, &SI::dragCoefficient, nullptr},
-        {var::ParDiameter, &SI::parachuteDiameter, &SI::parachuteDiameterUnit},
-        {var::ParSurfaceArea, &SI::parachuteSurfaceArea, &SI::parachuteSurfaceAreaUnit},
-        {var::ParDragCoefficient, &SI::parachuteDragCoefficient, nullptr},
-        {var::ParDeployTime, &SI::parachuteDeployTime, nullptr},
-        {var::LaunchRodDiameter, &SI::launchRodDiameter, &SI::launchRodDiameterUnit},
-        {var::LaunchRodHeight, &SI::launchRodHeight, &SI::launchRodHeightUnit},
-        {var::AtmPressure, &SI::atmPressure, &SI::atmPressureUnit},
-        {var::AtmTemperature, &SI::atmTemperature, &SI::atmTemperatureUnit},
-        {var::Gravity, &SI::gravity, &SI::gravityUnit},
-        {-1, &SI::updraft, &SI::updraftUnit},
-        {var::InitialWaterLevel, &SI::waterAmount, &SI::waterAmountUnit},
-        {var::InitialAirPressure, &SI::initialPressure, &SI::initialPressureUnit},
-        {var::AirTemperature, &SI::airTemperature, &SI::airTemperatureUnit},
-        {var::WaterDensity, &SI::waterDensity, &SI::waterDensityUnit},
-        {var::InitialHeight, &SI::initialHeight, &SI::initialHeightUnit},
-        {var::InitialVelocity, &SI::initialVelocity, &SI::initialVelocityUnit},
-    };
     std::vector<std::pair<std::string, std::string>> out;
-    for (const Line& l : lines) {
-        const bool parachute =
-            l.variable >= var::ParDeployTime && l.variable <= var::ParSurfaceArea;
-        if (parachute && in.kamikaze != 0)
+    for (const Field& f : fields()) {
+        // What a run reads, as the run reads it: not the notes, not the unused parachute.
+        if (f.group == FieldGroup::Settings || f.model.rule == ModelRule::None ||
+            !fieldApplies(f, in))
             continue;
-        if ((l.variable == var::ParDiameter && !circular) ||
-            (l.variable == var::ParSurfaceArea && circular))
+        if (f.box == "Parachute" && f.entry != Entry::Tick && in.kamikaze != 0)
             continue;
-        if (l.variable < 0) { // the updraft is not a swept variable: its unit is the velocity's
-            out.emplace_back("Updraft", formatDecimal(in.*l.value) + " " +
-                                            unitName(var::InitialVelocity, in.*l.unit));
+        const std::string caption = f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption();
+        if (f.entry == Entry::Tick) {
+            out.emplace_back(caption, in.*std::get<InputInt>(f.member) != 0 ? "yes" : "no");
             continue;
         }
-        const int unit = l.unit ? in.*l.unit : 0;
-        const std::string u = unitName(l.variable, unit);
-        out.emplace_back(name(l.variable), u.empty() ? formatDecimal(in.*l.value)
-                                                     : formatDecimal(in.*l.value) + " " + u);
-        if (l.variable == var::DragCoefficient) {
-            out.emplace_back("Kamikaze Rocket", in.kamikaze != 0 ? "yes" : "no");
-            if (in.kamikaze == 0)
-                out.emplace_back(name(var::ParNumberOf), std::to_string(in.parachuteCount));
+        if (f.entry == Entry::Count) {
+            out.emplace_back(caption, std::to_string(in.*std::get<InputInt>(f.member)));
+            continue;
         }
+        const int index = unitIndexOf(f, in);
+        std::string unit;
+        if (f.sweep >= 0) {
+            unit = unitName(f.sweep, index < 0 ? 0 : index);
+        } else if (const Field* u = findField(f.paired); u && index >= 0) {
+            const auto names = unitNames(u->family);
+            if (std::size_t(index) < names.size())
+                unit = std::string(names[std::size_t(index)]);
+        }
+        const std::string value = formatDecimal(in.*std::get<InputNumber>(f.member));
+        out.emplace_back(caption, unit.empty() ? value : value + " " + unit);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 // then draw NaN or nothing at all; refusing them up front tells the user why instead.
 #include "InputCheck.h"
 
+#include "FieldTable.h"
 #include "SweepPlan.h"
 
 #include "units/NumberText.h"
@@ -28,8 +29,21 @@ void checkFinite(Problems& p, const char* caption, double v) {
         p.add(caption, "must be a finite number");
 }
 
-std::string parachuteAreaCaption(const SimulationInputs& in) {
-    return in.parachuteShape == 0 ? "Diameter (parachute)" : "Surface Area (parachute)";
+/// The words for a value that breaks its bound, or nullptr when it keeps it.
+const char* boundBroken(Bound bound, double v) {
+    switch (bound) {
+    case Bound::AboveZero:
+        return v <= 0 ? "must be greater than 0" : nullptr;
+    case Bound::NotNegative:
+        return v < 0 ? "must not be negative" : nullptr;
+    case Bound::BelowZero:
+        return v >= 0 ? "must be below 0" : nullptr;
+    case Bound::AboveAbsoluteZero:
+        return v <= kAbsoluteZeroC ? "must be above absolute zero (-273.15 deg C)" : nullptr;
+    case Bound::None:
+        break;
+    }
+    return nullptr;
 }
 
 void checkVariable(Problems& p, const char* caption, VariableId v, int unitIndex,
@@ -76,96 +90,38 @@ std::string sweptValue(VariableId v, int unitIndex, double value) {
 
 std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs& in) {
     Problems p;
-    const std::string chute = parachuteAreaCaption(in);
-
-    // Far beyond any water rocket, but the flight's arithmetic would overflow past them.
-    struct Range {
-        std::string caption;
-        double value;
-        double smallest; ///< of a positive value; 0: no lower bound
-        double largest;  ///< of the magnitude
-        const char* unit;
-    };
-    const Range ranges[] = {
-        {"Gravity Constant", m.gravity, 0, 1e4, "m/sec^2"},
-        {"Water Density", m.waterDensity, 1e-3, 1e5, "kg/m^3"},
-        {"Atmospheric Pressure", m.atmPressure, 0, 1e3, "atm"},
-        {"Atmospheric Temperature", m.atmTemperature, 0, 1e4, "deg C"},
-        {"Updraft", m.updraft, 0, 1e4, "m/sec"},
-        {"Launch Rod Diameter", m.launchRodDiameter, 0, 1e6, "mm"},
-        {"Launch Rod Height", m.launchRodHeight, 0, 1e6, "mm"},
-        {"Height", m.height, 0, 1e7, "m"},
-        {"Velocity", m.velocity, 0, 1e5, "m/sec"},
-        {"Diameter", m.bottleDiameter, 1e-3, 1e6, "mm"},
-        {"Bottle Volume", m.bottleVolume, 1e-6, 1e7, "L"},
-        {"Drag Coefficient", m.dragCoefficient, 0, 1e3, ""},
-        {"Initial Pressure", m.initialAirPressure, 1e-3, 1e9, "Pa"},
-        {"Air Temperature", m.airTemperature, 0, 1e4, "deg C"},
-        {"Empty Mass", m.emptyMass, 1e-6, 1e6, "kg"},
-        {chute, m.parachuteArea, 0, 1e6, "m^2"},
-        {"Parachute Drag Coefficient", m.parachuteDragCoefficient, 0, 1e3, ""},
-        {"Parachute Deploy Time", m.parachuteDeployTime, 0, 1e6, "sec"},
-        {"Number of Parachutes", double(m.parachuteCount), 0, 1e6, ""},
-    };
-    for (const Range& r : ranges) {
+    for (const Field& f : fields()) {
+        const FieldLimits& l = f.limits;
+        if (f.model.rule == ModelRule::None || !fieldApplies(f, in) ||
+            (l.bound == Bound::None && l.largest == 0 && l.smallest == 0))
+            continue;
+        const std::string caption = f.checkName();
+        const double value = f.model.count ? double(m.*f.model.count) : m.*f.model.number;
+        std::string unit;
+        if (!l.unit.empty())
+            unit.append(" ").append(l.unit);
         // A finite input can become infinite in its conversion; that is "too large", not
         // "not a number".
-        if (std::isnan(r.value)) {
-            p.add(r.caption, "must be a finite number");
-            continue;
-        }
-        const std::string unit = *r.unit ? std::string(" ") + r.unit : std::string();
-        if (std::fabs(r.value) > r.largest)
-            p.add(r.caption,
-                  ("is too large to simulate (at most " + formatShort(r.largest) + unit + ")"));
-        else if (r.value > 0 && r.value < r.smallest)
-            p.add(r.caption,
-                  ("is too small to simulate (at least " + formatShort(r.smallest) + unit + ")"));
+        if (std::isnan(value))
+            p.add(caption, "must be a finite number");
+        else if (l.largest == 0 && std::isinf(value))
+            p.add(caption, "is too large to simulate");
+        else if (l.largest > 0 && std::fabs(value) > l.largest)
+            p.add(caption,
+                  "is too large to simulate (at most " + formatShort(l.largest) + unit + ")");
+        else if (value > 0 && value < l.smallest)
+            p.add(caption,
+                  "is too small to simulate (at least " + formatShort(l.smallest) + unit + ")");
+        if (const char* broken = boundBroken(l.bound, value))
+            p.add(caption,
+                  l.boundMessage.empty() ? std::string(broken) : std::string(l.boundMessage));
     }
-
-    if (std::isnan(m.waterLevel))
-        p.add("Water Volume", "must be a finite number");
-    else if (std::isinf(m.waterLevel))
-        p.add("Water Volume", "is too large to simulate");
-
-    // A positive gravity makes a rocket that never comes down, and a flight that never ends.
-    if (m.gravity >= 0)
-        p.add("Gravity Constant", "gravity points down, so it is entered as a negative number "
-                                  "(e.g. -9.806 m/sec^2)");
-    if (m.bottleVolume <= 0)
-        p.add("Bottle Volume", "must be greater than 0");
-    if (m.bottleDiameter <= 0)
-        p.add("Diameter", "must be greater than 0");
-    if (m.launchRodDiameter < 0)
-        p.add("Launch Rod Diameter", "must not be negative");
-    else if (m.bottleDiameter > 0 && m.launchRodDiameter >= m.bottleDiameter)
+    // What no single field decides.
+    if (m.launchRodDiameter >= 0 && m.bottleDiameter > 0 && m.launchRodDiameter >= m.bottleDiameter)
         p.add("Launch Rod Diameter", "must be smaller than the bottle's diameter");
-    if (m.launchRodHeight < 0)
-        p.add("Launch Rod Height", "must not be negative");
-    if (m.waterLevel < 0)
-        p.add("Water Volume", "must not be negative");
-    else if (std::isfinite(m.initialAirVolume) && m.initialAirVolume <= 0 && m.bottleVolume > 0)
+    if (m.waterLevel >= 0 && std::isfinite(m.initialAirVolume) && m.initialAirVolume <= 0 &&
+        m.bottleVolume > 0)
         p.add("Water Volume", "leaves no room for air in the bottle");
-    if (m.initialAirPressure <= 0)
-        p.add("Initial Pressure", "must be greater than 0");
-    if (m.airTemperature <= kAbsoluteZeroC)
-        p.add("Air Temperature", "must be above absolute zero (-273.15 deg C)");
-    if (m.atmTemperature <= kAbsoluteZeroC)
-        p.add("Atmospheric Temperature", "must be above absolute zero (-273.15 deg C)");
-    if (m.atmPressure < 0)
-        p.add("Atmospheric Pressure", "must not be negative");
-    if (m.waterDensity <= 0)
-        p.add("Water Density", "must be greater than 0");
-    if (m.emptyMass <= 0)
-        p.add("Empty Mass", "must be greater than 0");
-    if (m.dragCoefficient < 0)
-        p.add("Drag Coefficient", "must not be negative");
-    if (m.parachuteDragCoefficient < 0)
-        p.add("Parachute Drag Coefficient", "must not be negative");
-    if (m.parachuteCount < 0)
-        p.add("Number of Parachutes", "must be a whole number, 0 or more");
-    if (m.parachuteArea < 0)
-        p.add(chute, "must not be negative");
     return p.list;
 }
 

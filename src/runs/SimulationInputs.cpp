@@ -1,5 +1,7 @@
-// Conversion of the pages' inputs into a rocket model, and the sweep setters.
+// The pages' inputs into a rocket model, and the sweep setters, both by the field table.
 #include "SimulationInputs.h"
+
+#include "FieldTable.h"
 
 #include "units/VariableCatalog.h"
 
@@ -14,79 +16,36 @@ double circleArea(double diameterCm) {
     return kPi * (r * r);
 }
 
-// Sweep positions whose change alters the air volume at launch.
-enum SweepPosition : int {
-    AirTemperature = 0,
-    AtmPressure,
-    AtmTemperature,
-    BottleVolume,
-    Diameter,
-    DragCoefficient,
-    EmptyMass,
-    Gravity,
-    InitialAirPressure,
-    InitialHeight,
-    InitialVelocity,
-    InitialWaterLevel,
-    LaunchRodDiameter,
-    LaunchRodHeight,
-    ParDeployTime,
-    ParDiameter,
-    ParDragCoefficient,
-    ParNumberOf,
-    ParSurfaceArea,
-    WaterDensity
-};
+/// A number field's typed value in the model's unit, as its rule converts it.
+double modelValue(const Field& f, const SimulationInputs& in, const RocketModel& model) {
+    const double typed = in.*std::get<InputNumber>(f.member);
+    const Field* unit = f.paired.empty() ? nullptr : findField(f.paired);
+    const int index = unitIndexOf(f, in);
+    switch (f.model.rule) {
+    case ModelRule::CircleArea:
+        return circleArea(convertUnits(unit->family, typed, index, f.model.internalUnit));
+    case ModelRule::WaterShare:
+        // The share is of the whole bottle, converted before the launch page's fields.
+        if (index == kPercentUnit)
+            return typed * 0.01;
+        return convertUnits(UnitFamily::Volume, typed, index, unit::litre) / model.bottleVolume;
+    default:
+        return unit ? convertUnits(unit->family, typed, index, f.model.internalUnit) : typed;
+    }
+}
 
 } // namespace
 
 void buildModel(RocketModel& model, const SimulationInputs& in) {
-    using F = UnitFamily;
-    model.launchRodDiameter =
-        convertUnits(F::SmallLength, in.launchRodDiameter, in.launchRodDiameterUnit, unit::mm);
-    model.launchRodHeight =
-        convertUnits(F::SmallLength, in.launchRodHeight, in.launchRodHeightUnit, unit::mm);
-    model.atmPressure = convertUnits(F::Pressure, in.atmPressure, in.atmPressureUnit, unit::atm);
-    model.atmTemperature =
-        convertUnits(F::Temperature, in.atmTemperature, in.atmTemperatureUnit, unit::degC);
-    model.gravity = convertUnits(F::Acceleration, in.gravity, in.gravityUnit, unit::mPerSec2);
-    model.updraft = convertUnits(F::Velocity, in.updraft, in.updraftUnit, unit::mPerSec);
-
-    model.bottleDiameter =
-        convertUnits(F::SmallLength, in.bottleDiameter, in.bottleDiameterUnit, unit::mm);
-    model.bottleVolume = convertUnits(F::Volume, in.bottleVolume, in.bottleVolumeUnit, unit::litre);
-    model.dragCoefficient = in.dragCoefficient;
-    model.emptyMass = convertUnits(F::Mass, in.emptyMass, in.emptyMassUnit, unit::kg);
-    model.kamikaze = in.kamikaze;
-    model.parachuteCount = in.parachuteCount;
-    model.parachuteDeployTime = in.parachuteDeployTime;
-    model.parachuteDragCoefficient = in.parachuteDragCoefficient;
-    if (in.parachuteShape == 0) {
-        model.parachuteArea = circleArea(
-            convertUnits(F::SmallLength, in.parachuteDiameter, in.parachuteDiameterUnit, unit::cm));
-    } else {
-        model.parachuteArea =
-            convertUnits(F::Area, in.parachuteSurfaceArea, in.parachuteSurfaceAreaUnit, unit::m2);
+    // Table order: the rocket's bottle volume is in place before the water's share of it.
+    for (const Field& f : fields()) {
+        if (f.model.rule == ModelRule::None || !fieldApplies(f, in))
+            continue;
+        if (f.model.count)
+            model.*f.model.count = in.*std::get<InputInt>(f.member);
+        else
+            model.*f.model.number = modelValue(f, in, model);
     }
-
-    // The share is of the whole bottle, so the bottle volume must be converted first.
-    if (in.waterAmountUnit == kPercentUnit) {
-        model.waterLevel = in.waterAmount * 0.01;
-    } else {
-        model.waterLevel =
-            convertUnits(F::Volume, in.waterAmount, in.waterAmountUnit, unit::litre) /
-            model.bottleVolume;
-    }
-    model.initialAirPressure =
-        convertUnits(F::Pressure, in.initialPressure, in.initialPressureUnit, unit::pascal);
-    model.airTemperature =
-        convertUnits(F::Temperature, in.airTemperature, in.airTemperatureUnit, unit::degC);
-    model.height = convertUnits(F::LargeLength, in.initialHeight, in.initialHeightUnit, unit::m);
-    model.velocity =
-        convertUnits(F::Velocity, in.initialVelocity, in.initialVelocityUnit, unit::mPerSec);
-    model.waterDensity =
-        convertUnits(F::Density, in.waterDensity, in.waterDensityUnit, unit::kgPerM3);
-
     model.captureInitialAirVolume();
 }
 
@@ -109,80 +68,28 @@ double sweepValueToInternal(double value, int position, int unitIndex, const Roc
 }
 
 void applySweepValue(double value, int position, RocketModel& model) {
-    switch (position) {
-    case AirTemperature:
-        model.airTemperature = value;
-        model.captureInitialAirVolume();
+    if (position < 0 || position >= kSweepPositions)
+        return;
+    const Field* f = sweptField(var::AirTemperature + position);
+    if (!f)
+        return;
+    switch (f->model.rule) {
+    case ModelRule::CircleArea: // a diameter in cm
+        model.*f->model.number = circleArea(value);
         break;
-    case AtmPressure:
-        model.atmPressure = value;
-        break;
-    case AtmTemperature:
-        model.atmTemperature = value;
-        break;
-    case BottleVolume:
-        model.bottleVolume = value;
-        model.captureInitialAirVolume();
-        break;
-    case Diameter:
-        model.bottleDiameter = value;
-        break;
-    case DragCoefficient:
-        model.dragCoefficient = value;
-        break;
-    case EmptyMass:
-        model.emptyMass = value;
-        break;
-    case Gravity:
-        model.gravity = value;
-        break;
-    case InitialAirPressure:
-        model.initialAirPressure = value;
-        model.captureInitialAirVolume();
-        break;
-    case InitialHeight:
-        model.height = value;
-        break;
-    case InitialVelocity:
-        model.velocity = value;
-        break;
-    case InitialWaterLevel:
-        model.waterLevel = value;
-        model.captureInitialAirVolume();
-        break;
-    case LaunchRodDiameter:
-        model.launchRodDiameter = value;
-        model.captureInitialAirVolume();
-        break;
-    case LaunchRodHeight:
-        model.launchRodHeight = value;
-        model.captureInitialAirVolume();
-        break;
-    case ParDeployTime:
-        model.parachuteDeployTime = value;
-        break;
-    case ParDiameter:
-        model.parachuteArea = circleArea(value);
-        break;
-    case ParDragCoefficient:
-        model.parachuteDragCoefficient = value;
-        break;
-    case ParNumberOf:
+    case ModelRule::Count:
         // Truncated toward zero; a value no int can hold is left to the input check.
         if (std::isfinite(value) && std::fabs(value) < 2147483648.0)
-            model.parachuteCount = static_cast<int>(value);
+            model.*f->model.count = static_cast<int>(value);
         else
-            model.parachuteCount = -1;
-        break;
-    case ParSurfaceArea:
-        model.parachuteArea = value;
-        break;
-    case WaterDensity:
-        model.waterDensity = value;
+            model.*f->model.count = -1;
         break;
     default:
+        model.*f->model.number = value;
         break;
     }
+    if (f->model.changesAirVolume)
+        model.captureInitialAirVolume();
 }
 
 } // namespace hydrolofter
