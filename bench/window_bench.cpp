@@ -31,9 +31,7 @@ int main(int argc, char** argv) {
     CMainApp app;
     app.createSheet();
     app.sheet()->show();
-    app.settingsPage()
-        ->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)
-        ->setValue(precision);
+    app.settingsPage()->control<QSlider>("precision")->setValue(precision);
     app.sheet()->tabs()->setCurrentWidget(app.simulatePage());
     QApplication::processEvents();
 

@@ -17,7 +17,7 @@ constexpr DialogTemplate kTemplate{111, "About", 408, 194, kControls};
 
 } // namespace
 
-CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
+CAboutPage::CAboutPage(QWidget* parent) : TemplatePage(kTemplate, {}, parent) {
     // The picture keeps its 600 × 300 pixels at the top-left, whatever the dialog units.
     auto* picture = control<QLabel>(1);
     const QImage title = drawTitlePicture();
@@ -39,7 +39,7 @@ CAboutPage::CAboutPage(QWidget* parent) : PropertyPage(kTemplate, {}, parent) {
 }
 
 void CAboutPage::resizeEvent(QResizeEvent* event) {
-    PropertyPage::resizeEvent(event);
+    TemplatePage::resizeEvent(event);
     // The sheet gives every page the size of the largest; the licence takes the room beside
     // the picture, or goes under it on a page too narrow, so that it never widens the sheet.
     const int beside = width() - m_picture.right() - 20;

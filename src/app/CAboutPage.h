@@ -1,7 +1,7 @@
 // The "About" page: the title picture.
 #pragma once
 
-#include "toolkit/PropertyPage.h"
+#include "toolkit/TemplatePage.h"
 
 #include <QRect>
 
@@ -9,7 +9,7 @@ class QLabel;
 
 namespace hydrolofter {
 
-class CAboutPage : public PropertyPage {
+class CAboutPage : public TemplatePage {
     Q_OBJECT
 public:
     explicit CAboutPage(QWidget* parent = nullptr);

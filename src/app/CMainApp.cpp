@@ -73,16 +73,16 @@ std::string CMainApp::rocketFileName() const {
 }
 
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {
-    if (!m_pEnvironmentSpecsPage->updateData(true))
+    if (!m_pEnvironmentSpecsPage->commit())
         return false;
     m_pEnvironmentSpecsPage->fillInputs(inputs);
-    if (!m_pLaunchSpecsPage->updateData(true))
+    if (!m_pLaunchSpecsPage->commit())
         return false;
     m_pLaunchSpecsPage->fillInputs(inputs);
-    if (!m_pRocketSpecsPage->updateData(true))
+    if (!m_pRocketSpecsPage->commit())
         return false;
     m_pRocketSpecsPage->fillInputs(inputs);
-    if (!m_pSettingsPage->updateData(true))
+    if (!m_pSettingsPage->commit())
         return false;
     settings = m_pSettingsPage->runSettings();
     return true;

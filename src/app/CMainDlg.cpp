@@ -118,7 +118,7 @@ void CMainDlg::onPageChanged(int index) {
     // once it has accepted its values.
     m_bCheckingPage = true;
     m_pTabs->setCurrentIndex(left);
-    const bool accepted = page->updateData(true);
+    const bool accepted = page->commit();
     if (accepted)
         m_pTabs->setCurrentIndex(index);
     else // once the tab widget has finished with the key or click that asked for the change

@@ -1,273 +1,287 @@
-// The settings page's template, lists, enabling rule and precision label.
+// The settings page laid out by Qt: the precision, then a framed row for each kind of run.
 #include "CSimulationSettingsPage.h"
 
+#include "runs/FieldTable.h"
 #include "toolkit/ComboListControl.h"
-#include "toolkit/DataExchange.h"
+#include "toolkit/Controls.h"
+#include "units/NumberText.h"
 
-#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QSlider>
-#include <array>
 
 namespace hydrolofter {
 namespace {
 
-using enum CSimulationSettingsPage::Control;
+QString qstr(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-using K = ControlKind;
+const Field& field(std::string_view name) {
+    return *findField(name);
+}
 
-constexpr std::array kControls{
-    ControlSpec{0, K::GroupBox, "Precision", 4, 4, 120, 36},
-    ControlSpec{PrecisionLabel, K::Label, "", 8, 16, 112, 8, Centred},
-    ControlSpec{PrecisionSlider, K::Slider, nullptr, 8, 24, 112, 12},
-    ControlSpec{LaunchAnalysisRadio, K::Radio, "Launch Analysis", 8, 52, 44, 16, GroupStart},
-    ControlSpec{OneVariableRadio, K::Radio, "1-Variable Optimization", 8, 96, 52, 16},
-    ControlSpec{TwoVariableRadio, K::Radio, "2-Variable Optimization", 8, 140, 52, 16},
-    ControlSpec{0, K::Frame, nullptr, 4, 44, 412, 44},
-    ControlSpec{LaunchDisplayLabel, K::Label, "Display Results As:", 68, 52, 60, 8},
-    ControlSpec{LaunchSummaryRadio, K::Radio, "Summary", 68, 64, 52, 8, GroupStart},
-    ControlSpec{LaunchGraphRadio, K::Radio, "Graph", 68, 76, 52, 8},
-    ControlSpec{PlotLabel, K::Label, "Plot:", 140, 60, 16, 8},
-    ControlSpec{PlotVariableList, K::ComboBox, nullptr, 160, 56, 72, 80},
-    ControlSpec{PlotUnitList, K::ComboBox, nullptr, 236, 56, 44, 68},
-    ControlSpec{0, K::Frame, nullptr, 4, 88, 412, 44},
-    ControlSpec{OneVarDisplayLabel, K::Label, "Display Results As:", 68, 96, 60, 8},
-    ControlSpec{OneVarSummaryRadio, K::Radio, "Summary", 68, 108, 48, 8, GroupStart},
-    ControlSpec{OneVarGraphRadio, K::Radio, "Graph", 68, 120, 48, 8},
-    ControlSpec{OneVarDependentLabel, K::Label, "Dependent Variable:", 140, 104, 68, 8},
-    ControlSpec{OneVarDependentList, K::ComboBox, nullptr, 212, 100, 72, 68},
-    ControlSpec{OneVarDependentUnitList, K::ComboBox, nullptr, 288, 100, 44, 68},
-    ControlSpec{OneVarIndependentLabel, K::Label, "Independent Variable:", 140, 120, 72, 8},
-    ControlSpec{OneVarIndependentList, K::ComboBox, nullptr, 212, 116, 72, 76},
-    ControlSpec{OneVarIndependentUnitList, K::ComboBox, nullptr, 288, 116, 44, 80},
-    ControlSpec{OneVarRangeLabel, K::Label, "Range:", 336, 104, 36, 8},
-    ControlSpec{OneVarRangeFromEdit, K::Edit, nullptr, 336, 116, 32, 12},
-    ControlSpec{OneVarRangeToLabel, K::Label, "to", 368, 120, 12, 8, Centred},
-    ControlSpec{OneVarRangeToEdit, K::Edit, nullptr, 380, 116, 32, 12},
-    ControlSpec{0, K::Frame, nullptr, 4, 132, 412, 56},
-    ControlSpec{TwoVarDisplayLabel, K::Label, "Display Results As:", 68, 140, 64, 8},
-    ControlSpec{TwoVarSummaryRadio, K::Radio, "Summary", 68, 152, 44, 8, GroupStart},
-    ControlSpec{TwoVarGraphRadio, K::Radio, "Graph", 68, 164, 44, 8},
-    ControlSpec{TwoVarDependentLabel, K::Label, "Dependent Variable:", 140, 144, 68, 8},
-    ControlSpec{TwoVarDependentList, K::ComboBox, nullptr, 212, 140, 72, 76},
-    ControlSpec{TwoVarDependentUnitList, K::ComboBox, nullptr, 288, 140, 44, 76},
-    ControlSpec{XAxisLabel, K::Label, "X-Axis Variable:", 140, 160, 56, 8},
-    ControlSpec{XAxisList, K::ComboBox, nullptr, 212, 156, 72, 64},
-    ControlSpec{XAxisUnitList, K::ComboBox, nullptr, 288, 156, 44, 76},
-    ControlSpec{YAxisLabel, K::Label, "Y-Axis Variable:", 140, 176, 56, 8},
-    ControlSpec{YAxisList, K::ComboBox, nullptr, 212, 172, 72, 72},
-    ControlSpec{YAxisUnitList, K::ComboBox, nullptr, 288, 172, 44, 68},
-    ControlSpec{TwoVarRangeLabel, K::Label, "Range:", 336, 144, 28, 8},
-    ControlSpec{XRangeFromEdit, K::Edit, nullptr, 336, 156, 32, 12},
-    ControlSpec{XRangeToLabel, K::Label, "to", 368, 160, 12, 8, Centred},
-    ControlSpec{XRangeToEdit, K::Edit, nullptr, 380, 156, 32, 12},
-    ControlSpec{YRangeFromEdit, K::Edit, nullptr, 336, 172, 32, 12},
-    ControlSpec{YRangeToLabel, K::Label, "to", 368, 176, 12, 8, Centred},
-    ControlSpec{YRangeToEdit, K::Edit, nullptr, 380, 172, 32, 12},
-};
+/// The variable fields of the settings, each with its unit field.
+std::vector<const Field*> variableFields() {
+    std::vector<const Field*> out;
+    for (const Field& f : fields()) {
+        if (f.kind == FieldKind::Variable)
+            out.push_back(&f);
+    }
+    return out;
+}
 
-constexpr std::array kHelp{
-    ControlHelp{PrecisionSlider,
-                "The time step of the simulation, from 1/10th second (left) to "
-                "1/100th microsecond (right). Each step to the right is ten "
-                "times as exact and takes ten times as long: a launch analysis "
-                "at 1 microsecond takes about a tenth of a second, at 1/100th "
-                "microsecond about ten seconds; an optimisation flies 11 or "
-                "121 such flights.",
-                "Precision"},
-    ControlHelp{LaunchAnalysisRadio, "Fly the rocket once and show one variable over the flight, "
-                                     "or the flight's results as a summary."},
-    ControlHelp{OneVariableRadio, "Fly the rocket 11 times with one input stepped over a range, "
-                                  "and show how a result depends on it (a line)."},
-    ControlHelp{TwoVariableRadio, "Fly the rocket 121 times with two inputs stepped over their "
-                                  "ranges, and show a result over both (a shaded surface)."},
-    ControlHelp{LaunchSummaryRadio,
-                "Show the flight's results as text: apogee, burnout, impact "
-                "velocity, maxima and time aloft.",
-                "Launch analysis: display results as summary"},
-    ControlHelp{LaunchGraphRadio, "Show the chosen variable over the flight as a graph.",
-                "Launch analysis: display results as graph"},
-    ControlHelp{PlotVariableList, "The variable drawn over the flight."},
-    ControlHelp{OneVarSummaryRadio, "Show the 11 results as a table.",
-                "1-variable optimization: display results as summary"},
-    ControlHelp{OneVarGraphRadio, "Show the 11 results as a line.",
-                "1-variable optimization: display results as graph"},
-    ControlHelp{OneVarDependentList, "The result computed for every flight."},
-    ControlHelp{OneVarIndependentList, "The input stepped over the range, in 10 equal steps."},
-    ControlHelp{OneVarRangeFromEdit, "The first value of the stepped input, in its unit.",
-                "Range from"},
-    ControlHelp{OneVarRangeToEdit,
-                "The last value of the stepped input; it may be smaller than "
-                "the first.",
-                "Range to"},
-    ControlHelp{TwoVarSummaryRadio, "Show the 121 results as a table.",
-                "2-variable optimization: display results as summary"},
-    ControlHelp{TwoVarGraphRadio, "Show the 121 results as a shaded surface with a colour key.",
-                "2-variable optimization: display results as graph"},
-    ControlHelp{TwoVarDependentList, "The result computed for every flight; its value sets the "
-                                     "shade."},
-    ControlHelp{XAxisList, "The input stepped across the surface (the x axis)."},
-    ControlHelp{YAxisList, "The input stepped up the surface (the y axis)."},
-    ControlHelp{XRangeFromEdit, "The first value of the x-axis input.", "X-axis range from"},
-    ControlHelp{XRangeToEdit, "The last value of the x-axis input.", "X-axis range to"},
-    ControlHelp{YRangeFromEdit, "The first value of the y-axis input.", "Y-axis range from"},
-    ControlHelp{YRangeToEdit, "The last value of the y-axis input.", "Y-axis range to"},
-};
+/// The table of the three kinds of run: a frame around each kind's rows, a margin column
+/// on both sides and a margin row above and below each kind.
+constexpr int kRowsPerMode = 5;
+constexpr int kLastColumn = 9;
 
-constexpr DialogTemplate kTemplate{109, "Simulation Settings", 420, 194, kControls, kHelp};
-
-constexpr int kLaunchDisplayGroup[] = {LaunchDisplayLabel, LaunchSummaryRadio, LaunchGraphRadio};
-constexpr int kPlotGroup[] = {PlotLabel, PlotVariableList, PlotUnitList};
-constexpr int kOneVariableGroup[] = {
-    OneVarDisplayLabel,      OneVarSummaryRadio,    OneVarGraphRadio,          OneVarDependentLabel,
-    OneVarIndependentLabel,  OneVarRangeLabel,      OneVarRangeToLabel,        OneVarDependentList,
-    OneVarDependentUnitList, OneVarIndependentList, OneVarIndependentUnitList, OneVarRangeFromEdit,
-    OneVarRangeToEdit};
-constexpr int kTwoVariableGroup[] = {TwoVarDisplayLabel,
-                                     TwoVarSummaryRadio,
-                                     TwoVarGraphRadio,
-                                     TwoVarDependentLabel,
-                                     XAxisLabel,
-                                     YAxisLabel,
-                                     TwoVarRangeLabel,
-                                     XRangeToLabel,
-                                     YRangeToLabel,
-                                     TwoVarDependentList,
-                                     TwoVarDependentUnitList,
-                                     XAxisList,
-                                     XAxisUnitList,
-                                     XRangeFromEdit,
-                                     XRangeToEdit,
-                                     YAxisList,
-                                     YAxisUnitList,
-                                     YRangeFromEdit,
-                                     YRangeToEdit};
-
-/// A variable drop-down, its list and the unit drop-down beside it, with the fields they show.
-struct VariablePair {
-    int variableId;
-    VariableList list;
-    int unitsId;
-    int RunSettings::*variable;
-    int RunSettings::*unit;
-};
-using RS = RunSettings;
-constexpr VariablePair kVariablePairs[] = {
-    {PlotVariableList, VariableList::PlotVariables, PlotUnitList, &RS::plotVariable, &RS::plotUnit},
-    {OneVarDependentList, VariableList::ResultVariables, OneVarDependentUnitList,
-     &RS::oneVarDependent, &RS::oneVarDependentUnit},
-    {OneVarIndependentList, VariableList::SweepVariables, OneVarIndependentUnitList,
-     &RS::oneVarIndependent, &RS::oneVarIndependentUnit},
-    {TwoVarDependentList, VariableList::ResultVariables, TwoVarDependentUnitList,
-     &RS::twoVarDependent, &RS::twoVarDependentUnit},
-    {XAxisList, VariableList::SweepVariables, XAxisUnitList, &RS::xAxisVariable, &RS::xAxisUnit},
-    {YAxisList, VariableList::SweepVariables, YAxisUnitList, &RS::yAxisVariable, &RS::yAxisUnit},
-};
+QButtonGroup* optionsOf(const QWidget& page, std::string_view name) {
+    return page.findChild<QButtonGroup*>(qstr(name) + QStringLiteral("Options"));
+}
 
 } // namespace
 
 CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
-    : PropertyPage(kTemplate, {}, parent) {
-    connectHandlers();
-}
+    : PropertyPage(QStringLiteral("Simulation Settings"), parent) {
+    auto* page = new QVBoxLayout(this);
 
-void CSimulationSettingsPage::connectHandlers() {
-    for (int id : {LaunchAnalysisRadio, OneVariableRadio, TwoVariableRadio, LaunchSummaryRadio,
-                   LaunchGraphRadio}) {
-        connect(control<QAbstractButton>(id), &QAbstractButton::clicked, this,
-                &CSimulationSettingsPage::applyEnablingRule);
+    const Field& precision = field("precision");
+    auto* precisionBox = new QGroupBox(qstr(precision.caption), this);
+    auto* precisionColumn = new QVBoxLayout(precisionBox);
+    auto* label = new QLabel(precisionBox);
+    label->setObjectName(QStringLiteral("precisionLabel"));
+    label->setAlignment(Qt::AlignHCenter);
+    auto* slider = new QSlider(Qt::Horizontal, precisionBox);
+    slider->setObjectName(qstr(precision.name));
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    slider->setRange(kMinPrecision, kMaxPrecision);
+    slider->setToolTip(qstr(precision.help));
+    slider->setAccessibleName(qstr(precision.caption));
+    slider->setAccessibleDescription(slider->toolTip());
+    precisionColumn->addWidget(label);
+    precisionColumn->addWidget(slider);
+    auto* top = new QHBoxLayout;
+    top->addWidget(precisionBox);
+    top->addStretch(1);
+    page->addLayout(top);
+
+    // One table for the three kinds of run, so that their columns line up; one button
+    // group for the modes across it.
+    auto* table = new QGridLayout;
+    table->setHorizontalSpacing(6);
+    table->setVerticalSpacing(4);
+    table->setColumnMinimumWidth(0, 2);
+    table->setColumnMinimumWidth(kLastColumn, 2);
+    table->setColumnStretch(kLastColumn - 1, 1);
+    const std::vector<QRadioButton*> modes = FieldForm::makeOptions(field("mode"), this);
+    for (QRadioButton* radio : modes) {
+        // On two lines, as the table's narrow first column has always shown them.
+        radio->setAccessibleName(radio->text());
+        radio->setText(radio->text().replace(' ', '\n'));
+    }
+    addMode(*table, modes[0], LaunchAnalysis, "launchDisplay", {"plotVariable"});
+    addMode(*table, modes[1], OneVariableOptimization, "oneVarDisplay",
+            {"oneVarDependent", "oneVarIndependent"});
+    addMode(*table, modes[2], TwoVariableOptimization, "twoVarDisplay",
+            {"twoVarDependent", "xAxisVariable", "yAxisVariable"});
+    page->addLayout(table);
+    page->addStretch(1);
+
+    for (QRadioButton* radio : findChildren<QRadioButton*>()) {
+        if (radio->objectName().startsWith("mode=") ||
+            radio->objectName().startsWith("launchDisplay="))
+            connect(radio, &QRadioButton::clicked, this,
+                    &CSimulationSettingsPage::applyEnablingRule);
     }
     // valueChanged also arrives while the slider is dragged, so the label follows it.
-    connect(control<QSlider>(PrecisionSlider), &QSlider::valueChanged, this,
-            &CSimulationSettingsPage::updatePrecisionLabel);
-    for (const VariablePair& pair : kVariablePairs) {
-        const int id = pair.variableId;
-        connect(control<QComboBox>(id), &QComboBox::activated, this,
-                [this, id] { refillUnits(id); });
+    connect(slider, &QSlider::valueChanged, this, &CSimulationSettingsPage::updatePrecisionLabel);
+    for (const Field* v : variableFields()) {
+        connect(control<QComboBox>(v->name), &QComboBox::activated, this,
+                [this, v] { refillUnits(*v); });
     }
 }
 
-void CSimulationSettingsPage::onInitDialog() {
-    for (const VariablePair& pair : kVariablePairs) {
-        ComboListControl list(*control<QComboBox>(pair.variableId));
-        fillVariableList(pair.list, list);
+void CSimulationSettingsPage::addMode(QGridLayout& table, QRadioButton* radio, RunMode mode,
+                                      std::string_view display,
+                                      std::initializer_list<std::string_view> variables) {
+    const int top = int(mode) * kRowsPerMode;
+    // The frame first, so that it lies behind the controls.
+    auto* frame = new BlackFrame(this);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    table.addWidget(frame, top, 0, kRowsPerMode - 1, kLastColumn + 1);
+    table.setRowMinimumHeight(top, 2);
+    table.setRowMinimumHeight(top + kRowsPerMode - 2, 2);
+    const int first = top + 1; // the kind's first row of controls
+    table.addWidget(radio, first, 1, 3, 1, Qt::AlignTop | Qt::AlignLeft);
+    std::vector<QWidget*>& own = mode == LaunchAnalysis ? m_launchDisplay : m_modeControls[mode];
+
+    const Field& d = field(display);
+    auto* displayCaption = new QLabel(qstr(d.caption), this);
+    table.addWidget(displayCaption, first, 2);
+    own.push_back(displayCaption);
+    int row = first + 1;
+    for (QRadioButton* option : FieldForm::makeOptions(d, this)) {
+        table.addWidget(option, row++, 2, Qt::AlignLeft);
+        own.push_back(option);
     }
-    auto* slider = control<QSlider>(PrecisionSlider);
-    {
-        const QSignalBlocker quiet(slider); // the range is set without a redraw or label
-        slider->setRange(kMinPrecision, kMaxPrecision);
+
+    std::vector<QWidget*>& vars = mode == LaunchAnalysis ? m_plot : own;
+    row = first;
+    for (std::string_view name : variables) {
+        const Field& v = field(name);
+        auto* list = new QComboBox(this);
+        list->setObjectName(qstr(v.name));
+        list->setToolTip(qstr(v.help));
+        list->setAccessibleName(QString::fromStdString(v.plainCaption()));
+        list->setAccessibleDescription(list->toolTip());
+        ComboListControl items(*list);
+        fillVariableList(v.list, items);
+        auto* units = new QComboBox(this);
+        units->setObjectName(qstr(v.paired));
+        units->setAccessibleName(QString::fromStdString(v.plainCaption()) +
+                                 QStringLiteral(" unit"));
+        units->setToolTip(QStringLiteral("The unit of the %1: a range is typed in it and the "
+                                         "result is shown in it.")
+                              .arg(QString::fromStdString(v.plainCaption())));
+        units->setAccessibleDescription(units->toolTip());
+        QLabel* caption = FieldForm::makeCaption(v, list, this);
+        table.addWidget(caption, row, 3);
+        table.addWidget(list, row, 4);
+        table.addWidget(units, row, 5);
+        vars.insert(vars.end(), {caption, list, units});
+        ++row;
     }
+    if (mode == OneVariableOptimization) {
+        addRange(table, first + 1, "oneVarRangeFrom", "oneVarRangeTo", own);
+    } else if (mode == TwoVariableOptimization) {
+        addRange(table, first + 1, "xRangeFrom", "xRangeTo", own);
+        addRange(table, first + 2, "yRangeFrom", "yRangeTo", own);
+    }
+}
+
+void CSimulationSettingsPage::addRange(QGridLayout& grid, int row, std::string_view from,
+                                       std::string_view to, std::vector<QWidget*>& group) {
+    QWidget* parent = this;
+    const Field& first = field(from);
+    QLineEdit* fromEdit = FieldForm::makeEdit(first, parent);
+    const int digits = fromEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+    if (!first.caption.empty()) { // "Range:" stands above the first range
+        QLabel* caption = FieldForm::makeCaption(first, fromEdit, parent);
+        grid.addWidget(caption, row - 1, 6, 1, 3);
+        group.push_back(caption);
+    }
+    const Field& last = field(to);
+    QLineEdit* toEdit = FieldForm::makeEdit(last, parent);
+    fromEdit->setMinimumWidth(digits);
+    toEdit->setMinimumWidth(digits);
+    auto* between = new QLabel(qstr(last.caption), parent);
+    between->setAlignment(Qt::AlignCenter);
+    grid.addWidget(fromEdit, row, 6);
+    grid.addWidget(between, row, 7);
+    grid.addWidget(toEdit, row, 8);
+    group.insert(group.end(), {fromEdit, between, toEdit});
+}
+
+void CSimulationSettingsPage::initialiseControls() {
     m_settings = RunSettings{};
-    updateData(false);
+    showSettings();
     updatePrecisionLabel();
     applyEnablingRule();
 }
 
-void CSimulationSettingsPage::exchangeData(DataExchange& dx) {
-    RunSettings& s = m_settings;
-    dx.slider(PrecisionSlider, s.precision);
-    dx.radio(LaunchAnalysisRadio, s.mode);
-    dx.radio(LaunchSummaryRadio, s.launchDisplay);
-    dx.radio(OneVarSummaryRadio, s.oneVarDisplay);
-    dx.radio(TwoVarSummaryRadio, s.twoVarDisplay);
-    for (const VariablePair& pair : kVariablePairs) {
-        // Drop-downs hold positions within their list; the record, catalogue ids.
-        int position = s.*pair.variable - listFirst(pair.list);
-        dx.listIndex(pair.variableId, position);
-        if (dx.saving())
-            s.*pair.variable = listFirst(pair.list) + position;
-        else
-            refillUnits(pair.variableId);
-        dx.listIndex(pair.unitsId, s.*pair.unit);
+void CSimulationSettingsPage::showSettings() {
+    const RunSettings& s = m_settings;
+    control<QSlider>("precision")->setValue(s.precision);
+    for (const Field& f : fields()) {
+        if (f.group != FieldGroup::Settings)
+            continue;
+        if (f.entry == Entry::Choice) {
+            FieldForm::showChoice(optionsOf(*this, f.name), s.*std::get<SettingInt>(f.member));
+        } else if (f.kind == FieldKind::Variable) {
+            // Drop-downs hold positions within their list; the record, catalogue ids.
+            control<QComboBox>(f.name)->setCurrentIndex(s.*std::get<SettingInt>(f.member) -
+                                                        listFirst(f.list));
+            refillUnits(f);
+            control<QComboBox>(f.paired)->setCurrentIndex(
+                s.*std::get<SettingInt>(findField(f.paired)->member));
+        } else if (f.kind == FieldKind::Number) {
+            control<QLineEdit>(f.name)->setText(
+                QString::fromStdString(formatDecimal(s.*std::get<SettingNumber>(f.member))));
+        }
     }
-    dx.number(OneVarRangeFromEdit, s.oneVarRangeFrom);
-    dx.number(OneVarRangeToEdit, s.oneVarRangeTo);
-    dx.number(XRangeFromEdit, s.xRangeFrom);
-    dx.number(XRangeToEdit, s.xRangeTo);
-    dx.number(YRangeFromEdit, s.yRangeFrom);
-    dx.number(YRangeToEdit, s.yRangeTo);
+}
+
+std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s) const {
+    // Every choice is read even when a range is refused; the ranges stop at the refusal.
+    std::optional<Refusal> refused;
+    s.precision = control<QSlider>("precision")->value();
+    for (const Field& f : fields()) {
+        if (f.group != FieldGroup::Settings)
+            continue;
+        if (f.entry == Entry::Choice) {
+            s.*std::get<SettingInt>(f.member) = optionsOf(*this, f.name)->checkedId();
+        } else if (f.kind == FieldKind::Variable) {
+            s.*std::get<SettingInt>(f.member) =
+                listFirst(f.list) + control<QComboBox>(f.name)->currentIndex();
+            s.*std::get<SettingInt>(findField(f.paired)->member) =
+                control<QComboBox>(f.paired)->currentIndex();
+        } else if (f.kind == FieldKind::Number && !refused) {
+            refused = FieldForm::readNumber(control<QLineEdit>(f.name),
+                                            s.*std::get<SettingNumber>(f.member));
+        }
+    }
+    return refused;
+}
+
+bool CSimulationSettingsPage::commit() {
+    if (const std::optional<Refusal> refused = readSettings(m_settings)) {
+        refuse(refused->control, refused->message);
+        return false;
+    }
+    return true;
+}
+
+QString CSimulationSettingsPage::unreadableField() {
+    RunSettings scratch = m_settings;
+    const std::optional<Refusal> refused = readSettings(scratch);
+    return refused ? refused->control->accessibleName() : QString();
 }
 
 void CSimulationSettingsPage::applyEnablingRule() {
-    // The radios come first in the exchange, so they are taken even when a range is refused.
-    const bool committed = updateData(true);
-    auto enable = [this](std::span<const int> ids, bool on = true) {
-        for (int id : ids)
-            enableControl(id, on);
+    // The choices are taken even while a range waits to be corrected.
+    readSettings(m_settings);
+    const int mode = m_settings.mode;
+    const bool graph = m_settings.launchDisplay == Graph;
+    auto enable = [](const std::vector<QWidget*>& group, bool on) {
+        for (QWidget* w : group)
+            w->setEnabled(on);
     };
-    enable(kLaunchDisplayGroup, false);
-    enable(kPlotGroup, false);
-    enable(kOneVariableGroup, false);
-    enable(kTwoVariableGroup, false);
-    if (m_settings.mode == LaunchAnalysis) {
-        enable(kLaunchDisplayGroup);
-        if (m_settings.launchDisplay == Graph)
-            enable(kPlotGroup);
-    } else if (m_settings.mode == OneVariableOptimization) {
-        enable(kOneVariableGroup);
-    } else if (m_settings.mode == TwoVariableOptimization) {
-        enable(kTwoVariableGroup);
-    }
-    if (committed)
-        updateData(false);
+    enable(m_launchDisplay, mode == LaunchAnalysis);
+    enable(m_plot, mode == LaunchAnalysis && graph);
+    enable(m_modeControls[OneVariableOptimization], mode == OneVariableOptimization);
+    enable(m_modeControls[TwoVariableOptimization], mode == TwoVariableOptimization);
 }
 
 void CSimulationSettingsPage::updatePrecisionLabel() {
-    const int position = control<QSlider>(PrecisionSlider)->value();
-    const std::string_view label = hydrolofter::precisionLabel(position);
+    const std::string_view label =
+        hydrolofter::precisionLabel(control<QSlider>("precision")->value());
     if (!label.empty())
-        m_precisionLabel = QString::fromUtf8(label.data(), qsizetype(label.size()));
-    control<QLabel>(PrecisionLabel)->setText(m_precisionLabel);
+        m_precisionLabel = qstr(label);
+    control<QLabel>("precisionLabel")->setText(m_precisionLabel);
 }
 
-void CSimulationSettingsPage::refillUnits(int variableId) {
-    for (const VariablePair& pair : kVariablePairs) {
-        if (pair.variableId != variableId)
-            continue;
-        ComboListControl units(*control<QComboBox>(pair.unitsId));
-        refillUnitSelector(units, control<QComboBox>(variableId)->currentIndex(), pair.list);
-    }
+void CSimulationSettingsPage::refillUnits(const Field& variable) {
+    ComboListControl units(*control<QComboBox>(variable.paired));
+    refillUnitSelector(units, control<QComboBox>(variable.name)->currentIndex(), variable.list);
 }
 
 } // namespace hydrolofter

@@ -1,79 +1,54 @@
 // The "Simulation Settings" page: precision, mode, display choices, variables and ranges.
 #pragma once
 
+#include "FieldForm.h"
 #include "runs/RunSettings.h"
 #include "toolkit/PropertyPage.h"
 
+#include <string_view>
+#include <vector>
+
+class QGridLayout;
+class QRadioButton;
+
 namespace hydrolofter {
 
+/// Its controls carry the names of the RunSettings fields they show ("precision",
+/// "mode=1", "plotVariable", "xRangeFrom"); their texts come from the field table.
 class CSimulationSettingsPage : public PropertyPage {
     Q_OBJECT
 public:
-    /// The page's controls by their template ids.
-    enum Control : int {
-        OneVarRangeFromEdit = 1003,
-        PrecisionSlider = 1032,
-        PrecisionLabel = 1033,
-        LaunchAnalysisRadio = 1034,
-        OneVariableRadio = 1035,
-        TwoVariableRadio = 1036,
-        LaunchDisplayLabel = 1037,
-        LaunchSummaryRadio = 1038,
-        LaunchGraphRadio = 1039,
-        PlotLabel = 1040,
-        PlotVariableList = 1041,
-        OneVarSummaryRadio = 1042,
-        OneVarGraphRadio = 1043,
-        OneVarDisplayLabel = 1044,
-        TwoVarDisplayLabel = 1045,
-        TwoVarSummaryRadio = 1046,
-        TwoVarGraphRadio = 1047,
-        OneVarIndependentLabel = 1049,
-        OneVarIndependentList = 1050,
-        OneVarDependentLabel = 1051,
-        OneVarDependentList = 1052,
-        XAxisLabel = 1053,
-        YAxisLabel = 1054,
-        TwoVarDependentLabel = 1055,
-        XAxisList = 1056,
-        YAxisList = 1057,
-        TwoVarDependentList = 1058,
-        OneVarRangeLabel = 1059,
-        OneVarRangeToEdit = 1060,
-        OneVarRangeToLabel = 1061,
-        TwoVarRangeLabel = 1062,
-        XRangeFromEdit = 1063,
-        XRangeToEdit = 1064,
-        YRangeFromEdit = 1065,
-        YRangeToEdit = 1066,
-        XRangeToLabel = 1067,
-        YRangeToLabel = 1068,
-        PlotUnitList = 1071,
-        OneVarDependentUnitList = 1072,
-        OneVarIndependentUnitList = 1073,
-        TwoVarDependentUnitList = 1074,
-        XAxisUnitList = 1075,
-        YAxisUnitList = 1076,
-    };
-
     explicit CSimulationSettingsPage(QWidget* parent = nullptr);
 
-    /// The settings as last committed (every exchange reads the drop-downs too).
+    /// The settings as last committed.
     const RunSettings& runSettings() const { return m_settings; }
     QString precisionLabel() const { return m_precisionLabel; }
 
+    bool commit() override;
+    QString unreadableField() override;
+
 protected:
-    void onInitDialog() override;
-    void exchangeData(DataExchange& dx) override;
+    void initialiseControls() override;
 
 private:
-    void connectHandlers();
+    /// One kind of run's rows of the table, in a frame: its radio button, the display
+    /// choice, variables and ranges.
+    void addMode(QGridLayout& table, QRadioButton* radio, RunMode mode, std::string_view display,
+                 std::initializer_list<std::string_view> variables);
+    void addRange(QGridLayout& grid, int row, std::string_view from, std::string_view to,
+                  std::vector<QWidget*>& group);
+    void showSettings();
+    std::optional<Refusal> readSettings(RunSettings& s) const;
     void applyEnablingRule();
     void updatePrecisionLabel();
-    void refillUnits(int variableId);
+    /// The unit drop-down of a variable drop-down, filled for the variable it shows.
+    void refillUnits(const Field& variable);
 
     RunSettings m_settings;
     QString m_precisionLabel;
+    std::vector<QWidget*> m_launchDisplay;   ///< the launch analysis's display choice
+    std::vector<QWidget*> m_plot;            ///< the plotted variable
+    std::vector<QWidget*> m_modeControls[3]; ///< each mode's own controls (the launch: none)
 };
 
 } // namespace hydrolofter

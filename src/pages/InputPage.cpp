@@ -1,6 +1,7 @@
 #include "InputPage.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -34,9 +35,17 @@ QString nameOf(DesignKind kind) {
 
 } // namespace
 
-InputPage::InputPage(const DialogTemplate& dialog, FieldGroup group,
-                     std::span<const UnitControl> unitControls, QWidget* parent)
-    : PropertyPage(dialog, {}, parent), group_(group), unitControls_(unitControls) {
+InputPage::InputPage(const QString& caption, FieldGroup group, FieldForm::Boxes boxes,
+                     const std::optional<DesignButtons>& designs, QWidget* parent)
+    : PropertyPage(caption, parent), group_(group) {
+    auto* page = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    page->addLayout(left, 1);
+    form_ = std::make_unique<FieldForm>(group, *this, *left, boxes);
+    if (designs)
+        addDesignButtons(*page, *designs);
+    else
+        left->addStretch(1);
     // Any change a user can make shows in one of these signals.
     auto changed = [this] { emit designStateChanged(); };
     for (auto* edit : findChildren<QLineEdit*>())
@@ -49,22 +58,58 @@ InputPage::InputPage(const DialogTemplate& dialog, FieldGroup group,
         connect(button, &QAbstractButton::toggled, this, changed);
 }
 
-void InputPage::onInitDialog() {
+InputPage::~InputPage() = default;
+
+void InputPage::addDesignButtons(QBoxLayout& layout, const DesignButtons& designs) {
+    m_designKind = designs.kind;
+    auto* column = new QVBoxLayout;
+    layout.addLayout(column);
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* help;
+        void (InputPage::*action)();
+    };
+    const Button buttons[] = {
+        {"load", "&Load...", designs.loadHelp, &InputPage::onLoad},
+        {"save", "&Save...", designs.saveHelp, &InputPage::onSave},
+        {"defaults", designs.defaultsCaption, designs.defaultsHelp, &InputPage::resetToDefaults},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromUtf8(b.name));
+        button->setAutoDefault(false);
+        button->setToolTip(QString::fromUtf8(b.help));
+        button->setAccessibleDescription(button->toolTip());
+        connect(button, &QPushButton::clicked, this, b.action);
+        column->addWidget(button);
+    }
+    column->addStretch(1);
+}
+
+void InputPage::initialiseControls() {
     m_inputs = SimulationInputs{};
-    fillUnitControls(*this, unitControls_);
-    updateData(false);
-    afterValuesReplaced();
+    showInputs();
     markClean({});
 }
 
-void InputPage::enableDesigns(DesignKind kind, int loadId, int saveId, int defaultsId) {
-    m_designKind = kind;
-    for (int id : {loadId, saveId, defaultsId})
-        enableControl(id, true);
-    connect(control<QPushButton>(loadId), &QPushButton::clicked, this, &InputPage::onLoad);
-    connect(control<QPushButton>(saveId), &QPushButton::clicked, this, &InputPage::onSave);
-    connect(control<QPushButton>(defaultsId), &QPushButton::clicked, this,
-            &InputPage::resetToDefaults);
+void InputPage::showInputs() {
+    form_->show(m_inputs);
+    afterValuesReplaced();
+}
+
+bool InputPage::commit() {
+    if (const std::optional<Refusal> refused = form_->read(m_inputs)) {
+        refuse(refused->control, refused->message);
+        return false;
+    }
+    return true;
+}
+
+QString InputPage::unreadableField() {
+    SimulationInputs scratch = m_inputs;
+    const std::optional<Refusal> refused = form_->read(scratch);
+    return refused ? refused->control->accessibleName() : QString();
 }
 
 QString InputPage::controlState() const {
@@ -101,8 +146,7 @@ bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
         return false;
     }
     copyGroup(group_, design.inputs, m_inputs);
-    updateData(false);
-    afterValuesReplaced();
+    showInputs();
     markClean(QFile::decodeName(path.c_str()));
     if (!design.notes.empty()) {
         QString text;
@@ -116,7 +160,7 @@ bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
 }
 
 bool InputPage::saveDesign(const QString& path) {
-    if (!m_designKind || !updateData(true))
+    if (!m_designKind || !commit())
         return false;
     const std::string error = writeFileAtomically(QFile::encodeName(path).toStdString(),
                                                   designText(*m_designKind, m_inputs));
@@ -145,8 +189,7 @@ void InputPage::resetToDefaults() {
                                .arg(nameOf(m_designKind.value_or(DesignKind::Rocket)))))
         return;
     copyGroup(group_, SimulationInputs{}, m_inputs);
-    updateData(false);
-    afterValuesReplaced();
+    showInputs();
     emit designStateChanged();
 }
 

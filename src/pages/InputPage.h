@@ -1,24 +1,38 @@
 // A page that holds one group of the inputs: the rocket, the environment or the launch.
 #pragma once
 
-#include "UnitControls.h"
+#include "FieldForm.h"
 #include "designs/Design.h"
 #include "runs/FieldTable.h"
 #include "toolkit/PropertyPage.h"
 
+#include <memory>
 #include <optional>
-#include <span>
 
 namespace hydrolofter {
 
-/// Starts from the defaults of SimulationInputs, exchanges its group's fields with its
-/// controls, and copies that group into a record when a run starts. A page with a design
-/// kind also loads, saves and resets its design, and knows whether it has changed since.
+/// The Load, Save and Defaults buttons of a page that keeps its group as a design file.
+struct DesignButtons {
+    DesignKind kind;
+    const char* defaultsCaption; ///< its mnemonic differs between pages
+    const char* loadHelp;
+    const char* saveHelp;
+    const char* defaultsHelp;
+};
+
+/// Its group's controls come from the field table. Starts from the defaults of
+/// SimulationInputs and copies that group into a record when a run starts. A page with
+/// design buttons also loads, saves and resets its design, and knows whether it has changed
+/// since.
 class InputPage : public PropertyPage {
     Q_OBJECT
 public:
-    InputPage(const DialogTemplate& dialog, FieldGroup group,
-              std::span<const UnitControl> unitControls, QWidget* parent);
+    InputPage(const QString& caption, FieldGroup group, FieldForm::Boxes boxes,
+              const std::optional<DesignButtons>& designs, QWidget* parent);
+    ~InputPage() override;
+
+    bool commit() override;
+    QString unreadableField() override;
 
     /// Copies the committed values and the unit selections into the inputs.
     void fillInputs(SimulationInputs& inputs) const { copyGroup(group_, m_inputs, inputs); }
@@ -50,15 +64,11 @@ signals:
 
 protected:
     /// Puts the defaults in place and shows them.
-    void onInitDialog() override;
-    /// The fields the page's exchangeData moves; exchangeUnits moves the unit selections.
-    SimulationInputs& fields() { return m_inputs; }
-    void exchangeUnits(DataExchange& dx) { exchangeUnitControls(dx, unitControls_, m_inputs); }
+    void initialiseControls() override;
     /// Called after values were put in place from outside (a load, the defaults), so that
     /// a page can apply its enabling rules.
     virtual void afterValuesReplaced() {}
-    /// Offers load, save and defaults on these buttons for a design of this kind.
-    void enableDesigns(DesignKind kind, int loadId, int saveId, int defaultsId);
+    const FieldForm& form() const { return *form_; }
 
 private:
     /// Every control's visible state in one string: equal strings, an unchanged page.
@@ -69,8 +79,12 @@ private:
     void onLoad();
     void onSave();
 
+    void addDesignButtons(QBoxLayout& layout, const DesignButtons& designs);
+    /// Shows the page's record in its controls.
+    void showInputs();
+
     FieldGroup group_;
-    std::span<const UnitControl> unitControls_;
+    std::unique_ptr<FieldForm> form_;
     SimulationInputs m_inputs;
     std::optional<DesignKind> m_designKind;
     QString m_designFile;

@@ -63,6 +63,7 @@ using FieldMember = std::variant<InputNumber, InputInt, InputText, SettingNumber
 struct FieldOption {
     std::string_view caption;
     std::string_view help;
+    std::string_view spokenName = {}; ///< for screen readers, where the caption will not do
 };
 
 struct ModelTarget {

@@ -84,7 +84,7 @@ QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
 } // namespace
 
 CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
-    : PropertyPage(kTemplate, makeFrame, parent), m_inputs(inputs) {
+    : TemplatePage(kTemplate, makeFrame, parent), m_inputs(inputs) {
     // The summary's tables line up only in a fixed-width font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const QFontMetrics fm(fixed);
@@ -124,7 +124,7 @@ void CSimulatePage::connectHandlers() {
     control<QPlainTextEdit>(SummaryBox)->installEventFilter(this);
 }
 
-void CSimulatePage::onInitDialog() {
+void CSimulatePage::initialiseControls() {
     control<QProgressBar>(ProgressBar)->setRange(0, 100);
     control<QProgressBar>(ProgressBar)->setValue(0);
     m_bCancelRequested = false;
@@ -133,7 +133,7 @@ void CSimulatePage::onInitDialog() {
 }
 
 void CSimulatePage::resizeEvent(QResizeEvent* event) {
-    PropertyPage::resizeEvent(event);
+    TemplatePage::resizeEvent(event);
     const int dx = std::max(0, width() - dluToPixelsX(kTemplate.width));
     const int dy = std::max(0, height() - dluToPixelsY(kTemplate.height));
     for (const ControlSpec& c : kControls) {

@@ -7,7 +7,7 @@
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
-#include "toolkit/PropertyPage.h"
+#include "toolkit/TemplatePage.h"
 
 #include <QSize>
 #include <memory>
@@ -21,7 +21,7 @@ namespace hydrolofter {
 
 struct ResultDocument;
 
-class CSimulatePage : public PropertyPage {
+class CSimulatePage : public TemplatePage {
     Q_OBJECT
 public:
     /// The page's controls by their template ids.
@@ -80,7 +80,7 @@ signals:
     void runFinished();
 
 protected:
-    void onInitDialog() override;
+    void initialiseControls() override;
     /// The graph (or summary) and the colour key grow with the page; the buttons beside
     /// them keep to its right edge.
     void resizeEvent(QResizeEvent* event) override;

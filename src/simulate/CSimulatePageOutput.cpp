@@ -261,7 +261,7 @@ bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
         !box->textCursor().hasSelection())
         return true;
-    return PropertyPage::eventFilter(watched, event);
+    return TemplatePage::eventFilter(watched, event);
 }
 
 void CSimulatePage::copyResult() {

@@ -36,7 +36,7 @@ QString wrapToWidth(const QString& text, const QFontMetrics& fm, int width) {
 
 } // namespace
 
-DialogBuilder::DialogBuilder(QWidget& page, const PropertyPage::FrameFactory& frames,
+DialogBuilder::DialogBuilder(QWidget& page, const TemplatePage::FrameFactory& frames,
                              QFontMetrics radioFont, int comboHeight)
     : page_(page), frames_(frames), radioFont_(radioFont), comboHeight_(comboHeight) {}
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "DialogTemplate.h"
-#include "PropertyPage.h"
+#include "TemplatePage.h"
 
 #include <QFontMetrics>
 #include <QRect>
@@ -18,7 +18,7 @@ namespace hydrolofter {
 class DialogBuilder {
 public:
     /// comboHeight: the closed drop-down's height (the template's height is the open list's).
-    DialogBuilder(QWidget& page, const PropertyPage::FrameFactory& frames, QFontMetrics radioFont,
+    DialogBuilder(QWidget& page, const TemplatePage::FrameFactory& frames, QFontMetrics radioFont,
                   int comboHeight);
 
     /// The control's widget, a child of the page placed at rect, enabled and shown as the
@@ -43,7 +43,7 @@ private:
     QWidget* frame(const ControlSpec& c);
 
     QWidget& page_;
-    const PropertyPage::FrameFactory& frames_;
+    const TemplatePage::FrameFactory& frames_;
     QFontMetrics radioFont_;
     int comboHeight_;
     std::size_t index_ = 0;

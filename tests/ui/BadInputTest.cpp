@@ -41,41 +41,40 @@ protected:
 TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
     struct Edit {
         PropertyPage* page;
-        int id;
+        std::string_view id;
     };
     const std::vector<Edit> edits = {
-        {app->rocketPage(), CRocketSpecsPage::DiameterEdit},
-        {app->rocketPage(), CRocketSpecsPage::BottleVolumeEdit},
-        {app->rocketPage(), CRocketSpecsPage::DragCoefficientEdit},
-        {app->rocketPage(), CRocketSpecsPage::EmptyMassEdit},
-        {app->rocketPage(), CRocketSpecsPage::ParachuteDiameterEdit},
-        {app->rocketPage(), CRocketSpecsPage::SurfaceAreaEdit},
-        {app->rocketPage(), CRocketSpecsPage::ParachuteDragEdit},
-        {app->rocketPage(), CRocketSpecsPage::DeployTimeEdit},
-        {app->rocketPage(), CRocketSpecsPage::ParachuteCountEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::RodDiameterEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::RodHeightEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::AtmPressureEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::AtmTemperatureEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::GravityEdit},
-        {app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit},
-        {app->launchPage(), CLaunchSpecsPage::WaterAmountEdit},
-        {app->launchPage(), CLaunchSpecsPage::PressureEdit},
-        {app->launchPage(), CLaunchSpecsPage::AirTemperatureEdit},
-        {app->launchPage(), CLaunchSpecsPage::WaterDensityEdit},
-        {app->launchPage(), CLaunchSpecsPage::HeightEdit},
-        {app->launchPage(), CLaunchSpecsPage::VelocityEdit},
-        {app->settingsPage(), CSimulationSettingsPage::OneVarRangeFromEdit},
-        {app->settingsPage(), CSimulationSettingsPage::OneVarRangeToEdit},
-        {app->settingsPage(), CSimulationSettingsPage::XRangeFromEdit},
-        {app->settingsPage(), CSimulationSettingsPage::XRangeToEdit},
-        {app->settingsPage(), CSimulationSettingsPage::YRangeFromEdit},
-        {app->settingsPage(), CSimulationSettingsPage::YRangeToEdit},
+        {app->rocketPage(), "bottleDiameter"},
+        {app->rocketPage(), "bottleVolume"},
+        {app->rocketPage(), "dragCoefficient"},
+        {app->rocketPage(), "emptyMass"},
+        {app->rocketPage(), "parachuteDiameter"},
+        {app->rocketPage(), "parachuteSurfaceArea"},
+        {app->rocketPage(), "parachuteDragCoefficient"},
+        {app->rocketPage(), "parachuteDeployTime"},
+        {app->rocketPage(), "parachuteCount"},
+        {app->environmentPage(), "launchRodDiameter"},
+        {app->environmentPage(), "launchRodHeight"},
+        {app->environmentPage(), "atmPressure"},
+        {app->environmentPage(), "atmTemperature"},
+        {app->environmentPage(), "gravity"},
+        {app->environmentPage(), "updraft"},
+        {app->launchPage(), "waterAmount"},
+        {app->launchPage(), "initialPressure"},
+        {app->launchPage(), "airTemperature"},
+        {app->launchPage(), "waterDensity"},
+        {app->launchPage(), "initialHeight"},
+        {app->launchPage(), "initialVelocity"},
+        {app->settingsPage(), "oneVarRangeFrom"},
+        {app->settingsPage(), "oneVarRangeTo"},
+        {app->settingsPage(), "xRangeFrom"},
+        {app->settingsPage(), "xRangeTo"},
+        {app->settingsPage(), "yRangeFrom"},
+        {app->settingsPage(), "yRangeTo"},
     };
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     // Kamikaze off, so that the parachute edits can take the focus.
-    QTest::mouseClick(app->rocketPage()->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck),
-                      Qt::LeftButton);
+    QTest::mouseClick(app->rocketPage()->control<QCheckBox>("kamikaze"), Qt::LeftButton);
     // A first run leaves a graph that every refused run must keep.
     EXPECT_EQ(simulateExpectingMessage(), "");
     const GraphData* graph = page->graph();
@@ -84,24 +83,21 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
     for (const Edit& e : edits) {
         if (e.page == settings) {
             // The range edits can only be typed into (and focused) in their own mode.
-            const int mode = e.id == CSimulationSettingsPage::OneVarRangeFromEdit ||
-                                     e.id == CSimulationSettingsPage::OneVarRangeToEdit
-                                 ? CSimulationSettingsPage::OneVariableRadio
-                                 : CSimulationSettingsPage::TwoVariableRadio;
+            const std::string_view mode =
+                e.id == "oneVarRangeFrom" || e.id == "oneVarRangeTo" ? "mode=1" : "mode=2";
             QTest::mouseClick(settings->control<QRadioButton>(mode), Qt::LeftButton);
         }
-        if (e.page == app->rocketPage() && (e.id == CRocketSpecsPage::ParachuteDiameterEdit ||
-                                            e.id == CRocketSpecsPage::SurfaceAreaEdit)) {
-            const int shape = e.id == CRocketSpecsPage::ParachuteDiameterEdit
-                                  ? CRocketSpecsPage::CircularRadio
-                                  : CRocketSpecsPage::IrregularRadio; // the row of the chosen shape
+        if (e.page == app->rocketPage() &&
+            (e.id == "parachuteDiameter" || e.id == "parachuteSurfaceArea")) {
+            const std::string_view shape = e.id == "parachuteDiameter"
+                                               ? "parachuteShape=0"
+                                               : "parachuteShape=1"; // the row of the chosen shape
             QTest::mouseClick(e.page->control<QRadioButton>(shape), Qt::LeftButton);
         }
         auto* edit = e.page->control<QLineEdit>(e.id);
         ASSERT_TRUE(edit->isEnabled()) << e.id;
         const QString good = edit->text();
-        const bool integer =
-            e.page == app->rocketPage() && e.id == CRocketSpecsPage::ParachuteCountEdit;
+        const bool integer = e.page == app->rocketPage() && e.id == "parachuteCount";
         for (const char* text : bad) {
             edit->setText(text);
             const QString message = simulateExpectingMessage();
@@ -117,8 +113,7 @@ TEST_F(BadInputTest, EveryNumericEditRefusesTextThatIsNotANumber) {
         }
         edit->setText(good);
     }
-    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::LaunchAnalysisRadio),
-                      Qt::LeftButton);
+    QTest::mouseClick(settings->control<QRadioButton>("mode=0"), Qt::LeftButton);
     EXPECT_EQ(simulateExpectingMessage(), ""); // all good again: the run starts
     EXPECT_NE(page->graph(), nullptr);
 }
@@ -127,12 +122,12 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
     auto* rocket = app->rocketPage();
     auto* environment = app->environmentPage();
     auto* launch = app->launchPage();
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "0");
-    setText(rocket, CRocketSpecsPage::EmptyMassEdit, "0");
-    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit,
+    setText(rocket, "bottleVolume", "0");
+    setText(rocket, "emptyMass", "0");
+    setText(environment, "launchRodDiameter",
             "200"); // a rod wider than the bottle
-    setText(launch, CLaunchSpecsPage::AirTemperatureEdit, "-300");
-    launch->control<QComboBox>(CLaunchSpecsPage::AirTemperatureUnit)->setCurrentIndex(0); // deg C
+    setText(launch, "airTemperature", "-300");
+    launch->control<QComboBox>("airTemperatureUnit")->setCurrentIndex(0); // deg C
     const QString message = simulateExpectingMessage();
     EXPECT_TRUE(message.contains("Bottle Volume: must be greater than 0."))
         << message.toStdString();
@@ -142,24 +137,23 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
     EXPECT_TRUE(message.contains("Air Temperature: must be above absolute zero"));
     EXPECT_EQ(page->graph(), nullptr);
 
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "2");
-    setText(rocket, CRocketSpecsPage::EmptyMassEdit, "150");
-    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit, "22");
-    setText(launch, CLaunchSpecsPage::AirTemperatureEdit, "15");
-    setText(launch, CLaunchSpecsPage::WaterAmountEdit, "3"); // 3 L of water in a 2 L bottle
-    launch->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->setCurrentIndex(unit::litre);
+    setText(rocket, "bottleVolume", "2");
+    setText(rocket, "emptyMass", "150");
+    setText(environment, "launchRodDiameter", "22");
+    setText(launch, "airTemperature", "15");
+    setText(launch, "waterAmount", "3"); // 3 L of water in a 2 L bottle
+    launch->control<QComboBox>("waterAmountUnit")->setCurrentIndex(unit::litre);
     EXPECT_TRUE(simulateExpectingMessage().contains("Water Volume: leaves no room for air"));
 
-    setText(launch, CLaunchSpecsPage::WaterAmountEdit, "40");
-    launch->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->setCurrentIndex(kPercentUnit);
+    setText(launch, "waterAmount", "40");
+    launch->control<QComboBox>("waterAmountUnit")->setCurrentIndex(kPercentUnit);
     auto* settings = app->settingsPage();
-    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
-                      Qt::LeftButton);
-    auto* variable = settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
+    QTest::mouseClick(settings->control<QRadioButton>("mode=1"), Qt::LeftButton);
+    auto* variable = settings->control<QComboBox>("oneVarIndependent");
     variable->setCurrentIndex(3); // Bottle Volume
     emit variable->activated(3);
-    setText(settings, CSimulationSettingsPage::OneVarRangeFromEdit, "0");
-    setText(settings, CSimulationSettingsPage::OneVarRangeToEdit, "3");
+    setText(settings, "oneVarRangeFrom", "0");
+    setText(settings, "oneVarRangeTo", "3");
     EXPECT_TRUE(simulateExpectingMessage().contains(
         "Bottle Volume: must be greater than 0 (sweep point 1: Bottle Volume = 0 L)."));
     EXPECT_EQ(page->graph(), nullptr);
@@ -169,27 +163,23 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
 TEST_F(BadInputTest, ExtremeButValidValuesRun) {
     auto* rocket = app->rocketPage();
     auto* environment = app->environmentPage();
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "1000"); // a 1000 L bottle
-    setText(rocket, CRocketSpecsPage::DiameterEdit, "1000");
-    setText(environment, CEnvironmentSpecsPage::RodDiameterEdit, "0.001"); // a 0.001 mm rod
+    setText(rocket, "bottleVolume", "1000"); // a 1000 L bottle
+    setText(rocket, "bottleDiameter", "1000");
+    setText(environment, "launchRodDiameter", "0.001"); // a 0.001 mm rod
     EXPECT_EQ(simulateExpectingMessage(), "");
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_GE(page->graph()->count, 1);
 
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "2");
-    setText(rocket, CRocketSpecsPage::DiameterEdit, "110");
-    app->settingsPage()
-        ->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)
-        ->setValue(1); // precision 1
-    app->launchPage()
-        ->control<QLineEdit>(CLaunchSpecsPage::PressureEdit)
-        ->setText("3000"); // a fast rocket
+    setText(rocket, "bottleVolume", "2");
+    setText(rocket, "bottleDiameter", "110");
+    app->settingsPage()->control<QSlider>("precision")->setValue(1);           // precision 1
+    app->launchPage()->control<QLineEdit>("initialPressure")->setText("3000"); // a fast rocket
     // Its air pressure in Pa: y labels as wide as "2.e+007".
     auto* settings = app->settingsPage();
-    auto* plot = settings->control<QComboBox>(CSimulationSettingsPage::PlotVariableList);
+    auto* plot = settings->control<QComboBox>("plotVariable");
     plot->setCurrentIndex(var::AirPressure);
     emit plot->activated(var::AirPressure);
-    settings->control<QComboBox>(CSimulationSettingsPage::PlotUnitList)->setCurrentIndex(3); // "Pa"
+    settings->control<QComboBox>("plotUnit")->setCurrentIndex(3); // "Pa"
     EXPECT_EQ(simulateExpectingMessage(), "");
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->yTitle, "Air Pressure (Pa)");
@@ -209,15 +199,13 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
 TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     // An updraft stronger than the parachute's sink rate holds the rocket up for ever.
     auto* rocket = app->rocketPage();
-    QTest::mouseClick(rocket->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
-    setText(rocket, CRocketSpecsPage::SurfaceAreaEdit, "20");
-    QTest::mouseClick(rocket->control<QRadioButton>(CRocketSpecsPage::IrregularRadio),
-                      Qt::LeftButton);
-    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit, "20"); // MPH
+    QTest::mouseClick(rocket->control<QCheckBox>("kamikaze"), Qt::LeftButton);
+    setText(rocket, "parachuteSurfaceArea", "20");
+    QTest::mouseClick(rocket->control<QRadioButton>("parachuteShape=1"), Qt::LeftButton);
+    setText(app->environmentPage(), "updraft", "20"); // MPH
     // As a summary nothing is recorded, so no record limit ends the flight: only a cancel.
-    QTest::mouseClick(
-        app->settingsPage()->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
-        Qt::LeftButton);
+    QTest::mouseClick(app->settingsPage()->control<QRadioButton>("launchDisplay=0"),
+                      Qt::LeftButton);
     QTimer::singleShot(500, page, [this] {
         QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton), Qt::LeftButton);
     });

@@ -35,14 +35,14 @@ protected:
     /// A rocket unlike the default in every kind of control.
     void describeRocket() {
         auto* r = app->rocketPage();
-        setText(r, R::BottleVolumeEdit, "1500");
-        r->control<QComboBox>(R::BottleVolumeUnit)->setCurrentIndex(unit::mL);
-        setText(r, R::EmptyMassEdit, "0.2");
-        r->control<QComboBox>(R::EmptyMassUnit)->setCurrentIndex(unit::kg);
-        QTest::mouseClick(r->control<QCheckBox>(R::KamikazeCheck), Qt::LeftButton);
-        QTest::mouseClick(r->control<QRadioButton>(R::IrregularRadio), Qt::LeftButton);
-        setText(r, R::SurfaceAreaEdit, "0.75");
-        r->control<QPlainTextEdit>(R::DescriptionEdit)->setPlainText("Monday's rocket");
+        setText(r, "bottleVolume", "1500");
+        r->control<QComboBox>("bottleVolumeUnit")->setCurrentIndex(unit::mL);
+        setText(r, "emptyMass", "0.2");
+        r->control<QComboBox>("emptyMassUnit")->setCurrentIndex(unit::kg);
+        QTest::mouseClick(r->control<QCheckBox>("kamikaze"), Qt::LeftButton);
+        QTest::mouseClick(r->control<QRadioButton>("parachuteShape=1"), Qt::LeftButton);
+        setText(r, "parachuteSurfaceArea", "0.75");
+        r->control<QPlainTextEdit>("rocketDescription")->setPlainText("Monday's rocket");
     }
     QString path(const char* name) { return dir.filePath(QString::fromUtf8(name)); }
 
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(DesignsTest, ASavedRocketAndSiteLoadIntoAFreshWindowIdentically) {
     describeRocket();
-    setText(app->environmentPage(), E::GravityEdit, "-9.81");
+    setText(app->environmentPage(), "gravity", "-9.81");
     ASSERT_TRUE(app->rocketPage()->saveDesign(path("m.rocket.json")));
     ASSERT_TRUE(app->environmentPage()->saveDesign(path("f.site.json")));
     SimulationInputs saved;
@@ -75,20 +75,19 @@ TEST_F(DesignsTest, ASavedRocketAndSiteLoadIntoAFreshWindowIdentically) {
         }
     }
     // The enabling rules follow the loaded kamikaze and shape.
-    EXPECT_TRUE(fresh.rocketPage()->controlWidget(R::SurfaceAreaEdit)->isEnabled());
-    EXPECT_FALSE(fresh.rocketPage()->controlWidget(R::ParachuteDiameterEdit)->isEnabled());
+    EXPECT_TRUE(fresh.rocketPage()->controlWidget("parachuteSurfaceArea")->isEnabled());
+    EXPECT_FALSE(fresh.rocketPage()->controlWidget("parachuteDiameter")->isEnabled());
     EXPECT_FALSE(fresh.rocketPage()->isModified());
     EXPECT_EQ(fresh.sheet()->windowTitle(), "m.rocket.json - Hydrolofter");
 }
 
 TEST_F(DesignsTest, TheBatchToolFliesASavedDesignAsTheWindowDoes) {
     describeRocket();
-    setText(app->environmentPage(), E::UpdraftEdit, "2");
+    setText(app->environmentPage(), "updraft", "2");
     ASSERT_TRUE(app->rocketPage()->saveDesign(path("m.rocket.json")));
     ASSERT_TRUE(app->environmentPage()->saveDesign(path("f.site.json")));
     auto* settings = app->settingsPage();
-    QTest::mouseClick(settings->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
-                      Qt::LeftButton);
+    QTest::mouseClick(settings->control<QRadioButton>("launchDisplay=0"), Qt::LeftButton);
     auto* page = app->simulatePage();
     sheet->tabs()->setCurrentWidget(page);
     QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
@@ -105,25 +104,25 @@ TEST_F(DesignsTest, TheBatchToolFliesASavedDesignAsTheWindowDoes) {
 }
 
 TEST_F(DesignsTest, AFileGivenToTheProgramGoesToThePageOfItsKind) {
-    setText(app->environmentPage(), E::UpdraftEdit, "7");
+    setText(app->environmentPage(), "updraft", "7");
     ASSERT_TRUE(app->environmentPage()->saveDesign(path("field.json"))); // no telling suffix
-    setText(app->rocketPage(), R::EmptyMassEdit, "222");
+    setText(app->rocketPage(), "emptyMass", "222");
     ASSERT_TRUE(app->rocketPage()->saveDesign(path("r.json")));
 
     CMainApp fresh;
     fresh.createSheet();
     EXPECT_TRUE(fresh.openDesign(path("field.json")));
     EXPECT_TRUE(fresh.openDesign(path("r.json")));
-    EXPECT_EQ(editText(fresh.environmentPage(), E::UpdraftEdit), "7");
-    EXPECT_EQ(editText(fresh.rocketPage(), R::EmptyMassEdit), "222");
+    EXPECT_EQ(editText(fresh.environmentPage(), "updraft"), "7");
+    EXPECT_EQ(editText(fresh.rocketPage(), "emptyMass"), "222");
 }
 
 TEST_F(DesignsTest, ARefusedLoadLeavesThePageUntouched) {
     describeRocket();
     auto* r = app->rocketPage();
-    ASSERT_TRUE(r->updateData(true));
+    ASSERT_TRUE(r->commit());
     const SimulationInputs before = r->inputs();
-    const QString bottle = editText(r, R::BottleVolumeEdit);
+    const QString bottle = editText(r, "bottleVolume");
     QFile bad(path("bad.rocket.json"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write(
@@ -133,18 +132,18 @@ TEST_F(DesignsTest, ARefusedLoadLeavesThePageUntouched) {
     EXPECT_FALSE(r->loadDesign(bad.fileName()));
     EXPECT_EQ(watcher.text, "bad.rocket.json: emptyMass: the unit \"stone\" is not one of g, kg, "
                             "lbs, oz.");
-    ASSERT_TRUE(r->updateData(true));
+    ASSERT_TRUE(r->commit());
     EXPECT_EQ(r->inputs().emptyMass, before.emptyMass);
     EXPECT_EQ(r->inputs().emptyMassUnit, before.emptyMassUnit);
     EXPECT_EQ(r->inputs().bottleVolumeUnit, before.bottleVolumeUnit);
-    EXPECT_EQ(editText(r, R::BottleVolumeEdit), bottle);
+    EXPECT_EQ(editText(r, "bottleVolume"), bottle);
     EXPECT_EQ(r->inputs().parachuteShape, 1);
 }
 
 TEST_F(DesignsTest, ChangesMarkTheTabAndDefaultsAskFirst) {
     auto* r = app->rocketPage();
     EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications");
-    setText(r, R::EmptyMassEdit, "200");
+    setText(r, "emptyMass", "200");
     EXPECT_TRUE(r->isModified());
     EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications *");
     {
@@ -152,12 +151,12 @@ TEST_F(DesignsTest, ChangesMarkTheTabAndDefaultsAskFirst) {
         r->resetToDefaults();
         EXPECT_EQ(cancel.text, "Put the defaults in place of the changes to the rocket?");
     }
-    EXPECT_EQ(editText(r, R::EmptyMassEdit), "200");
+    EXPECT_EQ(editText(r, "emptyMass"), "200");
     {
         Answer yes(QMessageBox::Yes);
         r->resetToDefaults();
     }
-    EXPECT_EQ(editText(r, R::EmptyMassEdit), "150");
+    EXPECT_EQ(editText(r, "emptyMass"), "150");
     EXPECT_FALSE(r->isModified());
     EXPECT_EQ(sheet->tabs()->tabText(0), "Rocket Specifications");
 }
@@ -165,7 +164,7 @@ TEST_F(DesignsTest, ChangesMarkTheTabAndDefaultsAskFirst) {
 TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
     auto* r = app->rocketPage();
     ASSERT_TRUE(r->saveDesign(path("m.rocket.json")));
-    setText(r, R::EmptyMassEdit, "175");
+    setText(r, "emptyMass", "175");
     {
         Answer cancel(QMessageBox::Cancel);
         sheet->close();
@@ -182,7 +181,7 @@ TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
     EXPECT_TRUE(saved.readAll().contains("\"value\": 175.0"));
 
     sheet->show();
-    setText(app->environmentPage(), E::UpdraftEdit, "3");
+    setText(app->environmentPage(), "updraft", "3");
     {
         Answer discard(QMessageBox::Discard);
         sheet->close();
@@ -194,19 +193,19 @@ TEST_F(DesignsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
 TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
     auto* r = app->rocketPage();
     ASSERT_TRUE(r->saveDesign(path("m.rocket.json")));
-    setText(r, R::EmptyMassEdit, "200");
+    setText(r, "emptyMass", "200");
     {
         Answer cancel(QMessageBox::Cancel);
-        QTest::mouseClick(r->control<QPushButton>(R::LoadButton), Qt::LeftButton);
+        QTest::mouseClick(r->control<QPushButton>("load"), Qt::LeftButton);
         EXPECT_EQ(cancel.text, "Load a file in place of the changes to the rocket?");
     }
-    EXPECT_EQ(editText(r, R::EmptyMassEdit), "200");
+    EXPECT_EQ(editText(r, "emptyMass"), "200");
 
     const std::string folder = QFile::encodeName(dir.path()).toStdString();
     const std::string odd = folder + "/caf\xe9.rocket.json"; // Latin-1, not UTF-8
     ASSERT_EQ(std::rename((folder + "/m.rocket.json").c_str(), odd.c_str()), 0);
     EXPECT_TRUE(app->openDesign(odd));
-    EXPECT_EQ(editText(r, R::EmptyMassEdit), "150");
+    EXPECT_EQ(editText(r, "emptyMass"), "150");
 
     ASSERT_EQ(mkfifo((folder + "/pipe.rocket.json").c_str(), 0600), 0);
     MessageBoxWatcher watcher;

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -70,100 +72,88 @@ TEST_F(SheetTest, ScreenshotsOnRequest) {
 
 TEST_F(SheetTest, RocketPageDefaults) {
     auto* p = app->rocketPage();
-    EXPECT_EQ(editText(p, CRocketSpecsPage::DiameterEdit), "110");
-    EXPECT_EQ(unitText(p, CRocketSpecsPage::DiameterUnit), "mm");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::BottleVolumeEdit), "2");
-    EXPECT_EQ(unitText(p, CRocketSpecsPage::BottleVolumeUnit), "L");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::DragCoefficientEdit), "0.3");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::EmptyMassEdit), "150");
-    EXPECT_EQ(unitText(p, CRocketSpecsPage::EmptyMassUnit), "g");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::StabilityEdit), "1");
-    EXPECT_FALSE(enabled(p, CRocketSpecsPage::StabilityEdit));
-    EXPECT_TRUE(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck)->isChecked());
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "1");
-    EXPECT_TRUE(p->control<QRadioButton>(CRocketSpecsPage::CircularRadio)->isChecked());
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteDiameterEdit), "100");
-    EXPECT_EQ(unitText(p, CRocketSpecsPage::ParachuteDiameterUnit), "cm");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::SurfaceAreaEdit), "1");
-    EXPECT_EQ(unitText(p, CRocketSpecsPage::SurfaceAreaUnit), "m^2");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteDragEdit), "1");
-    EXPECT_EQ(editText(p, CRocketSpecsPage::DeployTimeEdit), "1");
-    for (int id : {CRocketSpecsPage::ParachuteCountEdit, CRocketSpecsPage::ParachuteCountLabel,
-                   CRocketSpecsPage::ParachuteCountSpin, CRocketSpecsPage::CircularRadio,
-                   CRocketSpecsPage::IrregularRadio, CRocketSpecsPage::ParachuteDragEdit,
-                   CRocketSpecsPage::ParachuteDragLabel, CRocketSpecsPage::ParachuteDragUnitLabel,
-                   CRocketSpecsPage::DeployTimeEdit, CRocketSpecsPage::DeployTimeLabel,
-                   CRocketSpecsPage::DeployTimeUnitLabel, CRocketSpecsPage::ParachuteDiameterEdit,
-                   CRocketSpecsPage::ParachuteDiameterLabel,
-                   CRocketSpecsPage::ParachuteDiameterUnit, CRocketSpecsPage::SurfaceAreaEdit,
-                   CRocketSpecsPage::SurfaceAreaLabel, CRocketSpecsPage::SurfaceAreaUnit})
+    EXPECT_EQ(editText(p, "bottleDiameter"), "110");
+    EXPECT_EQ(unitText(p, "bottleDiameterUnit"), "mm");
+    EXPECT_EQ(editText(p, "bottleVolume"), "2");
+    EXPECT_EQ(unitText(p, "bottleVolumeUnit"), "L");
+    EXPECT_EQ(editText(p, "dragCoefficient"), "0.3");
+    EXPECT_EQ(editText(p, "emptyMass"), "150");
+    EXPECT_EQ(unitText(p, "emptyMassUnit"), "g");
+    EXPECT_EQ(editText(p, "stability"), "1");
+    EXPECT_FALSE(enabled(p, "stability"));
+    EXPECT_TRUE(p->control<QCheckBox>("kamikaze")->isChecked());
+    EXPECT_EQ(editText(p, "parachuteCount"), "1");
+    EXPECT_TRUE(p->control<QRadioButton>("parachuteShape=0")->isChecked());
+    EXPECT_EQ(editText(p, "parachuteDiameter"), "100");
+    EXPECT_EQ(unitText(p, "parachuteDiameterUnit"), "cm");
+    EXPECT_EQ(editText(p, "parachuteSurfaceArea"), "1");
+    EXPECT_EQ(unitText(p, "parachuteSurfaceAreaUnit"), "m^2");
+    EXPECT_EQ(editText(p, "parachuteDragCoefficient"), "1");
+    EXPECT_EQ(editText(p, "parachuteDeployTime"), "1");
+    for (std::string_view id :
+         {"parachuteCount", "parachuteCountArrows", "parachuteShape=0", "parachuteShape=1",
+          "parachuteDragCoefficient", "parachuteDeployTime", "parachuteDiameter",
+          "parachuteDiameterUnit", "parachuteSurfaceArea", "parachuteSurfaceAreaUnit"})
         EXPECT_FALSE(enabled(p, id)) << id;
-    EXPECT_TRUE(enabled(p, CRocketSpecsPage::KamikazeCheck));
-    for (int id : {CRocketSpecsPage::LoadButton, CRocketSpecsPage::SaveButton,
-                   CRocketSpecsPage::DefaultsButton})
+    EXPECT_TRUE(enabled(p, "kamikaze"));
+    for (std::string_view id : {"load", "save", "defaults"})
         EXPECT_TRUE(enabled(p, id)) << id; // designs can be loaded, saved and reset
-    EXPECT_EQ(p->control<QPushButton>(CRocketSpecsPage::DefaultsButton)->text(), "De&faults");
+    EXPECT_EQ(p->control<QPushButton>("defaults")->text(), "De&faults");
 }
 
 TEST_F(SheetTest, RocketParachuteEnablingSequence) {
     auto* p = app->rocketPage();
-    const int always[] = {
-        CRocketSpecsPage::ParachuteCountEdit, CRocketSpecsPage::ParachuteCountLabel,
-        CRocketSpecsPage::ParachuteCountSpin, CRocketSpecsPage::CircularRadio,
-        CRocketSpecsPage::IrregularRadio,     CRocketSpecsPage::ParachuteDragEdit,
-        CRocketSpecsPage::ParachuteDragLabel, CRocketSpecsPage::ParachuteDragUnitLabel,
-        CRocketSpecsPage::DeployTimeEdit,     CRocketSpecsPage::DeployTimeLabel,
-        CRocketSpecsPage::DeployTimeUnitLabel};
-    const int diameterRow[] = {CRocketSpecsPage::ParachuteDiameterEdit,
-                               CRocketSpecsPage::ParachuteDiameterLabel,
-                               CRocketSpecsPage::ParachuteDiameterUnit};
-    const int areaRow[] = {CRocketSpecsPage::SurfaceAreaEdit, CRocketSpecsPage::SurfaceAreaLabel,
-                           CRocketSpecsPage::SurfaceAreaUnit};
+    const std::string_view always[] = {
+        "parachuteCount",   "parachuteCountArrows",     "parachuteShape=0",
+        "parachuteShape=1", "parachuteDragCoefficient", "parachuteDeployTime",
+    };
+    const std::string_view diameterRow[] = {"parachuteDiameter", "parachuteDiameterUnit"};
+    const std::string_view areaRow[] = {"parachuteSurfaceArea", "parachuteSurfaceAreaUnit"};
     auto expectRows = [&](bool common, bool diameter, bool area) {
-        for (int id : always)
+        for (std::string_view id : always)
             EXPECT_EQ(enabled(p, id), common) << id;
-        for (int id : diameterRow)
+        for (std::string_view id : diameterRow)
             EXPECT_EQ(enabled(p, id), diameter) << id;
-        for (int id : areaRow)
+        for (std::string_view id : areaRow)
             EXPECT_EQ(enabled(p, id), area) << id;
     };
-    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
+    QTest::mouseClick(p->control<QCheckBox>("kamikaze"), Qt::LeftButton);
     expectRows(true, true, false);
-    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::IrregularRadio), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>("parachuteShape=1"), Qt::LeftButton);
     expectRows(true, false, true);
-    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::CircularRadio), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>("parachuteShape=0"), Qt::LeftButton);
     expectRows(true, true, false);
-    QTest::mouseClick(p->control<QRadioButton>(CRocketSpecsPage::IrregularRadio), Qt::LeftButton);
-    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
+    QTest::mouseClick(p->control<QRadioButton>("parachuteShape=1"), Qt::LeftButton);
+    QTest::mouseClick(p->control<QCheckBox>("kamikaze"), Qt::LeftButton);
     expectRows(false, false, false);
-    EXPECT_TRUE(enabled(p, CRocketSpecsPage::KamikazeCheck));
+    EXPECT_TRUE(enabled(p, "kamikaze"));
 }
 
 TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
     auto* p = app->rocketPage();
-    QTest::mouseClick(p->control<QCheckBox>(CRocketSpecsPage::KamikazeCheck), Qt::LeftButton);
-    auto* spin = p->control<SpinButton>(CRocketSpecsPage::ParachuteCountSpin);
+    QTest::mouseClick(p->control<QCheckBox>("kamikaze"), Qt::LeftButton);
+    auto* spin = p->control<SpinButton>("parachuteCountArrows");
     for (int i = 0; i < 15; ++i)
         QTest::mouseClick(spin->upButton(), Qt::LeftButton);
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "10");
+    EXPECT_EQ(editText(p, "parachuteCount"), "10");
     for (int i = 0; i < 15; ++i)
         QTest::mouseClick(spin->downButton(), Qt::LeftButton);
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "1");
-    auto* count = p->control<QLineEdit>(CRocketSpecsPage::ParachuteCountEdit);
+    EXPECT_EQ(editText(p, "parachuteCount"), "1");
+    auto* count = p->control<QLineEdit>("parachuteCount");
     count->setFocus();
     QTest::keyClick(count, Qt::Key_Up);
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "2");
+    EXPECT_EQ(editText(p, "parachuteCount"), "2");
     count->clear();
     QTest::keyClicks(count, "2a5"); // digits only
-    EXPECT_EQ(editText(p, CRocketSpecsPage::ParachuteCountEdit), "25");
-    ASSERT_TRUE(p->updateData(true));
+    EXPECT_EQ(editText(p, "parachuteCount"), "25");
+    ASSERT_TRUE(p->commit());
     EXPECT_EQ(p->inputs().parachuteCount, 25);
 }
 
 TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
     auto* p = app->rocketPage();
     sheet->tabs()->setCurrentWidget(p);
-    auto* box = p->control<QPlainTextEdit>(CRocketSpecsPage::DescriptionEdit);
+    auto* box = p->control<QPlainTextEdit>("rocketDescription");
     box->setFocus();
     QTest::keyClicks(box, "red");
     QTest::keyClick(box, Qt::Key_Return);
@@ -174,7 +164,7 @@ TEST_F(SheetTest, DescriptionTakesCtrlEnterOnly) {
 
 TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
     auto* p = app->rocketPage();
-    auto* edit = p->control<QLineEdit>(CRocketSpecsPage::EmptyMassEdit);
+    auto* edit = p->control<QLineEdit>("emptyMass");
     edit->setFocus();
     QTest::keyClicks(edit, "5");
     QTest::keyClick(edit, Qt::Key_Escape);
@@ -182,7 +172,7 @@ TEST_F(SheetTest, EscapeAndEnterInAnEditKeepTheSheetOpen) {
     QApplication::processEvents();
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->result(), 0);
-    EXPECT_TRUE(editText(p, CRocketSpecsPage::EmptyMassEdit).endsWith("5"));
+    EXPECT_TRUE(editText(p, "emptyMass").endsWith("5"));
 }
 
 /// Whether every entry of a closed drop-down fits the field the style draws its text in.
@@ -231,38 +221,36 @@ TEST_F(SheetTest, EveryUnitNameShowsWholeInItsDropDown) {
 
 TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     auto* e = app->environmentPage();
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::RodDiameterEdit), "22");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::RodDiameterUnit), "mm");
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::RodHeightEdit), "15");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::RodHeightUnit), "mm");
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::AtmPressureEdit), "1");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::AtmPressureUnit), "atm");
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::AtmTemperatureEdit), "70");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::AtmTemperatureUnit), "deg F");
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::GravityEdit), "-9.806");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::GravityUnit), "m/sec^2");
-    EXPECT_EQ(editText(e, CEnvironmentSpecsPage::UpdraftEdit), "0");
-    EXPECT_EQ(unitText(e, CEnvironmentSpecsPage::UpdraftUnit), "MPH");
-    EXPECT_TRUE(e->control<QPlainTextEdit>(CEnvironmentSpecsPage::DescriptionEdit)
-                    ->toPlainText()
-                    .isEmpty());
+    EXPECT_EQ(editText(e, "launchRodDiameter"), "22");
+    EXPECT_EQ(unitText(e, "launchRodDiameterUnit"), "mm");
+    EXPECT_EQ(editText(e, "launchRodHeight"), "15");
+    EXPECT_EQ(unitText(e, "launchRodHeightUnit"), "mm");
+    EXPECT_EQ(editText(e, "atmPressure"), "1");
+    EXPECT_EQ(unitText(e, "atmPressureUnit"), "atm");
+    EXPECT_EQ(editText(e, "atmTemperature"), "70");
+    EXPECT_EQ(unitText(e, "atmTemperatureUnit"), "deg F");
+    EXPECT_EQ(editText(e, "gravity"), "-9.806");
+    EXPECT_EQ(unitText(e, "gravityUnit"), "m/sec^2");
+    EXPECT_EQ(editText(e, "updraft"), "0");
+    EXPECT_EQ(unitText(e, "updraftUnit"), "MPH");
+    EXPECT_TRUE(e->control<QPlainTextEdit>("environmentDescription")->toPlainText().isEmpty());
 
     auto* l = app->launchPage();
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::WaterAmountEdit), "40");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::WaterAmountUnit), "%");
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::PressureEdit), "60");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::PressureUnit), "PSI");
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::AirTemperatureEdit), "60");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::AirTemperatureUnit), "deg F");
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::WaterDensityEdit), "1000");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::WaterDensityUnit), "kg/m^3");
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::HeightEdit), "0");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::HeightUnit), "m");
-    EXPECT_EQ(editText(l, CLaunchSpecsPage::VelocityEdit), "0");
-    EXPECT_EQ(unitText(l, CLaunchSpecsPage::VelocityUnit), "m/sec");
+    EXPECT_EQ(editText(l, "waterAmount"), "40");
+    EXPECT_EQ(unitText(l, "waterAmountUnit"), "%");
+    EXPECT_EQ(editText(l, "initialPressure"), "60");
+    EXPECT_EQ(unitText(l, "initialPressureUnit"), "PSI");
+    EXPECT_EQ(editText(l, "airTemperature"), "60");
+    EXPECT_EQ(unitText(l, "airTemperatureUnit"), "deg F");
+    EXPECT_EQ(editText(l, "waterDensity"), "1000");
+    EXPECT_EQ(unitText(l, "waterDensityUnit"), "kg/m^3");
+    EXPECT_EQ(editText(l, "initialHeight"), "0");
+    EXPECT_EQ(unitText(l, "initialHeightUnit"), "m");
+    EXPECT_EQ(editText(l, "initialVelocity"), "0");
+    EXPECT_EQ(unitText(l, "initialVelocityUnit"), "m/sec");
     QStringList water;
-    for (int i = 0; i < l->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->count(); ++i)
-        water << l->control<QComboBox>(CLaunchSpecsPage::WaterAmountUnit)->itemText(i);
+    for (int i = 0; i < l->control<QComboBox>("waterAmountUnit")->count(); ++i)
+        water << l->control<QComboBox>("waterAmountUnit")->itemText(i);
     EXPECT_EQ(water, (QStringList{"gal", "L", "m^3", "mL", "qt", "%"}));
 }
 
@@ -270,9 +258,7 @@ TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
     SimulationInputs in;
     RunSettings s;
     // 22 with "cm" is 22 cm: the number is not converted when the unit changes.
-    app->environmentPage()
-        ->control<QComboBox>(CEnvironmentSpecsPage::RodDiameterUnit)
-        ->setCurrentIndex(unit::cm);
+    app->environmentPage()->control<QComboBox>("launchRodDiameterUnit")->setCurrentIndex(unit::cm);
     ASSERT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.launchRodDiameter, 22);
     EXPECT_EQ(in.launchRodDiameterUnit, unit::cm);
@@ -280,69 +266,48 @@ TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
 
 TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
     auto* p = app->settingsPage();
-    EXPECT_EQ(p->control<QLabel>(CSimulationSettingsPage::PrecisionLabel)->text(), "1 millisecond");
-    EXPECT_EQ(p->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->value(), 3);
-    EXPECT_TRUE(
-        p->control<QRadioButton>(CSimulationSettingsPage::LaunchAnalysisRadio)->isChecked());
-    EXPECT_TRUE(p->control<QRadioButton>(CSimulationSettingsPage::LaunchGraphRadio)->isChecked());
-    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::PlotVariableList)->currentText(),
-              "Height");
-    EXPECT_EQ(unitText(p, CSimulationSettingsPage::PlotUnitList), "m");
-    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::OneVarDependentList)->currentText(),
-              "Time Aloft");
-    EXPECT_EQ(unitText(p, CSimulationSettingsPage::OneVarDependentUnitList), "sec");
-    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList)->currentText(),
-              "Empty Mass");
-    EXPECT_EQ(unitText(p, CSimulationSettingsPage::OneVarIndependentUnitList), "g");
-    EXPECT_EQ(p->control<QComboBox>(CSimulationSettingsPage::YAxisList)->currentText(),
-              "Initial Water Level");
-    EXPECT_EQ(unitText(p, CSimulationSettingsPage::YAxisUnitList), "%");
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit), "50");
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeToEdit), "250");
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::YRangeFromEdit), "25");
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::YRangeToEdit), "75");
-    for (int id :
-         {CSimulationSettingsPage::LaunchDisplayLabel, CSimulationSettingsPage::LaunchSummaryRadio,
-          CSimulationSettingsPage::LaunchGraphRadio, CSimulationSettingsPage::PlotLabel,
-          CSimulationSettingsPage::PlotVariableList, CSimulationSettingsPage::PlotUnitList})
+    EXPECT_EQ(p->control<QLabel>("precisionLabel")->text(), "1 millisecond");
+    EXPECT_EQ(p->control<QSlider>("precision")->value(), 3);
+    EXPECT_TRUE(p->control<QRadioButton>("mode=0")->isChecked());
+    EXPECT_TRUE(p->control<QRadioButton>("launchDisplay=1")->isChecked());
+    EXPECT_EQ(p->control<QComboBox>("plotVariable")->currentText(), "Height");
+    EXPECT_EQ(unitText(p, "plotUnit"), "m");
+    EXPECT_EQ(p->control<QComboBox>("oneVarDependent")->currentText(), "Time Aloft");
+    EXPECT_EQ(unitText(p, "oneVarDependentUnit"), "sec");
+    EXPECT_EQ(p->control<QComboBox>("oneVarIndependent")->currentText(), "Empty Mass");
+    EXPECT_EQ(unitText(p, "oneVarIndependentUnit"), "g");
+    EXPECT_EQ(p->control<QComboBox>("yAxisVariable")->currentText(), "Initial Water Level");
+    EXPECT_EQ(unitText(p, "yAxisUnit"), "%");
+    EXPECT_EQ(editText(p, "oneVarRangeFrom"), "50");
+    EXPECT_EQ(editText(p, "oneVarRangeTo"), "250");
+    EXPECT_EQ(editText(p, "yRangeFrom"), "25");
+    EXPECT_EQ(editText(p, "yRangeTo"), "75");
+    for (std::string_view id : {"launchDisplay=0", "launchDisplay=1", "plotVariable", "plotUnit"})
         EXPECT_TRUE(enabled(p, id)) << id;
-    for (int id :
-         {CSimulationSettingsPage::OneVarDisplayLabel, CSimulationSettingsPage::OneVarDependentList,
-          CSimulationSettingsPage::OneVarRangeFromEdit, CSimulationSettingsPage::OneVarRangeToEdit,
-          CSimulationSettingsPage::TwoVarDisplayLabel, CSimulationSettingsPage::TwoVarDependentList,
-          CSimulationSettingsPage::YRangeToEdit})
+    for (std::string_view id :
+         {"oneVarDependent", "oneVarRangeFrom", "oneVarRangeTo", "twoVarDependent", "yRangeTo"})
         EXPECT_FALSE(enabled(p, id)) << id;
 
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::LaunchSummaryRadio),
+    QTest::mouseClick(p->control<QRadioButton>("launchDisplay=0"),
                       Qt::LeftButton); // Summary
-    for (int id : {CSimulationSettingsPage::PlotLabel, CSimulationSettingsPage::PlotVariableList,
-                   CSimulationSettingsPage::PlotUnitList})
+    for (std::string_view id : {"plotVariable", "plotUnit"})
         EXPECT_FALSE(enabled(p, id)) << id;
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::LaunchGraphRadio),
+    QTest::mouseClick(p->control<QRadioButton>("launchDisplay=1"),
                       Qt::LeftButton); // Graph
-    EXPECT_TRUE(enabled(p, CSimulationSettingsPage::PlotVariableList));
+    EXPECT_TRUE(enabled(p, "plotVariable"));
 
-    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "60");
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
-                      Qt::LeftButton);
-    for (int id :
-         {CSimulationSettingsPage::OneVarDisplayLabel, CSimulationSettingsPage::OneVarDependentList,
-          CSimulationSettingsPage::OneVarRangeFromEdit, CSimulationSettingsPage::OneVarRangeToEdit,
-          CSimulationSettingsPage::OneVarDependentUnitList,
-          CSimulationSettingsPage::OneVarIndependentUnitList})
+    setText(p, "oneVarRangeFrom", "60");
+    QTest::mouseClick(p->control<QRadioButton>("mode=1"), Qt::LeftButton);
+    for (std::string_view id : {"oneVarDependent", "oneVarRangeFrom", "oneVarRangeTo",
+                                "oneVarDependentUnit", "oneVarIndependentUnit"})
         EXPECT_TRUE(enabled(p, id)) << id;
-    for (int id :
-         {CSimulationSettingsPage::LaunchDisplayLabel, CSimulationSettingsPage::PlotVariableList,
-          CSimulationSettingsPage::TwoVarDependentList, CSimulationSettingsPage::YRangeToEdit})
+    for (std::string_view id : {"plotVariable", "twoVarDependent", "yRangeTo"})
         EXPECT_FALSE(enabled(p, id)) << id;
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::TwoVariableRadio),
-                      Qt::LeftButton);
-    for (int id :
-         {CSimulationSettingsPage::TwoVarDisplayLabel, CSimulationSettingsPage::TwoVarDependentList,
-          CSimulationSettingsPage::YRangeToEdit, CSimulationSettingsPage::YAxisUnitList})
+    QTest::mouseClick(p->control<QRadioButton>("mode=2"), Qt::LeftButton);
+    for (std::string_view id : {"twoVarDependent", "yRangeTo", "yAxisUnit"})
         EXPECT_TRUE(enabled(p, id)) << id;
-    EXPECT_FALSE(enabled(p, CSimulationSettingsPage::OneVarDependentList));
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit),
+    EXPECT_FALSE(enabled(p, "oneVarDependent"));
+    EXPECT_EQ(editText(p, "oneVarRangeFrom"),
               "60"); // switching modes keeps every value
     EXPECT_EQ(p->runSettings().mode, TwoVariableOptimization);
 }
@@ -352,11 +317,10 @@ TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
     const char* labels[] = {"1/10th second",      "1/100th second",      "1 millisecond",
                             "1/10th millisecond", "1/100th millisecond", "1 microsecond",
                             "1/10th microsecond", "1/100th microsecond"};
-    auto* slider = p->control<QSlider>(CSimulationSettingsPage::PrecisionSlider);
+    auto* slider = p->control<QSlider>("precision");
     for (int position = 1; position <= 8; ++position) {
         slider->setSliderPosition(position); // as a drag moves it
-        EXPECT_EQ(p->control<QLabel>(CSimulationSettingsPage::PrecisionLabel)->text(),
-                  labels[position - 1]);
+        EXPECT_EQ(p->control<QLabel>("precisionLabel")->text(), labels[position - 1]);
     }
     EXPECT_EQ(slider->minimum(), 1);
     EXPECT_EQ(slider->maximum(), 8);
@@ -364,22 +328,21 @@ TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {
 
 TEST_F(SheetTest, NewVariableResetsItsUnitAndKeepsTheRange) {
     auto* p = app->settingsPage();
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
-                      Qt::LeftButton);
-    auto* variable = p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
-    auto* units = p->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentUnitList);
+    QTest::mouseClick(p->control<QRadioButton>("mode=1"), Qt::LeftButton);
+    auto* variable = p->control<QComboBox>("oneVarIndependent");
+    auto* units = p->control<QComboBox>("oneVarIndependentUnit");
     units->setCurrentIndex(2); // lbs
-    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "7");
+    setText(p, "oneVarRangeFrom", "7");
     // Pick "Initial Air Pressure" as a user would, through the list.
     variable->setCurrentIndex(8);
     emit variable->activated(8);
     EXPECT_EQ(units->currentText(), "PSI");
     EXPECT_EQ(units->count(), 6);
-    EXPECT_EQ(editText(p, CSimulationSettingsPage::OneVarRangeFromEdit), "7");
+    EXPECT_EQ(editText(p, "oneVarRangeFrom"), "7");
     variable->setCurrentIndex(1);
     emit variable->activated(1);
     EXPECT_EQ(units->currentText(), "atm");
-    ASSERT_TRUE(p->updateData(true));
+    ASSERT_TRUE(p->commit());
     const RunSettings s = p->runSettings();
     EXPECT_EQ(s.oneVarIndependent, var::AtmPressure);
     EXPECT_EQ(s.oneVarIndependentUnit, 0);
@@ -390,9 +353,9 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
     auto* p = app->environmentPage();
     const char* bad[] = {"", "abc", "1,5", "nan", "inf", "1e999", "--3", "0x10"};
     for (const char* text : bad) {
-        setText(p, CEnvironmentSpecsPage::GravityEdit, "-9.806");
+        setText(p, "gravity", "-9.806");
         sheet->tabs()->setCurrentIndex(4);
-        setText(p, CEnvironmentSpecsPage::GravityEdit, text);
+        setText(p, "gravity", text);
         MessageBoxWatcher watcher;
         SimulationInputs in;
         RunSettings s;
@@ -402,17 +365,16 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
         EXPECT_EQ(sheet->tabs()->currentWidget(), p) << text; // the page is shown
         // The edit holds the focus within the sheet (the window is active again once the
         // message box has gone).
-        EXPECT_EQ(sheet->focusWidget(), p->controlWidget(CEnvironmentSpecsPage::GravityEdit))
-            << text;
+        EXPECT_EQ(sheet->focusWidget(), p->controlWidget("gravity")) << text;
     }
-    setText(p, CEnvironmentSpecsPage::GravityEdit, "  -9.81 ");
+    setText(p, "gravity", "  -9.81 ");
     SimulationInputs in;
     RunSettings s;
     EXPECT_TRUE(app->commitInputs(in, s));
     EXPECT_EQ(in.gravity, -9.81);
 
     auto* rocket = app->rocketPage();
-    setText(rocket, CRocketSpecsPage::ParachuteCountEdit, "");
+    setText(rocket, "parachuteCount", "");
     MessageBoxWatcher watcher;
     EXPECT_FALSE(app->commitInputs(in, s));
     EXPECT_EQ(watcher.text, "Number of Parachutes: Please enter an integer.");
@@ -421,9 +383,8 @@ TEST_F(SheetTest, TextThatIsNotANumberIsRefused) {
 TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
     auto* p = app->settingsPage();
     sheet->tabs()->setCurrentWidget(p);
-    QTest::mouseClick(p->control<QRadioButton>(CSimulationSettingsPage::OneVariableRadio),
-                      Qt::LeftButton);
-    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "6o"); // the range's first end
+    QTest::mouseClick(p->control<QRadioButton>("mode=1"), Qt::LeftButton);
+    setText(p, "oneVarRangeFrom", "6o"); // the range's first end
     QTabBar* bar = sheet->tabs()->tabBar();
     {
         MessageBoxWatcher watcher;
@@ -433,9 +394,9 @@ TEST_F(SheetTest, APageWithTextThatIsNotANumberCannotBeLeft) {
             << watcher.text.toStdString();
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), p);
-    EXPECT_EQ(sheet->focusWidget(), p->controlWidget(CSimulationSettingsPage::OneVarRangeFromEdit));
+    EXPECT_EQ(sheet->focusWidget(), p->controlWidget("oneVarRangeFrom"));
 
-    setText(p, CSimulationSettingsPage::OneVarRangeFromEdit, "60");
+    setText(p, "oneVarRangeFrom", "60");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
     EXPECT_EQ(sheet->tabs()->currentIndex(), 4);
     EXPECT_EQ(p->runSettings().oneVarRangeFrom, 60); // taken when the page was left
@@ -446,7 +407,7 @@ TEST_F(SheetTest, CloseButtonAndCloseBoxOfferToCloseWithoutSavingTextThatIsNotAN
     for (const bool button : {true, false}) {
         sheet->show();
         sheet->tabs()->setCurrentIndex(3);
-        setText(p, CRocketSpecsPage::BottleVolumeEdit, "two");
+        setText(p, "bottleVolume", "two");
         const auto close = [&] {
             if (button)
                 QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
@@ -466,7 +427,7 @@ TEST_F(SheetTest, CloseButtonAndCloseBoxOfferToCloseWithoutSavingTextThatIsNotAN
             close();
         }
         EXPECT_FALSE(sheet->isVisible()) << button;
-        setText(p, CRocketSpecsPage::BottleVolumeEdit, "2");
+        setText(p, "bottleVolume", "2");
     }
 }
 
@@ -482,7 +443,6 @@ namespace hydrolofter {
 namespace {
 
 TEST_F(SheetTest, EveryControlHasHelpAndANameForScreenReaders) {
-    using K = ControlKind;
     // What a screen reader names a control by: its own accessible name, or what the
     // accessibility layer derives (a button's text, a buddy caption).
     auto accessibleName = [](QWidget* w) {
@@ -491,22 +451,24 @@ TEST_F(SheetTest, EveryControlHasHelpAndANameForScreenReaders) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a ? a->text(QAccessible::Name) : QString();
     };
+    auto isInput = [](QWidget* w) {
+        return qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+               qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+               qobject_cast<QPushButton*>(w) || qobject_cast<SpinButton*>(w) ||
+               qobject_cast<QSlider*>(w) || qobject_cast<QProgressBar*>(w) ||
+               qobject_cast<QPlainTextEdit*>(w);
+    };
     int checked = 0;
     for (int i = 0; i < sheet->tabs()->count(); ++i) {
         auto* page = qobject_cast<PropertyPage*>(sheet->tabs()->widget(i));
         ASSERT_NE(page, nullptr);
         page->initialise();
-        for (const ControlSpec& c : page->dialogTemplate().controls) {
-            const bool input = c.kind == K::Edit || c.kind == K::ComboBox ||
-                               c.kind == K::CheckBox || c.kind == K::Radio ||
-                               c.kind == K::PushButton || c.kind == K::Spin ||
-                               c.kind == K::Slider || c.kind == K::Progress;
-            if (!input)
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (!isInput(w) || qobject_cast<QPlainTextEdit*>(w->parentWidget()))
                 continue;
-            QWidget* w = page->controlWidget(c.id);
-            ASSERT_NE(w, nullptr) << c.id;
-            const std::string where =
-                page->caption().toStdString() + ", control " + std::to_string(c.id);
+            const std::string where = page->caption().toStdString() + ", control " +
+                                      w->objectName().toStdString() + " " +
+                                      w->metaObject()->className();
             EXPECT_FALSE(w->toolTip().isEmpty()) << where << ": no tooltip";
             EXPECT_FALSE(accessibleName(w).isEmpty()) << where << ": no accessible name";
             ++checked;
@@ -517,18 +479,16 @@ TEST_F(SheetTest, EveryControlHasHelpAndANameForScreenReaders) {
 
     // A caption names its edit and is its buddy; the unit beside it says whose unit it is.
     auto* rocket = app->rocketPage();
-    QWidget* diameter = rocket->controlWidget(CRocketSpecsPage::DiameterEdit);
+    QWidget* diameter = rocket->controlWidget("bottleDiameter");
     EXPECT_EQ(accessibleName(diameter), "Diameter");
-    EXPECT_EQ(accessibleName(rocket->controlWidget(CRocketSpecsPage::DiameterUnit)),
-              "Diameter unit");
-    EXPECT_EQ(accessibleName(rocket->controlWidget(CRocketSpecsPage::BottleVolumeEdit)),
-              "Bottle Volume");
+    EXPECT_EQ(accessibleName(rocket->controlWidget("bottleDiameterUnit")), "Diameter unit");
+    EXPECT_EQ(accessibleName(rocket->controlWidget("bottleVolume")), "Bottle Volume");
     const auto labels = rocket->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
                             [&](QLabel* l) { return l->buddy() == diameter; }));
     // The one fact newcomers get wrong: the launch pressure is absolute.
     EXPECT_TRUE(app->launchPage()
-                    ->controlWidget(CLaunchSpecsPage::PressureEdit)
+                    ->controlWidget("initialPressure")
                     ->toolTip()
                     .contains("74.7 PSI absolute"));
 }

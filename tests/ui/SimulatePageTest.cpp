@@ -48,12 +48,10 @@ protected:
                           Qt::LeftButton);
         test::waitForRun(page);
     }
-    void choose(int radioId) {
+    void choose(std::string_view radioId) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
     }
-    void precision(int p) {
-        settings->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->setValue(p);
-    }
+    void precision(int p) { settings->control<QSlider>("precision")->setValue(p); }
     /// Shown on the page, whichever tab is current.
     bool visible(int id) { return page->controlWidget(id)->isVisibleTo(page); }
     /// "Print..." and "Export..." are always shown, and enabled only with a result.
@@ -109,7 +107,7 @@ TEST_F(SimulateTest, DefaultRunShowsTheFlightGraph) {
 }
 
 TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
-    choose(CSimulationSettingsPage::OneVariableRadio);
+    choose("mode=1");
     precision(1);
     simulate();
     ASSERT_NE(page->graph(), nullptr);
@@ -118,7 +116,7 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
     EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
     EXPECT_GT(dataPixels(), 100);
 
-    choose(CSimulationSettingsPage::TwoVariableRadio);
+    choose("mode=2");
     simulate();
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->mode, GraphMode::Surface);
@@ -141,7 +139,7 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
                    ? page->control<QLabel>(CSimulatePage::NoticeLabel)->text()
                    : "";
     };
-    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit,
+    setText(app->environmentPage(), "updraft",
             "100"); // MPH of updraft: it never lands
     precision(1);
     simulate();
@@ -150,15 +148,14 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
                         "1638.3 s; the graph shows the flight up to then.");
     EXPECT_FALSE(visible(CSimulatePage::ProgressBar));
 
-    setText(app->environmentPage(), CEnvironmentSpecsPage::UpdraftEdit, "0");
+    setText(app->environmentPage(), "updraft", "0");
     precision(3);
     simulate();
     EXPECT_EQ(notice(), "");
     EXPECT_TRUE(visible(CSimulatePage::ProgressBar));
 
-    choose(CSimulationSettingsPage::OneVariableRadio);
-    auto* independent =
-        settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
+    choose("mode=1");
+    auto* independent = settings->control<QComboBox>("oneVarIndependent");
     independent->setCurrentIndex(var::ParDiameter - var::AirTemperature);
     emit independent->activated(independent->currentIndex());
     simulate();
@@ -169,7 +166,7 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
 }
 
 TEST_F(SimulateTest, SummaryShowsTheResultsBox) {
-    choose(CSimulationSettingsPage::LaunchSummaryRadio);
+    choose("launchDisplay=0");
     simulate();
     EXPECT_EQ(page->graph(), nullptr);
     EXPECT_TRUE(visible(CSimulatePage::SummaryBox));
@@ -226,7 +223,7 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     const GraphData* before = page->graph();
     ASSERT_NE(before, nullptr);
     auto* rocket = app->rocketPage();
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "abc");
+    setText(rocket, "bottleVolume", "abc");
     {
         MessageBoxWatcher watcher;
         simulate();
@@ -236,8 +233,8 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     EXPECT_EQ(page->graph(), before);
     EXPECT_TRUE(visible(CSimulatePage::GraphArea));
 
-    setText(rocket, CRocketSpecsPage::BottleVolumeEdit, "0");
-    rocket->control<QLineEdit>(CRocketSpecsPage::EmptyMassEdit)->setText("-5");
+    setText(rocket, "bottleVolume", "0");
+    rocket->control<QLineEdit>("emptyMass")->setText("-5");
     {
         MessageBoxWatcher watcher;
         simulate();
@@ -356,28 +353,27 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
     EXPECT_EQ(page->exportResult(dir + "/printed-page.pdf", CSimulatePage::ExportFormat::Pdf), "");
 
     // The best water amount: maximum height against the water level, 10 to 80 %.
-    choose(CSimulationSettingsPage::OneVariableRadio);
+    choose("mode=1");
     precision(3);
-    auto* independent =
-        settings->control<QComboBox>(CSimulationSettingsPage::OneVarIndependentList);
+    auto* independent = settings->control<QComboBox>("oneVarIndependent");
     independent->setCurrentIndex(var::InitialWaterLevel - var::AirTemperature);
     emit independent->activated(independent->currentIndex());
-    settings->control<QLineEdit>(CSimulationSettingsPage::OneVarRangeFromEdit)->setText("10");
-    settings->control<QLineEdit>(CSimulationSettingsPage::OneVarRangeToEdit)->setText("80");
-    auto* dependent = settings->control<QComboBox>(CSimulationSettingsPage::OneVarDependentList);
+    settings->control<QLineEdit>("oneVarRangeFrom")->setText("10");
+    settings->control<QLineEdit>("oneVarRangeTo")->setText("80");
+    auto* dependent = settings->control<QComboBox>("oneVarDependent");
     dependent->setCurrentIndex(var::MaxHeight - var::ApogeeTime);
     emit dependent->activated(dependent->currentIndex());
     sheet->tabs()->setCurrentWidget(settings);
     shoot("settings-one-variable");
     simulate();
     shoot("simulate-one-variable");
-    choose(CSimulationSettingsPage::TwoVariableRadio);
+    choose("mode=2");
     precision(2);
     simulate();
     QTest::mouseMove(graph, QPoint(graph->width() / 2, graph->height() / 3));
     shoot("simulate-two-variable");
-    choose(CSimulationSettingsPage::LaunchAnalysisRadio);
-    choose(CSimulationSettingsPage::LaunchSummaryRadio);
+    choose("mode=0");
+    choose("launchDisplay=0");
     precision(3);
     simulate();
     shoot("simulate-summary");

@@ -38,9 +38,9 @@ protected:
         page = app->simulatePage();
         settings = app->settingsPage();
     }
-    void mode(int radioId, int precision) {
+    void mode(std::string_view radioId, int precision) {
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
-        settings->control<QSlider>(CSimulationSettingsPage::PrecisionSlider)->setValue(precision);
+        settings->control<QSlider>("precision")->setValue(precision);
     }
     void simulate() {
         sheet->tabs()->setCurrentWidget(page);
@@ -58,9 +58,7 @@ protected:
 };
 
 TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
-    const int radios[] = {CSimulationSettingsPage::LaunchAnalysisRadio,
-                          CSimulationSettingsPage::OneVariableRadio,
-                          CSimulationSettingsPage::TwoVariableRadio};
+    const std::string_view radios[] = {"mode=0", "mode=1", "mode=2"};
     for (int cycle = 0; cycle < 200; ++cycle) {
         mode(radios[cycle % 3], 8);
         // Pressed as soon as the window answers once the run has started.
@@ -77,13 +75,13 @@ TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
 
 TEST_F(StressTest, FiftyRunsOfEachKindKeepMemoryFlat) {
     struct Kind {
-        int radio;
+        std::string_view radio;
         int precision;
         GraphMode mode;
     };
-    const Kind kinds[] = {{CSimulationSettingsPage::LaunchAnalysisRadio, 3, GraphMode::MinMaxBars},
-                          {CSimulationSettingsPage::OneVariableRadio, 2, GraphMode::Line},
-                          {CSimulationSettingsPage::TwoVariableRadio, 1, GraphMode::Surface}};
+    const Kind kinds[] = {{"mode=0", 3, GraphMode::MinMaxBars},
+                          {"mode=1", 2, GraphMode::Line},
+                          {"mode=2", 1, GraphMode::Surface}};
     long after10 = 0;
     for (int run = 0; run < 50; ++run) {
         for (const Kind& k : kinds) {
@@ -131,11 +129,11 @@ TEST_F(StressTest, FullScreenOpenedAndClosedAHundredTimes) {
     EXPECT_EQ(open, 0); // every window was destroyed when it closed
 }
 
-class CloseDuringRun : public StressTest, public ::testing::WithParamInterface<int> {};
+class CloseDuringRun : public StressTest, public ::testing::WithParamInterface<std::string_view> {};
 
 TEST_P(CloseDuringRun, EndsTheRunAndTheSheet) {
-    const int radio = GetParam();
-    mode(radio, radio == CSimulationSettingsPage::LaunchAnalysisRadio ? 8 : 7);
+    const std::string_view radio = GetParam();
+    mode(radio, radio == "mode=0" ? 8 : 7);
     QTimer::singleShot(200, sheet, [this] { sheet->close(); });
     QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
     QElapsedTimer clock;
@@ -146,10 +144,7 @@ TEST_P(CloseDuringRun, EndsTheRunAndTheSheet) {
     EXPECT_FALSE(sheet->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(EachKind, CloseDuringRun,
-                         ::testing::Values(CSimulationSettingsPage::LaunchAnalysisRadio,
-                                           CSimulationSettingsPage::OneVariableRadio,
-                                           CSimulationSettingsPage::TwoVariableRadio));
+INSTANTIATE_TEST_SUITE_P(EachKind, CloseDuringRun, ::testing::Values("mode=0", "mode=1", "mode=2"));
 
 } // namespace
 } // namespace hydrolofter

@@ -3,12 +3,13 @@
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "toolkit/PropertyPage.h"
+#include "toolkit/TemplatePage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -35,13 +36,26 @@ protected:
         app.reset();
     }
 
-    QString editText(PropertyPage* page, int id) { return page->control<QLineEdit>(id)->text(); }
-    QString unitText(PropertyPage* page, int id) {
-        return page->control<QComboBox>(id)->currentText();
+    QString editText(PropertyPage* page, std::string_view name) {
+        return page->control<QLineEdit>(name)->text();
     }
-    bool enabled(PropertyPage* page, int id) { return page->controlWidget(id)->isEnabled(); }
-    void setText(PropertyPage* page, int id, const QString& text) {
-        page->control<QLineEdit>(id)->setText(text);
+    QString editText(TemplatePage* page, int id) { return page->control<QLineEdit>(id)->text(); }
+    QString unitText(PropertyPage* page, std::string_view name) {
+        return page->control<QComboBox>(name)->currentText();
+    }
+    /// Whether the named control is enabled; the caption that names it must agree.
+    bool enabled(PropertyPage* page, std::string_view name) {
+        QWidget* w = page->controlWidget(name);
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            if (label->buddy() == w) {
+                EXPECT_EQ(label->isEnabled(), w->isEnabled()) << label->text().toStdString();
+            }
+        }
+        return w->isEnabled();
+    }
+    bool enabled(TemplatePage* page, int id) { return page->controlWidget(id)->isEnabled(); }
+    void setText(PropertyPage* page, std::string_view name, const QString& text) {
+        page->control<QLineEdit>(name)->setText(text);
     }
 
     std::unique_ptr<CMainApp> app;
