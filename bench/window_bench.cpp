@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         // The run flies on its own thread; the window answers events until it has ended.
         QEventLoop loop;
         QObject::connect(app.simulatePage(), &CSimulatePage::runFinished, &loop, &QEventLoop::quit);
-        app.simulatePage()->control<QPushButton>(CSimulatePage::SimulateButton)->click();
+        app.simulatePage()->control<QPushButton>("simulate")->click();
         if (app.simulatePage()->isRunning())
             loop.exec();
     }

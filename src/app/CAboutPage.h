@@ -1,25 +1,14 @@
-// The "About" page: the title picture.
+// The "About" page: the title picture and, under it, the licence.
 #pragma once
 
-#include "toolkit/TemplatePage.h"
-
-#include <QRect>
-
-class QLabel;
+#include "toolkit/PropertyPage.h"
 
 namespace hydrolofter {
 
-class CAboutPage : public TemplatePage {
+class CAboutPage : public PropertyPage {
     Q_OBJECT
 public:
     explicit CAboutPage(QWidget* parent = nullptr);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    QLabel* m_pLicence = nullptr;
-    QRect m_picture; ///< where the title picture stands
 };
 
 } // namespace hydrolofter

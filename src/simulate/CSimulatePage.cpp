@@ -9,8 +9,10 @@
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
 
+#include <QBoxLayout>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -19,72 +21,33 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QShortcut>
-#include <array>
 
 namespace hydrolofter {
 namespace {
 
-using enum CSimulatePage::Control;
+QPushButton* button(const char* name, const char* caption, const char* help, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    b->setToolTip(QString::fromUtf8(help));
+    b->setAccessibleDescription(b->toolTip());
+    return b;
+}
 
-using K = ControlKind;
-
-constexpr std::array kControls{
-    ControlSpec{SimulateButton, K::PushButton, "&Simulate", 8, 8, 80, 16},
-    ControlSpec{ProgressBar, K::Progress, nullptr, 96, 8, 216, 16},
-    ControlSpec{CancelButton, K::PushButton, "&Cancel Simulation", 320, 8, 80, 16, Disabled},
-    // In the progress bar's place between runs: what the result alone does not say.
-    ControlSpec{NoticeLabel, K::Label, "", 96, 8, 216, 16, Hidden},
-    ControlSpec{GraphArea, K::Frame, nullptr, 8, 32, 304, 156, Hidden},
-    ControlSpec{ColourKeyArea, K::Frame, nullptr, 320, 84, 80, 104, Hidden},
-    ControlSpec{SummaryBox, K::Edit, nullptr, 8, 32, 304, 152, MultiLine | ReadOnly | Hidden},
-    // Shown and disabled until there is a result to print or export.
-    ControlSpec{PrintButton, K::PushButton, "&Print...", 320, 32, 80, 12, Disabled},
-    ControlSpec{FullScreenButton, K::PushButton, "&Full Screen...", 320, 48, 80, 12, Hidden},
-    ControlSpec{ExportButton, K::PushButton, "E&xport...", 320, 64, 80, 12, Disabled},
-    ControlSpec{PleaseWaitLabel, K::Label, "Please Wait\nSimulating ...", 160, 100, 84, 16,
-                Centred | Hidden},
-};
-
-constexpr std::array kHelp{
-    ControlHelp{SimulateButton, "Fly the run chosen on the Simulation Settings page with the "
-                                "inputs of the first three pages."},
-    ControlHelp{ProgressBar, "How far the run has got.", "Progress"},
-    ControlHelp{CancelButton, "Stop the run; nothing of it is shown."},
-    ControlHelp{NoticeLabel,
-                "Notes on the last run, and the values under the mouse pointer "
-                "when it is over the graph.",
-                "Status"},
-    ControlHelp{GraphArea,
-                "The result as a graph. Point at it to read the values; Ctrl+C "
-                "copies it.",
-                "Graph"},
-    ControlHelp{ColourKeyArea,
-                "What the shades of the surface mean: dark for the lowest result, "
-                "bright blue for the highest.",
-                "Colour key"},
-    ControlHelp{SummaryBox, "The result as text; select and copy any part of it.", "Results"},
-    ControlHelp{PrintButton, "Print the result on one page with the inputs it was flown with "
-                             "(choose \"Print to File (PDF)\" for a PDF)."},
-    ControlHelp{FullScreenButton, "Show the graph over the whole screen; any key or a click "
-                                  "closes it."},
-    ControlHelp{ExportButton, "Save the result as a PNG image, a PDF page, a CSV table of its "
-                              "numbers, or a summary's text."},
-};
-
-constexpr DialogTemplate kTemplate{110, "Simulate", 408, 194, kControls, kHelp};
-
-QWidget* makeFrame(const ControlSpec& control, QWidget* parent) {
-    if (control.id == GraphArea)
-        return new GraphFrame(parent);
-    if (control.id == ColourKeyArea)
-        return new ColourKey(parent);
-    return nullptr;
+/// Help and a spoken name for a control whose caption does not name it.
+template <class W> W* described(W* w, const char* name, const char* spoken, const char* help) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setAccessibleName(QString::fromUtf8(spoken));
+    w->setToolTip(QString::fromUtf8(help));
+    w->setAccessibleDescription(w->toolTip());
+    return w;
 }
 
 } // namespace
 
 CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
-    : TemplatePage(kTemplate, makeFrame, parent), m_inputs(inputs) {
+    : PropertyPage(QStringLiteral("Simulate"), parent), m_inputs(inputs) {
+    build();
     // The summary's tables line up only in a fixed-width font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const QFontMetrics fm(fixed);
@@ -93,78 +56,121 @@ CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
         fixed.setStyleHint(QFont::TypeWriter);
         fixed.setFixedPitch(true);
     }
-    control<QPlainTextEdit>(SummaryBox)->setFont(fixed);
-    control<QPlainTextEdit>(SummaryBox)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    control<QPlainTextEdit>("summary")->setFont(fixed);
+    control<QPlainTextEdit>("summary")->setLineWrapMode(QPlainTextEdit::NoWrap);
     connectHandlers();
 }
 
 CSimulatePage::~CSimulatePage() = default;
 
+void CSimulatePage::build() {
+    auto* page = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    page->addLayout(top);
+    auto* simulate = button("simulate", "&Simulate",
+                            "Fly the run chosen on the Simulation Settings page with the "
+                            "inputs of the first three pages.",
+                            this);
+    simulate->setMinimumHeight(simulate->sizeHint().height() * 4 / 3);
+    top->addWidget(simulate);
+    // In the progress bar's place between runs: what the result alone does not say.
+    auto* progress =
+        described(new QProgressBar(this), "progress", "Progress", "How far the run has got.");
+    progress->setRange(0, 100);
+    progress->setTextVisible(false);
+    auto* notice = described(new QLabel(this), "notice", "Status",
+                             "Notes on the last run, and the values under the mouse pointer "
+                             "when it is over the graph.");
+    notice->setTextFormat(Qt::PlainText);
+    // A long note is cut at the page's edge rather than widening the sheet.
+    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    notice->hide();
+    auto* status = new QGridLayout;
+    status->addWidget(progress, 0, 0);
+    status->addWidget(notice, 0, 0);
+    top->addLayout(status, 1);
+    auto* cancel =
+        button("cancel", "&Cancel Simulation", "Stop the run; nothing of it is shown.", this);
+    cancel->setEnabled(false);
+    cancel->setMinimumHeight(simulate->minimumHeight());
+    top->addWidget(cancel);
+
+    auto* middle = new QHBoxLayout;
+    page->addLayout(middle, 1);
+    // The graph, the summary and the wait notice share one place; one shows at a time.
+    auto* result = new QGridLayout;
+    auto* graph = described(new GraphFrame(this), "graph", "Graph",
+                            "The result as a graph. Point at it to read the values; Ctrl+C "
+                            "copies it.");
+    auto* summary = described(new QPlainTextEdit(this), "summary", "Results",
+                              "The result as text; select and copy any part of it.");
+    summary->setReadOnly(true);
+    auto* wait = new QLabel(QStringLiteral("Please Wait\nSimulating ..."), this);
+    wait->setObjectName(QStringLiteral("pleaseWait"));
+    wait->setAlignment(Qt::AlignCenter);
+    for (QWidget* w : std::initializer_list<QWidget*>{graph, summary, wait}) {
+        result->addWidget(w, 0, 0);
+        w->hide();
+    }
+    // The empty place keeps the graph's room before the first run.
+    result->setColumnMinimumWidth(0, simulate->fontMetrics().averageCharWidth() * 60);
+    result->setRowMinimumHeight(0, simulate->fontMetrics().height() * 14);
+    middle->addLayout(result, 1);
+    auto* side = new QVBoxLayout;
+    middle->addLayout(side);
+    auto* print = button("print", "&Print...",
+                         "Print the result on one page with the inputs it was flown with "
+                         "(choose \"Print to File (PDF)\" for a PDF).",
+                         this);
+    auto* fullScreen = button("fullScreen", "&Full Screen...",
+                              "Show the graph over the whole screen; any key or a click "
+                              "closes it.",
+                              this);
+    auto* exportButton = button("export", "E&xport...",
+                                "Save the result as a PNG image, a PDF page, a CSV table of "
+                                "its numbers, or a summary's text.",
+                                this);
+    // Shown and disabled until there is a result to print or export.
+    print->setEnabled(false);
+    exportButton->setEnabled(false);
+    fullScreen->hide();
+    auto* key = described(new ColourKey(this), "colourKey", "Colour key",
+                          "What the shades of the surface mean: dark for the lowest result, "
+                          "bright blue for the highest.");
+    key->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{print, fullScreen, exportButton})
+        side->addWidget(w);
+    side->addWidget(key, 1);
+    side->addStretch();
+}
+
 void CSimulatePage::connectHandlers() {
-    connect(control<QPushButton>(SimulateButton), &QPushButton::clicked, this,
+    connect(control<QPushButton>("simulate"), &QPushButton::clicked, this,
             &CSimulatePage::onSimulate);
-    connect(control<QPushButton>(CancelButton), &QPushButton::clicked, this,
-            &CSimulatePage::onCancel);
+    connect(control<QPushButton>("cancel"), &QPushButton::clicked, this, &CSimulatePage::onCancel);
     for (RunWorker* worker : {&m_worker, &m_printWorker})
         connect(worker, &RunWorker::progressChanged, this, &CSimulatePage::setProgress);
     connect(&m_worker, &RunWorker::finished, this, &CSimulatePage::onRunEnded);
-    connect(control<QPushButton>(FullScreenButton), &QPushButton::clicked, this,
+    connect(control<QPushButton>("fullScreen"), &QPushButton::clicked, this,
             &CSimulatePage::onFullScreen);
-    connect(control<QPushButton>(PrintButton), &QPushButton::clicked, this,
-            &CSimulatePage::onPrint);
-    connect(control<QPushButton>(ExportButton), &QPushButton::clicked, this,
-            &CSimulatePage::onExport);
-    connect(static_cast<GraphFrame*>(controlWidget(GraphArea)), &GraphFrame::readoutChanged, this,
+    connect(control<QPushButton>("print"), &QPushButton::clicked, this, &CSimulatePage::onPrint);
+    connect(control<QPushButton>("export"), &QPushButton::clicked, this, &CSimulatePage::onExport);
+    connect(static_cast<GraphFrame*>(controlWidget("graph")), &GraphFrame::readoutChanged, this,
             &CSimulatePage::showReadout);
     // Ctrl+C while the page is shown, wherever the focus is in the window (after a run it
     // is often on the tab bar or Close); the summary box keeps it for a selection of its own.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, &CSimulatePage::copyResult);
-    control<QPlainTextEdit>(SummaryBox)->installEventFilter(this);
+    control<QPlainTextEdit>("summary")->installEventFilter(this);
 }
 
 void CSimulatePage::initialiseControls() {
-    control<QProgressBar>(ProgressBar)->setRange(0, 100);
-    control<QProgressBar>(ProgressBar)->setValue(0);
+    control<QProgressBar>("progress")->setRange(0, 100);
+    control<QProgressBar>("progress")->setValue(0);
     m_bCancelRequested = false;
     hideResults();
-    showControl(PleaseWaitLabel, false);
-}
-
-void CSimulatePage::resizeEvent(QResizeEvent* event) {
-    TemplatePage::resizeEvent(event);
-    const int dx = std::max(0, width() - dluToPixelsX(kTemplate.width));
-    const int dy = std::max(0, height() - dluToPixelsY(kTemplate.height));
-    for (const ControlSpec& c : kControls) {
-        QRect r(dluToPixelsX(c.x), dluToPixelsY(c.y), dluToPixelsX(c.width),
-                dluToPixelsY(c.height));
-        switch (c.id) {
-        case GraphArea:
-        case SummaryBox:
-            r.adjust(0, 0, dx, dy);
-            break;
-        case ColourKeyArea:
-            r.adjust(dx, 0, dx, dy);
-            break;
-        case ProgressBar:
-        case NoticeLabel:
-            r.adjust(0, 0, dx, 0);
-            break;
-        case CancelButton:
-        case PrintButton:
-        case FullScreenButton:
-        case ExportButton:
-            r.translate(dx, 0);
-            break;
-        case PleaseWaitLabel:
-            r.translate(dx / 2, dy / 2);
-            break;
-        default:
-            continue;
-        }
-        controlWidget(c.id)->setGeometry(r);
-    }
+    showControl("pleaseWait", false);
 }
 
 // ---- Print, export and copy
@@ -180,20 +186,20 @@ void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
 void CSimulatePage::showReadout(const QString& readout) {
     // The readout stands in the notices' place while the pointer is over the plot.
     const QString text = readout.isEmpty() ? m_notices : readout;
-    auto* label = control<QLabel>(NoticeLabel);
+    auto* label = control<QLabel>("notice");
     label->setText(text);
     label->setToolTip(text);
-    showControl(NoticeLabel, !text.isEmpty());
-    showControl(ProgressBar, text.isEmpty());
+    showControl("notice", !text.isEmpty());
+    showControl("progress", text.isEmpty());
 }
 
 QString CSimulatePage::statusText() const {
-    const auto* label = control<QLabel>(NoticeLabel);
+    const auto* label = control<QLabel>("notice");
     return label->isVisibleTo(this) ? label->text() : QString();
 }
 
 void CSimulatePage::hideResults() {
-    for (int id : {GraphArea, ColourKeyArea, SummaryBox, FullScreenButton})
+    for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen"})
         showControl(id, false);
     enableResultActions(false);
     m_pSeries.reset();
@@ -202,8 +208,8 @@ void CSimulatePage::hideResults() {
 }
 
 void CSimulatePage::enableResultActions(bool enable) {
-    enableControl(PrintButton, enable);
-    enableControl(ExportButton, enable);
+    enableControl("print", enable);
+    enableControl("export", enable);
 }
 
 void CSimulatePage::onSimulate() {
@@ -230,9 +236,9 @@ void CSimulatePage::onSimulate() {
 
     hideResults();
     showNotices({});
-    showControl(PleaseWaitLabel, true);
-    static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(nullptr);
-    static_cast<ColourKey*>(controlWidget(ColourKeyArea))->setGraph(nullptr);
+    showControl("pleaseWait", true);
+    static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(nullptr);
+    static_cast<ColourKey*>(controlWidget("colourKey"))->setGraph(nullptr);
     m_pGraph.reset();
     m_bRunning = true;
     m_bCancelRequested = false;
@@ -250,7 +256,7 @@ void CSimulatePage::onRunEnded() {
     const SimulationInputs inputs = m_pendingInputs;
     m_runSettings = settings;
     m_runInputs = inputs;
-    showControl(PleaseWaitLabel, false);
+    showControl("pleaseWait", false);
     if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
         if (m_bCancelRequested || series->outcome == RunOutcome::Cancelled)
             showNotices({"Cancelled"}); // the last result was cleared when the run began
@@ -273,20 +279,20 @@ void CSimulatePage::onRunEnded() {
 
 void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
     if (displayChoice(series, settings) != Graph) {
-        auto* box = control<QPlainTextEdit>(SummaryBox);
+        auto* box = control<QPlainTextEdit>("summary");
         m_summary = QString::fromStdString(summaryText(series, settings));
         box->setPlainText(m_summary);
         box->verticalScrollBar()->setValue(0);
-        showControl(SummaryBox, true);
+        showControl("summary", true);
         return;
     }
     m_pGraph = makeGraph(series, settings);
-    static_cast<GraphFrame*>(controlWidget(GraphArea))->setGraph(m_pGraph.get());
-    showControl(GraphArea, true);
-    showControl(FullScreenButton, true);
+    static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(m_pGraph.get());
+    showControl("graph", true);
+    showControl("fullScreen", true);
     if (series.kind == SeriesKind::Surface) {
-        static_cast<ColourKey*>(controlWidget(ColourKeyArea))->setGraph(m_pGraph.get());
-        showControl(ColourKeyArea, true);
+        static_cast<ColourKey*>(controlWidget("colourKey"))->setGraph(m_pGraph.get());
+        showControl("colourKey", true);
     }
     update();
 }
@@ -300,22 +306,22 @@ void CSimulatePage::onFullScreen() {
 }
 
 void CSimulatePage::beginRun() {
-    enableControl(SimulateButton, false);
+    enableControl("simulate", false);
     enableResultActions(false);
-    enableControl(CancelButton, true);
+    enableControl("cancel", true);
 }
 
 void CSimulatePage::setProgress(int percent) {
-    auto* bar = control<QProgressBar>(ProgressBar);
+    auto* bar = control<QProgressBar>("progress");
     if (bar->value() != percent)
         bar->setValue(percent);
 }
 
 void CSimulatePage::endRun() {
-    enableControl(SimulateButton, true);
+    enableControl("simulate", true);
     enableResultActions(hasResult());
-    enableControl(CancelButton, false);
-    control<QProgressBar>(ProgressBar)->setValue(0);
+    enableControl("cancel", false);
+    control<QProgressBar>("progress")->setValue(0);
 }
 
 } // namespace hydrolofter

@@ -7,7 +7,7 @@
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
-#include "toolkit/TemplatePage.h"
+#include "toolkit/PropertyPage.h"
 
 #include <QSize>
 #include <memory>
@@ -21,24 +21,11 @@ namespace hydrolofter {
 
 struct ResultDocument;
 
-class CSimulatePage : public TemplatePage {
+/// Its controls are named: "simulate", "progress", "cancel", "notice", "graph",
+/// "colourKey", "summary", "print", "fullScreen", "export", "pleaseWait".
+class CSimulatePage : public PropertyPage {
     Q_OBJECT
 public:
-    /// The page's controls by their template ids.
-    enum Control : int {
-        SummaryBox = 1003,
-        SimulateButton = 1004,
-        ProgressBar = 1079,
-        CancelButton = 1080,
-        GraphArea = 1105,
-        ColourKeyArea = 1106,
-        PrintButton = 1107,
-        FullScreenButton = 1108,
-        PleaseWaitLabel = 1109,
-        NoticeLabel = 1110,
-        ExportButton = 1111,
-    };
-
     /// What "E&xport..." can write.
     enum class ExportFormat { Png, Pdf, Csv, Text };
 
@@ -81,9 +68,6 @@ signals:
 
 protected:
     void initialiseControls() override;
-    /// The graph (or summary) and the colour key grow with the page; the buttons beside
-    /// them keep to its right edge.
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,6 +81,9 @@ private:
     /// with the window answering meanwhile; false when it was cancelled or failed.
     bool flyFlightResults();
     void connectHandlers();
+    /// The controls in their layout: Simulate, progress and Cancel along the top; the
+    /// result under them with Print, Full Screen, Export and the colour key beside it.
+    void build();
     void hideResults();
     /// Shows the notes on the last run in the progress bar's place (none: the bar).
     void showNotices(const std::vector<std::string>& notices);

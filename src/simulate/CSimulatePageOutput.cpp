@@ -37,7 +37,7 @@ std::vector<CSimulatePage::ExportFormat> CSimulatePage::exportFormats() const {
 }
 
 QSize CSimulatePage::defaultImageSize() const {
-    return controlWidget(GraphArea)->size() * 2;
+    return controlWidget("graph")->size() * 2;
 }
 
 bool CSimulatePage::resultDocument(ResultDocument& doc) {
@@ -53,7 +53,7 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
         return true;
     }
     doc.graph = m_pGraph.get();
-    doc.graphSize = controlWidget(GraphArea)->size();
+    doc.graphSize = controlWidget("graph")->size();
     if (m_pSeries->kind == SeriesKind::Surface) {
         doc.colourKey = true;
     }
@@ -256,12 +256,12 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
 
 bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
     // The summary box claims Ctrl+C even with nothing selected; then the result is copied.
-    auto* box = control<QPlainTextEdit>(SummaryBox);
+    auto* box = control<QPlainTextEdit>("summary");
     if (watched == box && event->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
         !box->textCursor().hasSelection())
         return true;
-    return TemplatePage::eventFilter(watched, event);
+    return PropertyPage::eventFilter(watched, event);
 }
 
 void CSimulatePage::copyResult() {

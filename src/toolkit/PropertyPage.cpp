@@ -25,6 +25,16 @@ QWidget* PropertyPage::controlWidget(std::string_view name) const {
     return findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
 }
 
+void PropertyPage::enableControl(std::string_view name, bool enable) {
+    if (QWidget* w = controlWidget(name))
+        w->setEnabled(enable);
+}
+
+void PropertyPage::showControl(std::string_view name, bool show) {
+    if (QWidget* w = controlWidget(name))
+        w->setVisible(show);
+}
+
 void PropertyPage::refuse(QWidget* control, const QString& message) {
     // Named, so that the message says which field when it stands over another page.
     const QString name = control->accessibleName();

@@ -36,6 +36,8 @@ public:
     template <class T> T* control(std::string_view name) const {
         return qobject_cast<T*>(controlWidget(name));
     }
+    void enableControl(std::string_view name, bool enable);
+    void showControl(std::string_view name, bool show);
 
 protected:
     /// A page that was not initialised at start-up is initialised when first shown.

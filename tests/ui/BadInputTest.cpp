@@ -30,8 +30,7 @@ protected:
     QString simulateExpectingMessage() {
         MessageBoxWatcher watcher;
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
         test::waitForRun(page);
         return watcher.text;
     }
@@ -157,7 +156,7 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
     EXPECT_TRUE(simulateExpectingMessage().contains(
         "Bottle Volume: must be greater than 0 (sweep point 1: Bottle Volume = 0 L)."));
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
+    EXPECT_TRUE(enabled(page, "simulate"));
 }
 
 TEST_F(BadInputTest, ExtremeButValidValuesRun) {
@@ -185,7 +184,7 @@ TEST_F(BadInputTest, ExtremeButValidValuesRun) {
     EXPECT_EQ(page->graph()->yTitle, "Air Pressure (Pa)");
     // The labels end short of the y axis (x = 60): the three columns left of it are white
     // but on the rows of tick marks, which run from x = 50 to the axis.
-    const QImage image = page->controlWidget(CSimulatePage::GraphArea)->grab().toImage();
+    const QImage image = page->controlWidget("graph")->grab().toImage();
     const int bottom = image.height() - 50;
     int dark = 0;
     for (int y = 10; y <= bottom; ++y) {
@@ -207,7 +206,7 @@ TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     QTest::mouseClick(app->settingsPage()->control<QRadioButton>("launchDisplay=0"),
                       Qt::LeftButton);
     QTimer::singleShot(500, page, [this] {
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton), Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("cancel"), Qt::LeftButton);
     });
     QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
     QElapsedTimer clock;
@@ -216,7 +215,7 @@ TEST_F(BadInputTest, AFlightThatNeverLandsStaysCancellable) {
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_FALSE(page->isRunning());
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
+    EXPECT_TRUE(enabled(page, "simulate"));
 }
 
 TEST(GraphLabels, TinyAndHugeRangesDrawWithoutOverflow) {

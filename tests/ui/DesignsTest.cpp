@@ -90,9 +90,9 @@ TEST_F(DesignsTest, TheBatchToolFliesASavedDesignAsTheWindowDoes) {
     QTest::mouseClick(settings->control<QRadioButton>("launchDisplay=0"), Qt::LeftButton);
     auto* page = app->simulatePage();
     sheet->tabs()->setCurrentWidget(page);
-    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
     test::waitForRun(page);
-    const QString window = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox)->toPlainText();
+    const QString window = page->control<QPlainTextEdit>("summary")->toPlainText();
     ASSERT_TRUE(window.contains("Max. Height: "));
 
     QProcess batch;

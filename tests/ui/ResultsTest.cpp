@@ -44,10 +44,12 @@ protected:
         QTest::mouseClick(settings->control<QRadioButton>(radioId), Qt::LeftButton);
         settings->control<QSlider>("precision")->setValue(precision);
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
         test::waitForRun(page);
         ASSERT_TRUE(page->hasResult());
+        // The result's controls appeared: let the layout give the graph its size.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();
     }
     /// The batch tool's standard output for these arguments.
     QByteArray batch(const QStringList& args) {
@@ -62,7 +64,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QString path(const QString& name) { return dir.filePath(name); }
-    GraphFrame* frame() { return page->control<GraphFrame>(CSimulatePage::GraphArea); }
+    GraphFrame* frame() { return page->control<GraphFrame>("graph"); }
 
     CSimulatePage* page = nullptr;
     QTemporaryDir dir;
@@ -221,9 +223,8 @@ TEST_F(ResultsTest, PrintedPagesSayWhatWasFlownAndWhatCameOfIt) {
 TEST_F(ResultsTest, CopyPutsTheGraphAndItsSeriesOnTheClipboard) {
     fly("mode=1", 1);
     QApplication::clipboard()->clear();
-    page->control<QPushButton>(CSimulatePage::SimulateButton)->setFocus();
-    QTest::keyClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::Key_C,
-                    Qt::ControlModifier);
+    page->control<QPushButton>("simulate")->setFocus();
+    QTest::keyClick(page->control<QPushButton>("simulate"), Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     ASSERT_TRUE(data->hasImage());
@@ -240,7 +241,7 @@ TEST_F(ResultsTest, TheGraphGrowsWithTheSheetAndIsTheBatchToolsImageAtItsSize) {
     EXPECT_GT(after.width(), before.width());
     EXPECT_GT(after.height(), before.height());
     // The buttons keep to the right edge, beside the graph.
-    EXPECT_GT(page->controlWidget(CSimulatePage::PrintButton)->x(), frame()->geometry().right());
+    EXPECT_GT(page->controlWidget("print")->x(), frame()->geometry().right());
     const QImage shown = frame()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     batch({"precision=3", "--png", path("big.png"), "--size",
            QStringLiteral("%1x%2").arg(after.width()).arg(after.height())});

@@ -44,8 +44,7 @@ protected:
     }
     void simulate() {
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
         test::waitForRun(page);
     }
     void choose(std::string_view radioId) {
@@ -53,23 +52,23 @@ protected:
     }
     void precision(int p) { settings->control<QSlider>("precision")->setValue(p); }
     /// Shown on the page, whichever tab is current.
-    bool visible(int id) { return page->controlWidget(id)->isVisibleTo(page); }
+    bool visible(std::string_view id) { return page->controlWidget(id)->isVisibleTo(page); }
     /// "Print..." and "Export..." are always shown, and enabled only with a result.
     void expectResultActions(bool enabledNow) {
-        for (int id : {CSimulatePage::PrintButton, CSimulatePage::ExportButton}) {
+        for (std::string_view id : {"print", "export"}) {
             EXPECT_TRUE(visible(id)) << id;
             EXPECT_EQ(enabled(page, id), enabledNow) << id;
         }
     }
     void expectIdle() {
-        EXPECT_TRUE(enabled(page, CSimulatePage::SimulateButton));
-        EXPECT_FALSE(enabled(page, CSimulatePage::CancelButton));
-        EXPECT_FALSE(visible(CSimulatePage::PleaseWaitLabel));
-        EXPECT_EQ(page->control<QProgressBar>(CSimulatePage::ProgressBar)->value(), 0);
+        EXPECT_TRUE(enabled(page, "simulate"));
+        EXPECT_FALSE(enabled(page, "cancel"));
+        EXPECT_FALSE(visible("pleaseWait"));
+        EXPECT_EQ(page->control<QProgressBar>("progress")->value(), 0);
         EXPECT_FALSE(page->isRunning());
     }
     int dataPixels() {
-        const QImage shot = page->controlWidget(CSimulatePage::GraphArea)->grab().toImage();
+        const QImage shot = page->controlWidget("graph")->grab().toImage();
         int n = 0;
         for (int y = 0; y < shot.height(); ++y) {
             for (int x = 0; x < shot.width(); ++x)
@@ -84,8 +83,7 @@ protected:
 
 TEST_F(SimulateTest, IdleAtFirst) {
     expectIdle();
-    for (int id : {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea,
-                   CSimulatePage::SummaryBox, CSimulatePage::FullScreenButton})
+    for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen"})
         EXPECT_FALSE(visible(id)) << id;
     expectResultActions(false);
     EXPECT_EQ(page->graph(), nullptr);
@@ -98,11 +96,11 @@ TEST_F(SimulateTest, DefaultRunShowsTheFlightGraph) {
     EXPECT_EQ(page->graph()->xTitle, "Time (sec)");
     EXPECT_EQ(page->graph()->yTitle, "Height (m)");
     EXPECT_EQ(page->graph()->mode, GraphMode::MinMaxBars);
-    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible("graph"));
     expectResultActions(true);
-    EXPECT_TRUE(visible(CSimulatePage::FullScreenButton));
-    EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
-    EXPECT_FALSE(visible(CSimulatePage::SummaryBox));
+    EXPECT_TRUE(visible("fullScreen"));
+    EXPECT_FALSE(visible("colourKey"));
+    EXPECT_FALSE(visible("summary"));
     EXPECT_GT(dataPixels(), 200);
 }
 
@@ -113,7 +111,7 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->mode, GraphMode::Line);
     EXPECT_EQ(page->graph()->count, 11);
-    EXPECT_FALSE(visible(CSimulatePage::ColourKeyArea));
+    EXPECT_FALSE(visible("colourKey"));
     EXPECT_GT(dataPixels(), 100);
 
     choose("mode=2");
@@ -121,13 +119,13 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
     ASSERT_NE(page->graph(), nullptr);
     EXPECT_EQ(page->graph()->mode, GraphMode::Surface);
     EXPECT_EQ(page->graph()->count, 121);
-    EXPECT_TRUE(visible(CSimulatePage::ColourKeyArea));
+    EXPECT_TRUE(visible("colourKey"));
     // The key's ends are the smallest and largest of the 121 results, to six digits.
     const std::vector<double>& results = page->graph()->values3;
     ASSERT_EQ(results.size(), 121u);
     const auto [low, high] = std::minmax_element(results.begin(), results.end());
     ASSERT_LT(*low, *high);
-    auto* key = page->control<ColourKey>(CSimulatePage::ColourKeyArea);
+    auto* key = page->control<ColourKey>("colourKey");
     EXPECT_EQ(key->lowLabel(), QString::number(*low, 'g', 6) + " sec");
     EXPECT_EQ(key->highLabel(), QString::number(*high, 'g', 6) + " sec");
     expectIdle();
@@ -135,9 +133,7 @@ TEST_F(SimulateTest, SweepsShowALineAndASurfaceWithItsKey) {
 
 TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
     auto notice = [this] {
-        return visible(CSimulatePage::NoticeLabel)
-                   ? page->control<QLabel>(CSimulatePage::NoticeLabel)->text()
-                   : "";
+        return visible("notice") ? page->control<QLabel>("notice")->text() : "";
     };
     setText(app->environmentPage(), "updraft",
             "100"); // MPH of updraft: it never lands
@@ -146,13 +142,13 @@ TEST_F(SimulateTest, NoticesTakeTheProgressBarsPlaceUntilTheNextRun) {
     EXPECT_EQ(notice(), "The time step (1/10th second) is coarse: the numbers can be far off; a "
                         "finer precision gives truer ones. The rocket had not landed after "
                         "1638.3 s; the graph shows the flight up to then.");
-    EXPECT_FALSE(visible(CSimulatePage::ProgressBar));
+    EXPECT_FALSE(visible("progress"));
 
     setText(app->environmentPage(), "updraft", "0");
     precision(3);
     simulate();
     EXPECT_EQ(notice(), "");
-    EXPECT_TRUE(visible(CSimulatePage::ProgressBar));
+    EXPECT_TRUE(visible("progress"));
 
     choose("mode=1");
     auto* independent = settings->control<QComboBox>("oneVarIndependent");
@@ -169,11 +165,11 @@ TEST_F(SimulateTest, SummaryShowsTheResultsBox) {
     choose("launchDisplay=0");
     simulate();
     EXPECT_EQ(page->graph(), nullptr);
-    EXPECT_TRUE(visible(CSimulatePage::SummaryBox));
-    EXPECT_FALSE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible("summary"));
+    EXPECT_FALSE(visible("graph"));
     expectResultActions(true);
-    EXPECT_FALSE(visible(CSimulatePage::FullScreenButton));
-    auto* box = page->control<QPlainTextEdit>(CSimulatePage::SummaryBox);
+    EXPECT_FALSE(visible("fullScreen"));
+    auto* box = page->control<QPlainTextEdit>("summary");
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_TRUE(box->toPlainText().contains("Max. Height: 42.3451 m"));
     const QFontMetrics fm(box->font()); // the tables line up: every letter is as wide
@@ -189,16 +185,14 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
     bool pressed = false;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        progressSeen = std::max(progressSeen,
-                                page->control<QProgressBar>(CSimulatePage::ProgressBar)->value());
-        EXPECT_FALSE(enabled(page, CSimulatePage::SimulateButton));
-        EXPECT_TRUE(enabled(page, CSimulatePage::CancelButton));
-        EXPECT_TRUE(visible(CSimulatePage::PleaseWaitLabel));
+        progressSeen = std::max(progressSeen, page->control<QProgressBar>("progress")->value());
+        EXPECT_FALSE(enabled(page, "simulate"));
+        EXPECT_TRUE(enabled(page, "cancel"));
+        EXPECT_TRUE(visible("pleaseWait"));
         expectResultActions(false); // the last result is gone while a run is in progress
         if (!pressed && progressSeen > 0) {
             pressed = true;
-            QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
-                              Qt::LeftButton);
+            QTest::mouseClick(page->control<QPushButton>("cancel"), Qt::LeftButton);
         }
     });
     probe.start(10);
@@ -211,8 +205,7 @@ TEST_F(SimulateTest, CancelLeavesTheSettledPageEmpty) {
     EXPECT_LT(clock.elapsed(), 30000);
     expectIdle();
     EXPECT_EQ(page->graph(), nullptr);
-    for (int id : {CSimulatePage::GraphArea, CSimulatePage::ColourKeyArea,
-                   CSimulatePage::SummaryBox, CSimulatePage::FullScreenButton})
+    for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen"})
         EXPECT_FALSE(visible(id)) << id;
     expectResultActions(false);
     EXPECT_EQ(page->statusText(), "Cancelled"); // said where a run's notes appear
@@ -231,7 +224,7 @@ TEST_F(SimulateTest, RefusedInputsStartNothingAndKeepTheGraph) {
     }
     EXPECT_EQ(sheet->tabs()->currentWidget(), rocket);
     EXPECT_EQ(page->graph(), before);
-    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible("graph"));
 
     setText(rocket, "bottleVolume", "0");
     rocket->control<QLineEdit>("emptyMass")->setText("-5");
@@ -266,10 +259,10 @@ TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
         if (auto* w = fullScreenWindow())
             w->close();
     });
-    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>("fullScreen"), Qt::LeftButton);
     EXPECT_TRUE(checked);
     EXPECT_EQ(page->graph(), graph);
-    EXPECT_TRUE(visible(CSimulatePage::GraphArea));
+    EXPECT_TRUE(visible("graph"));
 
     // A left click closes it too.
     QTimer::singleShot(50, [] {
@@ -282,7 +275,7 @@ TEST_F(SimulateTest, FullScreenShowsTheSameGraphAndClosesOnRelease) {
     });
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>("fullScreen"), Qt::LeftButton);
     EXPECT_LT(clock.elapsed(), 2500);
 }
 
@@ -301,7 +294,7 @@ TEST_F(SimulateTest, ClosingTheSheetDuringARunEndsCleanly) {
 TEST_F(SimulateTest, TheRunFliesOnItsOwnThreadWhileTheWindowAnswers) {
     precision(8); // minutes of flight: a run on the window's thread would block the click
     sheet->tabs()->setCurrentWidget(page);
-    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
     EXPECT_TRUE(page->isRunning());    // the click has returned with the flight in the air
     sheet->tabs()->setCurrentIndex(0); // the window answers meanwhile
     EXPECT_EQ(sheet->tabs()->currentIndex(), 0);
@@ -336,7 +329,7 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
         QApplication::processEvents();
         EXPECT_TRUE(sheet->grab().save(dir + "/" + name + ".png"));
     };
-    auto* graph = page->control<GraphFrame>(CSimulatePage::GraphArea);
+    auto* graph = page->control<GraphFrame>("graph");
     simulate();
     // The pointer over the top of the flight, so that the readout shows.
     QTest::mouseMove(graph, QPoint(graph->width() * 2 / 5, graph->height() / 4));
@@ -349,7 +342,7 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
             w->close();
         }
     });
-    QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton), Qt::LeftButton);
+    QTest::mouseClick(page->control<QPushButton>("fullScreen"), Qt::LeftButton);
     EXPECT_EQ(page->exportResult(dir + "/printed-page.pdf", CSimulatePage::ExportFormat::Pdf), "");
 
     // The best water amount: maximum height against the water level, 10 to 80 %.

@@ -44,14 +44,12 @@ protected:
     }
     void simulate() {
         sheet->tabs()->setCurrentWidget(page);
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::SimulateButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("simulate"), Qt::LeftButton);
         test::waitForRun(page);
     }
     bool idle() {
-        return enabled(page, CSimulatePage::SimulateButton) &&
-               !enabled(page, CSimulatePage::CancelButton) && !page->isRunning() &&
-               page->control<QProgressBar>(CSimulatePage::ProgressBar)->value() == 0;
+        return enabled(page, "simulate") && !enabled(page, "cancel") && !page->isRunning() &&
+               page->control<QProgressBar>("progress")->value() == 0;
     }
     CSimulatePage* page = nullptr;
     CSimulationSettingsPage* settings = nullptr;
@@ -63,8 +61,7 @@ TEST_F(StressTest, TwoHundredStartAndCancelCycles) {
         mode(radios[cycle % 3], 8);
         // Pressed as soon as the window answers once the run has started.
         QTimer::singleShot(0, page, [this] {
-            QTest::mouseClick(page->control<QPushButton>(CSimulatePage::CancelButton),
-                              Qt::LeftButton);
+            QTest::mouseClick(page->control<QPushButton>("cancel"), Qt::LeftButton);
         });
         QTimer::singleShot(20000, page, [this] { page->requestCancel(); }); // never hang
         simulate();
@@ -118,8 +115,7 @@ TEST_F(StressTest, FullScreenOpenedAndClosedAHundredTimes) {
             if (QWidget* w = QApplication::activeModalWidget())
                 w->close();
         });
-        QTest::mouseClick(page->control<QPushButton>(CSimulatePage::FullScreenButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(page->control<QPushButton>("fullScreen"), Qt::LeftButton);
         ASSERT_EQ(page->graph(), graph);
     }
     EXPECT_EQ(opened, 100);

@@ -3,7 +3,7 @@
 
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
-#include "toolkit/TemplatePage.h"
+#include "toolkit/PropertyPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,7 +39,6 @@ protected:
     QString editText(PropertyPage* page, std::string_view name) {
         return page->control<QLineEdit>(name)->text();
     }
-    QString editText(TemplatePage* page, int id) { return page->control<QLineEdit>(id)->text(); }
     QString unitText(PropertyPage* page, std::string_view name) {
         return page->control<QComboBox>(name)->currentText();
     }
@@ -53,7 +52,6 @@ protected:
         }
         return w->isEnabled();
     }
-    bool enabled(TemplatePage* page, int id) { return page->controlWidget(id)->isEnabled(); }
     void setText(PropertyPage* page, std::string_view name, const QString& text) {
         page->control<QLineEdit>(name)->setText(text);
     }
