@@ -20,29 +20,30 @@ enum ForceSlot : int {
     ForceSlotCount = 7
 };
 
-/// Owns the seven force components of one flight and steps the model it is built on.
-/// The components are held by value (constructed in slot order, no allocation) and called
-/// directly, so a step costs no virtual dispatch; `forces` views them through Force.
+/// Steps the model it is built on and keeps the seven components of the last step. The
+/// force components (held by value, viewed through Force by `forces`) answer for one
+/// component at a time; the step works them all out at once.
 class FlightSimulator {
 public:
     explicit FlightSimulator(RocketModel& m);
     FlightSimulator(const FlightSimulator&) = delete;
     FlightSimulator& operator=(const FlightSimulator&) = delete;
 
-    /// Advances the model by dt seconds (dt > 0). Allocates nothing.
+    /// Advances the model by dt seconds (dt > 0) with the step that the lanes take too.
+    /// Allocates nothing. Only the state (height, velocity, acceleration, water level) may
+    /// change between steps; the rocket's inputs were read when the simulator was made.
     void step(double dt) {
-        double total = 0;
-        total = total + (forceValues[BuoyancySlot] = buoyancy.evaluate(dt));
-        total = total + (forceValues[RodPressureSlot] = rodPressure.evaluate(dt));
-        total = total + (forceValues[RodAtmosphereSlot] = rodAtmosphere.evaluate(dt));
-        total = total + (forceValues[DragSlot] = drag.evaluate(dt));
-        total = total + (forceValues[WeightSlot] = weight.evaluate(dt));
-        total = total + (forceValues[ThrustSlot] = thrust.evaluate(dt));
-        total = total + (forceValues[ParachuteSlot] = parachute.evaluate(dt));
-        // mass() after the thrust has expelled this step's water.
-        model.acceleration = total / model.mass();
-        model.velocity = model.velocity + dt * model.acceleration;
-        model.height = model.height + dt * model.velocity;
+        const flight::Rocket<double>& r = rocket;
+        flight::State<double> s{model.height, model.velocity, model.acceleration, model.waterLevel,
+                                parachute.openingTime};
+        const flight::Forces<double> f = flight::step(r, s, dt, dt * 1000);
+        forceValues = {f.buoyancy, f.rodPressure, f.rodAtmosphere, f.drag,
+                       f.weight,   f.thrust,      f.parachute};
+        parachute.openingTime = s.openingTime;
+        model.waterLevel = s.waterLevel;
+        model.acceleration = s.acceleration;
+        model.velocity = s.velocity;
+        model.height = s.height;
     }
 
     Force& force(int slot) { return *forces[static_cast<std::size_t>(slot)]; }
@@ -61,6 +62,8 @@ private:
     ParachuteForce parachute;
     std::array<Force*, ForceSlotCount> forces;
     RocketModel& model;
+    /// The rocket's constants, worked out once: the inputs do not change during a flight.
+    flight::Rocket<double> rocket;
 };
 
 } // namespace hydrolofter

@@ -1,9 +1,8 @@
 // The seven force components that together make the vertical force on the rocket.
 #pragma once
 
+#include "FlightStep.h"
 #include "RocketModel.h"
-
-#include <cmath>
 
 namespace hydrolofter {
 
@@ -22,17 +21,23 @@ protected:
     RocketModel& model;
 };
 
-// The components are final and defined inline so that FlightSimulator can call them
-// without virtual dispatch on the hot path; Force stays the interface for everyone else.
+// Each component is the step's own formula (FlightStep.h) on the model as it stands, so
+// that a component asked on its own gives what the step adds in. The step itself does not
+// go through them.
+
+/// The model's constants as the step uses them.
+inline flight::Rocket<double> rocketOf(const RocketModel& m) {
+    flight::Rocket<double> r;
+    r.load(0, m);
+    return r;
+}
 
 /// Slot 0: lift of the displaced ambient air, counted while water remains.
 class BuoyancyForce final : public Force {
 public:
     using Force::Force;
     double evaluate(double) override {
-        if (model.waterLevel > 0)
-            return -0.001 * model.internalVolume() * model.ambientAirDensity() * model.gravity;
-        return 0;
+        return flight::buoyancyForce(rocketOf(model), model.waterLevel);
     }
 };
 
@@ -41,9 +46,9 @@ class RodPressureForce final : public Force {
 public:
     using Force::Force;
     double evaluate(double) override {
-        if (model.rodEngagement() > 0)
-            return model.airPressure() * model.launchRodArea();
-        return 0;
+        const flight::Rocket<double> r = rocketOf(model);
+        return flight::onRod(r, model.height) ? flight::airPressure(r, model.waterLevel) * r.rodArea
+                                              : 0;
     }
 };
 
@@ -52,9 +57,8 @@ class RodAtmosphereForce final : public Force {
 public:
     using Force::Force;
     double evaluate(double) override {
-        if (model.rodEngagement() > 0)
-            return -(model.launchRodArea() * model.atmPressure * kPascalsPerAtm);
-        return 0;
+        const flight::Rocket<double> r = rocketOf(model);
+        return flight::onRod(r, model.height) ? r.rodAtmosphere : 0;
     }
 };
 
@@ -62,19 +66,17 @@ public:
 class DragForce final : public Force {
 public:
     using Force::Force;
-    double evaluate(double) override {
-        const double v = model.velocity - model.updraft;
-        const double m =
-            0.5 * model.ambientAirDensity() * model.bottleArea() * (v * v) * model.dragCoefficient;
-        return v > 0 ? -m : m;
-    }
+    double evaluate(double) override { return flight::dragForce(rocketOf(model), model.velocity); }
 };
 
 /// Slot 4: weight, with the mass from before this step's expulsion.
 class WeightForce final : public Force {
 public:
     using Force::Force;
-    double evaluate(double) override { return model.mass() * model.gravity; }
+    double evaluate(double) override {
+        const flight::Rocket<double> r = rocketOf(model);
+        return flight::mass(r, model.waterLevel) * r.gravity;
+    }
 };
 
 /// Slot 5: reaction of the water jet; lowers the water level by what it expels.
@@ -82,29 +84,13 @@ class ThrustForce final : public Force {
 public:
     using Force::Force;
     double evaluate(double dt) override {
-        if (model.waterLevel == 0)
-            return 0;
-        if (model.rodEngagement() > 0)
-            return 0; // the rod closes the nozzle
-        // Squared radii in mm², deliberately without π.
-        const double rn = 0.5 * model.launchRodDiameter;
-        const double rb = 0.5 * model.bottleDiameter;
-        const double a = rn * rn;
-        const double b = rb * rb;
-        const double head =
-            model.waterColumnHeight() * (model.acceleration - model.gravity) * model.waterDensity;
-        const double dp = model.airPressure() - kPascalsPerAtm * model.atmPressure + head;
-        // Air below ambient that the head cannot make up for: no water can leave.
-        // The negated test also keeps a NaN away from the square root.
-        if (!(dp >= 0))
-            return 0;
-        const double ratio = a / b;
-        const double u = std::sqrt(2 * dp / (model.waterDensity * (1 - ratio * ratio)));
-        const double dv = u * a * dt * 0.001; // L (1 m × 1 mm² = 0.001 L)
-        model.waterLevel = model.waterLevel - dv / model.bottleVolume;
-        if (model.waterLevel < 0)
-            model.waterLevel = 0;
-        return dv * model.waterDensity * u / (dt * 1000);
+        const flight::Rocket<double> r = rocketOf(model);
+        const double level = model.waterLevel;
+        const flight::Jet<double> j =
+            flight::jet(r, level, flight::airPressure(r, level), model.acceleration,
+                        flight::onRod(r, model.height), dt, dt * 1000);
+        model.waterLevel = j.level;
+        return j.thrust;
     }
 };
 
@@ -115,27 +101,11 @@ public:
     double openingTime = 0; ///< s the opening clock has run
 
     double evaluate(double dt) override {
-        if (model.kamikaze != 0)
-            return 0;
-        double s;
-        if (model.parachuteDeployTime <= 0) {
-            if (!(model.velocity < 0))
-                return 0;
-            s = 1;
-        } else if (openingTime < model.parachuteDeployTime && model.velocity < 0) {
-            openingTime = openingTime + dt;
-            s = std::pow(openingTime / model.parachuteDeployTime, 10);
-            if (s > 1)
-                s = 1;
-        } else if (openingTime >= model.parachuteDeployTime) {
-            s = 1;
-        } else {
-            s = 0;
-        }
-        const double w = model.updraft - model.velocity;
-        const double m = 0.5 * model.ambientAirDensity() * (w * w) * model.parachuteCount *
-                         model.parachuteDragCoefficient * model.parachuteArea * s;
-        return w > 0 ? m : -m;
+        flight::State<double> s;
+        s.openingTime = openingTime;
+        const double f = flight::parachuteForce(rocketOf(model), s, model.velocity, dt);
+        openingTime = s.openingTime;
+        return f;
     }
 };
 
