@@ -19,34 +19,34 @@ CMainApp::CMainApp() = default;
 CMainApp::~CMainApp() = default;
 
 void CMainApp::createSheet() {
-    m_pSheet = std::make_unique<CMainDlg>(QStringLiteral("Hydrolofter"));
-    m_pRocketSpecsPage = new CRocketSpecsPage;
-    m_pEnvironmentSpecsPage = new CEnvironmentSpecsPage;
-    m_pLaunchSpecsPage = new CLaunchSpecsPage;
-    m_pSettingsPage = new CSimulationSettingsPage;
-    m_pSimulatePage = new CSimulatePage(*this);
-    m_pAboutPage = new CAboutPage;
+    m_sheet = std::make_unique<CMainDlg>(QStringLiteral("Hydrolofter"));
+    m_rocketSpecsPage = new CRocketSpecsPage;
+    m_environmentSpecsPage = new CEnvironmentSpecsPage;
+    m_launchSpecsPage = new CLaunchSpecsPage;
+    m_settingsPage = new CSimulationSettingsPage;
+    m_simulatePage = new CSimulatePage(*this);
+    m_aboutPage = new CAboutPage;
     // The sheet's tab widget takes ownership of each page.
-    m_pSheet->addPage(m_pRocketSpecsPage);
-    m_pSheet->addPage(m_pEnvironmentSpecsPage);
-    m_pSheet->addPage(m_pLaunchSpecsPage);
-    m_pSheet->addPage(m_pSettingsPage);
-    m_pSheet->addPage(m_pSimulatePage);
-    m_pSheet->addPage(m_pAboutPage);
-    m_pSheet->setSimulatePage(m_pSimulatePage);
-    QApplication::setWindowIcon(m_pSheet->icon());
-    m_pSheet->initialiseInputPages(4);
+    m_sheet->addPage(m_rocketSpecsPage);
+    m_sheet->addPage(m_environmentSpecsPage);
+    m_sheet->addPage(m_launchSpecsPage);
+    m_sheet->addPage(m_settingsPage);
+    m_sheet->addPage(m_simulatePage);
+    m_sheet->addPage(m_aboutPage);
+    m_sheet->setSimulatePage(m_simulatePage);
+    QApplication::setWindowIcon(m_sheet->icon());
+    m_sheet->initialiseInputPages(4);
 }
 
 int CMainApp::run(const std::vector<std::string>& designFiles) {
     createSheet();
     // Opened once the sheet is on screen, so that a refusal stands over it.
-    QTimer::singleShot(0, m_pSheet.get(), [this, designFiles] {
+    QTimer::singleShot(0, m_sheet.get(), [this, designFiles] {
         for (const std::string& file : designFiles)
             openDesign(file);
     });
-    m_pSheet->exec();
-    m_pSheet.reset();
+    m_sheet->exec();
+    m_sheet.reset();
     return 0;
 }
 
@@ -56,10 +56,10 @@ bool CMainApp::openDesign(const std::string& path) {
     // not wait on them.
     const DesignRead design = readDesignFile(std::nullopt, path, true);
     InputPage* page = design.ok && design.kind == DesignKind::Site
-                          ? static_cast<InputPage*>(m_pEnvironmentSpecsPage)
-                          : static_cast<InputPage*>(m_pRocketSpecsPage);
+                          ? static_cast<InputPage*>(m_environmentSpecsPage)
+                          : static_cast<InputPage*>(m_rocketSpecsPage);
     if (design.ok)
-        m_pSheet->tabs()->setCurrentWidget(page);
+        m_sheet->tabs()->setCurrentWidget(page);
     return page->applyDesign(design, path);
 }
 
@@ -68,23 +68,23 @@ bool CMainApp::openDesign(const QString& path) {
 }
 
 std::string CMainApp::rocketFileName() const {
-    const QString file = m_pRocketSpecsPage ? m_pRocketSpecsPage->designFile() : QString();
+    const QString file = m_rocketSpecsPage ? m_rocketSpecsPage->designFile() : QString();
     return file.isEmpty() ? std::string() : QFileInfo(file).fileName().toStdString();
 }
 
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {
-    if (!m_pEnvironmentSpecsPage->commit())
+    if (!m_environmentSpecsPage->commit())
         return false;
-    m_pEnvironmentSpecsPage->fillInputs(inputs);
-    if (!m_pLaunchSpecsPage->commit())
+    m_environmentSpecsPage->fillInputs(inputs);
+    if (!m_launchSpecsPage->commit())
         return false;
-    m_pLaunchSpecsPage->fillInputs(inputs);
-    if (!m_pRocketSpecsPage->commit())
+    m_launchSpecsPage->fillInputs(inputs);
+    if (!m_rocketSpecsPage->commit())
         return false;
-    m_pRocketSpecsPage->fillInputs(inputs);
-    if (!m_pSettingsPage->commit())
+    m_rocketSpecsPage->fillInputs(inputs);
+    if (!m_settingsPage->commit())
         return false;
-    settings = m_pSettingsPage->runSettings();
+    settings = m_settingsPage->runSettings();
     return true;
 }
 

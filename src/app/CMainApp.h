@@ -36,22 +36,22 @@ public:
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
     std::string rocketFileName() const override;
 
-    CMainDlg* sheet() const { return m_pSheet.get(); }
+    CMainDlg* sheet() const { return m_sheet.get(); }
     // The pages; owned by the sheet's tab widget, valid while the sheet exists.
-    CRocketSpecsPage* rocketPage() const { return m_pRocketSpecsPage; }
-    CEnvironmentSpecsPage* environmentPage() const { return m_pEnvironmentSpecsPage; }
-    CLaunchSpecsPage* launchPage() const { return m_pLaunchSpecsPage; }
-    CSimulationSettingsPage* settingsPage() const { return m_pSettingsPage; }
-    CSimulatePage* simulatePage() const { return m_pSimulatePage; }
+    CRocketSpecsPage* rocketPage() const { return m_rocketSpecsPage; }
+    CEnvironmentSpecsPage* environmentPage() const { return m_environmentSpecsPage; }
+    CLaunchSpecsPage* launchPage() const { return m_launchSpecsPage; }
+    CSimulationSettingsPage* settingsPage() const { return m_settingsPage; }
+    CSimulatePage* simulatePage() const { return m_simulatePage; }
 
 private:
-    CAboutPage* m_pAboutPage = nullptr;
-    CSimulatePage* m_pSimulatePage = nullptr;
-    CSimulationSettingsPage* m_pSettingsPage = nullptr;
-    CLaunchSpecsPage* m_pLaunchSpecsPage = nullptr;
-    CEnvironmentSpecsPage* m_pEnvironmentSpecsPage = nullptr;
-    CRocketSpecsPage* m_pRocketSpecsPage = nullptr;
-    std::unique_ptr<CMainDlg> m_pSheet;
+    CAboutPage* m_aboutPage = nullptr;
+    CSimulatePage* m_simulatePage = nullptr;
+    CSimulationSettingsPage* m_settingsPage = nullptr;
+    CLaunchSpecsPage* m_launchSpecsPage = nullptr;
+    CEnvironmentSpecsPage* m_environmentSpecsPage = nullptr;
+    CRocketSpecsPage* m_rocketSpecsPage = nullptr;
+    std::unique_ptr<CMainDlg> m_sheet;
 };
 
 } // namespace hydrolofter

@@ -26,56 +26,55 @@
 namespace hydrolofter {
 
 CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
-    : QDialog(parent), m_pTabs(new QTabWidget), m_pScroll(new QScrollArea(this)) {
+    : QDialog(parent), m_tabs(new QTabWidget), m_scroll(new QScrollArea(this)) {
     // The pages come first in the focus chain: the sheet opens with the focus in them.
-    m_pScroll->setWidget(m_pTabs);
-    m_pClose = new QPushButton(QStringLiteral("Close"), this);
+    m_scroll->setWidget(m_tabs);
+    m_close = new QPushButton(QStringLiteral("Close"), this);
     setWindowTitle(caption);
     m_caption = caption;
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(32)));
     m_icon.addPixmap(QPixmap::fromImage(drawIcon(16)));
     setWindowIcon(m_icon);
     // An ordinary push button: Enter in a page does not close the program.
-    m_pClose->setToolTip(QStringLiteral("Close the program; designs changed since they were "
-                                        "last saved are asked about first."));
-    m_pClose->setAutoDefault(false);
-    m_pClose->setDefault(false);
+    m_close->setToolTip(QStringLiteral("Close the program; designs changed since they were "
+                                       "last saved are asked about first."));
+    m_close->setAutoDefault(false);
+    m_close->setDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_pClose);
+    buttons->addWidget(m_close);
     // The sheet can be resized and maximised: the pages grow with it (the Simulate page's
     // graph with them) and never shrink below their own size; a screen smaller than that
     // gets scroll bars instead.
-    m_pScroll->setWidgetResizable(true);
-    m_pScroll->setFrameShape(QFrame::NoFrame);
-    m_pScroll->setFocusPolicy(Qt::NoFocus); // the focus belongs in the pages (Ctrl+Tab)
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // the focus belongs in the pages (Ctrl+Tab)
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pScroll, 1);
+    layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
     setSizeGripEnabled(true);
-    connect(m_pClose, &QPushButton::clicked, this, &CMainDlg::onClose);
-    connect(m_pTabs, &QTabWidget::currentChanged, this, &CMainDlg::onPageChanged);
+    connect(m_close, &QPushButton::clicked, this, &CMainDlg::onClose);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CMainDlg::onPageChanged);
 }
 
 void CMainDlg::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        QSize pages = m_pTabs->minimumSizeHint().expandedTo(m_pTabs->minimumSize());
+        QSize pages = m_tabs->minimumSizeHint().expandedTo(m_tabs->minimumSize());
         // What the window frame, the margins and the button row take besides the pages.
         const QSize around =
-            QSize(0, m_pClose->sizeHint().height()) +
+            QSize(0, m_close->sizeHint().height()) +
             QSize(layout()->contentsMargins().left() + layout()->contentsMargins().right(),
                   layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
                       layout()->spacing());
         if (const QScreen* s = screen()) {
             const QSize frame = frameGeometry().size() - geometry().size();
             const QSize room = s->availableGeometry().size() - around - frame;
-            if (pages.width() > room.width() &&
-                m_pTabs->minimumSizeHint().width() <= room.width()) {
+            if (pages.width() > room.width() && m_tabs->minimumSizeHint().width() <= room.width()) {
                 // Only the tab row is too wide (a scaled screen): its own arrows scroll it,
                 // and the pages fit without a scroll bar.
-                m_pTabs->setMinimumWidth(0);
-                pages = m_pTabs->minimumSizeHint();
+                m_tabs->setMinimumWidth(0);
+                pages = m_tabs->minimumSizeHint();
             }
             // A scroll bar one way takes room the other way: ask for it, so that a sheet
             // too wide for the screen does not need a second bar for the first one.
@@ -86,7 +85,7 @@ void CMainDlg::showEvent(QShowEvent* event) {
                 pages.rwidth() += bar;
             pages = pages.boundedTo(room);
         }
-        m_pScroll->setMinimumSize(pages);
+        m_scroll->setMinimumSize(pages);
         if (!testAttribute(Qt::WA_Resized))
             resize(minimumSizeHint());
     }
@@ -96,59 +95,59 @@ void CMainDlg::showEvent(QShowEvent* event) {
 void CMainDlg::showCurrentTab() {
     // On a screen smaller than the pages the tab row scrolls with them: keep the chosen
     // tab in sight.
-    const int index = m_pTabs->currentIndex();
+    const int index = m_tabs->currentIndex();
     if (index < 0)
         return;
-    const QRect tab = m_pTabs->tabBar()->tabRect(index);
-    const QPoint centre = m_pTabs->tabBar()->mapTo(m_pTabs, tab.center());
-    m_pScroll->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 4, tab.height() / 2 + 4);
+    const QRect tab = m_tabs->tabBar()->tabRect(index);
+    const QPoint centre = m_tabs->tabBar()->mapTo(m_tabs, tab.center());
+    m_scroll->ensureVisible(centre.x(), centre.y(), tab.width() / 2 + 4, tab.height() / 2 + 4);
 }
 
 void CMainDlg::onPageChanged(int index) {
-    if (m_bCheckingPage)
+    if (m_checkingPage)
         return;
     QTimer::singleShot(0, this, &CMainDlg::showCurrentTab); // once the page is laid out
     const int left = m_activePage;
     m_activePage = index;
-    auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(left));
+    auto* page = qobject_cast<PropertyPage*>(m_tabs->widget(left));
     if (left == index || !page || !page->isInitialised())
         return;
     // A tab widget cannot veto a change: the page being left is shown again while it is
     // checked (so that a refusal's message stands over it), and the change is repeated
     // once it has accepted its values.
-    m_bCheckingPage = true;
-    m_pTabs->setCurrentIndex(left);
+    m_checkingPage = true;
+    m_tabs->setCurrentIndex(left);
     const bool accepted = page->commit();
     if (accepted)
-        m_pTabs->setCurrentIndex(index);
+        m_tabs->setCurrentIndex(index);
     else // once the tab widget has finished with the key or click that asked for the change
         QTimer::singleShot(0, page, &PropertyPage::focusRefusedControl);
     m_activePage = accepted ? index : left;
-    m_bCheckingPage = false;
+    m_checkingPage = false;
 }
 
 void CMainDlg::addPage(PropertyPage* page) {
-    m_pTabs->addTab(page, page->caption());
+    m_tabs->addTab(page, page->caption());
     if (auto* input = qobject_cast<InputPage*>(page); input && input->designKind()) {
         connect(input, &InputPage::designStateChanged, this, &CMainDlg::refreshDesignState);
-        m_markRoom += m_pTabs->tabBar()->fontMetrics().horizontalAdvance(QStringLiteral(" *"));
+        m_markRoom += m_tabs->tabBar()->fontMetrics().horizontalAdvance(QStringLiteral(" *"));
     }
     // Wide enough for every tab caption in one row, none hidden behind scroll arrows, also
     // when the pages with designs are marked as changed.
-    m_pTabs->setMinimumWidth(m_pTabs->tabBar()->sizeHint().width() + m_markRoom + 4);
+    m_tabs->setMinimumWidth(m_tabs->tabBar()->sizeHint().width() + m_markRoom + 4);
 }
 
 void CMainDlg::setSimulatePage(CSimulatePage* page) {
-    m_pSimulatePage = page;
+    m_simulatePage = page;
     connect(page, &CSimulatePage::runFinished, this, &CMainDlg::afterRun);
 }
 
 void CMainDlg::initialiseInputPages(int count) {
-    for (int i = 0; i < count && i < m_pTabs->count(); ++i) {
-        if (auto* page = qobject_cast<PropertyPage*>(m_pTabs->widget(i)))
+    for (int i = 0; i < count && i < m_tabs->count(); ++i) {
+        if (auto* page = qobject_cast<PropertyPage*>(m_tabs->widget(i)))
             page->initialise();
     }
-    m_pTabs->setCurrentIndex(0);
+    m_tabs->setCurrentIndex(0);
     m_activePage = 0;
 }
 
@@ -158,12 +157,12 @@ void CMainDlg::onClose() {
 
 void CMainDlg::refreshDesignState() {
     QString title = m_caption;
-    for (int i = 0; i < m_pTabs->count(); ++i) {
-        auto* page = qobject_cast<InputPage*>(m_pTabs->widget(i));
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        auto* page = qobject_cast<InputPage*>(m_tabs->widget(i));
         if (!page || !page->designKind())
             continue;
         const bool changed = page->isInitialised() && page->isModified();
-        m_pTabs->setTabText(i, page->caption() + (changed ? " *" : ""));
+        m_tabs->setTabText(i, page->caption() + (changed ? " *" : ""));
         if (*page->designKind() == DesignKind::Rocket && !page->designFile().isEmpty())
             title = QFileInfo(page->designFile()).fileName() + " - " + m_caption;
     }
@@ -171,8 +170,8 @@ void CMainDlg::refreshDesignState() {
 }
 
 bool CMainDlg::settleUnsavedDesigns() {
-    for (int i = 0; i < m_pTabs->count(); ++i) {
-        auto* page = qobject_cast<InputPage*>(m_pTabs->widget(i));
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        auto* page = qobject_cast<InputPage*>(m_tabs->widget(i));
         if (!page || !page->designKind() || !page->isInitialised() || !page->isModified())
             continue;
         const std::string_view name = designName(*page->designKind());
@@ -189,7 +188,7 @@ bool CMainDlg::settleUnsavedDesigns() {
             box.button(QMessageBox::Discard)->setText(QStringLiteral("Close &Without Saving"));
             box.setDefaultButton(QMessageBox::Cancel);
             if (box.exec() != QMessageBox::Discard) {
-                m_pTabs->setCurrentWidget(page);
+                m_tabs->setCurrentWidget(page);
                 return false;
             }
             continue;
@@ -208,7 +207,7 @@ bool CMainDlg::settleUnsavedDesigns() {
         if (answer == QMessageBox::Save) {
             QString path = page->designFile();
             if (path.isEmpty()) {
-                m_pTabs->setCurrentWidget(page);
+                m_tabs->setCurrentWidget(page);
                 path = InputPage::askSavePath(this, *page->designKind(), {});
             }
             if (path.isEmpty() || !page->saveDesign(path))
@@ -220,13 +219,13 @@ bool CMainDlg::settleUnsavedDesigns() {
 
 void CMainDlg::done(int result) {
     // Unsaved designs are settled first; a run is cancelled only once the sheet may close.
-    if (!m_bClosePending && !settleUnsavedDesigns())
+    if (!m_closePending && !settleUnsavedDesigns())
         return;
     // A run in progress is cancelled and allowed to unwind before the sheet goes away.
-    if (m_pSimulatePage && m_pSimulatePage->isRunning()) {
-        m_bClosePending = true;
+    if (m_simulatePage && m_simulatePage->isRunning()) {
+        m_closePending = true;
         m_pendingResult = result;
-        m_pSimulatePage->requestCancel();
+        m_simulatePage->requestCancel();
         return;
     }
     QDialog::done(result);
@@ -241,8 +240,8 @@ void CMainDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainDlg::afterRun() {
-    if (m_bClosePending) {
-        m_bClosePending = false;
+    if (m_closePending) {
+        m_closePending = false;
         QDialog::done(m_pendingResult);
     }
 }

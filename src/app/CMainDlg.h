@@ -22,8 +22,8 @@ public:
     void addPage(PropertyPage* page);
     /// The Simulate page, whose run must end before the sheet may close.
     void setSimulatePage(CSimulatePage* page);
-    QTabWidget* tabs() const { return m_pTabs; }
-    QPushButton* closeButton() const { return m_pClose; }
+    QTabWidget* tabs() const { return m_tabs; }
+    QPushButton* closeButton() const { return m_close; }
     /// The program's icon at the sizes a title bar and a task bar ask for.
     const QIcon& icon() const { return m_icon; }
     /// Runs the pages' initialisation for the four input and settings pages, then shows
@@ -55,13 +55,13 @@ private:
     QIcon m_icon;
     QString m_caption;
     int m_markRoom = 0; ///< pixels the "*" marks of changed tabs need
-    QTabWidget* m_pTabs;
-    QScrollArea* m_pScroll; ///< the pages scroll only on a screen smaller than they are
-    QPushButton* m_pClose;
-    CSimulatePage* m_pSimulatePage = nullptr;
-    bool m_bClosePending = false;
+    QTabWidget* m_tabs;
+    QScrollArea* m_scroll; ///< the pages scroll only on a screen smaller than they are
+    QPushButton* m_close;
+    CSimulatePage* m_simulatePage = nullptr;
+    bool m_closePending = false;
     int m_activePage = 0;
-    bool m_bCheckingPage = false;
+    bool m_checkingPage = false;
     int m_pendingResult = 0;
 };
 

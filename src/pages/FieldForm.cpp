@@ -41,10 +41,10 @@ bool onItsOwn(const Field& f) {
 } // namespace
 
 FieldForm::FieldForm(FieldGroup group, QWidget& page, QBoxLayout& layout, Boxes boxes)
-    : group_(group), page_(page) {
+    : m_group(group), m_page(page) {
     makeBoxes(layout, boxes);
     for (const Field& f : fields()) {
-        if (f.group == group_ && f.entry == Entry::Note)
+        if (f.group == m_group && f.entry == Entry::Note)
             makeNote(f, layout);
     }
 }
@@ -59,11 +59,11 @@ void FieldForm::makeBoxes(QBoxLayout& layout, Boxes boxes) {
     int besideOptions = 0; // fields still to place beside a choice's radio buttons
     int optionRow = 0;
     for (const Field& f : fields()) {
-        if (f.group != group_ || !onItsOwn(f))
+        if (f.group != m_group || !onItsOwn(f))
             continue;
         if (!grid || f.box != box) {
             box = f.box;
-            auto* groupBox = new QGroupBox(qstr(box), &page_);
+            auto* groupBox = new QGroupBox(qstr(box), &m_page);
             grid = new QGridLayout(groupBox);
             grid->setColumnStretch(kColumnsPerColumn - 1, 1);
             row->addWidget(groupBox, 0, Qt::AlignTop);
@@ -105,7 +105,7 @@ int FieldForm::place(const Field& f, QGridLayout& grid, int row, int column, boo
             grid.addWidget(radio, r++, base, Qt::AlignLeft);
             remember(f, radio);
         }
-        choices_[std::string(f.name)] = f.options.empty() ? nullptr : findOptionGroup(page_, f);
+        m_choices[std::string(f.name)] = f.options.empty() ? nullptr : findOptionGroup(m_page, f);
         return int(f.options.size());
     }
     QLineEdit* edit = makeEdit(f, parent);
@@ -128,7 +128,7 @@ int FieldForm::place(const Field& f, QGridLayout& grid, int row, int column, boo
     }
     grid.addWidget(edit, row, base + 2);
     if (f.readOnly) {
-        for (QWidget* w : rows_[std::string(f.name)])
+        for (QWidget* w : m_rows[std::string(f.name)])
             w->setEnabled(false);
     }
     if (QWidget* unit = unitControl(f)) {
@@ -171,13 +171,13 @@ QWidget* FieldForm::unitControl(const Field& f) {
 }
 
 void FieldForm::makeNote(const Field& f, QBoxLayout& layout) {
-    auto* edit = new DescriptionEdit(&page_);
+    auto* edit = new DescriptionEdit(&m_page);
     edit->setObjectName(qstr(f.name));
     edit->setToolTip(qstr(f.help));
     edit->setAccessibleName(QString::fromStdString(f.plainCaption()));
     edit->setAccessibleDescription(qstr(f.help));
-    QLabel* caption = makeCaption(f, edit, &page_);
-    auto* hint = new QLabel(qstr(f.hint), &page_);
+    QLabel* caption = makeCaption(f, edit, &m_page);
+    auto* hint = new QLabel(qstr(f.hint), &m_page);
     layout.addWidget(caption);
     layout.addWidget(edit, 1);
     layout.addWidget(hint);
@@ -236,11 +236,11 @@ std::optional<Refusal> FieldForm::readNumber(QLineEdit* edit, double& value) {
 }
 
 void FieldForm::remember(const Field& f, QWidget* w) {
-    rows_[std::string(f.name)].push_back(w);
+    m_rows[std::string(f.name)].push_back(w);
 }
 
 void FieldForm::enableField(std::string_view name, bool enable) const {
-    if (const auto it = rows_.find(name); it != rows_.end()) {
+    if (const auto it = m_rows.find(name); it != m_rows.end()) {
         for (QWidget* w : it->second)
             w->setEnabled(enable);
     }
@@ -248,21 +248,21 @@ void FieldForm::enableField(std::string_view name, bool enable) const {
 
 void FieldForm::show(const SimulationInputs& in) const {
     for (const Field& f : fields()) {
-        if (f.group != group_)
+        if (f.group != m_group)
             continue;
         const QString name = qstr(f.name);
-        if (auto* combo = page_.findChild<QComboBox*>(name)) {
+        if (auto* combo = m_page.findChild<QComboBox*>(name)) {
             combo->setCurrentIndex(in.*std::get<InputInt>(f.member));
-        } else if (auto* box = page_.findChild<QCheckBox*>(name)) {
+        } else if (auto* box = m_page.findChild<QCheckBox*>(name)) {
             box->setChecked(in.*std::get<InputInt>(f.member) != 0);
-        } else if (auto* note = page_.findChild<QPlainTextEdit*>(name)) {
+        } else if (auto* note = m_page.findChild<QPlainTextEdit*>(name)) {
             note->setPlainText(QString::fromStdString(in.*std::get<InputText>(f.member)));
-        } else if (auto* edit = page_.findChild<QLineEdit*>(name)) {
+        } else if (auto* edit = m_page.findChild<QLineEdit*>(name)) {
             edit->setText(
                 f.kind == FieldKind::Integer
                     ? QString::number(in.*std::get<InputInt>(f.member))
                     : QString::fromStdString(formatDecimal(in.*std::get<InputNumber>(f.member))));
-        } else if (const auto it = choices_.find(f.name); it != choices_.end()) {
+        } else if (const auto it = m_choices.find(f.name); it != m_choices.end()) {
             showChoice(it->second, in.*std::get<InputInt>(f.member));
         }
     }
@@ -270,20 +270,20 @@ void FieldForm::show(const SimulationInputs& in) const {
 
 std::optional<Refusal> FieldForm::read(SimulationInputs& in) const {
     for (const Field& f : fields()) {
-        if (f.group != group_)
+        if (f.group != m_group)
             continue;
         const QString name = qstr(f.name);
-        if (auto* combo = page_.findChild<QComboBox*>(name)) {
+        if (auto* combo = m_page.findChild<QComboBox*>(name)) {
             in.*std::get<InputInt>(f.member) = combo->currentIndex();
-        } else if (auto* box = page_.findChild<QCheckBox*>(name)) {
+        } else if (auto* box = m_page.findChild<QCheckBox*>(name)) {
             in.*std::get<InputInt>(f.member) = box->isChecked() ? 1 : 0;
-        } else if (auto* note = page_.findChild<QPlainTextEdit*>(name)) {
+        } else if (auto* note = m_page.findChild<QPlainTextEdit*>(name)) {
             const QString text = note->toPlainText();
             if (std::size_t(text.toUcs4().size()) > kMaxDescriptionChars)
                 return Refusal{note, QStringLiteral("Please shorten the text to %1 characters.")
                                          .arg(kMaxDescriptionChars)};
             in.*std::get<InputText>(f.member) = text.toStdString();
-        } else if (auto* edit = page_.findChild<QLineEdit*>(name)) {
+        } else if (auto* edit = m_page.findChild<QLineEdit*>(name)) {
             const std::string text = edit->text().toStdString();
             if (f.kind == FieldKind::Integer) {
                 const std::optional<int> v = parseWholeNumber(text);
@@ -294,7 +294,7 @@ std::optional<Refusal> FieldForm::read(SimulationInputs& in) const {
                 if (auto refused = readNumber(edit, in.*std::get<InputNumber>(f.member)))
                     return refused;
             }
-        } else if (const auto it = choices_.find(f.name); it != choices_.end()) {
+        } else if (const auto it = m_choices.find(f.name); it != m_choices.end()) {
             in.*std::get<InputInt>(f.member) = it->second->checkedId();
         }
     }

@@ -65,10 +65,10 @@ private:
     QWidget* unitControl(const Field& f);
     void remember(const Field& f, QWidget* w);
 
-    FieldGroup group_;
-    QWidget& page_;
-    std::map<std::string, std::vector<QWidget*>, std::less<>> rows_;
-    std::map<std::string, QButtonGroup*, std::less<>> choices_;
+    FieldGroup m_group;
+    QWidget& m_page;
+    std::map<std::string, std::vector<QWidget*>, std::less<>> m_rows;
+    std::map<std::string, QButtonGroup*, std::less<>> m_choices;
 };
 
 } // namespace hydrolofter

@@ -37,11 +37,11 @@ QString nameOf(DesignKind kind) {
 
 InputPage::InputPage(const QString& caption, FieldGroup group, FieldForm::Boxes boxes,
                      const std::optional<DesignButtons>& designs, QWidget* parent)
-    : PropertyPage(caption, parent), group_(group) {
+    : PropertyPage(caption, parent), m_group(group) {
     auto* page = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     page->addLayout(left, 1);
-    form_ = std::make_unique<FieldForm>(group, *this, *left, boxes);
+    m_form = std::make_unique<FieldForm>(group, *this, *left, boxes);
     if (designs)
         addDesignButtons(*page, *designs);
     else
@@ -94,12 +94,12 @@ void InputPage::initialiseControls() {
 }
 
 void InputPage::showInputs() {
-    form_->show(m_inputs);
+    m_form->show(m_inputs);
     afterValuesReplaced();
 }
 
 bool InputPage::commit() {
-    if (const std::optional<Refusal> refused = form_->read(m_inputs)) {
+    if (const std::optional<Refusal> refused = m_form->read(m_inputs)) {
         refuse(refused->control, refused->message);
         return false;
     }
@@ -108,7 +108,7 @@ bool InputPage::commit() {
 
 QString InputPage::unreadableField() {
     SimulationInputs scratch = m_inputs;
-    const std::optional<Refusal> refused = form_->read(scratch);
+    const std::optional<Refusal> refused = m_form->read(scratch);
     return refused ? refused->control->accessibleName() : QString();
 }
 
@@ -145,7 +145,7 @@ bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
         box.exec();
         return false;
     }
-    copyGroup(group_, design.inputs, m_inputs);
+    copyGroup(m_group, design.inputs, m_inputs);
     showInputs();
     markClean(QFile::decodeName(path.c_str()));
     if (!design.notes.empty()) {
@@ -188,7 +188,7 @@ void InputPage::resetToDefaults() {
     if (!mayReplaceChanges(QStringLiteral("Put the defaults in place of the changes to the %1?")
                                .arg(nameOf(m_designKind.value_or(DesignKind::Rocket)))))
         return;
-    copyGroup(group_, SimulationInputs{}, m_inputs);
+    copyGroup(m_group, SimulationInputs{}, m_inputs);
     showInputs();
     emit designStateChanged();
 }

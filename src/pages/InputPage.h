@@ -35,7 +35,7 @@ public:
     QString unreadableField() override;
 
     /// Copies the committed values and the unit selections into the inputs.
-    void fillInputs(SimulationInputs& inputs) const { copyGroup(group_, m_inputs, inputs); }
+    void fillInputs(SimulationInputs& inputs) const { copyGroup(m_group, m_inputs, inputs); }
     /// The page's fields as last committed (its group's part of the record).
     const SimulationInputs& inputs() const { return m_inputs; }
 
@@ -68,7 +68,7 @@ protected:
     /// Called after values were put in place from outside (a load, the defaults), so that
     /// a page can apply its enabling rules.
     virtual void afterValuesReplaced() {}
-    const FieldForm& form() const { return *form_; }
+    const FieldForm& form() const { return *m_form; }
 
 private:
     /// Every control's visible state in one string: equal strings, an unchanged page.
@@ -83,8 +83,8 @@ private:
     /// Shows the page's record in its controls.
     void showInputs();
 
-    FieldGroup group_;
-    std::unique_ptr<FieldForm> form_;
+    FieldGroup m_group;
+    std::unique_ptr<FieldForm> m_form;
     SimulationInputs m_inputs;
     std::optional<DesignKind> m_designKind;
     QString m_designFile;

@@ -4,44 +4,44 @@
 #include "graph/GraphData.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hydrolofter {
 
 CFullScreenGraphDlg::CFullScreenGraphDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_pFrame(new GraphFrame(this)),
-      m_pReadout(new QLabel(this)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_frame(new GraphFrame(this)),
+      m_readout(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_pFrame);
-    m_pFrame->setShowsKey(true); // the page's key is hidden behind this window
+    layout->addWidget(m_frame);
+    m_frame->setShowsKey(true); // the page's key is hidden behind this window
     // Never shown on screen (no caption), but named for window lists and tools.
     setWindowTitle(QStringLiteral("Graph - Hydrolofter"));
     // Key and mouse releases over the graph belong to the window.
-    m_pFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     // Over the graph's bottom edge, below the x caption: what lies under the pointer.
-    m_pReadout->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_pReadout->setAutoFillBackground(true);
-    m_pReadout->hide();
+    m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_readout->setAutoFillBackground(true);
+    m_readout->hide();
 }
 
 QString CFullScreenGraphDlg::readout() const {
-    return m_pReadout->isVisible() ? m_pReadout->text() : QString();
+    return m_readout->isVisible() ? m_readout->text() : QString();
 }
 
 void CFullScreenGraphDlg::mouseMoveEvent(QMouseEvent* event) {
-    const QString text = m_pFrame->readoutAt(m_pFrame->mapFrom(this, event->position().toPoint()));
-    m_pReadout->setText(text);
-    m_pReadout->adjustSize();
+    const QString text = m_frame->readoutAt(m_frame->mapFrom(this, event->position().toPoint()));
+    m_readout->setText(text);
+    m_readout->adjustSize();
     placeReadout();
-    m_pReadout->setVisible(!text.isEmpty());
+    m_readout->setVisible(!text.isEmpty());
 }
 
 void CFullScreenGraphDlg::resizeEvent(QResizeEvent* event) {
@@ -53,15 +53,15 @@ void CFullScreenGraphDlg::placeReadout() {
     // In the bottom margin, below the tick labels, at the right: clear of the x caption,
     // which starts 200 pixels from the left whatever the width.
     const int captionEnd =
-        m_pGraph ? 200 + fontMetrics().horizontalAdvance(QString::fromStdString(m_pGraph->xTitle))
-                 : 0;
-    const int x = std::max(width() - m_pReadout->width() - 4, captionEnd + 8);
-    m_pReadout->move(x, height() - m_pReadout->height() - 2);
+        m_graph ? 200 + fontMetrics().horizontalAdvance(QString::fromStdString(m_graph->xTitle))
+                : 0;
+    const int x = std::max(width() - m_readout->width() - 4, captionEnd + 8);
+    m_readout->move(x, height() - m_readout->height() - 2);
 }
 
 void CFullScreenGraphDlg::setGraph(const GraphData* graph) {
-    m_pGraph = graph;
-    m_pFrame->setGraph(graph);
+    m_graph = graph;
+    m_frame->setGraph(graph);
 }
 
 int CFullScreenGraphDlg::exec() {

@@ -17,7 +17,7 @@ public:
     explicit CFullScreenGraphDlg(QWidget* parent = nullptr);
     /// The graph to draw; not owned (the Simulate page keeps it).
     void setGraph(const GraphData* graph);
-    const GraphData* graph() const { return m_pGraph; }
+    const GraphData* graph() const { return m_graph; }
     /// The readout line at the bottom: what lies under the pointer.
     QString readout() const;
     /// Shows the window maximised over the screen of its parent (or the primary screen) and
@@ -33,9 +33,9 @@ protected:
 
 private:
     void placeReadout();
-    const GraphData* m_pGraph = nullptr;
-    GraphFrame* m_pFrame;
-    QLabel* m_pReadout;
+    const GraphData* m_graph = nullptr;
+    GraphFrame* m_frame;
+    QLabel* m_readout;
     /// Keys pressed while the window was open: the release of the key that opened it
     /// (Alt+F) must not close it again at once.
     QSet<int> m_pressedKeys;

@@ -168,7 +168,7 @@ void CSimulatePage::connectHandlers() {
 void CSimulatePage::initialiseControls() {
     control<QProgressBar>("progress")->setRange(0, 100);
     control<QProgressBar>("progress")->setValue(0);
-    m_bCancelRequested = false;
+    m_cancelRequested = false;
     hideResults();
     showControl("pleaseWait", false);
 }
@@ -202,7 +202,7 @@ void CSimulatePage::hideResults() {
     for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen"})
         showControl(id, false);
     enableResultActions(false);
-    m_pSeries.reset();
+    m_series.reset();
     m_flightResults.reset();
     m_summary.clear();
 }
@@ -213,7 +213,7 @@ void CSimulatePage::enableResultActions(bool enable) {
 }
 
 void CSimulatePage::onSimulate() {
-    if (m_bRunning)
+    if (m_running)
         return;
     // A refused value or a non-physical input starts nothing and keeps the last result.
     SimulationInputs inputs;
@@ -239,9 +239,9 @@ void CSimulatePage::onSimulate() {
     showControl("pleaseWait", true);
     static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(nullptr);
     static_cast<ColourKey*>(controlWidget("colourKey"))->setGraph(nullptr);
-    m_pGraph.reset();
-    m_bRunning = true;
-    m_bCancelRequested = false;
+    m_graph.reset();
+    m_running = true;
+    m_cancelRequested = false;
     m_pendingSettings = settings;
     m_pendingInputs = inputs;
     beginRun();
@@ -250,17 +250,17 @@ void CSimulatePage::onSimulate() {
 
 void CSimulatePage::onRunEnded() {
     std::unique_ptr<SampleSeries> series = m_worker.takeSeries();
-    m_bRunning = false;
+    m_running = false;
     endRun();
     const RunSettings settings = m_pendingSettings;
     const SimulationInputs inputs = m_pendingInputs;
     m_runSettings = settings;
     m_runInputs = inputs;
     showControl("pleaseWait", false);
-    if (m_bCancelRequested || series->outcome != RunOutcome::Completed) {
-        if (m_bCancelRequested || series->outcome == RunOutcome::Cancelled)
+    if (m_cancelRequested || series->outcome != RunOutcome::Completed) {
+        if (m_cancelRequested || series->outcome == RunOutcome::Cancelled)
             showNotices({"Cancelled"}); // the last result was cleared when the run began
-        m_bCancelRequested = false;
+        m_cancelRequested = false;
         if (series->outcome == RunOutcome::Diverged) {
             // No graph of numbers that are not numbers: say why instead.
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
@@ -271,9 +271,9 @@ void CSimulatePage::onRunEnded() {
         return;
     }
     present(*series, settings);
-    m_pSeries = std::move(series);
+    m_series = std::move(series);
     enableResultActions(true);
-    showNotices(runNotices(settings, inputs, *m_pSeries));
+    showNotices(runNotices(settings, inputs, *m_series));
     emit runFinished();
 }
 
@@ -286,22 +286,22 @@ void CSimulatePage::present(const SampleSeries& series, const RunSettings& setti
         showControl("summary", true);
         return;
     }
-    m_pGraph = makeGraph(series, settings);
-    static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(m_pGraph.get());
+    m_graph = makeGraph(series, settings);
+    static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(m_graph.get());
     showControl("graph", true);
     showControl("fullScreen", true);
     if (series.kind == SeriesKind::Surface) {
-        static_cast<ColourKey*>(controlWidget("colourKey"))->setGraph(m_pGraph.get());
+        static_cast<ColourKey*>(controlWidget("colourKey"))->setGraph(m_graph.get());
         showControl("colourKey", true);
     }
     update();
 }
 
 void CSimulatePage::onFullScreen() {
-    if (!m_pGraph)
+    if (!m_graph)
         return;
     CFullScreenGraphDlg dialog(window());
-    dialog.setGraph(m_pGraph.get());
+    dialog.setGraph(m_graph.get());
     dialog.exec();
 }
 

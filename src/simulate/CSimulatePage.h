@@ -32,12 +32,12 @@ public:
     explicit CSimulatePage(InputSource& inputs, QWidget* parent = nullptr);
     ~CSimulatePage() override;
 
-    bool isRunning() const { return m_bRunning; }
+    bool isRunning() const { return m_running; }
     /// Cancels a run in progress after its current step; runFinished follows.
     void requestCancel();
-    const GraphData* graph() const { return m_pGraph.get(); }
+    const GraphData* graph() const { return m_graph.get(); }
     /// Whether a result is shown (a graph or a summary), which Print and Export act on.
-    bool hasResult() const { return m_pSeries != nullptr; }
+    bool hasResult() const { return m_series != nullptr; }
     /// The formats the shown result can be exported in, in the save dialog's order.
     std::vector<ExportFormat> exportFormats() const;
     /// Writes the shown result to path (through a temporary file and a rename). An image
@@ -94,15 +94,15 @@ private:
     bool resultDocument(ResultDocument& doc);
     void showReadout(const QString& text);
 
-    std::unique_ptr<GraphData> m_pGraph;
-    std::unique_ptr<SampleSeries> m_pSeries; ///< the shown result's series
-    RunSettings m_runSettings;               ///< what the shown result was flown with
+    std::unique_ptr<GraphData> m_graph;
+    std::unique_ptr<SampleSeries> m_series; ///< the shown result's series
+    RunSettings m_runSettings;              ///< what the shown result was flown with
     SimulationInputs m_runInputs;
     std::optional<FlightResults> m_flightResults; ///< a launch graph's, once flown for print
     QString m_summary;
     QString m_notices;
-    bool m_bCancelRequested = false;
-    bool m_bRunning = false;
+    bool m_cancelRequested = false;
+    bool m_running = false;
     InputSource& m_inputs;
     RunWorker m_worker;            ///< the runs that Simulate starts
     RunWorker m_printWorker;       ///< a launch graph's flight flown again for its results

@@ -26,12 +26,12 @@
 namespace hydrolofter {
 
 std::vector<CSimulatePage::ExportFormat> CSimulatePage::exportFormats() const {
-    if (!m_pSeries)
+    if (!m_series)
         return {};
-    if (m_pGraph)
+    if (m_graph)
         return {ExportFormat::Png, ExportFormat::Pdf, ExportFormat::Csv};
     std::vector<ExportFormat> formats{ExportFormat::Text, ExportFormat::Pdf};
-    if (m_pSeries->count > 0)
+    if (m_series->count > 0)
         formats.push_back(ExportFormat::Csv);
     return formats;
 }
@@ -48,16 +48,16 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
     doc.inputs = inputLines(m_runInputs);
     doc.inputs.insert(doc.inputs.begin(),
                       {"Time step", std::string(precisionLabel(m_runSettings.precision))});
-    if (!m_pGraph) {
+    if (!m_graph) {
         doc.summary = m_summary;
         return true;
     }
-    doc.graph = m_pGraph.get();
+    doc.graph = m_graph.get();
     doc.graphSize = controlWidget("graph")->size();
-    if (m_pSeries->kind == SeriesKind::Surface) {
+    if (m_series->kind == SeriesKind::Surface) {
         doc.colourKey = true;
     }
-    if (m_pSeries->kind == SeriesKind::MinMaxBars) {
+    if (m_series->kind == SeriesKind::MinMaxBars) {
         if (!m_flightResults && !flyFlightResults())
             return false;
         doc.results = resultLines(*m_flightResults);
@@ -69,18 +69,18 @@ bool CSimulatePage::flyFlightResults() {
     // A graph run records no results: the same flight again, for its summary.
     RunSettings summary = m_runSettings;
     summary.launchDisplay = Summary;
-    m_bRunning = true;
+    m_running = true;
     beginRun();
     m_printWorker.start(summary, m_runInputs);
     QEventLoop loop; // the window answers (Cancel, closing) while the flight flies
     connect(&m_printWorker, &RunWorker::finished, &loop, &QEventLoop::quit);
     if (m_printWorker.isRunning())
         loop.exec();
-    m_bRunning = false;
+    m_running = false;
     endRun();
     const std::unique_ptr<SampleSeries> flown = m_printWorker.takeSeries();
-    const bool completed = !m_bCancelRequested && flown && flown->outcome == RunOutcome::Completed;
-    m_bCancelRequested = false;
+    const bool completed = !m_cancelRequested && flown && flown->outcome == RunOutcome::Completed;
+    m_cancelRequested = false;
     if (completed)
         m_flightResults = flown->flight;
     emit runFinished(); // a close waiting for the run goes on
@@ -88,23 +88,23 @@ bool CSimulatePage::flyFlightResults() {
 }
 
 void CSimulatePage::requestCancel() {
-    if (!m_bRunning)
+    if (!m_running)
         return;
-    m_bCancelRequested = true;
+    m_cancelRequested = true;
     m_worker.cancel();
     m_printWorker.cancel();
 }
 
 bool CSimulatePage::printResultOn(QPagedPaintDevice& device) {
     ResultDocument doc;
-    if (!m_pSeries || !resultDocument(doc))
+    if (!m_series || !resultDocument(doc))
         return false;
     printResult(device, doc);
     return true;
 }
 
 void CSimulatePage::onPrint() {
-    if (!m_pSeries || m_bRunning)
+    if (!m_series || m_running)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(runTitle(m_runSettings)));
@@ -174,7 +174,7 @@ QSize askImageSize(QWidget* parent, QSize proposed) {
 } // namespace
 
 void CSimulatePage::onExport() {
-    if (!m_pSeries || m_bRunning)
+    if (!m_series || m_running)
         return;
     const std::vector<ExportFormat> formats = exportFormats();
     QStringList filters;
@@ -220,16 +220,16 @@ void CSimulatePage::onExport() {
 }
 
 QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QSize imageSize) {
-    if (!m_pSeries)
+    if (!m_series)
         return QStringLiteral("there is no result to export");
     QByteArray bytes;
     switch (format) {
     case ExportFormat::Png:
-        if (!m_pGraph)
+        if (!m_graph)
             return QStringLiteral("the result is a summary, not a graph");
         if (imageSize.isEmpty())
             imageSize = defaultImageSize();
-        bytes = encodeGraphImage(*m_pGraph, imageSize.width(), imageSize.height(),
+        bytes = encodeGraphImage(*m_graph, imageSize.width(), imageSize.height(),
                                  QStringLiteral("image.png"));
         break;
     case ExportFormat::Pdf: {
@@ -240,7 +240,7 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
         break;
     }
     case ExportFormat::Csv:
-        bytes = QByteArray::fromStdString(seriesCsv(*m_pSeries, m_runSettings));
+        bytes = QByteArray::fromStdString(seriesCsv(*m_series, m_runSettings));
         break;
     case ExportFormat::Text:
         bytes = m_summary.toUtf8();
@@ -265,13 +265,13 @@ bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CSimulatePage::copyResult() {
-    if (!m_pSeries || m_bRunning)
+    if (!m_series || m_running)
         return;
     auto* data = new QMimeData;
-    if (m_pGraph) {
+    if (m_graph) {
         const QSize size = defaultImageSize();
-        data->setImageData(paintGraphPicture(*m_pGraph, size.width(), size.height()));
-        data->setText(QString::fromStdString(seriesCsv(*m_pSeries, m_runSettings)));
+        data->setImageData(paintGraphPicture(*m_graph, size.width(), size.height()));
+        data->setText(QString::fromStdString(seriesCsv(*m_series, m_runSettings)));
     } else {
         data->setText(m_summary);
     }

@@ -10,16 +10,16 @@ namespace hydrolofter {
 ColourKey::ColourKey(QWidget* parent) : QFrame(parent) {}
 
 void ColourKey::setGraph(const GraphData* graph) {
-    graph_ = graph;
+    m_graph = graph;
     update();
 }
 
 QString ColourKey::lowLabel() const {
-    return graph_ ? QString::fromStdString(graph_->keyLabels().first) : QString();
+    return m_graph ? QString::fromStdString(m_graph->keyLabels().first) : QString();
 }
 
 QString ColourKey::highLabel() const {
-    return graph_ ? QString::fromStdString(graph_->keyLabels().second) : QString();
+    return m_graph ? QString::fromStdString(m_graph->keyLabels().second) : QString();
 }
 
 void ColourKey::paintEvent(QPaintEvent*) {
@@ -27,8 +27,8 @@ void ColourKey::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette().window());
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (graph_)
-        paint(p, rect(), *graph_, devicePixelRatioF());
+    if (m_graph)
+        paint(p, rect(), *m_graph, devicePixelRatioF());
 }
 
 void ColourKey::paint(QPainter& p, const QRect& area, const GraphData& graph,

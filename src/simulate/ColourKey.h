@@ -29,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const GraphData* graph_ = nullptr;
+    const GraphData* m_graph = nullptr;
 };
 
 } // namespace hydrolofter

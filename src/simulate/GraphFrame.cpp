@@ -16,24 +16,24 @@ GraphFrame::GraphFrame(QWidget* parent) : QFrame(parent) {
 }
 
 void GraphFrame::setGraph(const GraphData* graph) {
-    graph_ = graph;
+    m_graph = graph;
     setReadout({});
     update();
 }
 
 void GraphFrame::setShowsKey(bool shows) {
-    showsKey_ = shows;
+    m_showsKey = shows;
     update();
 }
 
 int GraphFrame::graphWidth() const {
-    return showsKey_ && graph_ ? std::max(width() - pictureKeyWidth(*graph_), 1) : width();
+    return m_showsKey && m_graph ? std::max(width() - pictureKeyWidth(*m_graph), 1) : width();
 }
 
 QString GraphFrame::readoutAt(QPoint p) const {
-    if (!graph_)
+    if (!m_graph)
         return {};
-    return QString::fromStdString(graph_->readout(p.x(), p.y(), graphWidth(), height()));
+    return QString::fromStdString(m_graph->readout(p.x(), p.y(), graphWidth(), height()));
 }
 
 void GraphFrame::mouseMoveEvent(QMouseEvent* event) {
@@ -47,14 +47,14 @@ void GraphFrame::leaveEvent(QEvent* event) {
 }
 
 void GraphFrame::setReadout(const QString& text) {
-    if (text == readout_)
+    if (text == m_readout)
         return;
-    readout_ = text;
+    m_readout = text;
     emit readoutChanged(text);
 }
 
 void GraphFrame::paintEvent(QPaintEvent*) {
-    if (!graph_)
+    if (!m_graph)
         return;
     QPainter painter(this);
     const qreal scale = devicePixelRatioF();
@@ -63,8 +63,8 @@ void GraphFrame::paintEvent(QPaintEvent*) {
         // Drawn into an image of the client size with the exact rasteriser, then shown:
         // the same pixels as an exported image or the batch tool's.
         painter.drawImage(0, 0,
-                          showsKey_ ? paintGraphPicture(*graph_, w, height())
-                                    : paintGraphImage(*graph_, w, height()));
+                          m_showsKey ? paintGraphPicture(*m_graph, w, height())
+                                     : paintGraphImage(*m_graph, w, height()));
         return;
     }
     // On a scaled screen the same painter draws at the device's resolution: text and lines
@@ -72,10 +72,10 @@ void GraphFrame::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     {
         PainterCanvas canvas(painter, w, height(), scale);
-        graph_->paint(canvas);
+        m_graph->paint(canvas);
     }
-    if (showsKey_)
-        ColourKey::paint(painter, QRect(w, 10, width() - w, height() - 60), *graph_, scale);
+    if (m_showsKey)
+        ColourKey::paint(painter, QRect(w, 10, width() - w, height() - 60), *m_graph, scale);
 }
 
 } // namespace hydrolofter

@@ -17,7 +17,7 @@ public:
     /// Draws a surface's key in a strip at the right, as pictures have it (the full-screen
     /// window, where the page's key is not in sight).
     void setShowsKey(bool shows);
-    const GraphData* graph() const { return graph_; }
+    const GraphData* graph() const { return m_graph; }
     /// What the graph shows under point p of the frame; empty outside the plot box.
     QString readoutAt(QPoint p) const;
 
@@ -35,9 +35,9 @@ private:
     /// The graph's own width: the frame's, less the key's strip.
     int graphWidth() const;
 
-    const GraphData* graph_ = nullptr;
-    bool showsKey_ = false;
-    QString readout_;
+    const GraphData* m_graph = nullptr;
+    bool m_showsKey = false;
+    QString m_readout;
 };
 
 } // namespace hydrolofter

@@ -14,43 +14,44 @@ RunWorker::~RunWorker() {
 }
 
 void RunWorker::start(const RunSettings& settings, const SimulationInputs& inputs) {
-    if (running_)
+    if (m_running)
         return;
     wait(); // the last thread object, finished, is replaced
-    settings_ = settings;
-    inputs_ = inputs;
-    series_ = std::make_unique<SampleSeries>();
-    cancel_.store(false, std::memory_order_relaxed);
-    running_ = true;
-    thread_.reset(QThread::create([this] { runSimulation(settings_, inputs_, *this, *series_); }));
+    m_settings = settings;
+    m_inputs = inputs;
+    m_series = std::make_unique<SampleSeries>();
+    m_cancel.store(false, std::memory_order_relaxed);
+    m_running = true;
+    m_thread.reset(
+        QThread::create([this] { runSimulation(m_settings, m_inputs, *this, *m_series); }));
     // Emitted on the worker thread, delivered on this object's (the window's) thread.
-    connect(thread_.get(), &QThread::finished, this, &RunWorker::onThreadFinished,
+    connect(m_thread.get(), &QThread::finished, this, &RunWorker::onThreadFinished,
             Qt::QueuedConnection);
-    thread_->start();
+    m_thread->start();
 }
 
 void RunWorker::setProgress(int percent) {
-    progress_.store(percent, std::memory_order_relaxed);
-    if (progressQueued_.exchange(true))
+    m_progress.store(percent, std::memory_order_relaxed);
+    if (m_progressQueued.exchange(true))
         return; // the report already queued will carry this value
     QMetaObject::invokeMethod(
         this,
         [this] {
-            progressQueued_.store(false);
-            emit progressChanged(progress_.load(std::memory_order_relaxed));
+            m_progressQueued.store(false);
+            emit progressChanged(m_progress.load(std::memory_order_relaxed));
         },
         Qt::QueuedConnection);
 }
 
 void RunWorker::wait() {
-    if (thread_)
-        thread_->wait();
+    if (m_thread)
+        m_thread->wait();
 }
 
 void RunWorker::onThreadFinished() {
-    if (!running_)
+    if (!m_running)
         return;
-    running_ = false;
+    m_running = false;
     emit finished();
 }
 

@@ -28,14 +28,14 @@ public:
     /// Starts flying a copy of the records; does nothing while a run is in progress.
     void start(const RunSettings& settings, const SimulationInputs& inputs);
     /// From start until finished has been delivered.
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return m_running; }
     /// The run stops after its current step (a sweep: its current block of steps).
-    void cancel() { cancel_.store(true, std::memory_order_relaxed); }
-    bool wasCancelled() const { return cancel_.load(std::memory_order_relaxed); }
+    void cancel() { m_cancel.store(true, std::memory_order_relaxed); }
+    bool wasCancelled() const { return m_cancel.load(std::memory_order_relaxed); }
     /// Blocks until the worker thread has ended.
     void wait();
     /// The series of the run that has finished.
-    std::unique_ptr<SampleSeries> takeSeries() { return std::move(series_); }
+    std::unique_ptr<SampleSeries> takeSeries() { return std::move(m_series); }
 
 signals:
     void progressChanged(int percent);
@@ -51,16 +51,16 @@ private:
 
     void onThreadFinished();
 
-    std::unique_ptr<QThread> thread_;
-    std::atomic<bool> cancel_{false};
+    std::unique_ptr<QThread> m_thread;
+    std::atomic<bool> m_cancel{false};
     // A flight moves its progress every tenth of a simulated second, far more often than a
     // window can show: at most one report waits in the window's queue, carrying the latest.
-    std::atomic<int> progress_{0};
-    std::atomic<bool> progressQueued_{false};
-    bool running_ = false;
-    RunSettings settings_;
-    SimulationInputs inputs_;
-    std::unique_ptr<SampleSeries> series_;
+    std::atomic<int> m_progress{0};
+    std::atomic<bool> m_progressQueued{false};
+    bool m_running = false;
+    RunSettings m_settings;
+    SimulationInputs m_inputs;
+    std::unique_ptr<SampleSeries> m_series;
 };
 
 } // namespace hydrolofter

@@ -7,26 +7,26 @@
 namespace hydrolofter {
 
 void ComboListControl::addString(const std::string& text) {
-    combo_.addItem(QString::fromStdString(text));
+    m_combo.addItem(QString::fromStdString(text));
     // The closed box is as narrow as its template; the open list shows every name whole.
-    QAbstractItemView* list = combo_.view();
+    QAbstractItemView* list = m_combo.view();
     list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHintForColumn(0) + 8));
 }
 
 void ComboListControl::reset() {
-    combo_.clear();
+    m_combo.clear();
 }
 
 void ComboListControl::setSelection(int index) {
-    combo_.setCurrentIndex(index >= 0 && index < combo_.count() ? index : -1);
+    m_combo.setCurrentIndex(index >= 0 && index < m_combo.count() ? index : -1);
 }
 
 int ComboListControl::selection() const {
-    return combo_.currentIndex();
+    return m_combo.currentIndex();
 }
 
 int ComboListControl::count() const {
-    return combo_.count();
+    return m_combo.count();
 }
 
 void fillUnitCombo(QComboBox& combo, UnitFamily family, int selected) {

@@ -10,7 +10,7 @@ namespace hydrolofter {
 
 class ComboListControl final : public ListControl {
 public:
-    explicit ComboListControl(QComboBox& combo) : combo_(combo) {}
+    explicit ComboListControl(QComboBox& combo) : m_combo(combo) {}
     void addString(const std::string& text) override;
     void reset() override;
     void setSelection(int index) override;
@@ -18,7 +18,7 @@ public:
     int count() const override;
 
 private:
-    QComboBox& combo_;
+    QComboBox& m_combo;
 };
 
 /// Fills a unit drop-down with a family's units and selects one.

@@ -31,45 +31,46 @@ void DescriptionEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    up_->setAutoRepeat(true);
-    down_->setAutoRepeat(true);
-    up_->setFocusPolicy(Qt::NoFocus);
-    down_->setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    m_up->setAutoRepeat(true);
+    m_down->setAutoRepeat(true);
+    m_up->setFocusPolicy(Qt::NoFocus);
+    m_down->setFocusPolicy(Qt::NoFocus);
+    connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
 }
 
 void SpinButton::setBuddy(QLineEdit* edit) {
-    if (buddy_)
-        buddy_->removeEventFilter(this);
-    buddy_ = edit;
-    if (buddy_)
-        buddy_->installEventFilter(this);
+    if (m_buddy)
+        m_buddy->removeEventFilter(this);
+    m_buddy = edit;
+    if (m_buddy)
+        m_buddy->installEventFilter(this);
 }
 
 void SpinButton::setRange(int lower, int upper) {
-    lower_ = lower;
-    upper_ = upper;
-    position_ = std::clamp(position_, std::min(lower, upper), std::max(lower, upper));
+    m_lower = lower;
+    m_upper = upper;
+    m_position = std::clamp(m_position, std::min(lower, upper), std::max(lower, upper));
 }
 
 void SpinButton::stepBy(int steps) {
     // The edit's number when it holds one, the last position otherwise.
-    if (buddy_) {
-        if (const std::optional<int> typed = parseWholeNumber(buddy_->text().toStdString()))
-            position_ = *typed;
+    if (m_buddy) {
+        if (const std::optional<int> typed = parseWholeNumber(m_buddy->text().toStdString()))
+            m_position = *typed;
     }
-    const long next = long(position_) + steps;
-    position_ = int(std::clamp<long>(next, std::min(lower_, upper_), std::max(lower_, upper_)));
-    if (buddy_)
-        buddy_->setText(QString::number(position_));
+    const long next = long(m_position) + steps;
+    m_position =
+        int(std::clamp<long>(next, std::min(m_lower, m_upper), std::max(m_lower, m_upper)));
+    if (m_buddy)
+        m_buddy->setText(QString::number(m_position));
 }
 
 bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             stepBy(key == Qt::Key_Up ? 1 : -1);
@@ -81,8 +82,8 @@ bool SpinButton::eventFilter(QObject* watched, QEvent* event) {
 
 void SpinButton::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
 }
 
 BlackFrame::BlackFrame(QWidget* parent) : QFrame(parent) {}

@@ -27,25 +27,25 @@ class SpinButton : public QWidget {
 public:
     explicit SpinButton(QWidget* parent = nullptr);
     void setBuddy(QLineEdit* edit);
-    QLineEdit* buddy() const { return buddy_; }
+    QLineEdit* buddy() const { return m_buddy; }
     void setRange(int lower, int upper);
-    int lower() const { return lower_; }
-    int upper() const { return upper_; }
+    int lower() const { return m_lower; }
+    int upper() const { return m_upper; }
     void stepBy(int steps);
-    QToolButton* upButton() const { return up_; }
-    QToolButton* downButton() const { return down_; }
+    QToolButton* upButton() const { return m_up; }
+    QToolButton* downButton() const { return m_down; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QLineEdit* buddy_ = nullptr;
-    QToolButton* up_;
-    QToolButton* down_;
-    int lower_ = 0;
-    int upper_ = 100;
-    int position_ = 0;
+    QLineEdit* m_buddy = nullptr;
+    QToolButton* m_up;
+    QToolButton* m_down;
+    int m_lower = 0;
+    int m_upper = 100;
+    int m_position = 0;
 };
 
 /// A black rectangle outline, as dialogs have always drawn empty frames.

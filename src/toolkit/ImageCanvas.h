@@ -25,7 +25,7 @@ public:
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
     void setPixel(int x, int y, Rgb colour) override {
-        if (x >= 0 && y >= 0 && x < width_ && y < height_)
+        if (x >= 0 && y >= 0 && x < m_width && y < m_height)
             row(y)[x] =
                 0xff000000u | (unsigned(colour.r) << 16) | (unsigned(colour.g) << 8) | colour.b;
     }
@@ -34,20 +34,20 @@ public:
 
 private:
     unsigned* row(int y) {
-        return reinterpret_cast<unsigned*>(bits_ + std::ptrdiff_t(y) * stride_);
+        return reinterpret_cast<unsigned*>(m_bits + std::ptrdiff_t(y) * m_stride);
     }
     void plot(int x, int y, Rgb colour);
 
-    QImage& image_;
-    uchar* bits_;
-    qsizetype stride_;
-    int width_;
-    int height_;
-    Pen pen_;
-    Brush brush_;
-    Font font_;
-    int curX_ = 0;
-    int curY_ = 0;
+    QImage& m_image;
+    uchar* m_bits;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
+    Pen m_pen;
+    Brush m_brush;
+    Font m_font;
+    int m_curX = 0;
+    int m_curY = 0;
 };
 
 } // namespace hydrolofter

@@ -23,38 +23,38 @@ QFont canvasFont() {
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, int width, int height, double screenPixelsPerUnit)
-    : painter_(painter), width_(width), height_(height), screenScale_(screenPixelsPerUnit) {
-    painter_.save();
-    painter_.setClipRect(0, 0, width, height);
+    : m_painter(painter), m_width(width), m_height(height), m_screenScale(screenPixelsPerUnit) {
+    m_painter.save();
+    m_painter.setClipRect(0, 0, width, height);
 }
 
 PainterCanvas::~PainterCanvas() {
     flushPixels();
-    painter_.restore();
+    m_painter.restore();
 }
 
 Pen PainterCanvas::selectPen(const Pen& pen) {
-    return std::exchange(pen_, pen);
+    return std::exchange(m_pen, pen);
 }
 Brush PainterCanvas::selectBrush(const Brush& brush) {
-    return std::exchange(brush_, brush);
+    return std::exchange(m_brush, brush);
 }
 Font PainterCanvas::selectFont(const Font& font) {
-    return std::exchange(font_, font);
+    return std::exchange(m_font, font);
 }
 
 void PainterCanvas::flushPixels() {
-    if (pixels_.isNull())
+    if (m_pixels.isNull())
         return;
-    painter_.drawImage(0, 0, pixels_);
-    pixels_ = QImage();
+    m_painter.drawImage(0, 0, m_pixels);
+    m_pixels = QImage();
 }
 
 QPen PainterCanvas::linePen() const {
-    const int width = std::max(pen_.width, 1);
-    if (screenScale_ <= 0)
-        return QPen(qColour(pen_.colour), width);
-    QPen pen(qColour(pen_.colour), std::max(1, qRound(width * screenScale_)));
+    const int width = std::max(m_pen.width, 1);
+    if (m_screenScale <= 0)
+        return QPen(qColour(m_pen.colour), width);
+    QPen pen(qColour(m_pen.colour), std::max(1, qRound(width * m_screenScale)));
     pen.setCosmetic(true);
     return pen;
 }
@@ -64,45 +64,45 @@ void PainterCanvas::setPixel(int x, int y, Rgb colour) {
 }
 
 void PainterCanvas::setPixelRow(int x, int y, const Rgb* colours, int n) {
-    if (y < 0 || y >= height_)
+    if (y < 0 || y >= m_height)
         return;
-    if (pixels_.isNull()) {
-        pixels_ = QImage(width_, height_, QImage::Format_ARGB32);
-        pixels_.fill(Qt::transparent);
+    if (m_pixels.isNull()) {
+        m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32);
+        m_pixels.fill(Qt::transparent);
     }
-    auto* row = reinterpret_cast<QRgb*>(pixels_.scanLine(y));
-    for (int i = std::max(0, -x); i < n && x + i < width_; ++i)
+    auto* row = reinterpret_cast<QRgb*>(m_pixels.scanLine(y));
+    for (int i = std::max(0, -x); i < n && x + i < m_width; ++i)
         row[x + i] = qRgb(colours[i].r, colours[i].g, colours[i].b);
 }
 
 void PainterCanvas::rectangle(int left, int top, int right, int bottom) {
     flushPixels();
     if (right - left > 2 && bottom - top > 2)
-        painter_.fillRect(QRectF(left + 1, top + 1, right - left - 2, bottom - top - 2),
-                          qColour(brush_.colour));
+        m_painter.fillRect(QRectF(left + 1, top + 1, right - left - 2, bottom - top - 2),
+                           qColour(m_brush.colour));
     if (right - left < 1 || bottom - top < 1)
         return;
     // The outline runs through the centres of the outermost rows and columns.
     QPen pen = linePen();
     pen.setJoinStyle(Qt::MiterJoin);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
 void PainterCanvas::moveTo(int x, int y) {
-    curX_ = x;
-    curY_ = y;
+    m_curX = x;
+    m_curY = y;
 }
 
 void PainterCanvas::lineTo(int x, int y) {
     flushPixels();
     QPen pen = linePen();
     pen.setCapStyle(Qt::FlatCap);
-    painter_.setPen(pen);
-    painter_.drawLine(QPointF(curX_ + 0.5, curY_ + 0.5), QPointF(x + 0.5, y + 0.5));
-    curX_ = x;
-    curY_ = y;
+    m_painter.setPen(pen);
+    m_painter.drawLine(QPointF(m_curX + 0.5, m_curY + 0.5), QPointF(x + 0.5, y + 0.5));
+    m_curX = x;
+    m_curY = y;
 }
 
 int PainterCanvas::textWidth(const std::string& text) const {
@@ -114,18 +114,18 @@ void PainterCanvas::textOut(int x, int y, const std::string& text) {
     if (text.empty())
         return;
     flushPixels();
-    painter_.save();
+    m_painter.save();
     const QFont font = canvasFont();
-    painter_.setFont(font);
-    painter_.setPen(Qt::black);
-    painter_.translate(x, y);
-    if (font_.escapement != 0)
-        painter_.rotate(-font_.escapement / 10.0); // counter-clockwise on the page
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    m_painter.translate(x, y);
+    if (m_font.escapement != 0)
+        m_painter.rotate(-m_font.escapement / 10.0); // counter-clockwise on the page
     const QString s = QString::fromStdString(text);
     const QFontMetricsF fm(QGuiApplication::font());
-    painter_.fillRect(QRectF(0, 0, fm.horizontalAdvance(s), fm.height()), Qt::white);
-    painter_.drawText(QPointF(0, fm.ascent()), s);
-    painter_.restore();
+    m_painter.fillRect(QRectF(0, 0, fm.horizontalAdvance(s), fm.height()), Qt::white);
+    m_painter.drawText(QPointF(0, fm.ascent()), s);
+    m_painter.restore();
 }
 
 } // namespace hydrolofter

@@ -24,7 +24,7 @@ public:
     PainterCanvas(const PainterCanvas&) = delete;
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
-    ClientRect clientRect() const override { return {0, 0, width_, height_}; }
+    ClientRect clientRect() const override { return {0, 0, m_width, m_height}; }
     Pen selectPen(const Pen& pen) override;
     Brush selectBrush(const Brush& brush) override;
     Font selectFont(const Font& font) override;
@@ -41,16 +41,16 @@ private:
     void flushPixels();
     QPen linePen() const;
 
-    QPainter& painter_;
-    int width_;
-    int height_;
-    double screenScale_;
-    Pen pen_;
-    Brush brush_;
-    Font font_;
-    int curX_ = 0;
-    int curY_ = 0;
-    QImage pixels_; ///< ARGB, transparent where nothing was set; null when empty
+    QPainter& m_painter;
+    int m_width;
+    int m_height;
+    double m_screenScale;
+    Pen m_pen;
+    Brush m_brush;
+    Font m_font;
+    int m_curX = 0;
+    int m_curY = 0;
+    QImage m_pixels; ///< ARGB, transparent where nothing was set; null when empty
 };
 
 } // namespace hydrolofter

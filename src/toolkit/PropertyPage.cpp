@@ -7,12 +7,12 @@
 namespace hydrolofter {
 
 PropertyPage::PropertyPage(const QString& caption, QWidget* parent)
-    : QWidget(parent), caption_(caption) {}
+    : QWidget(parent), m_caption(caption) {}
 
 void PropertyPage::initialise() {
-    if (initialised_)
+    if (m_initialised)
         return;
-    initialised_ = true;
+    m_initialised = true;
     initialiseControls();
 }
 
@@ -43,16 +43,16 @@ void PropertyPage::refuse(QWidget* control, const QString& message) {
                     QMessageBox::Ok, this);
     box.exec();
     reveal();
-    refused_ = control;
+    m_refused = control;
     focusRefusedControl();
 }
 
 void PropertyPage::focusRefusedControl() {
-    if (!refused_)
+    if (!m_refused)
         return;
-    refused_->activateWindow(); // the message box had the focus
-    refused_->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(refused_.data()))
+    m_refused->activateWindow(); // the message box had the focus
+    m_refused->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(m_refused.data()))
         edit->selectAll();
 }
 

@@ -15,11 +15,11 @@ class PropertyPage : public QWidget {
 public:
     explicit PropertyPage(const QString& caption, QWidget* parent = nullptr);
 
-    QString caption() const { return caption_; }
+    QString caption() const { return m_caption; }
 
     /// Runs initialiseControls once; later calls do nothing.
     void initialise();
-    bool isInitialised() const { return initialised_; }
+    bool isInitialised() const { return m_initialised; }
 
     /// Reads the controls into the page's record. False when a control held text that is
     /// not a number: the user has been told, the page is shown and the focus is in that
@@ -52,9 +52,9 @@ private:
     /// Shows this page in the sheet it belongs to.
     void reveal();
 
-    QString caption_;
-    bool initialised_ = false;
-    QPointer<QWidget> refused_;
+    QString m_caption;
+    bool m_initialised = false;
+    QPointer<QWidget> m_refused;
 };
 
 } // namespace hydrolofter
