@@ -111,9 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.initialVelocityUnit = b.pick(unitCount(F::Velocity));
 
     RunSettings s;
-    s.mode = b.pick(3);
+    s.mode = static_cast<RunMode>(b.pick(3));
     s.precision = 1 + b.pick(4);
-    s.launchDisplay = b.pick(2);
+    s.launchDisplay = static_cast<DisplayChoice>(b.pick(2));
     s.plotVariable = listFirst(VariableList::PlotVariables) + b.pick(10);
     s.plotUnit = b.pick(unitListSize(s.plotVariable));
     s.oneVarDependent = listFirst(VariableList::ResultVariables) + b.pick(7);

@@ -196,7 +196,7 @@ private:
         if (auto m = std::get_if<InputInt>(&f.member))
             result.options.inputs.*(*m) = v;
         else
-            result.options.settings.*std::get<SettingInt>(f.member) = v;
+            setSettingInt(f, result.options.settings, v);
     }
 
     /// The whole-number setting a field pairs with (a variable's unit, a unit's variable);

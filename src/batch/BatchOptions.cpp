@@ -134,8 +134,8 @@ std::string describeField(const Field& f) {
         number = formatShort(settings.**m);
     else if (const auto* m = std::get_if<InputInt>(&f.member))
         index = inputs.**m;
-    else if (const auto* m = std::get_if<SettingInt>(&f.member))
-        index = settings.**m;
+    else if (isSettingInt(f))
+        index = settingInt(f, settings);
     switch (f.kind) {
     case FieldKind::Number:
         return "number, default " + number +
@@ -171,7 +171,7 @@ std::string describeField(const Field& f) {
     }
     case FieldKind::VariableUnit: {
         const Field* variable = findField(f.paired);
-        const VariableId v = settings.*std::get<SettingInt>(variable->member);
+        const VariableId v = settingInt(*variable, settings);
         return "unit of the variable in " + std::string(f.paired) + "; default " +
                unitName(v, index) + " (of " + std::string(variableInfo(v).name) + ")";
     }

@@ -205,7 +205,7 @@ void CSimulationSettingsPage::showSettings() {
         if (f.group != FieldGroup::Settings)
             continue;
         if (f.entry == Entry::Choice) {
-            FieldForm::showChoice(optionsOf(*this, f.name), s.*std::get<SettingInt>(f.member));
+            FieldForm::showChoice(optionsOf(*this, f.name), settingInt(f, s));
         } else if (f.kind == FieldKind::Variable) {
             // Drop-downs hold positions within their list; the record, catalogue ids.
             control<QComboBox>(f.name)->setCurrentIndex(s.*std::get<SettingInt>(f.member) -
@@ -228,7 +228,7 @@ std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s) con
         if (f.group != FieldGroup::Settings)
             continue;
         if (f.entry == Entry::Choice) {
-            s.*std::get<SettingInt>(f.member) = optionsOf(*this, f.name)->checkedId();
+            setSettingInt(f, s, optionsOf(*this, f.name)->checkedId());
         } else if (f.kind == FieldKind::Variable) {
             s.*std::get<SettingInt>(f.member) =
                 listFirst(f.list) + control<QComboBox>(f.name)->currentIndex();

@@ -97,7 +97,7 @@ constexpr Def text(std::string_view n, G g, InputText m) {
 constexpr Def unitOf(std::string_view n, G g, InputInt m, F f, std::string_view of) {
     return {{n, K::FamilyUnit, g, m, f, {}, of}};
 }
-constexpr Def setting(std::string_view n, SettingInt m) {
+template <class Member> constexpr Def setting(std::string_view n, Member m) {
     return {{n, K::Integer, G::Settings, m}};
 }
 constexpr Def range(std::string_view n, SettingNumber m) {

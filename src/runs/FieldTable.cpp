@@ -72,6 +72,29 @@ bool fieldApplies(const Field& f, const SimulationInputs& inputs) {
     return true;
 }
 
+int settingInt(const Field& f, const RunSettings& s) {
+    if (const auto* m = std::get_if<SettingMode>(&f.member))
+        return s.**m;
+    if (const auto* d = std::get_if<SettingDisplay>(&f.member))
+        return s.**d;
+    return s.*std::get<SettingInt>(f.member);
+}
+
+void setSettingInt(const Field& f, RunSettings& s, int value) {
+    if (const auto* m = std::get_if<SettingMode>(&f.member))
+        s.** m = static_cast<RunMode>(value);
+    else if (const auto* d = std::get_if<SettingDisplay>(&f.member))
+        s.** d = static_cast<DisplayChoice>(value);
+    else
+        s.*std::get<SettingInt>(f.member) = value;
+}
+
+bool isSettingInt(const Field& f) {
+    return std::holds_alternative<SettingInt>(f.member) ||
+           std::holds_alternative<SettingMode>(f.member) ||
+           std::holds_alternative<SettingDisplay>(f.member);
+}
+
 void copyGroup(FieldGroup group, const SimulationInputs& from, SimulationInputs& to) {
     for (const Field& f : allFields()) {
         if (f.group != group)

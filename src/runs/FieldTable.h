@@ -57,7 +57,10 @@ using InputInt = int SimulationInputs::*;
 using InputText = std::string SimulationInputs::*;
 using SettingNumber = double RunSettings::*;
 using SettingInt = int RunSettings::*;
-using FieldMember = std::variant<InputNumber, InputInt, InputText, SettingNumber, SettingInt>;
+using SettingMode = RunMode RunSettings::*;
+using SettingDisplay = DisplayChoice RunSettings::*;
+using FieldMember = std::variant<InputNumber, InputInt, InputText, SettingNumber, SettingInt,
+                                 SettingMode, SettingDisplay>;
 
 /// One radio button of a choice.
 struct FieldOption {
@@ -129,6 +132,14 @@ int unitIndexOf(const Field& number, const SimulationInputs& inputs);
 /// Whether a number field counts with these inputs: a parachute's diameter only for a
 /// circular parachute, its surface area only for an irregular one.
 bool fieldApplies(const Field& f, const SimulationInputs& inputs);
+
+/// A whole-number setting (a mode, a display choice, a variable, a unit, the precision) as
+/// an int; the field must be one.
+int settingInt(const Field& f, const RunSettings& s);
+/// Stores an int into a whole-number setting; the caller has checked the value's range.
+void setSettingInt(const Field& f, RunSettings& s, int value);
+/// Whether the field is a whole-number setting.
+bool isSettingInt(const Field& f);
 
 /// Copies the fields of one group from one record to the other.
 void copyGroup(FieldGroup group, const SimulationInputs& from, SimulationInputs& to);

@@ -19,7 +19,7 @@ bool mentions(const std::vector<std::string>& problems, const std::string& text)
 TEST(InputCheck, DefaultsPass) {
     for (int mode = 0; mode < 3; ++mode) {
         RunSettings s;
-        s.mode = mode;
+        s.mode = static_cast<RunMode>(mode);
         EXPECT_TRUE(checkInputs(s, {}).empty()) << "mode " << mode;
     }
 }

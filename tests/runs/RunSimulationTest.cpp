@@ -182,7 +182,7 @@ TEST(LaunchAnalysis, TimeLimitEndsAFlightThatNeverLands) {
 
 TEST(Runs, UnknownModeDoesNothing) {
     RunSettings s;
-    s.mode = 3;
+    s.mode = static_cast<RunMode>(3);
     const auto r = run(s);
     EXPECT_EQ(r->count, 0);
     EXPECT_EQ(r->series->kind, SeriesKind::Unset);
