@@ -100,16 +100,6 @@ constexpr std::pair<FieldGroup, std::string_view> kGroupCaptions[] = {
 };
 
 /// What the whole numbers that choose something stand for.
-constexpr std::pair<std::string_view, std::string_view> kChoices[] = {
-    {"kamikaze", "0 no, 1 yes (no parachute)"},
-    {"parachuteShape", "0 Circular, 1 Irregular"},
-    {"mode", "0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization"},
-    {"precision", "1 (1/10th second) to 8 (1/100th microsecond)"},
-    {"launchDisplay", "0 Summary, 1 Graph"},
-    {"oneVarDisplay", "0 Summary, 1 Graph"},
-    {"twoVarDisplay", "0 Summary, 1 Graph"},
-};
-
 std::string joinedNames(int count, auto nameAt) {
     std::string s;
     for (int i = 0; i < count; ++i)
@@ -140,12 +130,24 @@ std::string describeField(const Field& f) {
     case FieldKind::Number:
         return "number, default " + number +
                (f.paired.empty() ? "" : "; its unit is " + std::string(f.paired));
-    case FieldKind::Integer:
-        for (const auto& [name, choices] : kChoices) {
-            if (name == f.name)
-                return std::string(choices) + "; default " + std::to_string(index);
-        }
-        return "whole number, default " + std::to_string(index);
+    case FieldKind::Integer: {
+        std::string choices;
+        if (f.entry == Entry::Tick)
+            choices = "0 no, 1 yes";
+        for (std::size_t i = 0; i < f.options.size(); ++i)
+            choices.append(i ? ", " : "")
+                .append(std::to_string(i))
+                .append(" ")
+                .append(f.options[i].caption);
+        if (f.name == "precision")
+            choices.append("1 (")
+                .append(precisionLabel(kMinPrecision))
+                .append(") to 8 (")
+                .append(precisionLabel(kMaxPrecision))
+                .append(")");
+        return (choices.empty() ? std::string("whole number") : choices) + "; default " +
+               std::to_string(index);
+    }
     case FieldKind::Text:
         return "text, default empty";
     case FieldKind::FamilyUnit:
@@ -189,7 +191,11 @@ std::string fieldListing() {
             std::string left("  ");
             left.append(f.name);
             left.resize(std::max<std::size_t>(left.size() + 2, 28), ' ');
-            text.append(left).append(describeField(f)).append("\n");
+            text.append(left);
+            // The page's caption, where the field has one of its own.
+            if (const std::string caption = f.checkName(); !caption.empty())
+                text.append("\"").append(caption).append("\": ");
+            text.append(describeField(f)).append("\n");
         }
     }
     return text;

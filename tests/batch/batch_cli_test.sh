@@ -132,7 +132,7 @@ expect 2 "a description that is not UTF-8" rocketDescription=$'abc\xffdef' &&
 rm -rf "$design_dir"
 
 expect 0 "--list names every field by its page" --list && {
-    check "the rocket's first" grep -q "^  bottleDiameter  *number, default 110; its unit is bottleDiameterUnit$" "$out"
+    check "the rocket's first, by its caption" grep -q "^  bottleDiameter  *\"Diameter\": number, default 110; its unit is bottleDiameterUnit$" "$out"
     check "a unit list" grep -q "^  atmTemperatureUnit  *unit: deg C, deg F, K; default deg F$" "$out"
     check "a choice" grep -q "^  mode  *0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization; default 0$" "$out"
     check "four pages" [ "$(grep -c ':$' "$out")" -eq 4 ]
