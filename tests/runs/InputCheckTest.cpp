@@ -1,6 +1,9 @@
 // Non-physical inputs are refused with messages that name the input.
 #include "runs/InputCheck.h"
 
+#include "runs/FieldTable.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -247,6 +250,52 @@ TEST(InputCheck, SettingsOutsideTheirLists) {
     s.mode = OneVariableOptimization;
     s.oneVarRangeTo = std::nan("");
     EXPECT_TRUE(mentions(checkInputs(s, {}), "Range: must be a finite number"));
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+// Every input a run reads is checked under the name its page gives it.
+TEST(InputCheck, EveryInputARunReadsIsNamedAsItsPageNamesIt) {
+    const std::pair<const char*, const char*> named[] = {
+        {"bottleDiameter", "Diameter"},
+        {"bottleVolume", "Bottle Volume"},
+        {"dragCoefficient", "Drag Coefficient"},
+        {"emptyMass", "Empty Mass"},
+        {"parachuteDiameter", "Diameter (parachute)"},
+        {"parachuteDragCoefficient", "Parachute Drag Coefficient"},
+        {"parachuteDeployTime", "Parachute Deploy Time"},
+        {"launchRodDiameter", "Launch Rod Diameter"},
+        {"launchRodHeight", "Launch Rod Height"},
+        {"atmPressure", "Atmospheric Pressure"},
+        {"atmTemperature", "Atmospheric Temperature"},
+        {"gravity", "Gravity Constant"},
+        {"updraft", "Updraft"},
+        {"waterAmount", "Water Volume"},
+        {"initialPressure", "Initial Pressure"},
+        {"airTemperature", "Air Temperature"},
+        {"waterDensity", "Water Density"},
+        {"initialHeight", "Height"},
+        {"initialVelocity", "Velocity"},
+    };
+    int checked = 0;
+    for (const Field& f : fields()) {
+        if (f.model.rule == ModelRule::None || f.kind != FieldKind::Number || !fieldApplies(f, {}))
+            continue;
+        const auto* row = std::find_if(std::begin(named), std::end(named),
+                                       [&](const auto& n) { return f.name == n.first; });
+        ASSERT_NE(row, std::end(named)) << f.name << " is read by runs but not checked here";
+        SimulationInputs in;
+        in.*std::get<InputNumber>(f.member) = std::nan("");
+        const std::vector<std::string> problems = checkInputs({}, in);
+        EXPECT_TRUE(mentions(problems, std::string(row->second) + ": must be a finite number."))
+            << f.name;
+        ++checked;
+    }
+    EXPECT_EQ(checked, int(std::size(named)));
 }
 
 } // namespace
