@@ -39,7 +39,7 @@ std::vector<const Field*> variableFields() {
 
 /// The table of the three kinds of run: a frame around each kind's rows, a margin column
 /// on both sides and a margin row above and below each kind.
-constexpr int kRowsPerMode = 5;
+constexpr int kRowsPerMode = 6;
 constexpr int kLastColumn = 9;
 
 QButtonGroup* optionsOf(const QWidget& page, std::string_view name) {
