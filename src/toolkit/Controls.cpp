@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPen>
 #include <QToolButton>
 #include <algorithm>
 
@@ -90,8 +91,10 @@ BlackFrame::BlackFrame(QWidget* parent) : QFrame(parent) {}
 
 void BlackFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::black, 1));
+    // Half a pixel in: on a screen scaled by 1.5 an edge on the widget's border falls
+    // between device pixels and could be clipped away.
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 } // namespace hydrolofter
