@@ -57,6 +57,15 @@ titled_shown() { [ -n "$(window_titled "$1")" ]; }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 clipboard_starts() { local c; c=$(clipboard); [ "${c%%$'\n'*}" = "$1" ]; }
 
+# xvfb-run -a can hand over a display whose server did not start (its number was still
+# held by a server of an earlier session that was going away): say so, so that the caller
+# runs the session again on a fresh server, rather than failing the program for it.
+display_up() { xdpyinfo >/dev/null 2>&1; }
+if ! wait_for 10 display_up; then
+  echo "no X server answers on $DISPLAY"
+  exit 3
+fi
+
 wm_pid=
 if [ "$wm" = openbox ]; then
   openbox >/dev/null 2>&1 &
