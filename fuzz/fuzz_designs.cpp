@@ -1,6 +1,7 @@
-// Fuzz target: any bytes as a rocket and as a launch-site file. Reading never crashes or
-// hangs, and a design it accepts is written and read back to the same values.
+// Fuzz target: any bytes as a rocket, a launch-site and a flight file. Reading never
+// crashes or hangs, and a file it accepts is written and read back to the same values.
 #include "designs/Design.h"
+#include "designs/Flight.h"
 #include "runs/FieldTable.h"
 
 #include <cstddef>
@@ -36,6 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     std::abort();
             }
         }
+    }
+    // A flight: its text, written again from what was read, reads back to the same text.
+    const FlightRead flight = parseFlight(text, "fuzz.flight.json");
+    if (flight.ok) {
+        const std::string written = flightText(flight.inputs, flight.settings, flight.description);
+        const FlightRead again = parseFlight(written, "again.flight.json");
+        if (!again.ok || flightText(again.inputs, again.settings, again.description) != written)
+            std::abort();
     }
     return 0;
 }

@@ -7,9 +7,15 @@
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
 
+#include "designs/Flight.h"
+
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -36,14 +42,38 @@ void CMainApp::createSheet() {
     m_sheet->setSimulatePage(m_simulatePage);
     QApplication::setWindowIcon(m_sheet->icon());
     m_sheet->initialiseInputPages(4);
+    addFlightButtons();
+}
+
+void CMainApp::addFlightButtons() {
+    // The settings page's "Open Flight..." and "Save Flight...", and Ctrl+O and Ctrl+S
+    // wherever the focus is in the sheet.
+    const std::pair<const char*, void (CMainApp::*)()> actions[] = {
+        {"openFlight", &CMainApp::onOpenFlight}, {"saveFlight", &CMainApp::onSaveFlight}};
+    const QKeySequence::StandardKey keys[] = {QKeySequence::Open, QKeySequence::Save};
+    for (std::size_t i = 0; i < std::size(actions); ++i) {
+        const auto action = actions[i].second;
+        QObject::connect(m_settingsPage->control<QPushButton>(actions[i].first),
+                         &QPushButton::clicked, m_sheet.get(),
+                         [this, action] { (this->*action)(); });
+        auto* shortcut = new QShortcut(QKeySequence(keys[i]), m_sheet.get());
+        QObject::connect(shortcut, &QShortcut::activated, m_sheet.get(),
+                         [this, action] { (this->*action)(); });
+    }
 }
 
 int CMainApp::run(const std::vector<std::string>& designFiles) {
     createSheet();
     // Opened once the sheet is on screen, so that a refusal stands over it.
     QTimer::singleShot(0, m_sheet.get(), [this, designFiles] {
-        for (const std::string& file : designFiles)
-            openDesign(file);
+        for (const std::string& file : designFiles) {
+            const std::string suffix = ".flight.json";
+            if (file.size() >= suffix.size() &&
+                file.compare(file.size() - suffix.size(), suffix.size(), suffix) == 0)
+                openFlight(file);
+            else
+                openDesign(file);
+        }
     });
     m_sheet->exec();
     m_sheet.reset();
@@ -65,6 +95,72 @@ bool CMainApp::openDesign(const std::string& path) {
 
 bool CMainApp::openDesign(const QString& path) {
     return openDesign(QFile::encodeName(path).toStdString());
+}
+
+bool CMainApp::openFlight(const std::string& path) {
+    const FlightRead flight = readFlightFile(path, true);
+    if (!flight.ok) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+                        QString::fromStdString(flight.error), QMessageBox::Ok, m_sheet.get());
+        box.exec();
+        return false;
+    }
+    for (InputPage* page : std::initializer_list<InputPage*>{
+             m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
+        page->applyInputs(flight.inputs);
+    m_settingsPage->applySettings(flight.settings);
+    m_flightFile = QFile::decodeName(path.c_str());
+    m_flightDescription = flight.description;
+    if (!flight.notes.empty()) {
+        QString text;
+        for (const std::string& note : flight.notes)
+            text += QString::fromStdString(note) + "\n";
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Hydrolofter"), text.trimmed(),
+                        QMessageBox::Ok, m_sheet.get());
+        box.exec();
+    }
+    return true;
+}
+
+void CMainApp::onOpenFlight() {
+    const QString path = QFileDialog::getOpenFileName(
+        m_sheet.get(), QStringLiteral("Open a flight"), QFileInfo(m_flightFile).absolutePath(),
+        QStringLiteral("Flights (*.flight.json);;All files (*)"));
+    if (!path.isEmpty())
+        openFlight(QFile::encodeName(path).toStdString());
+}
+
+bool CMainApp::saveFlight(const QString& path) {
+    SimulationInputs inputs;
+    RunSettings settings;
+    if (!commitInputs(inputs, settings))
+        return false;
+    const std::string error = writeFileAtomically(
+        QFile::encodeName(path).toStdString(), flightText(inputs, settings, m_flightDescription));
+    if (!error.empty()) {
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("Hydrolofter"),
+            QStringLiteral("The flight was not saved: %1.").arg(QString::fromStdString(error)),
+            QMessageBox::Ok, m_sheet.get());
+        box.exec();
+        return false;
+    }
+    m_flightFile = path;
+    return true;
+}
+
+void CMainApp::onSaveFlight() {
+    const QString filter = QStringLiteral("Flights (*.flight.json)");
+    QString chosen = filter;
+    QString path = QFileDialog::getSaveFileName(
+        m_sheet.get(), QStringLiteral("Save the flight"),
+        m_flightFile.isEmpty() ? QStringLiteral("my.flight.json") : m_flightFile,
+        filter + QStringLiteral(";;All files (*)"), &chosen);
+    // Without its suffix the file would not show in the Open dialog's usual filter.
+    if (!path.isEmpty() && chosen == filter && !path.endsWith(QStringLiteral(".flight.json")))
+        path += QStringLiteral(".flight.json");
+    if (!path.isEmpty())
+        saveFlight(path);
 }
 
 std::string CMainApp::rocketFileName() const {

@@ -24,14 +24,20 @@ public:
 
     /// Builds the sheet and its six pages, with the input pages initialised.
     void createSheet();
-    /// createSheet, loads the design files given (a rocket or a launch site each, told
-    /// apart by their contents), then runs the sheet until it closes. Returns the exit
-    /// status.
+    /// createSheet, loads the files given (a flight by its .flight.json name; else a rocket
+    /// or a launch site, told apart by their contents), then runs the sheet until it closes.
+    /// Returns the exit status.
     int run(const std::vector<std::string>& designFiles = {});
     /// Loads a design file into the page of its kind, reading it once (path as the bytes
     /// the system names it by, which need not be UTF-8); a refused file is reported.
     bool openDesign(const std::string& path);
     bool openDesign(const QString& path);
+    /// Puts a flight file's rocket, site, launch and settings into the pages; a refused
+    /// file is reported and changes nothing.
+    bool openFlight(const std::string& path);
+    /// Commits every page and writes them all to path as a flight file; false (and the
+    /// user told) when a value is refused or the file cannot be written.
+    bool saveFlight(const QString& path);
 
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
     std::string rocketFileName() const override;
@@ -45,6 +51,14 @@ public:
     CSimulatePage* simulatePage() const { return m_simulatePage; }
 
 private:
+    /// Connects the settings page's "Open Flight..." and "Save Flight...", and Ctrl+O and
+    /// Ctrl+S.
+    void addFlightButtons();
+    void onOpenFlight();
+    void onSaveFlight();
+
+    QString m_flightFile;            ///< the flight file last opened or saved
+    std::string m_flightDescription; ///< its description, written back when it is saved
     CAboutPage* m_aboutPage = nullptr;
     CSimulatePage* m_simulatePage = nullptr;
     CSimulationSettingsPage* m_settingsPage = nullptr;

@@ -2,6 +2,7 @@
 #include "BatchArguments.h"
 #include "BatchOptions.h"
 #include "designs/Design.h"
+#include "designs/Flight.h"
 #include "designs/MessageText.h"
 
 #include "runs/FieldTable.h"
@@ -101,6 +102,16 @@ private:
             copyGroup(kind == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment,
                       design.inputs, result.options.inputs);
             result.notes.insert(result.notes.end(), design.notes.begin(), design.notes.end());
+        } else if (name == "--flight") {
+            const FlightRead flight = readFlightFile(value);
+            if (!flight.ok)
+                return fail(flight.error);
+            result.options.inputs = flight.inputs;
+            result.options.settings = flight.settings;
+            result.options.description = flight.description;
+            result.notes.insert(result.notes.end(), flight.notes.begin(), flight.notes.end());
+        } else if (name == "--save-flight") {
+            result.options.saveFlight = value;
         } else if (name == "--save-rocket") {
             result.options.saveRocket = value;
         } else if (name == "--save-site") {

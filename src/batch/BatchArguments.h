@@ -22,8 +22,10 @@ struct BatchOptions {
     bool help = false;
     bool version = false;
     bool list = false;
-    std::string saveRocket; ///< empty: none; else the rocket design file to write
-    std::string saveSite;   ///< likewise the launch site
+    std::string saveRocket;  ///< empty: none; else the rocket design file to write
+    std::string saveSite;    ///< likewise the launch site
+    std::string saveFlight;  ///< likewise everything, as a flight file
+    std::string description; ///< a flight file's description, kept for --save-flight
 };
 
 struct BatchParse {
@@ -32,10 +34,11 @@ struct BatchParse {
     std::vector<std::string> notes; ///< what loading design files passed over or defaulted
 };
 
-/// Reads the arguments (without the program name). Design files (--rocket, --site) are
-/// loaded first, then the NAME=VALUE arguments change what they hold. Unknown names, values
-/// that are not numbers, unknown unit or variable names and refused design files give an
-/// error naming the argument or file and what is wrong.
+/// Reads the arguments (without the program name). Design and flight files (--rocket,
+/// --site, --flight; a later one replaces what an earlier one set) are loaded first, then the
+/// NAME=VALUE arguments change what they hold. Unknown names, values that are not numbers, unknown
+/// unit or variable names and refused design files give an error naming the argument or file and
+/// what is wrong.
 BatchParse parseBatchArguments(const std::vector<std::string>& args);
 
 /// The usage text.

@@ -25,6 +25,9 @@ constexpr Option kOptionTable[] = {
     {"--site", "FILE", "start from a launch site design file (NAME=VALUE changes it)"},
     {"--save-rocket", "FILE", "write the rocket the arguments describe as a design file"},
     {"--save-site", "FILE", "write the launch site the arguments describe as a design file"},
+    {"--flight", "FILE",
+     "start from a flight file: every input and setting (NAME=VALUE changes it)"},
+    {"--save-flight", "FILE", "write everything the arguments describe as a flight file"},
     {"--list", "", "print every NAME with its kind, its units or choices and its default"},
     {"--help", "", "print the usage text"},
     {"--version", "", "print the program's name and version"},
@@ -37,7 +40,7 @@ constexpr std::pair<int, std::string_view> kExitStatuses[] = {
     {int(ExitStatus::NotLanded), "a flight did not land within --max-time simulated seconds"},
     {int(ExitStatus::NoImage), "no image could be written"},
     {int(ExitStatus::Diverged), "a flight diverged (its numbers grew beyond what a double holds)"},
-    {int(ExitStatus::NotSaved), "a design file could not be written"},
+    {int(ExitStatus::NotSaved), "a design or flight file could not be written"},
     {int(ExitStatus::OutputFailed), "the output could not be written (the reason is on stderr)"},
 };
 

@@ -3,6 +3,7 @@
 #include "BatchImage.h"
 #include "Version.h"
 #include "designs/Design.h"
+#include "designs/Flight.h"
 #include "designs/MessageText.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
@@ -61,6 +62,14 @@ int saveDesigns(const BatchOptions& o) {
         if (!error.empty()) {
             say("the " + std::string(designName(kind)) +
                 " was not saved: " + messageSafe(file, 200) + ": " + error);
+            return int(ExitStatus::NotSaved);
+        }
+    }
+    if (!o.saveFlight.empty()) {
+        const std::string error =
+            writeFileAtomically(o.saveFlight, flightText(o.inputs, o.settings, o.description));
+        if (!error.empty()) {
+            say("the flight was not saved: " + messageSafe(o.saveFlight, 200) + ": " + error);
             return int(ExitStatus::NotSaved);
         }
     }

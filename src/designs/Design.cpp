@@ -1,5 +1,7 @@
 #include "Design.h"
 
+#include "DesignJson.h"
+#include "JsonText.h"
 #include "MessageText.h"
 #include "runs/FieldTable.h"
 #include "units/VariableCatalog.h"
@@ -8,7 +10,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <set>
 
 namespace hydrolofter {
 namespace {
@@ -20,12 +21,30 @@ using OrderedJson = nlohmann::ordered_json;
 
 constexpr int kVersion = 1;
 
+constexpr DesignKind kKinds[] = {DesignKind::Rocket, DesignKind::Site, DesignKind::Launch};
+
 std::string_view formatName(DesignKind kind) {
-    return kind == DesignKind::Rocket ? "hydrolofter-rocket" : "hydrolofter-site";
+    switch (kind) {
+    case DesignKind::Rocket:
+        return "hydrolofter-rocket";
+    case DesignKind::Site:
+        return "hydrolofter-site";
+    case DesignKind::Launch:
+        break;
+    }
+    return "hydrolofter-launch";
 }
 
 FieldGroup groupOf(DesignKind kind) {
-    return kind == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
+    switch (kind) {
+    case DesignKind::Rocket:
+        return FieldGroup::Rocket;
+    case DesignKind::Site:
+        return FieldGroup::Environment;
+    case DesignKind::Launch:
+        break;
+    }
+    return FieldGroup::Launch;
 }
 
 bool isUnitField(const Field& f) {
@@ -46,11 +65,6 @@ std::string joined(const std::vector<std::string>& names) {
     return shortList(names, names.size());
 }
 
-std::string inQuotes(std::string_view s) {
-    std::string q(1, '"');
-    return q.append(s).append(1, '"'); // appended: GCC 12 warns wrongly on "x" + string
-}
-
 /// The reader: each check either stores a value or sets the one error.
 class Reader {
 public:
@@ -59,42 +73,20 @@ public:
         : kind_(kind), file_(fileName) {}
 
     DesignRead read(std::string_view text) {
-        if (text.size() > kMaxDesignBytes)
-            return fail("", "is larger than 1 MiB");
-        // The JSON reader would stop at a NUL as if the text ended there.
-        if (const auto nul = text.find('\0'); nul != std::string_view::npos)
-            return fail("", "is not JSON: a NUL byte at offset " + std::to_string(nul));
-        Json root;
-        std::vector<std::set<std::string>> open; // the keys of each object being read
-        std::string twice;
-        auto watch = [&](int, Json::parse_event_t event, Json& parsed) {
-            if (event == Json::parse_event_t::object_start) {
-                open.emplace_back();
-            } else if (event == Json::parse_event_t::object_end) {
-                open.pop_back();
-            } else if (event == Json::parse_event_t::key) {
-                const auto& key = parsed.get_ref<const std::string&>();
-                if (!open.back().insert(key).second && twice.empty())
-                    twice = key;
-                if (open.size() == 1)
-                    order_.push_back(key);
-            }
-            return true;
-        };
-        try {
-            root = Json::parse(text, watch);
-        } catch (const Json::exception& e) {
-            // "[json.exception.parse_error.101] parse error at line 3, column 5: …", or a
-            // number too large for a double ("out_of_range.406").
-            std::string what = e.what();
-            if (const auto at = what.find("] "); at != std::string::npos)
-                what = what.substr(at + 2);
-            return fail("", "is not JSON: " + messageSafe(what, 200));
-        }
-        if (!twice.empty())
-            return fail("", "the entry " + inQuotes(messageSafe(twice)) + " appears twice");
+        std::string error;
+        const std::optional<Json> parsed = parseStrictJson(text, kMaxDesignBytes, error, &order_);
+        if (!parsed)
+            return fail("", error);
+        return read(*parsed);
+    }
+
+    /// A design that is part of a larger file, already parsed.
+    DesignRead read(const Json& root) {
         if (!root.is_object())
             return fail("", "is not a design: its JSON is not an object");
+        if (order_.empty()) // a part of a larger file: its keys, in the reader's order
+            for (const auto& entry : root.items())
+                order_.push_back(entry.key());
         if (!checkHeader(root))
             return result_;
         for (const Field& f : fields()) {
@@ -142,13 +134,14 @@ private:
         if (!kind_)
             kind_ = f == formatName(DesignKind::Site) ? DesignKind::Site : DesignKind::Rocket;
         if (f != formatName(*kind_)) {
-            const DesignKind other =
-                *kind_ == DesignKind::Rocket ? DesignKind::Site : DesignKind::Rocket;
-            if (f == formatName(other))
-                fail("format", "this is a " + std::string(designName(other)) + ", not a " +
-                                   std::string(designName(*kind_)));
-            else
-                fail("format", inQuotes(messageSafe(f)) + " is not a Hydrolofter design");
+            for (DesignKind other : kKinds) {
+                if (f == formatName(other)) {
+                    fail("format", "this is a " + std::string(designName(other)) + ", not a " +
+                                       std::string(designName(*kind_)));
+                    return false;
+                }
+            }
+            fail("format", inQuotes(messageSafe(f)) + " is not a Hydrolofter design");
             return false;
         }
         const auto version = root.find("version");
@@ -260,10 +253,29 @@ private:
 } // namespace
 
 std::string_view designName(DesignKind kind) {
-    return kind == DesignKind::Rocket ? "rocket" : "launch site";
+    switch (kind) {
+    case DesignKind::Rocket:
+        return "rocket";
+    case DesignKind::Site:
+        return "launch site";
+    case DesignKind::Launch:
+        break;
+    }
+    return "launch";
 }
 
 std::string designText(DesignKind kind, const SimulationInputs& in) {
+    // Text that is not UTF-8 never gets this far (arguments and pages refuse it); should
+    // any, it is written with replacement characters rather than aborting the program.
+    return designObject(kind, in).dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+}
+
+DesignRead parseDesignObject(DesignKind kind, const nlohmann::json& object,
+                             const std::string& fileName) {
+    return Reader(kind, fileName).read(object);
+}
+
+nlohmann::ordered_json designObject(DesignKind kind, const SimulationInputs& in) {
     OrderedJson root;
     root["format"] = std::string(formatName(kind));
     root["version"] = kVersion;
@@ -299,9 +311,7 @@ std::string designText(DesignKind kind, const SimulationInputs& in) {
             break;
         }
     }
-    // Text that is not UTF-8 never gets this far (arguments and pages refuse it); should
-    // any, it is written with replacement characters rather than aborting the program.
-    return root.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+    return root;
 }
 
 DesignRead parseDesign(std::optional<DesignKind> kind, std::string_view text,

@@ -12,8 +12,9 @@
 namespace hydrolofter {
 
 /// A rocket holds the fields of the rocket page, a site those of the launch pad and
-/// environment page, each with its description.
-enum class DesignKind { Rocket, Site };
+/// environment page, each with its description; a launch those of the launch page (a part
+/// of a flight file).
+enum class DesignKind { Rocket, Site, Launch };
 
 /// Files larger than this are refused unread.
 inline constexpr std::size_t kMaxDesignBytes = 1 << 20;
@@ -50,7 +51,7 @@ DesignRead readDesignFile(std::optional<DesignKind> kind, const std::string& pat
 /// long), for a message after the field's name.
 std::string descriptionProblem(std::string_view text);
 
-/// "Rocket" or "launch site", for messages.
+/// "rocket", "launch site" or "launch", for messages.
 std::string_view designName(DesignKind kind);
 
 } // namespace hydrolofter

@@ -13,8 +13,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <tuple>
 
 namespace hydrolofter {
 namespace {
@@ -72,6 +74,25 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(precisionBox);
     top->addStretch(1);
+    // A whole flight (every page and these settings) is kept from here; the application
+    // connects the buttons.
+    auto* flights = new QVBoxLayout;
+    for (const auto& [name, caption, help] :
+         {std::tuple{"openFlight", "Open Flight...",
+                     "Open a flight file (*.flight.json) into every page: rocket, launch site, "
+                     "launch and these settings (Ctrl+O)."},
+          std::tuple{"saveFlight", "Save Flight...",
+                     "Save every page and these settings as one flight file (*.flight.json), so "
+                     "that the run can be flown again as it is (Ctrl+S)."}}) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString::fromUtf8(name));
+        button->setAutoDefault(false);
+        button->setToolTip(QString::fromUtf8(help));
+        button->setAccessibleDescription(button->toolTip());
+        flights->addWidget(button);
+    }
+    flights->addStretch(1);
+    top->addLayout(flights);
     page->addLayout(top);
 
     // One table for the three kinds of run, so that their columns line up; one button
@@ -193,6 +214,14 @@ void CSimulationSettingsPage::addRange(QGridLayout& grid, int row, std::string_v
 
 void CSimulationSettingsPage::initialiseControls() {
     m_settings = RunSettings{};
+    showSettings();
+    updatePrecisionLabel();
+    applyEnablingRule();
+}
+
+void CSimulationSettingsPage::applySettings(const RunSettings& settings) {
+    initialise();
+    m_settings = settings;
     showSettings();
     updatePrecisionLabel();
     applyEnablingRule();

@@ -24,6 +24,9 @@ public:
     const RunSettings& runSettings() const { return m_settings; }
     QString precisionLabel() const { return m_precisionLabel; }
 
+    /// Puts the settings in place and shows them (from a flight file).
+    void applySettings(const RunSettings& settings);
+
     bool commit() override;
     QString unreadableField() override;
 

@@ -159,6 +159,13 @@ bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
     return true;
 }
 
+void InputPage::applyInputs(const SimulationInputs& inputs) {
+    initialise();
+    copyGroup(m_group, inputs, m_inputs);
+    showInputs();
+    markClean({});
+}
+
 bool InputPage::saveDesign(const QString& path) {
     if (!m_designKind || !commit())
         return false;

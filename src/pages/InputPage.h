@@ -39,6 +39,9 @@ public:
     /// The page's fields as last committed (its group's part of the record).
     const SimulationInputs& inputs() const { return m_inputs; }
 
+    /// Puts the page's group of inputs in place (from a flight file); the page is then
+    /// unchanged, with no design file of its own.
+    void applyInputs(const SimulationInputs& inputs);
     /// Reads the file into the page; a refused file is reported and changes nothing.
     bool loadDesign(const QString& path);
     /// Puts a design that was read into the page (path: the file's name as bytes, which

@@ -108,7 +108,8 @@ expect 4 "never lands" updraft=100 --max-time 5 && {
 }
 
 design_dir=$(mktemp -d)
-expect 0 "save a rocket and a site" --save-rocket "$design_dir/m.rocket.json" --save-site "$design_dir/f.site.json" \
+expect 0 "save a rocket, a site and the whole flight" --save-rocket "$design_dir/m.rocket.json" \
+    --save-site "$design_dir/f.site.json" --save-flight "$design_dir/w.flight.json" \
     bottleVolume=1.5 emptyMass=200 gravity=-9.81 --summary && {
     check "the rocket file" grep -q '"format": "hydrolofter-rocket"' "$design_dir/m.rocket.json"
     check "the site file" grep -q '"value": -9.81,' "$design_dir/f.site.json"
@@ -116,6 +117,8 @@ expect 0 "save a rocket and a site" --save-rocket "$design_dir/m.rocket.json" --
 }
 expect 0 "fly the saved designs" --rocket "$design_dir/m.rocket.json" --site "$design_dir/f.site.json" --summary &&
     check "the same numbers as the typed arguments" cmp -s "$out" "$design_dir/typed.txt"
+expect 0 "fly the saved flight" --flight "$design_dir/w.flight.json" --summary &&
+    check "the same numbers again" cmp -s "$out" "$design_dir/typed.txt"
 expect 0 "arguments change a loaded design" bottleVolume=2 --rocket "$design_dir/m.rocket.json" --summary &&
     check "bottle 2 L, mass 200 g" grep -q "^Max. Height: 38.1475 m$" "$out"
 expect 2 "a site file given as a rocket" --rocket "$design_dir/f.site.json" &&

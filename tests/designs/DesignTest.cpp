@@ -1,5 +1,6 @@
 // Design files: what they hold, what they refuse, and that writing loses nothing.
 #include "designs/Design.h"
+#include "designs/Flight.h"
 #include "runs/FieldTable.h"
 
 #include <cmath>
@@ -17,7 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 FieldGroup groupOf(DesignKind kind) {
-    return kind == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
+    return kind == DesignKind::Rocket ? FieldGroup::Rocket
+           : kind == DesignKind::Site ? FieldGroup::Environment
+                                      : FieldGroup::Launch;
 }
 
 /// Every field of the kind's group equal, doubles to the bit.
@@ -44,7 +47,7 @@ DesignRead roundTrip(DesignKind kind, const SimulationInputs& in) {
 }
 
 TEST(Design, DefaultsAndOddValuesRoundTripToTheBit) {
-    for (DesignKind kind : {DesignKind::Rocket, DesignKind::Site}) {
+    for (DesignKind kind : {DesignKind::Rocket, DesignKind::Site, DesignKind::Launch}) {
         const DesignRead plain = roundTrip(kind, {});
         ASSERT_TRUE(plain.ok) << plain.error;
         EXPECT_TRUE(plain.notes.empty());
@@ -67,7 +70,7 @@ TEST(Design, DefaultsAndOddValuesRoundTripToTheBit) {
 }
 
 TEST(Design, EveryUnitOfEveryFieldRoundTrips) {
-    for (DesignKind kind : {DesignKind::Rocket, DesignKind::Site}) {
+    for (DesignKind kind : {DesignKind::Rocket, DesignKind::Site, DesignKind::Launch}) {
         for (const Field& f : fields()) {
             if (f.group != groupOf(kind) ||
                 (f.kind != FieldKind::FamilyUnit && f.kind != FieldKind::PercentUnit))
@@ -289,5 +292,67 @@ TEST(Design, SavingChangesTheTextAndNothingElse) {
               9); // no temporaries
     fs::remove_all(dir);
 }
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+// A flight keeps every input and setting to the bit, and reads back to the same text.
+TEST(Flight, EverythingRoundTripsToTheBit) {
+    SimulationInputs in;
+    in.bottleVolume = 1.0 / 3;
+    in.waterAmount = 0.1;
+    in.waterAmountUnit = unit::mL;
+    in.rocketDescription = "red fins";
+    RunSettings s;
+    s.mode = TwoVariableOptimization;
+    s.precision = 7;
+    s.twoVarDisplay = Summary;
+    s.xAxisVariable = var::ParNumberOf; // a name with a comma
+    s.yAxisVariable = var::InitialAirPressure;
+    s.yAxisUnit = unit::kPa;
+    s.yRangeFrom = -0.0;
+    s.yRangeTo = 123456789.123456789;
+    const std::string text = flightText(in, s, "Monday, field 2");
+    const FlightRead r = parseFlight(text, "f.flight.json");
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.notes.empty());
+    EXPECT_EQ(flightText(r.inputs, r.settings, r.description), text);
+    for (DesignKind kind : {DesignKind::Rocket, DesignKind::Site, DesignKind::Launch})
+        EXPECT_TRUE(sameGroup(kind, r.inputs, in));
+    EXPECT_EQ(std::signbit(r.settings.yRangeFrom), true);
+    EXPECT_EQ(r.settings.xAxisVariable, var::ParNumberOf);
+}
+
+TEST(Flight, RefusalsNameThePartTheFieldAndTheFault) {
+    const std::string head = R"({"format": "hydrolofter-flight", "version": 1, )";
+    const std::pair<std::string, const char*> cases[] = {
+        {R"({"format": "hydrolofter-rocket", "version": 1})",
+         "f.json: format: missing or not \"hydrolofter-flight\": this is not a flight."},
+        {head + R"("rocket": {"format": "hydrolofter-site", "version": 1}})",
+         "f.json: rocket: format: this is a launch site, not a rocket."},
+        {head + R"("launch": {"format": "hydrolofter-launch", "version": 1, "waterAmount": 3}})",
+         "f.json: launch: waterAmount: must be {\"value\""},
+        {head + R"("settings": {"mode": 3}})",
+         "f.json: settings: mode: must be a whole number from 0 to 2."},
+        {head + R"("settings": {"precision": 9}})",
+         "f.json: settings: precision: must be a whole number from 1 to 8."},
+        {head + R"("settings": {"xAxisVariable": "Height"}})",
+         "f.json: settings: xAxisVariable: must be one of Air Temperature, Atm. Pressure,"},
+        {head + R"("settings": {"plotVariable": "Velocity", "plotUnit": "m"}})",
+         "f.json: settings: plotUnit: must be a unit of Velocity: "},
+        {head + R"("settings": {"xRangeTo": "250"}})",
+         "f.json: settings: xRangeTo: must be a finite number."},
+        {head + R"("description": 7})", "f.json: description: must be text."},
+        {head + R"("settings": [1]})", "f.json: settings: must be an object."},
+    };
+    for (const auto& [text, expected] : cases) {
+        const FlightRead r = parseFlight(text, "f.json");
+        EXPECT_FALSE(r.ok) << expected;
+        EXPECT_EQ(r.error.rfind(expected, 0), 0u) << "got: " << r.error;
+    }
+}
+
 } // namespace
 } // namespace hydrolofter

@@ -1,7 +1,9 @@
 // Designs in the window: save, load into a fresh window, refusals, defaults, unsaved changes.
 #include "UiTestSupport.h"
 
+#include "designs/Flight.h"
 #include "pages/CEnvironmentSpecsPage.h"
+#include "pages/CLaunchSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
 #include "runs/FieldTable.h"
@@ -222,6 +224,45 @@ TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
         }
     });
     EXPECT_EQ(InputPage::askSavePath(sheet, DesignKind::Rocket, {}), path("bottle.rocket.json"));
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+// A flight saved by the window is the batch tool's file for the same inputs, and opens
+// into every page of a fresh window.
+TEST_F(DesignsTest, AFlightIsTheBatchToolsFileAndOpensIntoEveryPage) {
+    describeRocket();
+    setText(app->launchPage(), "initialPressure", "75");
+    QTest::mouseClick(app->settingsPage()->control<QRadioButton>("mode=1"), Qt::LeftButton);
+    ASSERT_TRUE(app->saveFlight(path("w.flight.json")));
+    QProcess batch;
+    batch.start(HYDROLOFTER_BATCH,
+                {"bottleVolume=1500", "bottleVolumeUnit=mL", "emptyMass=0.2", "emptyMassUnit=kg",
+                 "kamikaze=0", "parachuteShape=1", "parachuteSurfaceArea=0.75",
+                 "rocketDescription=Monday's rocket", "initialPressure=75", "mode=1",
+                 "--save-flight", path("b.flight.json"), "--summary", "precision=1"});
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    // The batch run's precision differs; everything else is the same text.
+    QFile b(path("b.flight.json"));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    QFile w(path("w.flight.json"));
+    ASSERT_TRUE(w.open(QIODevice::ReadOnly));
+    EXPECT_EQ(w.readAll().replace("\"precision\": 3", "\"precision\": 1"), b.readAll());
+
+    CMainApp fresh;
+    fresh.createSheet();
+    ASSERT_TRUE(fresh.openFlight(QFile::encodeName(path("w.flight.json")).toStdString()));
+    SimulationInputs before, after;
+    RunSettings settingsBefore, settingsAfter;
+    ASSERT_TRUE(app->commitInputs(before, settingsBefore));
+    ASSERT_TRUE(fresh.commitInputs(after, settingsAfter));
+    EXPECT_EQ(flightText(after, settingsAfter, ""), flightText(before, settingsBefore, ""));
+    EXPECT_EQ(settingsAfter.mode, OneVariableOptimization);
+    EXPECT_TRUE(fresh.rocketPage()->controlWidget("parachuteSurfaceArea")->isEnabled());
 }
 
 } // namespace

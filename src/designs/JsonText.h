@@ -1,0 +1,24 @@
+// JSON text read strictly, as the program's files need: a size limit, no NUL, no key twice.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hydrolofter {
+
+/// The parsed text, or nullopt and error set to what is wrong (after "is not JSON: " or a
+/// sentence of its own, without the file's name). topKeys gets the top-level object's keys
+/// in file order. Duplicate keys are refused at any depth: a reader would keep one silently.
+std::optional<nlohmann::json> parseStrictJson(std::string_view text, std::size_t maxBytes,
+                                              std::string& error,
+                                              std::vector<std::string>* topKeys = nullptr);
+
+/// "name" in double quotes, for messages.
+std::string inQuotes(std::string_view s);
+
+} // namespace hydrolofter
