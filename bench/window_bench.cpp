@@ -11,8 +11,10 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -22,6 +24,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The window as a new user sees it: nothing remembered from the user's own sessions.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (argc < 2) {
         std::fprintf(stderr, "usage: window_bench PATH/TO/hydrolofter-batch [PRECISION]\n");
         return 2;

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -43,6 +44,49 @@ void CMainApp::createSheet() {
     QApplication::setWindowIcon(m_sheet->icon());
     m_sheet->initialiseInputPages(4);
     addFlightButtons();
+    restoreSession();
+}
+
+namespace {
+
+QSettings sessionSettings() {
+    return QSettings(QStringLiteral("Hydrolofter"), QStringLiteral("Hydrolofter"));
+}
+
+} // namespace
+
+void CMainApp::saveSession() const {
+    SimulationInputs inputs;
+    for (const InputPage* page : std::initializer_list<const InputPage*>{
+             m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
+        copyGroup(page == m_rocketSpecsPage        ? FieldGroup::Rocket
+                  : page == m_environmentSpecsPage ? FieldGroup::Environment
+                                                   : FieldGroup::Launch,
+                  page->shownInputs(), inputs);
+    QSettings settings = sessionSettings();
+    // A flight file's own text: the same strict reader takes it back.
+    settings.setValue(QStringLiteral("session/flight"),
+                      QString::fromStdString(flightText(inputs, m_settingsPage->shownSettings(),
+                                                        m_flightDescription)));
+    settings.setValue(QStringLiteral("session/geometry"), m_sheet->saveGeometry());
+    settings.setValue(QStringLiteral("session/flightFile"), m_flightFile);
+}
+
+void CMainApp::restoreSession() {
+    const QSettings settings = sessionSettings();
+    const QString text = settings.value(QStringLiteral("session/flight")).toString();
+    // A session that cannot be read (written by a newer version, edited by hand) leaves the
+    // defaults: the next close writes a good one.
+    const FlightRead last = parseFlight(text.toStdString(), "the last session");
+    if (!text.isEmpty() && last.ok) {
+        for (InputPage* page : std::initializer_list<InputPage*>{
+                 m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
+            page->applyInputs(last.inputs);
+        m_settingsPage->applySettings(last.settings);
+        m_flightDescription = last.description;
+    }
+    m_sheet->restoreGeometry(settings.value(QStringLiteral("session/geometry")).toByteArray());
+    m_flightFile = settings.value(QStringLiteral("session/flightFile")).toString();
 }
 
 void CMainApp::addFlightButtons() {
@@ -76,6 +120,7 @@ int CMainApp::run(const std::vector<std::string>& designFiles) {
         }
     });
     m_sheet->exec();
+    saveSession();
     m_sheet.reset();
     return 0;
 }

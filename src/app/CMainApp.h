@@ -39,6 +39,11 @@ public:
     /// user told) when a value is refused or the file cannot be written.
     bool saveFlight(const QString& path);
 
+    /// Remembers what the next start shows (run does it when the sheet closes): every
+    /// page's values, the sheet's size and place, the last flight file; in the per-user
+    /// settings (QSettings). createSheet puts them back.
+    void saveSession() const;
+
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
     std::string rocketFileName() const override;
 
@@ -51,6 +56,7 @@ public:
     CSimulatePage* simulatePage() const { return m_simulatePage; }
 
 private:
+    void restoreSession();
     /// Connects the settings page's "Open Flight..." and "Save Flight...", and Ctrl+O and
     /// Ctrl+S.
     void addFlightButtons();

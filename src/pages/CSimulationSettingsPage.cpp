@@ -249,7 +249,8 @@ void CSimulationSettingsPage::showSettings() {
     }
 }
 
-std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s) const {
+std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s,
+                                                             bool passOverRefused) const {
     // Every choice is read even when a range is refused; the ranges stop at the refusal.
     std::optional<Refusal> refused;
     s.precision = control<QSlider>("precision")->value();
@@ -263,9 +264,10 @@ std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s) con
                 listFirst(f.list) + control<QComboBox>(f.name)->currentIndex();
             s.*std::get<SettingInt>(findField(f.paired)->member) =
                 control<QComboBox>(f.paired)->currentIndex();
-        } else if (f.kind == FieldKind::Number && !refused) {
-            refused = FieldForm::readNumber(control<QLineEdit>(f.name),
-                                            s.*std::get<SettingNumber>(f.member));
+        } else if (f.kind == FieldKind::Number && (!refused || passOverRefused)) {
+            auto problem = FieldForm::readNumber(control<QLineEdit>(f.name),
+                                                 s.*std::get<SettingNumber>(f.member));
+            refused = refused ? refused : problem;
         }
     }
     return refused;

@@ -24,6 +24,13 @@ public:
     const RunSettings& runSettings() const { return m_settings; }
     QString precisionLabel() const { return m_precisionLabel; }
 
+    /// The settings as the controls show them, told nobody; a range whose text cannot be
+    /// read keeps its last committed value.
+    RunSettings shownSettings() const {
+        RunSettings s = m_settings;
+        readSettings(s, true);
+        return s;
+    }
     /// Puts the settings in place and shows them (from a flight file).
     void applySettings(const RunSettings& settings);
 
@@ -41,7 +48,9 @@ private:
     void addRange(QGridLayout& grid, int row, std::string_view from, std::string_view to,
                   std::vector<QWidget*>& group);
     void showSettings();
-    std::optional<Refusal> readSettings(RunSettings& s) const;
+    /// Every choice is read; the ranges stop at the first refused one unless told to pass
+    /// over it.
+    std::optional<Refusal> readSettings(RunSettings& s, bool passOverRefused = false) const;
     void applyEnablingRule();
     void updatePrecisionLabel();
     /// The unit drop-down of a variable drop-down, filled for the variable it shows.

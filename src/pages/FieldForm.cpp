@@ -268,7 +268,8 @@ void FieldForm::show(const SimulationInputs& in) const {
     }
 }
 
-std::optional<Refusal> FieldForm::read(SimulationInputs& in) const {
+std::optional<Refusal> FieldForm::read(SimulationInputs& in, Reading reading) const {
+    std::optional<Refusal> first;
     for (const Field& f : fields()) {
         if (f.group != m_group)
             continue;
@@ -279,26 +280,40 @@ std::optional<Refusal> FieldForm::read(SimulationInputs& in) const {
             in.*std::get<InputInt>(f.member) = box->isChecked() ? 1 : 0;
         } else if (auto* note = m_page.findChild<QPlainTextEdit*>(name)) {
             const QString text = note->toPlainText();
-            if (std::size_t(text.toUcs4().size()) > kMaxDescriptionChars)
-                return Refusal{note, QStringLiteral("Please shorten the text to %1 characters.")
-                                         .arg(kMaxDescriptionChars)};
+            if (std::size_t(text.toUcs4().size()) > kMaxDescriptionChars) {
+                first = first ? first
+                              : Refusal{note, QStringLiteral("Please shorten the text to %1 "
+                                                             "characters.")
+                                                  .arg(kMaxDescriptionChars)};
+                if (reading == Reading::StopAtRefusal)
+                    return first;
+                continue;
+            }
             in.*std::get<InputText>(f.member) = text.toStdString();
         } else if (auto* edit = m_page.findChild<QLineEdit*>(name)) {
             const std::string text = edit->text().toStdString();
             if (f.kind == FieldKind::Integer) {
                 const std::optional<int> v = parseWholeNumber(text);
-                if (!v)
-                    return Refusal{edit, QStringLiteral("Please enter an integer.")};
+                if (!v) {
+                    first =
+                        first ? first : Refusal{edit, QStringLiteral("Please enter an integer.")};
+                    if (reading == Reading::StopAtRefusal)
+                        return first;
+                    continue;
+                }
                 in.*std::get<InputInt>(f.member) = *v;
             } else {
-                if (auto refused = readNumber(edit, in.*std::get<InputNumber>(f.member)))
-                    return refused;
+                if (auto refused = readNumber(edit, in.*std::get<InputNumber>(f.member))) {
+                    first = first ? first : refused;
+                    if (reading == Reading::StopAtRefusal)
+                        return first;
+                }
             }
         } else if (const auto it = m_choices.find(f.name); it != m_choices.end()) {
             in.*std::get<InputInt>(f.member) = it->second->checkedId();
         }
     }
-    return std::nullopt;
+    return first;
 }
 
 } // namespace hydrolofter

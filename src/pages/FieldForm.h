@@ -39,9 +39,12 @@ public:
 
     /// Shows the record's values and unit selections in the controls.
     void show(const SimulationInputs& inputs) const;
-    /// Reads the controls into the record in page order; stops at the first control whose
-    /// text cannot be read, with the fields before it read.
-    std::optional<Refusal> read(SimulationInputs& inputs) const;
+    /// Whether reading stops at the first text that cannot be read (committing a page) or
+    /// reads every other field and leaves that one (remembering what the page shows).
+    enum class Reading { StopAtRefusal, PassOverRefused };
+    /// Reads the controls into the record in page order; returns the first refusal.
+    std::optional<Refusal> read(SimulationInputs& inputs,
+                                Reading reading = Reading::StopAtRefusal) const;
 
     /// Enables or disables a field's whole row: caption, edit, unit, arrows and hint.
     void enableField(std::string_view name, bool enable) const;

@@ -159,6 +159,12 @@ bool InputPage::applyDesign(const DesignRead& design, const std::string& path) {
     return true;
 }
 
+SimulationInputs InputPage::shownInputs() const {
+    SimulationInputs shown = m_inputs;
+    m_form->read(shown, FieldForm::Reading::PassOverRefused);
+    return shown;
+}
+
 void InputPage::applyInputs(const SimulationInputs& inputs) {
     initialise();
     copyGroup(m_group, inputs, m_inputs);

@@ -39,6 +39,9 @@ public:
     /// The page's fields as last committed (its group's part of the record).
     const SimulationInputs& inputs() const { return m_inputs; }
 
+    /// The page's values as the controls show them, told nobody; a field whose text cannot
+    /// be read keeps its last committed value.
+    SimulationInputs shownInputs() const;
     /// Puts the page's group of inputs in place (from a flight file); the page is then
     /// unchanged, with no design file of its own.
     void applyInputs(const SimulationInputs& inputs);

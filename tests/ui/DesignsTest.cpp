@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sys/stat.h>
@@ -263,6 +264,41 @@ TEST_F(DesignsTest, AFlightIsTheBatchToolsFileAndOpensIntoEveryPage) {
     EXPECT_EQ(flightText(after, settingsAfter, ""), flightText(before, settingsBefore, ""));
     EXPECT_EQ(settingsAfter.mode, OneVariableOptimization);
     EXPECT_TRUE(fresh.rocketPage()->controlWidget("parachuteSurfaceArea")->isEnabled());
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+// What the window held when it closed is what the next start shows; Defaults still puts
+// the program's own values back.
+TEST_F(DesignsTest, TheNextStartShowsWhatTheLastOneLeft) {
+    struct Forget {
+        ~Forget() { QSettings("Hydrolofter", "Hydrolofter").clear(); }
+    } forget; // the tests after this one start from the defaults
+    describeRocket();
+    setText(app->launchPage(), "waterAmount", "33");
+    QTest::mouseClick(app->settingsPage()->control<QRadioButton>("mode=2"), Qt::LeftButton);
+    setText(app->rocketPage(), "dragCoefficient", "abc"); // unreadable: the last value stays
+    app->saveSession();
+    SimulationInputs left;
+    RunSettings leftSettings;
+    setText(app->rocketPage(), "dragCoefficient", "0.3");
+    ASSERT_TRUE(app->commitInputs(left, leftSettings));
+
+    CMainApp next;
+    next.createSheet();
+    SimulationInputs shown;
+    RunSettings shownSettings;
+    ASSERT_TRUE(next.commitInputs(shown, shownSettings));
+    EXPECT_EQ(flightText(shown, shownSettings, ""), flightText(left, leftSettings, ""));
+    EXPECT_EQ(shown.waterAmount, 33);
+    EXPECT_EQ(shownSettings.mode, TwoVariableOptimization);
+    Answer yes(QMessageBox::Yes);
+    next.rocketPage()->resetToDefaults();
+    EXPECT_EQ(next.rocketPage()->control<QLineEdit>("bottleVolume")->text(), "2");
 }
 
 } // namespace

@@ -75,7 +75,10 @@ fi
 
 # Leak checking of the toolkit's own allocations is not this check's business.
 log=$(mktemp /tmp/hydrolofter-session-XXXXXX.log)
-trap 'rm -f "$log"' EXIT
+# What the program remembers goes to a folder of this session's own, never the user's.
+XDG_CONFIG_HOME=$(mktemp -d /tmp/hydrolofter-settings-XXXXXX)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$log" "$XDG_CONFIG_HOME"' EXIT
 QT_SCALE_FACTOR=$scale ASAN_OPTIONS=detect_leaks=0 "$program" >"$log" 2>&1 &
 app=$!
 
