@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -45,6 +46,16 @@ void CMainApp::createSheet() {
     m_sheet->initialiseInputPages(4);
     addFlightButtons();
     restoreSession();
+    // A design loaded or saved on its page joins the recent files too.
+    for (InputPage* page :
+         std::initializer_list<InputPage*>{m_rocketSpecsPage, m_environmentSpecsPage}) {
+        QObject::connect(page, &InputPage::designStateChanged, m_sheet.get(), [this, page] {
+            if (!page->designFile().isEmpty() && !page->isModified() &&
+                (m_recent.isEmpty() ||
+                 m_recent.front() != QFileInfo(page->designFile()).absoluteFilePath()))
+                remember(page->designFile());
+        });
+    }
 }
 
 namespace {
@@ -70,6 +81,7 @@ void CMainApp::saveSession() const {
                                                         m_flightDescription)));
     settings.setValue(QStringLiteral("session/geometry"), m_sheet->saveGeometry());
     settings.setValue(QStringLiteral("session/flightFile"), m_flightFile);
+    settings.setValue(QStringLiteral("session/recent"), m_recent);
 }
 
 void CMainApp::restoreSession() {
@@ -87,6 +99,42 @@ void CMainApp::restoreSession() {
     }
     m_sheet->restoreGeometry(settings.value(QStringLiteral("session/geometry")).toByteArray());
     m_flightFile = settings.value(QStringLiteral("session/flightFile")).toString();
+    m_recent = settings.value(QStringLiteral("session/recent")).toStringList();
+    while (m_recent.size() > kRecentFiles)
+        m_recent.removeLast();
+    if (!m_recent.isEmpty())
+        InputPage::setStartFolder(QFileInfo(m_recent.front()).absolutePath());
+    refreshRecentMenu();
+}
+
+void CMainApp::remember(const QString& path) {
+    const QString file = QFileInfo(path).absoluteFilePath();
+    m_recent.removeAll(file);
+    m_recent.prepend(file);
+    while (m_recent.size() > kRecentFiles)
+        m_recent.removeLast();
+    InputPage::setStartFolder(QFileInfo(file).absolutePath());
+    refreshRecentMenu();
+}
+
+void CMainApp::refreshRecentMenu() {
+    auto* button = m_settingsPage->control<QPushButton>("openRecent");
+    QMenu* menu = button->menu();
+    menu->clear();
+    for (const QString& file : m_recent) {
+        // The name first, where it was in brackets: the list is read by its names.
+        QAction* action =
+            menu->addAction(QStringLiteral("%1  (%2)")
+                                .arg(QFileInfo(file).fileName(), QFileInfo(file).absolutePath()));
+        QObject::connect(action, &QAction::triggered, m_sheet.get(), [this, file] {
+            const std::string bytes = QFile::encodeName(file).toStdString();
+            if (file.endsWith(QStringLiteral(".flight.json")))
+                openFlight(bytes);
+            else
+                openDesign(bytes);
+        });
+    }
+    button->setEnabled(!m_recent.isEmpty());
 }
 
 void CMainApp::addFlightButtons() {
@@ -135,7 +183,7 @@ bool CMainApp::openDesign(const std::string& path) {
                           : static_cast<InputPage*>(m_rocketSpecsPage);
     if (design.ok)
         m_sheet->tabs()->setCurrentWidget(page);
-    return page->applyDesign(design, path);
+    return page->applyDesign(design, path); // the page's signal remembers it
 }
 
 bool CMainApp::openDesign(const QString& path) {
@@ -156,6 +204,7 @@ bool CMainApp::openFlight(const std::string& path) {
     m_settingsPage->applySettings(flight.settings);
     m_flightFile = QFile::decodeName(path.c_str());
     m_flightDescription = flight.description;
+    remember(m_flightFile);
     if (!flight.notes.empty()) {
         QString text;
         for (const std::string& note : flight.notes)
@@ -191,6 +240,7 @@ bool CMainApp::saveFlight(const QString& path) {
         return false;
     }
     m_flightFile = path;
+    remember(path);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "simulate/CSimulatePage.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,8 +40,12 @@ public:
     /// user told) when a value is refused or the file cannot be written.
     bool saveFlight(const QString& path);
 
+    /// The recent files, newest first (at most kRecentFiles).
+    QStringList recentFiles() const { return m_recent; }
+    static constexpr int kRecentFiles = 6;
     /// Remembers what the next start shows (run does it when the sheet closes): every
-    /// page's values, the sheet's size and place, the last flight file; in the per-user
+    /// page's values, the sheet's size and place, the last flight file and the recent
+    /// files; in the per-user
     /// settings (QSettings). createSheet puts them back.
     void saveSession() const;
 
@@ -63,6 +68,12 @@ private:
     void onOpenFlight();
     void onSaveFlight();
 
+    /// Puts a file just opened or saved at the top of the recent files, and its folder
+    /// where the next dialog opens.
+    void remember(const QString& path);
+    void refreshRecentMenu();
+
+    QStringList m_recent;            ///< the last files opened or saved, newest first
     QString m_flightFile;            ///< the flight file last opened or saved
     std::string m_flightDescription; ///< its description, written back when it is saved
     CAboutPage* m_aboutPage = nullptr;

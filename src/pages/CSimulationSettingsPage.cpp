@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -91,6 +92,15 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
         button->setAccessibleDescription(button->toolTip());
         flights->addWidget(button);
     }
+    // The last few files opened or saved; the application fills its menu.
+    auto* recent = new QPushButton(QStringLiteral("Open Recent"), this);
+    recent->setObjectName(QStringLiteral("openRecent"));
+    recent->setAutoDefault(false);
+    recent->setToolTip(QStringLiteral("Open one of the last flight, rocket and launch site "
+                                      "files you opened or saved."));
+    recent->setAccessibleDescription(recent->toolTip());
+    recent->setMenu(new QMenu(recent));
+    flights->addWidget(recent);
     flights->addStretch(1);
     top->addLayout(flights);
     page->addLayout(top);

@@ -29,6 +29,13 @@ QString filterOf(DesignKind kind) {
     return kindFilter(kind) + QStringLiteral(";;All files (*)");
 }
 
+QString g_startFolder; ///< the folder of the file the user used last, of any kind
+
+/// The folder a dialog for this page's file opens in.
+QString folderFor(const QString& designFile) {
+    return designFile.isEmpty() ? g_startFolder : QFileInfo(designFile).absolutePath();
+}
+
 QString nameOf(DesignKind kind) {
     return QString::fromUtf8(designName(kind).data(), qsizetype(designName(kind).size()));
 }
@@ -165,6 +172,10 @@ SimulationInputs InputPage::shownInputs() const {
     return shown;
 }
 
+void InputPage::setStartFolder(const QString& folder) {
+    g_startFolder = folder;
+}
+
 void InputPage::applyInputs(const SimulationInputs& inputs) {
     initialise();
     copyGroup(m_group, inputs, m_inputs);
@@ -210,9 +221,9 @@ void InputPage::onLoad() {
     if (!mayReplaceChanges(QStringLiteral("Load a file in place of the changes to the %1?")
                                .arg(nameOf(*m_designKind))))
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Load the %1").arg(nameOf(*m_designKind)),
-        QFileInfo(m_designFile).absolutePath(), filterOf(*m_designKind));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Load the %1").arg(nameOf(*m_designKind)),
+                                     folderFor(m_designFile), filterOf(*m_designKind));
     if (!path.isEmpty())
         loadDesign(path);
 }
@@ -230,7 +241,11 @@ QString InputPage::askSavePath(QWidget* parent, DesignKind kind, const QString& 
 }
 
 void InputPage::onSave() {
-    const QString path = askSavePath(this, *m_designKind, m_designFile);
+    const QString path =
+        askSavePath(this, *m_designKind,
+                    m_designFile.isEmpty() && !g_startFolder.isEmpty()
+                        ? g_startFolder + QStringLiteral("/my") + suffixOf(*m_designKind)
+                        : m_designFile);
     if (!path.isEmpty())
         saveDesign(path);
 }

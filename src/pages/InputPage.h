@@ -53,6 +53,9 @@ public:
     /// Asks for a file to save a design of this kind in; a name without the kind's suffix
     /// gets it while the kind's filter is chosen. Empty when the user cancelled.
     static QString askSavePath(QWidget* parent, DesignKind kind, const QString& suggested);
+    /// Where the Load and Save dialogs open when the page has no file of its own yet: the
+    /// folder of the file the user used last.
+    static void setStartFolder(const QString& folder);
     /// Commits the page and writes it to path; false (and the user told) when a value is
     /// refused or the file cannot be written.
     bool saveDesign(const QString& path);

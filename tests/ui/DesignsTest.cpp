@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -281,6 +282,8 @@ TEST_F(DesignsTest, TheNextStartShowsWhatTheLastOneLeft) {
     describeRocket();
     setText(app->launchPage(), "waterAmount", "33");
     QTest::mouseClick(app->settingsPage()->control<QRadioButton>("mode=2"), Qt::LeftButton);
+    ASSERT_TRUE(app->saveFlight(path("s.flight.json")));
+    ASSERT_TRUE(app->rocketPage()->saveDesign(path("m.rocket.json")));
     setText(app->rocketPage(), "dragCoefficient", "abc"); // unreadable: the last value stays
     app->saveSession();
     SimulationInputs left;
@@ -296,6 +299,13 @@ TEST_F(DesignsTest, TheNextStartShowsWhatTheLastOneLeft) {
     EXPECT_EQ(flightText(shown, shownSettings, ""), flightText(left, leftSettings, ""));
     EXPECT_EQ(shown.waterAmount, 33);
     EXPECT_EQ(shownSettings.mode, TwoVariableOptimization);
+    // The files used last, newest first, in the settings page's Open Recent menu.
+    const QStringList recent = {path("m.rocket.json"), path("s.flight.json")};
+    EXPECT_EQ(next.recentFiles(), recent);
+    const auto actions =
+        next.settingsPage()->control<QPushButton>("openRecent")->menu()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_TRUE(actions[0]->text().startsWith("m.rocket.json"));
     Answer yes(QMessageBox::Yes);
     next.rocketPage()->resetToDefaults();
     EXPECT_EQ(next.rocketPage()->control<QLineEdit>("bottleVolume")->text(), "2");
