@@ -65,8 +65,15 @@ CSimulatePage::~CSimulatePage() = default;
 
 void CSimulatePage::build() {
     auto* page = new QVBoxLayout(this);
+    page->addLayout(buildRunRow());
+    auto* middle = new QHBoxLayout;
+    page->addLayout(middle, 1);
+    middle->addLayout(buildResultPlace(), 1);
+    middle->addLayout(buildResultActions());
+}
+
+QLayout* CSimulatePage::buildRunRow() {
     auto* top = new QHBoxLayout;
-    page->addLayout(top);
     auto* simulate = button("simulate", "&Simulate",
                             "Fly the run chosen on the Simulation Settings page with the "
                             "inputs of the first three pages.",
@@ -94,9 +101,10 @@ void CSimulatePage::build() {
     cancel->setEnabled(false);
     cancel->setMinimumHeight(simulate->minimumHeight());
     top->addWidget(cancel);
+    return top;
+}
 
-    auto* middle = new QHBoxLayout;
-    page->addLayout(middle, 1);
+QLayout* CSimulatePage::buildResultPlace() {
     // The graph, the summary and the wait notice share one place; one shows at a time.
     auto* result = new QGridLayout;
     auto* graph = described(new GraphFrame(this), "graph", "Graph",
@@ -113,11 +121,13 @@ void CSimulatePage::build() {
         w->hide();
     }
     // The empty place keeps the graph's room before the first run.
-    result->setColumnMinimumWidth(0, simulate->fontMetrics().averageCharWidth() * 60);
-    result->setRowMinimumHeight(0, simulate->fontMetrics().height() * 14);
-    middle->addLayout(result, 1);
+    result->setColumnMinimumWidth(0, fontMetrics().averageCharWidth() * 60);
+    result->setRowMinimumHeight(0, fontMetrics().height() * 14);
+    return result;
+}
+
+QLayout* CSimulatePage::buildResultActions() {
     auto* side = new QVBoxLayout;
-    middle->addLayout(side);
     auto* print = button("print", "&Print...",
                          "Print the result on one page with the inputs it was flown with "
                          "(choose \"Print to File (PDF)\" for a PDF).",
@@ -142,6 +152,7 @@ void CSimulatePage::build() {
         side->addWidget(w);
     side->addWidget(key, 1);
     side->addStretch();
+    return side;
 }
 
 void CSimulatePage::connectHandlers() {

@@ -17,6 +17,8 @@
 
 class QPagedPaintDevice;
 
+class QLayout;
+
 namespace hydrolofter {
 
 struct ResultDocument;
@@ -84,6 +86,12 @@ private:
     /// The controls in their layout: Simulate, progress and Cancel along the top; the
     /// result under them with Print, Full Screen, Export and the colour key beside it.
     void build();
+    /// Simulate, the progress bar (or the notes in its place) and Cancel.
+    QLayout* buildRunRow();
+    /// The graph, the summary and the wait notice, in one place.
+    QLayout* buildResultPlace();
+    /// Print, Full Screen, Export and the colour key.
+    QLayout* buildResultActions();
     void hideResults();
     /// Shows the notes on the last run in the progress bar's place (none: the bar).
     void showNotices(const std::vector<std::string>& notices);
