@@ -333,17 +333,10 @@ std::string descriptionProblem(std::string_view text) {
 
 DesignRead readDesignFile(std::optional<DesignKind> kind, const std::string& path,
                           bool regularOnly) {
-    std::string name = path;
-    if (const auto slash = name.find_last_of('/'); slash != std::string::npos)
-        name.erase(0, slash + 1);
-    name = messageSafe(name, 200);
-    const FileText file = readFileText(path, kMaxDesignBytes, regularOnly);
-    if (!file.ok) {
-        DesignRead r;
-        r.error = name + ": " + file.error + ".";
-        return r;
-    }
-    return parseDesign(kind, file.text, name);
+    return readWholeFile<DesignRead>(path, kMaxDesignBytes, regularOnly,
+                                     [&](const std::string& text, const std::string& name) {
+                                         return parseDesign(kind, text, name);
+                                     });
 }
 
 } // namespace hydrolofter

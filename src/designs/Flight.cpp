@@ -237,17 +237,7 @@ FlightRead parseFlight(std::string_view text, const std::string& fileName) {
 }
 
 FlightRead readFlightFile(const std::string& path, bool regularOnly) {
-    std::string name = path;
-    if (const auto slash = name.find_last_of('/'); slash != std::string::npos)
-        name.erase(0, slash + 1);
-    name = messageSafe(name, 200);
-    const FileText file = readFileText(path, kMaxDesignBytes, regularOnly);
-    if (!file.ok) {
-        FlightRead r;
-        r.error = name + ": " + file.error + ".";
-        return r;
-    }
-    return parseFlight(file.text, name);
+    return readWholeFile<FlightRead>(path, kMaxDesignBytes, regularOnly, parseFlight);
 }
 
 } // namespace hydrolofter

@@ -11,6 +11,13 @@ std::string inQuotes(std::string_view s) {
     return q.append(s).append(1, '"'); // appended: GCC 12 warns wrongly on "x" + string
 }
 
+std::string fileNameForMessages(const std::string& path) {
+    std::string name = path;
+    if (const auto slash = name.find_last_of('/'); slash != std::string::npos)
+        name.erase(0, slash + 1);
+    return messageSafe(name, 200);
+}
+
 std::optional<nlohmann::json> parseStrictJson(std::string_view text, std::size_t maxBytes,
                                               std::string& error,
                                               std::vector<std::string>* topKeys) {

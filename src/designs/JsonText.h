@@ -1,6 +1,8 @@
 // JSON text read strictly, as the program's files need: a size limit, no NUL, no key twice.
 #pragma once
 
+#include "FileAccess.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
@@ -20,5 +22,22 @@ std::optional<nlohmann::json> parseStrictJson(std::string_view text, std::size_t
 
 /// "name" in double quotes, for messages.
 std::string inQuotes(std::string_view s);
+
+/// A file's name as messages quote it: its last part, made safe to show.
+std::string fileNameForMessages(const std::string& path);
+
+/// Reads a file once, whole (at most maxBytes), and gives its text and name to parse; a
+/// file that cannot be read gives a Result whose error names it and says why.
+template <class Result, class Parse>
+Result readWholeFile(const std::string& path, std::size_t maxBytes, bool regularOnly, Parse parse) {
+    const std::string name = fileNameForMessages(path);
+    const FileText file = readFileText(path, maxBytes, regularOnly);
+    if (!file.ok) {
+        Result r;
+        r.error = name + ": " + file.error + ".";
+        return r;
+    }
+    return parse(file.text, name);
+}
 
 } // namespace hydrolofter
