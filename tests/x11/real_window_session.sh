@@ -16,6 +16,13 @@ describe_windows() {
 }
 
 fail() {
+  # The server went away under the program (a display number handed over twice): not the
+  # program's fault; the caller runs the session again on a fresh server.
+  if ! kill -0 "$app" 2>/dev/null && grep -q "could not connect to display" "$log"; then
+    echo "the X server on $DISPLAY went away before the program could connect"
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
+    exit 3
+  fi
   echo "FAIL ($wm, scale $scale): $*"
   echo "windows of the program:"
   describe_windows
