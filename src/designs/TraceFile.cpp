@@ -1,0 +1,272 @@
+#include "TraceFile.h"
+
+#include "JsonText.h"
+#include "MessageText.h"
+#include "units/NumberText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+
+namespace hydrolofter {
+namespace {
+
+/// Beyond any water rocket's flight: a value past this is a fault in the file.
+constexpr double kLargestValue = 1e6;
+constexpr std::size_t kMaxSamples = 1'000'000;
+constexpr double kFeet = 0.3048; // m
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
+        s = s.substr(1, s.size() - 2);
+    return s;
+}
+
+/// The fields of a line; a separator of ' ' splits at every run of blanks.
+std::vector<std::string> split(std::string_view line, char separator) {
+    std::vector<std::string> fields;
+    if (separator == ' ') {
+        std::size_t i = 0;
+        while (i < line.size()) {
+            while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
+                ++i;
+            const std::size_t start = i;
+            while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
+                ++i;
+            if (i > start)
+                fields.emplace_back(trimmed(line.substr(start, i - start)));
+        }
+        return fields;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(separator, start);
+        fields.emplace_back(trimmed(line.substr(start, end - start)));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+/// A number as the file writes it; with ';' or tab between fields a decimal comma too.
+std::optional<double> number(std::string text, char separator) {
+    if (separator != ',')
+        std::replace(text.begin(), text.end(), ',', '.');
+    return parseDecimal(text);
+}
+
+/// The words of a header name in lower case: "Altitude (ft)" is {"altitude", "ft"}.
+std::vector<std::string> words(std::string_view name) {
+    std::vector<std::string> out(1);
+    for (const char c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            out.back() += char(std::tolower(static_cast<unsigned char>(c)));
+        else if (!out.back().empty())
+            out.emplace_back();
+    }
+    if (out.back().empty())
+        out.pop_back();
+    return out;
+}
+
+bool hasWord(std::string_view name, std::initializer_list<std::string_view> wanted) {
+    for (const std::string& w : words(name))
+        for (const std::string_view x : wanted)
+            if (w == x)
+                return true;
+    return false;
+}
+
+bool holds(std::string_view name, std::string_view part) {
+    for (const std::string& w : words(name))
+        if (w.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
+class TraceParser {
+public:
+    TraceParser(const TraceFormat& format, std::string name) : format_(format), name_(name) {}
+
+    TraceRead parse(std::string_view text) {
+        if (text.substr(0, 3) == "\xEF\xBB\xBF")
+            text.remove_prefix(3); // a byte-order mark some spreadsheets write
+        if (text.find('\0') != std::string_view::npos)
+            return fail("is not a text table (it holds a NUL byte).");
+        std::size_t lineNumber = 0;
+        while (!text.empty() && read_.error.empty()) {
+            const std::size_t end = text.find('\n');
+            std::string_view line = text.substr(0, end);
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+            ++lineNumber;
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            takeLine(line, lineNumber);
+        }
+        if (!read_.error.empty())
+            return read_;
+        if (read_.trace.time.size() < 2)
+            return fail("holds fewer than two measurements (a time and an altitude on a line).");
+        if (!skipped_.empty())
+            read_.notes.push_back(name_ + ": passed over " + std::to_string(skipped_.size()) +
+                                  (skipped_.size() == 1 ? " line that holds" : " lines that hold") +
+                                  " no measurement: " + shortList(skipped_));
+        read_.ok = true;
+        return read_;
+    }
+
+private:
+    TraceRead fail(const std::string& what) {
+        read_.ok = false;
+        read_.error = name_ + ": " + what;
+        return read_;
+    }
+    void failAt(std::size_t line, const std::string& what) {
+        fail("line " + std::to_string(line) + ": " + what);
+    }
+
+    void takeLine(std::string_view line, std::size_t lineNumber) {
+        const std::string_view content = trimmed(line);
+        if (content.empty() || content.front() == '#') {
+            skipped_.push_back(std::to_string(lineNumber));
+            return;
+        }
+        if (separator_ == 0)
+            separator_ = line.find('\t') != std::string_view::npos  ? '\t'
+                         : line.find(';') != std::string_view::npos ? ';'
+                         : line.find(',') != std::string_view::npos ? ','
+                                                                    : ' ';
+        const std::vector<std::string> fields = split(line, separator_);
+        const bool anyNumber = std::any_of(fields.begin(), fields.end(), [&](const std::string& f) {
+            return number(f, separator_).has_value();
+        });
+        if (!anyNumber) {
+            if (read_.trace.time.empty())
+                header_ = fields; // the last such line before the data names the columns
+            skipped_.push_back(std::to_string(lineNumber));
+            return;
+        }
+        if (!columnsChosen_ && !chooseColumns())
+            return;
+        const std::optional<double> t = value(fields, timeIndex_, "time", lineNumber);
+        const std::optional<double> h =
+            t ? value(fields, heightIndex_, "altitude", lineNumber) : std::nullopt;
+        if (!t || !h)
+            return;
+        const double seconds = timeScale_ == 1 ? *t : *t / timeScale_;
+        const double metres = heightScale_ == 1 ? *h : *h * heightScale_;
+        auto& trace = read_.trace;
+        if (!trace.time.empty() && seconds < trace.time.back())
+            return failAt(lineNumber, "the time " + formatShort(*t) +
+                                          " comes before the line before's; the samples must "
+                                          "be in time order.");
+        if (trace.time.size() >= kMaxSamples)
+            return failAt(lineNumber, "the file holds more than " + std::to_string(kMaxSamples) +
+                                          " measurements.");
+        trace.time.push_back(seconds);
+        trace.height.push_back(metres);
+    }
+
+    std::optional<double> value(const std::vector<std::string>& fields, std::size_t index,
+                                const char* what, std::size_t lineNumber) {
+        if (index >= fields.size()) {
+            failAt(lineNumber, "there is no " + std::string(what) + " in column " +
+                                   std::to_string(index + 1) + " (the line has " +
+                                   std::to_string(fields.size()) + ").");
+            return std::nullopt;
+        }
+        const std::optional<double> v = number(fields[index], separator_);
+        if (!v) {
+            failAt(lineNumber, "the " + std::string(what) + " " +
+                                   inQuotes(messageSafe(fields[index])) + " is not a number.");
+        } else if (!(std::fabs(*v) <= kLargestValue)) {
+            failAt(lineNumber, "the " + std::string(what) + " " + formatShort(*v) +
+                                   " is beyond any flight (at most " + formatShort(kLargestValue) +
+                                   ").");
+            return std::nullopt;
+        }
+        return v;
+    }
+
+    /// The column a request names: a position from 1, or a header name.
+    std::optional<std::size_t> column(const std::string& wanted, std::size_t fallback,
+                                      std::initializer_list<std::string_view> parts) {
+        if (wanted.empty()) {
+            for (std::size_t i = 0; i < header_.size(); ++i)
+                for (const std::string_view p : parts)
+                    if (holds(header_[i], p))
+                        return i;
+            return fallback;
+        }
+        if (const std::optional<int> n = parseWholeNumber(wanted)) {
+            if (*n >= 1)
+                return std::size_t(*n - 1);
+            fail("there is no column " + inQuotes(messageSafe(wanted)) + ": columns count from 1.");
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < header_.size(); ++i)
+            if (words(header_[i]) == words(wanted))
+                return i;
+        fail("there is no column named " + inQuotes(messageSafe(wanted)) +
+             (header_.empty() ? " (it has no header line)."
+                              : "; its columns are " + shortList(header_) + "."));
+        return std::nullopt;
+    }
+
+    bool chooseColumns() {
+        columnsChosen_ = true;
+        const auto t = column(format_.timeColumn, 0, {"time"});
+        const auto h =
+            t ? column(format_.heightColumn, *t == 1 ? 0 : 1, {"alt", "height"}) : std::nullopt;
+        if (!t || !h)
+            return false;
+        timeIndex_ = *t;
+        heightIndex_ = *h;
+        const std::string timeName = timeIndex_ < header_.size() ? header_[timeIndex_] : "";
+        const std::string heightName = heightIndex_ < header_.size() ? header_[heightIndex_] : "";
+        const bool ms = format_.timeUnit == TraceTimeUnit::Milliseconds ||
+                        (format_.timeUnit == TraceTimeUnit::FromHeader &&
+                         hasWord(timeName, {"ms", "msec", "millisecond", "milliseconds"}));
+        const bool ft = format_.heightUnit == TraceHeightUnit::Feet ||
+                        (format_.heightUnit == TraceHeightUnit::FromHeader &&
+                         hasWord(heightName, {"ft", "feet", "foot"}));
+        timeScale_ = ms ? 1000 : 1;
+        heightScale_ = ft ? kFeet : 1;
+        if ((ms && format_.timeUnit == TraceTimeUnit::FromHeader) ||
+            (ft && format_.heightUnit == TraceHeightUnit::FromHeader))
+            read_.notes.push_back(name_ + ": the header gives the units: time in " +
+                                  (ms ? "ms" : "s") + ", altitude in " + (ft ? "ft" : "m") + ".");
+        return true;
+    }
+
+    const TraceFormat& format_;
+    std::string name_;
+    TraceRead read_;
+    std::vector<std::string> header_;
+    std::vector<std::string> skipped_;
+    char separator_ = 0;
+    bool columnsChosen_ = false;
+    std::size_t timeIndex_ = 0, heightIndex_ = 1;
+    double timeScale_ = 1, heightScale_ = 1;
+};
+
+} // namespace
+
+TraceRead parseTrace(std::string_view text, const TraceFormat& format,
+                     const std::string& fileName) {
+    return TraceParser(format, fileName).parse(text);
+}
+
+TraceRead readTraceFile(const std::string& path, const TraceFormat& format, bool regularOnly) {
+    return readWholeFile<TraceRead>(path, kMaxTraceBytes, regularOnly,
+                                    [&](std::string_view text, const std::string& name) {
+                                        return parseTrace(text, format, name);
+                                    });
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,211 @@
+#include "MeasuredTrace.h"
+
+#include "FieldTable.h"
+#include "InputCheck.h"
+#include "RunSupport.h"
+#include "model/FlightSimulator.h"
+#include "units/NumberText.h"
+#include "units/Units.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hydrolofter {
+namespace {
+
+/// One flight held against the trace. clock moves the progress by flight time; a fit
+/// counts flights instead and passes none.
+TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
+                                const MeasuredTrace& trace, RunHost& host, double maxFlightTime,
+                                FlightClockProgress* clock) {
+    TraceComparison result;
+    TraceFigures& f = result.figures;
+    const std::size_t n = std::min(trace.time.size(), trace.height.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i == 0 || trace.height[i] > f.measuredApogee) {
+            f.measuredApogee = trace.height[i];
+            f.measuredApogeeTime = trace.time[i];
+        }
+    }
+
+    RocketModel model;
+    buildModel(model, inputs);
+    FlightSimulator sim(model);
+    double sumOfSquares = 0;
+    std::size_t next = 0;
+    auto sample = [&](double simulated) {
+        const double d = trace.height[next] - simulated;
+        sumOfSquares += d * d;
+        ++next;
+    };
+    while (next < n && trace.time[next] <= 0)
+        sample(model.height); // on the pad
+    f.simulatedApogee = model.height;
+    double t = 0, lastHeight = model.height;
+    bool descending = false;
+    do {
+        const double t0 = t;
+        t = t + dt;
+        sim.step(dt);
+        const double h = model.height;
+        if (h > f.simulatedApogee) {
+            f.simulatedApogee = h;
+            f.simulatedApogeeTime = t;
+        }
+        while (next < n && trace.time[next] <= t) {
+            const double between = lastHeight + (h - lastHeight) * ((trace.time[next] - t0) / dt);
+            sample(h > 0 ? between : std::max(between, 0.0)); // the ground stops the landing
+        }
+        lastHeight = h;
+        descending = descending || model.velocity < 0;
+        if (clock)
+            clock->update(t);
+        if (host.cancelRequested()) {
+            result.outcome = RunOutcome::Cancelled;
+            return result;
+        }
+        if (t > maxFlightTime) {
+            result.outcome = RunOutcome::TimedOut;
+            return result;
+        }
+    } while (model.height > 0 && !(descending && next >= n));
+    if (!finiteState(model)) {
+        result.outcome = RunOutcome::Diverged;
+        return result;
+    }
+    while (next < n)
+        sample(0); // landed
+    f.rms = n > 0 ? std::sqrt(sumOfSquares / double(n)) : 0;
+    return result;
+}
+
+std::string heightText(double metres, int unit) {
+    const UnitFamily family = variableInfo(var::Height).units.family;
+    return valueWithUnit(convertUnits(family, metres, variableInfo(var::Height).internalUnit, unit),
+                         var::Height, unit);
+}
+
+std::string secondsText(double t) {
+    return formatShort(t) + " sec";
+}
+
+} // namespace
+
+TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
+                                 const MeasuredTrace& trace, RunHost& host, double maxFlightTime) {
+    Progress progress(host);
+    FlightClockProgress clock(progress);
+    return flyAgainstTrace(inputs, dt, trace, host, maxFlightTime, &clock);
+}
+
+std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {
+    return {"Measured apogee: " + heightText(f.measuredApogee, heightUnit) + " at " +
+                secondsText(f.measuredApogeeTime),
+            "Simulated apogee: " + heightText(f.simulatedApogee, heightUnit) + " at " +
+                secondsText(f.simulatedApogeeTime),
+            "Apogee difference (measured less simulated): " +
+                heightText(f.measuredApogee - f.simulatedApogee, heightUnit),
+            "RMS height difference: " + heightText(f.rms, heightUnit)};
+}
+
+bool fittable(VariableId input) {
+    const Field* f = sweptField(input);
+    return f && std::holds_alternative<InputNumber>(f->member);
+}
+
+FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
+                     const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
+                     double maxFlightTime) {
+    FitResult r;
+    auto refuse = [&r](std::string why) {
+        r.outcome = RunOutcome::Refused;
+        r.refusal = std::move(why);
+        return r;
+    };
+    if (!fittable(request.input))
+        return refuse("Only an input that takes any number can be fitted.");
+    if (!std::isfinite(request.from) || !std::isfinite(request.to) || !(request.from < request.to))
+        return refuse("The range must run from a smaller number to a larger one.");
+    if (std::min(trace.time.size(), trace.height.size()) < 2)
+        return refuse("The measured flight holds fewer than two samples.");
+    const InputNumber member = std::get<InputNumber>(sweptField(request.input)->member);
+    auto withValue = [&](double v) {
+        SimulationInputs changed = inputs;
+        changed.*member = v;
+        return changed;
+    };
+    for (const double v : {inputs.*member, request.from, request.to}) {
+        const std::vector<std::string> problems = checkInputs(settings, withValue(v));
+        if (!problems.empty())
+            return refuse("With " + formatShort(v) + ": " + problems.front());
+    }
+
+    constexpr int kScanPoints = 11;   // the range's best tenth, found before narrowing in
+    constexpr int kMaxNarrowing = 40; // golden-section steps; the tolerance ends it sooner
+    constexpr int kFlights = 1 + kScanPoints + 2 + kMaxNarrowing;
+    const double dt = timeStep(settings.precision);
+    Progress progress(host);
+    double bestValue = request.from, bestRms = std::numeric_limits<double>::infinity();
+    auto rmsAt = [&](double v, double& rms) {
+        const TraceComparison c =
+            flyAgainstTrace(withValue(v), dt, trace, host, maxFlightTime, nullptr);
+        progress.set(std::min(100, ++r.flights * 100 / kFlights));
+        r.outcome = c.outcome;
+        rms = c.figures.rms;
+        if (c.outcome == RunOutcome::Completed && rms < bestRms) {
+            bestRms = rms;
+            bestValue = v;
+        }
+        return c.outcome == RunOutcome::Completed;
+    };
+
+    double ignored = 0;
+    if (!rmsAt(inputs.*member, r.rmsBefore))
+        return r;
+    bestRms = std::numeric_limits<double>::infinity(); // the answer lies in the range
+    const double width = request.to - request.from;
+    int best = 0;
+    for (int i = 0; i < kScanPoints; ++i) {
+        const double before = bestRms;
+        if (!rmsAt(request.from + width * i / (kScanPoints - 1), ignored))
+            return r;
+        if (bestRms < before)
+            best = i;
+    }
+    // Golden-section search between the best scanned point's neighbours.
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = request.from + width * std::max(best - 1, 0) / (kScanPoints - 1);
+    double b = request.from + width * std::min(best + 1, kScanPoints - 1) / (kScanPoints - 1);
+    double c = b - ratio * (b - a), d = a + ratio * (b - a);
+    double fc = 0, fd = 0;
+    if (!rmsAt(c, fc) || !rmsAt(d, fd))
+        return r;
+    for (int k = 0; k < kMaxNarrowing && b - a > width * 1e-7; ++k) {
+        if (fc < fd) {
+            b = d;
+            d = c;
+            fd = fc;
+            c = b - ratio * (b - a);
+            if (!rmsAt(c, fc))
+                return r;
+        } else {
+            a = c;
+            c = d;
+            fc = fd;
+            d = a + ratio * (b - a);
+            if (!rmsAt(d, fd))
+                return r;
+        }
+    }
+    r.value = bestValue;
+    r.rmsAfter = bestRms;
+    return r;
+}
+
+std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit) {
+    return {name + ": " + formatShort(fit.value),
+            "RMS height difference before: " + heightText(fit.rmsBefore, heightUnit),
+            "RMS height difference after: " + heightText(fit.rmsAfter, heightUnit)};
+}
+
+} // namespace hydrolofter

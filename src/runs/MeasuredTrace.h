@@ -1,0 +1,79 @@
+// A measured flight (an altimeter's trace) held against a simulated one, and the fit of one
+// input that brings them closest.
+#pragma once
+
+#include "RunHost.h"
+#include "RunSettings.h"
+#include "SampleSeries.h"
+#include "SimulationInputs.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace hydrolofter {
+
+/// Samples in time order: seconds from launch (earlier ones are the rocket on its pad) and
+/// metres above the pad.
+struct MeasuredTrace {
+    std::vector<double> time;
+    std::vector<double> height;
+};
+
+/// The measured and simulated flights side by side: heights in m, times in s.
+struct TraceFigures {
+    double measuredApogee = 0;
+    double measuredApogeeTime = 0;
+    double simulatedApogee = 0;
+    double simulatedApogeeTime = 0;
+    /// The root mean square of measured less simulated height over every sample, the
+    /// simulated height taken at the sample's time by linear interpolation between steps.
+    double rms = 0;
+};
+
+struct TraceComparison {
+    RunOutcome outcome = RunOutcome::Completed;
+    TraceFigures figures;
+};
+
+/// Flies the inputs at the time step dt until the simulated rocket has passed its apogee
+/// and the last sample, or has landed, and compares it with the trace (two samples or more).
+/// Before launch the rocket stands at its initial height; after landing, at 0.
+TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
+                                 const MeasuredTrace& trace, RunHost& host,
+                                 double maxFlightTime = std::numeric_limits<double>::infinity());
+
+/// The figures as lines of text, heights in unit heightUnit of the Height variable.
+std::vector<std::string> figureLines(const TraceFigures& figures, int heightUnit);
+
+/// One input to fit, and its range in the unit the inputs hold it in.
+struct FitRequest {
+    VariableId input = var::DragCoefficient;
+    double from = 0;
+    double to = 0;
+};
+
+struct FitResult {
+    RunOutcome outcome = RunOutcome::Completed;
+    std::string refusal; ///< why the request cannot be flown (outcome Refused)
+    double value = 0;    ///< the fitted value, in the input's unit
+    double rmsBefore = 0;
+    double rmsAfter = 0;
+    int flights = 0;
+};
+
+/// The inputs whose value can be fitted: the sweepable inputs that take any number.
+bool fittable(VariableId input);
+
+/// Finds the value of request.input within [from, to] that gives the smallest RMS
+/// difference: a scan of the range, then golden-section search around its best point. Every
+/// flight is flown at settings' precision; progress counts flights; a cancel ends it.
+FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
+                     const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
+                     double maxFlightTime = std::numeric_limits<double>::infinity());
+
+/// "name: 0.3512" (the value in the input's unit), then the RMS before and after in unit
+/// heightUnit of the Height variable.
+std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit);
+
+} // namespace hydrolofter
