@@ -10,8 +10,29 @@
 
 namespace hydrolofter {
 
-/// How the value arrays are read; the codes equal the run's SeriesKind.
-enum class GraphMode : int { None = -1, Line = 0, MinMaxBars = 1, Surface = 2 };
+/// How the value arrays are read; the codes up to Surface equal the run's SeriesKind.
+/// Points: values1 x, values2 y, each marked with a cross (measured samples).
+enum class GraphMode : int { None = -1, Line = 0, MinMaxBars = 1, Surface = 2, Points = 3 };
+
+/// The colour a graph draws its data in when nothing else is asked for.
+inline constexpr Rgb kDataColour{0, 0, 128};
+
+/// Another flight or a measured trace drawn with the graph's own data, in a colour of its
+/// own; its arrays are read as the graph's are in that mode.
+struct GraphCurve {
+    GraphMode mode = GraphMode::Line;
+    Rgb colour;
+    std::vector<double> values1;
+    std::vector<double> values2;
+    std::vector<double> values3;
+    int count = 0;
+};
+
+/// A line of the legend: a colour and what it stands for.
+struct LegendEntry {
+    std::string name;
+    Rgb colour;
+};
 
 /// An axis range and its number of tick intervals.
 struct AxisScale {
@@ -56,6 +77,12 @@ public:
     int mapX(double v, int left, int right) const;
     int mapY(double v, int top, int bottom) const;
     void paintSurface(Canvas& canvas, int left, int right, int top, int bottom) const;
+    /// One set of data in the plot box, in colour: a line, bars or points.
+    void paintTrace(Canvas& canvas, ClientRect plot, GraphMode how, Rgb colour,
+                    const std::vector<double>& values1, const std::vector<double>& values2,
+                    const std::vector<double>& values3, int entries) const;
+    /// The legend in the plot box's top right corner, when there is one.
+    void paintLegend(Canvas& canvas, ClientRect plot) const;
     static int surfaceIndex(int column, int rowFromTop, int k);
 
     /// What the graph shows under pixel (px, py) of a width × height canvas, as one line:
@@ -88,6 +115,11 @@ public:
     GraphQuantity xQuantity;      ///< the x axis
     GraphQuantity yQuantity;      ///< the y axis
     GraphQuantity resultQuantity; ///< a surface's values
+    Rgb dataColour = kDataColour;
+    /// Drawn with the data: compared flights under it, measured points over it.
+    std::vector<GraphCurve> curves;
+    /// Empty: no legend.
+    std::vector<LegendEntry> legend;
 
 private:
     void setData(GraphMode m, const double* a, const double* b, const double* c, int n);

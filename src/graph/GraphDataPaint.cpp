@@ -19,7 +19,6 @@ namespace {
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kLightGrid{168, 168, 168};
-constexpr Rgb kData{0, 0, 128};
 /// The y caption's escapement: a tenth of a degree short of upright.
 constexpr int kYCaptionEscapement = 899;
 /// Mapped positions are kept within this distance of the origin: far enough off any
@@ -149,89 +148,111 @@ void GraphData::paint(Canvas& dc) const {
     if (mode != GraphMode::Surface)
         grid(kLightGrid); // under the data
 
-    const int n = std::min<int>(count, int(std::min(values1.size(), values2.size())));
-    if (n > 0 && mode != GraphMode::None) {
-        dc.selectPen(Pen{1, kData});
-        switch (mode) {
-        case GraphMode::Line: {
-            // A point that is not a number breaks the line: no segment to or from it.
-            bool joined = false;
-            for (int i = 0; i < n; ++i) {
-                const double x = values1[std::size_t(i)], y = values2[std::size_t(i)];
-                if (!finite(x) || !finite(y)) {
-                    joined = false;
-                    continue;
-                }
-                const int px = mapX(x, l.x0, l.x1), py = mapY(y, l.y0, l.y1);
-                if (joined)
-                    dc.lineTo(px, py);
-                else
-                    dc.moveTo(px, py);
-                joined = true;
-            }
-            if (allAtOneX(values1, n)) {
-                // Points stacked at one x draw no line of their own: mark each with a cross.
-                for (int i = 0; i < n; ++i) {
-                    const double x = values1[std::size_t(i)], y = values2[std::size_t(i)];
-                    if (!finite(x) || !finite(y))
-                        continue;
-                    const int px = mapX(x, l.x0, l.x1), py = mapY(y, l.y0, l.y1);
-                    dc.moveTo(px - kMarkArm, py);
-                    dc.lineTo(px + kMarkArm + 1, py);
-                    dc.moveTo(px, py - kMarkArm);
-                    dc.lineTo(px, py + kMarkArm + 1);
-                }
-            }
-            break;
-        }
-        case GraphMode::MinMaxBars: {
-            const int bars = std::min<int>(n, int(values3.size()));
-            bool joined = false; // a bar before this one to join, as for a line
-            int lastX = 0, lastTop = 0, lastBottom = 0;
-            for (int i = 0; i < bars; ++i) {
-                const auto k = std::size_t(i);
-                if (!finite(values1[k]) || !finite(values2[k]) || !finite(values3[k])) {
-                    joined = false;
-                    continue;
-                }
-                const int x = mapX(values3[k], l.x0, l.x1);
-                // From one row above the maximum down to one row above the minimum, so a
-                // bar whose minimum equals its maximum still shows one pixel: rows
-                // [top, bottom).
-                const int top = mapY(values2[k], l.y0, l.y1) - 1;
-                const int bottom = mapY(values1[k], l.y0, l.y1);
-                if (joined && x > lastX + 1) {
-                    // Columns between two bars (a plot wider than its bars): a line from
-                    // the last bar's nearest row to this one's keeps the trace whole.
-                    const int from = bottom <= lastTop   ? lastTop
-                                     : top >= lastBottom ? lastBottom - 1
-                                                         : std::max(top, lastTop);
-                    const int to = bottom <= lastTop ? bottom - 1 : top >= lastBottom ? top : from;
-                    dc.moveTo(lastX, from);
-                    dc.lineTo(x, to);
-                }
-                dc.moveTo(x, top);
-                dc.lineTo(x, bottom);
-                joined = true;
-                lastX = x;
-                lastTop = top;
-                lastBottom = std::max(bottom, top + 1);
-            }
-            break;
-        }
-        case GraphMode::Surface:
+    if (mode == GraphMode::Surface) {
+        if (std::min<int>(count, int(std::min(values1.size(), values2.size()))) > 0)
             paintSurface(dc, l.x0, l.x1, l.y0, l.y1);
-            break;
-        case GraphMode::None:
-            break;
-        }
+    } else {
+        // The compared flights under this run's, the measured samples over both.
+        const ClientRect plot{l.x0, l.y0, l.x1, l.y1};
+        for (const GraphCurve& c : curves)
+            if (c.mode != GraphMode::Points)
+                paintTrace(dc, plot, c.mode, c.colour, c.values1, c.values2, c.values3, c.count);
+        paintTrace(dc, plot, mode, dataColour, values1, values2, values3, count);
+        for (const GraphCurve& c : curves)
+            if (c.mode == GraphMode::Points)
+                paintTrace(dc, plot, c.mode, c.colour, c.values1, c.values2, c.values3, c.count);
         dc.selectPen(axisPen);
+        paintLegend(dc, plot);
     }
     if (mode == GraphMode::Surface)
         grid(kBlack); // over the shading
 
     dc.selectFont(oldFont);
     dc.selectPen(oldPen);
+}
+
+void GraphData::paintTrace(Canvas& dc, ClientRect plot, GraphMode how, Rgb colour,
+                           const std::vector<double>& values1, const std::vector<double>& values2,
+                           const std::vector<double>& values3, int entries) const {
+    const int n = std::min<int>(entries, int(std::min(values1.size(), values2.size())));
+    if (n <= 0)
+        return;
+    const int x0 = plot.left, x1 = plot.right, y0 = plot.top, y1 = plot.bottom;
+    dc.selectPen(Pen{1, colour});
+    auto mark = [&](int px, int py) {
+        dc.moveTo(px - kMarkArm, py);
+        dc.lineTo(px + kMarkArm + 1, py);
+        dc.moveTo(px, py - kMarkArm);
+        dc.lineTo(px, py + kMarkArm + 1);
+    };
+    switch (how) {
+    case GraphMode::Line: {
+        // A point that is not a number breaks the line: no segment to or from it.
+        bool joined = false;
+        for (int i = 0; i < n; ++i) {
+            const double x = values1[std::size_t(i)], y = values2[std::size_t(i)];
+            if (!finite(x) || !finite(y)) {
+                joined = false;
+                continue;
+            }
+            const int px = mapX(x, x0, x1), py = mapY(y, y0, y1);
+            if (joined)
+                dc.lineTo(px, py);
+            else
+                dc.moveTo(px, py);
+            joined = true;
+        }
+        if (!allAtOneX(values1, n))
+            break;
+        // Points stacked at one x draw no line of their own: mark each with a cross.
+        [[fallthrough]];
+    }
+    case GraphMode::Points:
+        for (int i = 0; i < n; ++i) {
+            const double x = values1[std::size_t(i)], y = values2[std::size_t(i)];
+            if (finite(x) && finite(y))
+                mark(mapX(x, x0, x1), mapY(y, y0, y1));
+        }
+        break;
+    case GraphMode::MinMaxBars: {
+        const int bars = std::min<int>(n, int(values3.size()));
+        bool joined = false; // a bar before this one to join, as for a line
+        int lastX = 0, lastTop = 0, lastBottom = 0;
+        for (int i = 0; i < bars; ++i) {
+            const auto k = std::size_t(i);
+            if (!finite(values1[k]) || !finite(values2[k]) || !finite(values3[k])) {
+                joined = false;
+                continue;
+            }
+            const int x = mapX(values3[k], x0, x1);
+            // From one row above the maximum down to one row above the minimum, so a
+            // bar whose minimum equals its maximum still shows one pixel: rows
+            // [top, bottom).
+            const int top = mapY(values2[k], y0, y1) - 1;
+            const int bottom = mapY(values1[k], y0, y1);
+            if (joined && x > lastX + 1) {
+                // Columns between two bars (a plot wider than its bars): a line from
+                // the last bar's nearest row to this one's keeps the trace whole.
+                const int from = bottom <= lastTop   ? lastTop
+                                 : top >= lastBottom ? lastBottom - 1
+                                                     : std::max(top, lastTop);
+                const int to = bottom <= lastTop ? bottom - 1 : top >= lastBottom ? top : from;
+                dc.moveTo(lastX, from);
+                dc.lineTo(x, to);
+            }
+            dc.moveTo(x, top);
+            dc.lineTo(x, bottom);
+            joined = true;
+            lastX = x;
+            lastTop = top;
+            lastBottom = std::max(bottom, top + 1);
+        }
+        break;
+    }
+    case GraphMode::Surface:
+    case GraphMode::None:
+        break;
+    }
 }
 
 namespace {
@@ -281,6 +302,7 @@ std::string GraphData::readout(int px, int py, int width, int height) const {
                formatShort(values1[k]) + " to " + formatShort(values2[k]) +
                (yQuantity.unit.empty() ? "" : " " + yQuantity.unit);
     case GraphMode::Line:
+    case GraphMode::Points:
         return withUnit(values1[k], xQuantity) + ": " + withUnit(values2[k], yQuantity);
     case GraphMode::Surface:
         if (k >= values3.size())

@@ -1,8 +1,11 @@
 // Pixels of graphs painted into images: the rules of lines, bars, grid and surface.
 #include "toolkit/ImageCanvas.h"
+#include "graph/Comparison.h"
 #include "graph/GraphData.h"
 #include "toolkit/GraphImage.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -115,6 +118,45 @@ TEST(ImageCanvas, FlatBarIsOnePixelAboveItsRowAndBarsAreJoinedAcrossGaps) {
         EXPECT_GT(inside, 0) << column;
         EXPECT_EQ(outside, 0) << column;
     }
+}
+
+/// A launch graph's series of five bars (lowest = highest), as a run hands it over.
+std::shared_ptr<const SampleSeries> bars(std::initializer_list<std::pair<double, double>> vt) {
+    auto s = std::make_shared<SampleSeries>();
+    s->kind = SeriesKind::MinMaxBars;
+    for (const auto& [v, t] : vt) {
+        const auto k = std::size_t(s->count++);
+        s->column1[k] = s->column2[k] = v;
+        s->column3[k] = t;
+    }
+    return s;
+}
+
+TEST(ImageCanvas, TwoFlightsComparedShareTheAxesEachInItsColourWithALegend) {
+    // Flight 1 alone would have axes 0..4 s and 0..8 m, Flight 2 (shown) 0..2 s and 0..4 m;
+    // together 0..4 s and 0..8 m. 400 × 300: x = 60 + trunc(75 t), y = 250 − 30 v.
+    const std::vector<ComparedRun> runs = {
+        {"Flight 1", bars({{8, 0.5}, {2, 3.5}, {2, 3.6}, {2, 3.7}, {2, 3.8}}), RunSettings{}},
+        {"Flight 2", bars({{4, 0.5}, {0, 1}, {0, 1.1}, {0, 1.2}, {0, 1.3}}), RunSettings{}},
+    };
+    const QImage img = paintGraphImage(*comparisonGraph(runs, 1), 400, 300);
+    const QRgb red = qRgb(200, 0, 0);
+    EXPECT_EQ(at(img, 97, 129), red);    // Flight 2 at 0.5 s, 4 m: a row above 250 − 120
+    EXPECT_EQ(at(img, 322, 189), kData); // Flight 1 at 3.5 s, 2 m: 60 + trunc(262.5)
+    EXPECT_NE(at(img, 135, 129), red);   // where Flight 2 alone would have put its bar
+
+    // The legend: a frame 4 px inside the plot box's top right corner (x 356, y 14), a line
+    // of 16 px per flight after 4 px, each a 16 × 4 colour bar 6 px down, 4 px in.
+    const int width = QFontMetrics(QGuiApplication::font()).horizontalAdvance("Flight 1");
+    const int left = 356 - (4 + 16 + 4 + width + 4);
+    EXPECT_EQ(at(img, 355, 14), kBlack);
+    EXPECT_EQ(at(img, 355, 53), kBlack);
+    EXPECT_EQ(at(img, left, 30), kBlack);
+    EXPECT_EQ(at(img, left + 4, 24), kData);
+    EXPECT_EQ(at(img, left + 19, 27), kData);
+    EXPECT_EQ(at(img, left + 4, 40), red);
+    EXPECT_EQ(at(img, left + 19, 43), red);
+    EXPECT_EQ(at(img, left + 4, 44), kWhite);
 }
 
 TEST(ImageCanvas, SurfaceTopLeftShowsTheHighestYIndex) {
