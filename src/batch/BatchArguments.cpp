@@ -1,5 +1,6 @@
 // The field table maps each NAME to its record field and to what its values may be.
 #include "BatchArguments.h"
+#include "BatchMeasured.h"
 #include "BatchOptions.h"
 #include "designs/Design.h"
 #include "designs/Flight.h"
@@ -82,17 +83,22 @@ public:
             assignment(assignments[k]);
         if (result.error.empty())
             resolveVariableUnits();
+        if (result.error.empty())
+            fail(finishComparisonOptions(result.options, pendingTrace, result.notes));
         return result;
     }
 
 private:
     void fail(std::string message) {
-        if (result.error.empty())
+        if (result.error.empty() && !message.empty())
             result.error = std::move(message);
     }
 
     void option(std::string_view name, const std::string& value) {
-        if (name == "--summary") {
+        if (std::string error;
+            takeComparisonOption(name, value, result.options, pendingTrace, error)) {
+            fail(error);
+        } else if (name == "--summary") {
             result.options.summary = true;
         } else if (name == "--rocket" || name == "--site") {
             const DesignKind kind = name == "--rocket" ? DesignKind::Rocket : DesignKind::Site;
@@ -109,6 +115,7 @@ private:
             result.options.inputs = flight.inputs;
             result.options.settings = flight.settings;
             result.options.description = flight.description;
+            result.options.flightName = flightNameOf(value);
             result.notes.insert(result.notes.end(), flight.notes.begin(), flight.notes.end());
         } else if (name == "--save-flight") {
             result.options.saveFlight = value;
@@ -293,6 +300,7 @@ private:
         std::string value;
     };
     std::vector<Pending> pendingUnits;
+    PendingTrace pendingTrace;
     std::vector<std::string> assignments;
     BatchParse result;
 };

@@ -1,6 +1,7 @@
 // Command-line arguments of hydrolofter-batch: NAME=VALUE settings and options.
 #pragma once
 
+#include "designs/TraceFile.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
@@ -26,6 +27,14 @@ struct BatchOptions {
     std::string saveSite;    ///< likewise the launch site
     std::string saveFlight;  ///< likewise everything, as a flight file
     std::string description; ///< a flight file's description, kept for --save-flight
+    std::string flightName;  ///< the --flight file's name, for a comparison's legend
+    /// Flight files to compare: each one's name and inputs (flown with this run's settings).
+    std::vector<std::pair<std::string, SimulationInputs>> compared;
+    std::string measuredName; ///< the measured file's name; empty: none
+    MeasuredTrace measured;
+    std::string fit; ///< the NAME of the input to fit; empty: no fit
+    bool fitRangeGiven = false;
+    double fitFrom = 0, fitTo = 0; ///< in the input's unit
 };
 
 struct BatchParse {

@@ -28,16 +28,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 } // namespace
 
-std::string writeGraphImage(const SampleSeries& series, const RunSettings& settings,
-                            const std::string& file, int width, int height,
+std::string writeGraphImage(const GraphData& graph, const std::string& file, int width, int height,
                             std::string& standardOutput) {
-    if (displayChoice(series, settings) != Graph)
-        return "the run's display choice is Summary, so it has no graph to write to " +
-               messageSafe(file, 200);
-    const std::unique_ptr<GraphData> graph = makeGraph(series, settings);
-    if (!graph)
-        return "the run has no graph to write to " + messageSafe(file, 200);
-
     // Text needs a GUI application; a batch run needs no display for it.
     std::unique_ptr<QGuiApplication> app;
     if (!QGuiApplication::instance()) {
@@ -49,7 +41,7 @@ std::string writeGraphImage(const SampleSeries& series, const RunSettings& setti
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const QByteArray bytes = encodeGraphImage(*graph, width, height, QString::fromStdString(file));
+    const QByteArray bytes = encodeGraphImage(graph, width, height, QString::fromStdString(file));
     const std::string_view image(bytes.constData(), std::size_t(bytes.size()));
     if (bytes.isEmpty())
         return "could not encode the image " + messageSafe(file, 200);

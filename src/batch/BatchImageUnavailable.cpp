@@ -3,8 +3,7 @@
 
 namespace hydrolofter {
 
-std::string writeGraphImage(const SampleSeries&, const RunSettings&, const std::string& file, int,
-                            int, std::string&) {
+std::string writeGraphImage(const GraphData&, const std::string& file, int, int, std::string&) {
     return "cannot write " + file + ": this build has no image support (Qt was not found)";
 }
 

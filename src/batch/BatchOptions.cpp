@@ -28,6 +28,23 @@ constexpr Option kOptionTable[] = {
     {"--flight", "FILE",
      "start from a flight file: every input and setting (NAME=VALUE changes it)"},
     {"--save-flight", "FILE", "write everything the arguments describe as a flight file"},
+    {"--compare", "FILE",
+     "fly a flight file's inputs with this run's settings and draw it with the run in the "
+     "graph and CSV (up to 6 times)"},
+    {"--measured", "FILE",
+     "a measured flight (time and altitude columns, CSV, ; or tab separated): --summary adds "
+     "how it compares, --png draws it over a Height graph"},
+    {"--measured-columns", "TIME,ALTITUDE",
+     "the measured file's columns, by header name or position from 1 (default: the columns "
+     "named time and alt or height, else 1,2)"},
+    {"--measured-time-unit", "s|ms", "the measured times' unit (default: the header's, else s)"},
+    {"--measured-height-unit", "m|ft",
+     "the measured altitudes' unit (default: the header's, else m)"},
+    {"--fit", "NAME",
+     "find the value of the input NAME that brings the flight closest to --measured, and print "
+     "it as NAME: VALUE with the RMS height difference before and after"},
+    {"--fit-range", "FROM:TO",
+     "where --fit looks, in the input's unit (default: a quarter to four times its value)"},
     {"--list", "", "print every NAME with its kind, its units or choices and its default"},
     {"--help", "", "print the usage text"},
     {"--version", "", "print the program's name and version"},

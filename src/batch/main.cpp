@@ -1,20 +1,16 @@
 // hydrolofter-batch: flies a run from NAME=VALUE arguments and prints its series or summary.
 #include "BatchArguments.h"
-#include "BatchImage.h"
+#include "BatchRun.h"
 #include "Version.h"
 #include "designs/Design.h"
 #include "designs/Flight.h"
 #include "designs/MessageText.h"
-#include "graph/Presentation.h"
 #include "runs/InputCheck.h"
-#include "runs/RunMessages.h"
-#include "runs/RunSimulation.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
-#include <memory>
 #include <unistd.h>
 
 using namespace hydrolofter;
@@ -41,18 +37,6 @@ int finish(std::string_view output, ExitStatus status) {
     return int(ExitStatus::OutputFailed);
 }
 
-/// Flies one run.
-std::unique_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
-                                  double maxTime, int threads) {
-    QuietRunHost host;
-    auto series = std::make_unique<SampleSeries>();
-    RunOptions options;
-    options.maxFlightTime = maxTime;
-    options.threads = threads;
-    runSimulation(settings, inputs, host, *series, options);
-    return series;
-}
-
 int saveDesigns(const BatchOptions& o) {
     for (const auto& [file, kind] :
          {std::pair{o.saveRocket, DesignKind::Rocket}, std::pair{o.saveSite, DesignKind::Site}}) {
@@ -77,43 +61,13 @@ int saveDesigns(const BatchOptions& o) {
 }
 
 int run(const BatchOptions& o) {
-    // A launch analysis lists its flight's results only when flown for a summary; with an
-    // image wanted too, the graph is flown separately.
-    RunSettings textSettings = o.settings;
-    if (o.summary)
-        textSettings.launchDisplay = Summary;
-    const bool separateImageRun =
-        !o.pngFile.empty() && o.summary && o.settings.mode == LaunchAnalysis;
-    const std::unique_ptr<SampleSeries> series = fly(textSettings, o.inputs, o.maxTime, o.threads);
-    std::unique_ptr<SampleSeries> imageSeries;
-    if (separateImageRun && series->outcome == RunOutcome::Completed)
-        imageSeries = fly(o.settings, o.inputs, o.maxTime, o.threads);
-    for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
-        if (s && s->outcome != RunOutcome::Completed) {
-            say(outcomeMessage(s->outcome, o.maxTime));
-            return int(exitStatusFor(s->outcome));
-        }
-    }
     std::string output;
-    if (!o.pngFile.empty()) {
-        // "--png -": the image is the output, and nothing else goes there.
-        const SampleSeries& forImage = imageSeries ? *imageSeries : *series;
-        const std::string error = writeGraphImage(forImage, imageSeries ? o.settings : textSettings,
-                                                  o.pngFile, o.pngWidth, o.pngHeight, output);
-        if (!error.empty()) {
-            say(error);
-            return int(ExitStatus::NoImage);
-        }
-    }
-    if (o.pngFile != "-")
-        output = o.summary ? summaryText(*series, textSettings) : seriesCsv(*series, textSettings);
-    const int status = finish(output, ExitStatus::Done);
-    for (const SampleSeries* s : {series.get(), imageSeries.get()}) {
-        if (s)
-            for (const std::string& notice : runNotices(o.settings, o.inputs, *s))
-                say(notice);
-    }
-    return status;
+    std::vector<std::string> said;
+    const ExitStatus status = runBatch(o, output, said);
+    const int written = finish(output, status);
+    for (const std::string& line : said)
+        say(line);
+    return written;
 }
 
 } // namespace

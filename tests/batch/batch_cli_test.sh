@@ -132,6 +132,22 @@ expect 5 "an image name too long" --png "$design_dir/$(printf 'n%.0s' {1..300}).
     check "says why" grep -q "File name too long$" "$err"
 expect 2 "a description that is not UTF-8" rocketDescription=$'abc\xffdef' &&
     check "names the field" grep -q "'rocketDescription=abc\\\\xffdef': is not UTF-8 text$" "$err"
+# Flights compared, a measured flight held against one, and an input fitted to it.
+expect 0 "compare a saved flight" --compare "$design_dir/w.flight.json" --summary &&
+    check "each under its name" [ "$(grep -c '^w:$\|^Flight 2:$' "$out")" -eq 2 ]
+expect 0 "compared flights in the CSV" --compare "$design_dir/w.flight.json" &&
+    check "a column group each" [ "$(head -n1 "$out")" = "w: Height min (m),w: Height max (m),w: Time (sec),Flight 2: Height min (m),Flight 2: Height max (m),Flight 2: Time (sec)" ]
+trace="$(dirname "$0")/../../docs/examples/sample-trace.csv"
+expect 0 "the sample trace's drag coefficient, 0.45 within 1 %" --measured "$trace" --fit dragCoefficient &&
+    check "dragCoefficient: 0.4455..0.4545" awk -F': ' 'NR == 1 { exit !($1 == "dragCoefficient" && $2 > 0.4455 && $2 < 0.4545) }' "$out"
+expect 0 "the measured flight's figures" --measured "$trace" --summary &&
+    check "measured apogee" grep -q "^Measured apogee: .* m at .* sec$" "$out"
+printf 'time,alt\n0,0\n0.05,x\n' >"$design_dir/bad.csv"
+expect 2 "a measured file with a fault" --measured "$design_dir/bad.csv" &&
+    check "names the line" grep -q 'bad.csv: line 3: the altitude "x" is not a number.$' "$err"
+expect 2 "a fit without a measured flight" --fit dragCoefficient
+expect 2 "a fit of a count" --measured "$trace" --fit parachuteCount &&
+    check "names what can be" grep -q "accepted: .*dragCoefficient" "$err"
 rm -rf "$design_dir"
 
 expect 0 "--list names every field by its page" --list && {
