@@ -8,11 +8,14 @@
 #include "pages/CSimulationSettingsPage.h"
 
 #include "designs/Flight.h"
+#include "runs/FieldTable.h"
+#include "units/NumberText.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -261,6 +264,27 @@ void CMainApp::onSaveFlight() {
 std::string CMainApp::rocketFileName() const {
     const QString file = m_rocketSpecsPage ? m_rocketSpecsPage->designFile() : QString();
     return file.isEmpty() ? std::string() : QFileInfo(file).fileName().toStdString();
+}
+
+std::string CMainApp::flightFileName() const {
+    return m_flightFile.isEmpty() ? std::string()
+                                  : QFileInfo(m_flightFile).fileName().toStdString();
+}
+
+bool CMainApp::putInput(VariableId input, double value) {
+    const Field* f = sweptField(input);
+    InputPage* page = m_launchSpecsPage;
+    if (f && f->group == FieldGroup::Rocket)
+        page = m_rocketSpecsPage;
+    else if (f && f->group == FieldGroup::Environment)
+        page = m_environmentSpecsPage;
+    auto* edit = f ? page->findChild<QLineEdit*>(
+                         QString::fromUtf8(f->name.data(), qsizetype(f->name.size())))
+                   : nullptr;
+    if (!edit)
+        return false;
+    edit->setText(QString::fromStdString(formatDecimal(value)));
+    return true;
 }
 
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {

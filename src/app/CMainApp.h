@@ -51,6 +51,8 @@ public:
 
     bool commitInputs(SimulationInputs& inputs, RunSettings& settings) override;
     std::string rocketFileName() const override;
+    std::string flightFileName() const override;
+    bool putInput(VariableId input, double value) override;
 
     CMainDlg* sheet() const { return m_sheet.get(); }
     // The pages; owned by the sheet's tab widget, valid while the sheet exists.

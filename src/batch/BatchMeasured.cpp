@@ -104,9 +104,10 @@ std::string finishComparisonOptions(BatchOptions& o, const PendingTrace& pending
         return "--fit " + quote(o.fit) + ": not an input that can be fitted; accepted: " + accepted;
     }
     if (!o.fitRangeGiven) {
-        const double v = o.inputs.*std::get<InputNumber>(f->member);
-        o.fitFrom = v == 0 ? -1 : std::min(v / 4, v * 4);
-        o.fitTo = v == 0 ? 1 : std::max(v / 4, v * 4);
+        const FitRequest range =
+            defaultFitRange(f->sweep, o.inputs.*std::get<InputNumber>(f->member));
+        o.fitFrom = range.from;
+        o.fitTo = range.to;
     }
     return {};
 }

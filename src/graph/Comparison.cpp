@@ -144,6 +144,8 @@ bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const Measu
 
 std::string comparisonCsv(const std::vector<ComparedRun>& runs, std::size_t shown) {
     const RunSettings& settings = runs[shown].settings;
+    if (runs.size() == 1)
+        return seriesCsv(*runs[shown].series, settings);
     std::vector<std::vector<std::string>> groups; // each run's lines
     std::vector<std::size_t> widths;              // and its number of columns
     std::size_t rows = 0;

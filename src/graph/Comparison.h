@@ -48,7 +48,7 @@ bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const Measu
 
 /// The runs as CSV: the columns of each run's series side by side, each group's names
 /// led by the run's name ("Flight 2: Time (sec)"), in the shown run's units; a run with
-/// fewer rows leaves its cells empty.
+/// fewer rows leaves its cells empty. One run: its plain CSV.
 std::string comparisonCsv(const std::vector<ComparedRun>& runs, std::size_t shown);
 
 } // namespace hydrolofter

@@ -18,6 +18,14 @@ public:
     virtual bool commitInputs(SimulationInputs& inputs, RunSettings& settings) = 0;
     /// The file name (without folder) of the rocket design loaded or saved, if any.
     virtual std::string rocketFileName() const { return {}; }
+    /// Likewise the flight file opened or saved last.
+    virtual std::string flightFileName() const { return {}; }
+    /// Puts a value into the page field swept as input, in the unit the page shows for it
+    /// (the page is then changed); false when there is no such field.
+    virtual bool putInput(VariableId input, double value) {
+        (void)input, (void)value;
+        return false;
+    }
 };
 
 } // namespace hydrolofter

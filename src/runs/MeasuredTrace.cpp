@@ -108,6 +108,12 @@ std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {
             "RMS height difference: " + heightText(f.rms, heightUnit)};
 }
 
+FitRequest defaultFitRange(VariableId input, double value) {
+    if (value == 0)
+        return {input, -1, 1};
+    return {input, std::min(value / 4, value * 4), std::max(value / 4, value * 4)};
+}
+
 bool fittable(VariableId input) {
     const Field* f = sweptField(input);
     return f && std::holds_alternative<InputNumber>(f->member);

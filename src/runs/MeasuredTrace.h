@@ -62,6 +62,9 @@ struct FitResult {
     int flights = 0;
 };
 
+/// Where a fit looks unless told: a quarter to four times the value, or -1 to 1 for 0.
+FitRequest defaultFitRange(VariableId input, double value);
+
 /// The inputs whose value can be fitted: the sweepable inputs that take any number.
 bool fittable(VariableId input);
 

@@ -4,10 +4,12 @@
 #include "CFullScreenGraphDlg.h"
 #include "ColourKey.h"
 #include "GraphFrame.h"
+#include "PageControls.h"
 #include "graph/Presentation.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
+#include "units/Units.h"
 
 #include <QBoxLayout>
 #include <QFontDatabase>
@@ -23,27 +25,6 @@
 #include <QShortcut>
 
 namespace hydrolofter {
-namespace {
-
-QPushButton* button(const char* name, const char* caption, const char* help, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    b->setToolTip(QString::fromUtf8(help));
-    b->setAccessibleDescription(b->toolTip());
-    return b;
-}
-
-/// Help and a spoken name for a control whose caption does not name it.
-template <class W> W* described(W* w, const char* name, const char* spoken, const char* help) {
-    w->setObjectName(QString::fromUtf8(name));
-    w->setAccessibleName(QString::fromUtf8(spoken));
-    w->setToolTip(QString::fromUtf8(help));
-    w->setAccessibleDescription(w->toolTip());
-    return w;
-}
-
-} // namespace
 
 CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
     : PropertyPage(QStringLiteral("Simulate"), parent), m_inputs(inputs) {
@@ -150,6 +131,7 @@ QLayout* CSimulatePage::buildResultActions() {
     key->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{print, fullScreen, exportButton})
         side->addWidget(w);
+    buildCompareActions(side);
     side->addWidget(key, 1);
     side->addStretch();
     return side;
@@ -174,6 +156,7 @@ void CSimulatePage::connectHandlers() {
     copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, &CSimulatePage::copyResult);
     control<QPlainTextEdit>("summary")->installEventFilter(this);
+    connectCompareHandlers();
 }
 
 void CSimulatePage::initialiseControls() {
@@ -182,31 +165,6 @@ void CSimulatePage::initialiseControls() {
     m_cancelRequested = false;
     hideResults();
     showControl("pleaseWait", false);
-}
-
-// ---- Print, export and copy
-
-void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
-    QStringList lines;
-    for (const std::string& n : notices)
-        lines << QString::fromStdString(n);
-    m_notices = lines.join(' ');
-    showReadout({});
-}
-
-void CSimulatePage::showReadout(const QString& readout) {
-    // The readout stands in the notices' place while the pointer is over the plot.
-    const QString text = readout.isEmpty() ? m_notices : readout;
-    auto* label = control<QLabel>("notice");
-    label->setText(text);
-    label->setToolTip(text);
-    showControl("notice", !text.isEmpty());
-    showControl("progress", text.isEmpty());
-}
-
-QString CSimulatePage::statusText() const {
-    const auto* label = control<QLabel>("notice");
-    return label->isVisibleTo(this) ? label->text() : QString();
 }
 
 void CSimulatePage::hideResults() {
@@ -255,11 +213,25 @@ void CSimulatePage::onSimulate() {
     m_cancelRequested = false;
     m_pendingSettings = settings;
     m_pendingInputs = inputs;
+    m_job = Job::Run;
     beginRun();
-    m_worker.start(settings, inputs); // onRunEnded follows
+    // A launch analysis is held against the measured flight, if there is one, on the worker
+    // too: the figures need a flight of their own.
+    const bool measured = !m_trace.time.empty() && settings.mode == LaunchAnalysis;
+    m_figures.reset();
+    m_worker.start(
+        [this, settings, inputs, measured, trace = m_trace](RunHost& host, SampleSeries& series) {
+            runSimulation(settings, inputs, host, series);
+            m_pendingComparison = {};
+            if (measured && series.outcome == RunOutcome::Completed)
+                m_pendingComparison =
+                    compareWithTrace(inputs, timeStep(settings.precision), trace, host);
+        }); // onRunEnded follows
 }
 
 void CSimulatePage::onRunEnded() {
+    if (m_job != Job::Run)
+        return onJobEnded(m_job);
     std::unique_ptr<SampleSeries> series = m_worker.takeSeries();
     m_running = false;
     endRun();
@@ -281,23 +253,36 @@ void CSimulatePage::onRunEnded() {
         emit runFinished();
         return;
     }
-    present(*series, settings);
     m_series = std::move(series);
+    nameShownRun();
+    if (m_pendingComparison.outcome == RunOutcome::Completed && !m_trace.time.empty() &&
+        settings.mode == LaunchAnalysis)
+        m_figures = m_pendingComparison.figures;
+    present(*m_series, settings);
     enableResultActions(true);
-    showNotices(runNotices(settings, inputs, *m_series));
+    enableCompareActions();
     emit runFinished();
 }
 
 void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
+    std::vector<std::string> notices = runNotices(settings, m_runInputs, series);
     if (displayChoice(series, settings) != Graph) {
         auto* box = control<QPlainTextEdit>("summary");
-        m_summary = QString::fromStdString(summaryText(series, settings));
+        std::string text = summaryText(series, settings);
+        if (m_figures) {
+            text += "\nMeasured flight: " + m_traceName.toStdString() + "\n";
+            for (const std::string& line : figureLines(*m_figures, unit::m))
+                text += line + "\n";
+        }
+        m_summary = QString::fromStdString(text);
         box->setPlainText(m_summary);
         box->verticalScrollBar()->setValue(0);
         showControl("summary", true);
+        showNotices(notices);
         return;
     }
-    m_graph = makeGraph(series, settings);
+    m_graph = composeGraph(notices);
+    showNotices(notices);
     static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(m_graph.get());
     showControl("graph", true);
     showControl("fullScreen", true);
@@ -320,6 +305,7 @@ void CSimulatePage::beginRun() {
     enableControl("simulate", false);
     enableResultActions(false);
     enableControl("cancel", true);
+    enableCompareActions();
 }
 
 void CSimulatePage::setProgress(int percent) {
@@ -333,6 +319,7 @@ void CSimulatePage::endRun() {
     enableResultActions(hasResult());
     enableControl("cancel", false);
     control<QProgressBar>("progress")->setValue(0);
+    enableCompareActions();
 }
 
 } // namespace hydrolofter

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "RunWorker.h"
+#include "designs/TraceFile.h"
+#include "graph/Comparison.h"
 #include "graph/GraphData.h"
 #include "runs/InputSource.h"
+#include "runs/MeasuredTrace.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
@@ -17,6 +20,7 @@
 
 class QPagedPaintDevice;
 
+class QBoxLayout;
 class QLayout;
 
 namespace hydrolofter {
@@ -24,7 +28,9 @@ namespace hydrolofter {
 struct ResultDocument;
 
 /// Its controls are named: "simulate", "progress", "cancel", "notice", "graph",
-/// "colourKey", "summary", "print", "fullScreen", "export", "pleaseWait".
+/// "colourKey", "summary", "print", "fullScreen", "export", "pleaseWait", and for comparing
+/// "addToComparison", "removeFromComparison", "clearComparison", "importMeasured",
+/// "clearMeasured", "fit".
 class CSimulatePage : public PropertyPage {
     Q_OBJECT
 public:
@@ -57,12 +63,30 @@ public:
     /// What the status area says (notices, or the readout under the pointer).
     QString statusText() const;
 
+    /// The flights kept for comparison, in the order they were added.
+    const std::vector<ComparedRun>& comparison() const { return m_compared; }
+    /// Reads a measured flight and shows it over the Height graph; the reason on failure.
+    QString importMeasured(const QString& path, const TraceFormat& format);
+    /// The figures of the shown launch analysis against the measured flight, once flown.
+    const std::optional<TraceFigures>& measuredFigures() const { return m_figures; }
+    /// Fits an input to the measured flight on the worker, with the page's inputs and
+    /// settings; runFinished follows, and the result is offered for its page.
+    void startFit(const FitRequest& request);
+    const FitResult& fitResult() const { return m_fitResult; }
+
 public slots:
     void onSimulate();
     void onCancel() { requestCancel(); }
     void onFullScreen();
     void onPrint();
     void onExport();
+    void onAddToComparison();
+    void onClearComparison();
+    /// Takes the flight at index out of the comparison.
+    void removeFromComparison(int index);
+    void onImportMeasured();
+    void onClearMeasured();
+    void onFit();
 
 signals:
     /// A run has ended (completed, cancelled or refused) and its handler has returned.
@@ -102,8 +126,34 @@ private:
     bool resultDocument(ResultDocument& doc);
     void showReadout(const QString& text);
 
+    /// What the worker is doing, for its end.
+    enum class Job { Run, Figures, Fit };
+    /// Compare's buttons, under the result's.
+    void buildCompareActions(QBoxLayout* side);
+    void connectCompareHandlers();
+    /// The shown result's graph with the compared flights and the measured one.
+    std::unique_ptr<GraphData> composeGraph(std::vector<std::string>& notes) const;
+    /// The shown result presented again after the comparison or the measured flight changed.
+    void refreshComparison();
+    void enableCompareActions();
+    /// What the notices say of the comparison and the measured flight.
+    std::vector<std::string> comparisonNotices() const;
+    /// Flies the shown launch analysis against the measured flight for its figures.
+    void startFigures();
+    void onJobEnded(Job job);
+    /// Names the result just flown for a legend: its flight or rocket file, or "Flight N",
+    /// made unlike the kept flights' names.
+    void nameShownRun();
+    void onFitEnded();
+    /// The runs of the graph and CSV: the kept flights of the shown result's subject and
+    /// the shown result (last, unless it is kept); shown is its index.
+    std::vector<ComparedRun> comparedRuns(std::size_t& shown) const;
+    /// The shown result as CSV, with a column group for each flight drawn with it.
+    std::string shownCsv() const;
+
     std::unique_ptr<GraphData> m_graph;
-    std::unique_ptr<SampleSeries> m_series; ///< the shown result's series
+    std::shared_ptr<SampleSeries> m_series; ///< the shown result's series
+    std::string m_shownName;                ///< its name in a legend
     RunSettings m_runSettings;              ///< what the shown result was flown with
     SimulationInputs m_runInputs;
     std::optional<FlightResults> m_flightResults; ///< a launch graph's, once flown for print
@@ -116,6 +166,14 @@ private:
     RunWorker m_printWorker;       ///< a launch graph's flight flown again for its results
     RunSettings m_pendingSettings; ///< what the run in progress flies
     SimulationInputs m_pendingInputs;
+    Job m_job = Job::Run;
+    std::vector<ComparedRun> m_compared;
+    MeasuredTrace m_trace; ///< empty: none
+    QString m_traceName;
+    std::optional<TraceFigures> m_figures;
+    TraceComparison m_pendingComparison; ///< written by the worker, read once it has ended
+    FitRequest m_fitRequest;
+    FitResult m_fitResult; ///< written by the worker, read once it has ended
 };
 
 } // namespace hydrolofter

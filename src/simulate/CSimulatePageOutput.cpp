@@ -240,7 +240,7 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
         break;
     }
     case ExportFormat::Csv:
-        bytes = QByteArray::fromStdString(seriesCsv(*m_series, m_runSettings));
+        bytes = QByteArray::fromStdString(shownCsv());
         break;
     case ExportFormat::Text:
         bytes = m_summary.toUtf8();
@@ -271,7 +271,7 @@ void CSimulatePage::copyResult() {
     if (m_graph) {
         const QSize size = defaultImageSize();
         data->setImageData(paintGraphPicture(*m_graph, size.width(), size.height()));
-        data->setText(QString::fromStdString(seriesCsv(*m_series, m_runSettings)));
+        data->setText(QString::fromStdString(shownCsv()));
     } else {
         data->setText(m_summary);
     }

@@ -14,16 +14,20 @@ RunWorker::~RunWorker() {
 }
 
 void RunWorker::start(const RunSettings& settings, const SimulationInputs& inputs) {
+    start([settings, inputs](RunHost& host, SampleSeries& series) {
+        runSimulation(settings, inputs, host, series);
+    });
+}
+
+void RunWorker::start(Job job) {
     if (m_running)
         return;
     wait(); // the last thread object, finished, is replaced
-    m_settings = settings;
-    m_inputs = inputs;
+    m_job = std::move(job);
     m_series = std::make_unique<SampleSeries>();
     m_cancel.store(false, std::memory_order_relaxed);
     m_running = true;
-    m_thread.reset(
-        QThread::create([this] { runSimulation(m_settings, m_inputs, *this, *m_series); }));
+    m_thread.reset(QThread::create([this] { m_job(*this, *m_series); }));
     // Emitted on the worker thread, delivered on this object's (the window's) thread.
     connect(m_thread.get(), &QThread::finished, this, &RunWorker::onThreadFinished,
             Qt::QueuedConnection);

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -25,7 +26,11 @@ public:
     /// Cancels a run in progress and waits for it.
     ~RunWorker() override;
 
-    /// Starts flying a copy of the records; does nothing while a run is in progress.
+    /// What the worker thread does: fills the series, reporting through the host.
+    using Job = std::function<void(RunHost& host, SampleSeries& series)>;
+    /// Starts the job; does nothing while a run is in progress.
+    void start(Job job);
+    /// Starts flying a copy of the records.
     void start(const RunSettings& settings, const SimulationInputs& inputs);
     /// From start until finished has been delivered.
     bool isRunning() const { return m_running; }
@@ -58,8 +63,7 @@ private:
     std::atomic<int> m_progress{0};
     std::atomic<bool> m_progressQueued{false};
     bool m_running = false;
-    RunSettings m_settings;
-    SimulationInputs m_inputs;
+    Job m_job;
     std::unique_ptr<SampleSeries> m_series;
 };
 

@@ -113,6 +113,36 @@ TEST_F(ResultsTest, ExportsAreTheBatchToolsFilesForEveryKindOfRun) {
               frame()->size() * 2 + QSize(pictureKeyWidth(*page->graph()), 0)); // the surface's key
 }
 
+TEST_F(ResultsTest, FlightsComparedAndAMeasuredOneFittedInTheWindow) {
+    fly("mode=0", 3);
+    QTest::mouseClick(page->control<QPushButton>("addToComparison"), Qt::LeftButton);
+    setText(app->rocketPage(), "dragCoefficient", "0.45");
+    fly("mode=0", 3);
+    ASSERT_EQ(page->graph()->legend.size(), 2u);
+    EXPECT_EQ(page->graph()->legend[0].name, "Flight 1");
+    EXPECT_EQ(page->graph()->legend[1].name, "Flight 2");
+    ASSERT_EQ(page->exportResult(path("two.csv"), Format::Csv), "");
+    EXPECT_TRUE(read(path("two.csv")).startsWith("Flight 1: Height min (m),Flight 1: Height max "
+                                                 "(m),Flight 1: Time (sec),Flight 2: Height"));
+
+    // The sample trace (drag coefficient 0.45) over the graph, with its figures.
+    const QString trace = QStringLiteral(HYDROLOFTER_EXAMPLES "/sample-trace.csv");
+    ASSERT_EQ(page->importMeasured(trace, {}), "");
+    test::waitForRun(page);
+    ASSERT_TRUE(page->measuredFigures());
+    EXPECT_LT(page->measuredFigures()->rms, 0.2);
+    EXPECT_EQ(page->graph()->curves.back().mode, GraphMode::Points);
+    EXPECT_TRUE(page->statusText().contains("Measured apogee: ")) << page->statusText().toStdString();
+
+    // Fitted from 0.3 back to 0.45 within 1 %, and put into the rocket's page when asked.
+    setText(app->rocketPage(), "dragCoefficient", "0.3");
+    test::AnswerNextBox yes(QMessageBox::Yes);
+    page->startFit({var::DragCoefficient, 0.1, 1});
+    test::waitForRun(page);
+    EXPECT_TRUE(yes.text.startsWith("Drag Coefficient: 0.45")) << yes.text.toStdString();
+    EXPECT_NEAR(editText(app->rocketPage(), "dragCoefficient").toDouble(), 0.45, 0.0045);
+}
+
 TEST_F(ResultsTest, ASummaryExportsAsItsTextAndNotAsAnImage) {
     fly("launchDisplay=0", 3);
     const std::vector<Format> formats = page->exportFormats();

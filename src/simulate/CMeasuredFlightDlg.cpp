@@ -1,0 +1,102 @@
+#include "CMeasuredFlightDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace hydrolofter {
+namespace {
+
+template <class W> W* named(W* w, const char* name, const char* help) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setToolTip(QString::fromUtf8(help));
+    w->setAccessibleDescription(w->toolTip());
+    return w;
+}
+
+QComboBox* unitChoice(const char* name, const char* help, QStringList units, QWidget* parent) {
+    auto* box = named(new QComboBox(parent), name, help);
+    units.prepend(QStringLiteral("As its header says"));
+    box->addItems(units);
+    return box;
+}
+
+} // namespace
+
+CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take take)
+    : QDialog(parent), m_folder(std::move(folder)), m_take(std::move(take)) {
+    setWindowTitle(QStringLiteral("Import Measured Flight"));
+    auto* form = new QFormLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("A table of times and altitudes, as a recording altimeter writes it: "
+                       "comma, semicolon or tab separated; lines without numbers are passed "
+                       "over."),
+        this);
+    intro->setWordWrap(true);
+    form->addRow(intro);
+    m_file = named(new QLineEdit(this), "file", "The measured flight's file.");
+    auto* browse =
+        named(new QPushButton(QStringLiteral("&Browse..."), this), "browse", "Choose the file.");
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_file, 1);
+    fileRow->addWidget(browse);
+    form->addRow(QStringLiteral("&File:"), fileRow);
+    static_cast<QLabel*>(form->labelForField(fileRow))->setBuddy(m_file);
+    m_timeColumn = named(new QLineEdit(this), "timeColumn",
+                         "The time column: its header's name or its position from 1. Empty: "
+                         "the column whose header holds \"time\", else the first.");
+    m_heightColumn = named(new QLineEdit(this), "heightColumn",
+                           "The altitude column: its header's name or its position from 1. "
+                           "Empty: the column whose header holds \"alt\" or \"height\", else "
+                           "the second.");
+    m_timeUnit = unitChoice("timeUnit",
+                            "What the times are counted in; as its header says "
+                            "(\"ms\"), else seconds.",
+                            {QStringLiteral("s"), QStringLiteral("ms")}, this);
+    m_heightUnit = unitChoice("heightUnit",
+                              "What the altitudes are measured in; as its header "
+                              "says (\"ft\", \"feet\"), else metres.",
+                              {QStringLiteral("m"), QStringLiteral("ft")}, this);
+    form->addRow(QStringLiteral("&Time column:"), m_timeColumn);
+    form->addRow(QStringLiteral("&Altitude column:"), m_heightColumn);
+    form->addRow(QStringLiteral("Time &unit:"), m_timeUnit);
+    form->addRow(QStringLiteral("Altitude u&nit:"), m_heightUnit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CMeasuredFlightDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(browse, &QPushButton::clicked, this, &CMeasuredFlightDlg::browse);
+}
+
+TraceFormat CMeasuredFlightDlg::format() const {
+    return {m_timeColumn->text().trimmed().toStdString(),
+            m_heightColumn->text().trimmed().toStdString(),
+            TraceTimeUnit(m_timeUnit->currentIndex()),
+            TraceHeightUnit(m_heightUnit->currentIndex())};
+}
+
+void CMeasuredFlightDlg::browse() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Choose a measured flight"), m_folder,
+                                     QStringLiteral("Tables (*.csv *.txt *.tsv);;All files (*)"));
+    if (!path.isEmpty())
+        m_file->setText(path);
+}
+
+void CMeasuredFlightDlg::accept() {
+    const QString error = m_take(m_file->text(), format());
+    if (error.isEmpty())
+        return QDialog::accept();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), error, QMessageBox::Ok,
+                    this);
+    box.exec();
+    m_file->setFocus();
+}
+
+} // namespace hydrolofter

@@ -1,0 +1,28 @@
+// Buttons and labelled controls as the Simulate page makes them: named, with help.
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+namespace hydrolofter {
+
+inline QPushButton* button(const char* name, const char* caption, const char* help,
+                           QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    b->setToolTip(QString::fromUtf8(help));
+    b->setAccessibleDescription(b->toolTip());
+    return b;
+}
+
+/// Help and a spoken name for a control whose caption does not name it.
+template <class W> W* described(W* w, const char* name, const char* spoken, const char* help) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setAccessibleName(QString::fromUtf8(spoken));
+    w->setToolTip(QString::fromUtf8(help));
+    w->setAccessibleDescription(w->toolTip());
+    return w;
+}
+
+} // namespace hydrolofter
