@@ -32,6 +32,7 @@ QComboBox* unitChoice(const char* name, const char* help, QStringList units, QWi
 CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take take)
     : QDialog(parent), m_folder(std::move(folder)), m_take(std::move(take)) {
     setWindowTitle(QStringLiteral("Import Measured Flight"));
+    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
     auto* form = new QFormLayout(this);
     auto* intro = new QLabel(
         QStringLiteral("A table of times and altitudes, as a recording altimeter writes it: "

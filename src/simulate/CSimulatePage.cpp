@@ -101,6 +101,14 @@ QLayout* CSimulatePage::buildResultPlace() {
         result->addWidget(w, 0, 0);
         w->hide();
     }
+    // Under the graph: how a measured flight compares with the simulated one.
+    auto* figures = described(new QLabel(this), "figures", "Measured flight",
+                              "The measured flight's apogee and the simulated one's, and their "
+                              "RMS height difference over the measured samples.");
+    figures->setWordWrap(true);
+    figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    figures->hide();
+    result->addWidget(figures, 1, 0);
     // The empty place keeps the graph's room before the first run.
     result->setColumnMinimumWidth(0, fontMetrics().averageCharWidth() * 60);
     result->setRowMinimumHeight(0, fontMetrics().height() * 14);
@@ -168,7 +176,7 @@ void CSimulatePage::initialiseControls() {
 }
 
 void CSimulatePage::hideResults() {
-    for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen"})
+    for (std::string_view id : {"graph", "colourKey", "summary", "fullScreen", "figures"})
         showControl(id, false);
     enableResultActions(false);
     m_series.reset();
@@ -279,10 +287,12 @@ void CSimulatePage::present(const SampleSeries& series, const RunSettings& setti
         box->verticalScrollBar()->setValue(0);
         showControl("summary", true);
         showNotices(notices);
+        showFigures(false);
         return;
     }
     m_graph = composeGraph(notices);
     showNotices(notices);
+    showFigures(true);
     static_cast<GraphFrame*>(controlWidget("graph"))->setGraph(m_graph.get());
     showControl("graph", true);
     showControl("fullScreen", true);

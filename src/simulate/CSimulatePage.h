@@ -30,7 +30,7 @@ struct ResultDocument;
 /// Its controls are named: "simulate", "progress", "cancel", "notice", "graph",
 /// "colourKey", "summary", "print", "fullScreen", "export", "pleaseWait", and for comparing
 /// "addToComparison", "removeFromComparison", "clearComparison", "importMeasured",
-/// "clearMeasured", "fit".
+/// "clearMeasured", "fit", "figures".
 class CSimulatePage : public PropertyPage {
     Q_OBJECT
 public:
@@ -135,6 +135,8 @@ private:
     std::unique_ptr<GraphData> composeGraph(std::vector<std::string>& notes) const;
     /// The shown result presented again after the comparison or the measured flight changed.
     void refreshComparison();
+    /// The measured flight's figures under the graph (shown false: none).
+    void showFigures(bool shown);
     void enableCompareActions();
     /// What the notices say of the comparison and the measured flight.
     std::vector<std::string> comparisonNotices() const;

@@ -171,15 +171,19 @@ std::unique_ptr<GraphData> CSimulatePage::composeGraph(std::vector<std::string>&
         !addMeasuredTrace(*graph, m_runSettings, m_trace,
                           "Measured (" + m_traceName.toStdString() + ")", m_shownName))
         notes.push_back("The measured flight is drawn over a launch graph of Height.");
-    if (m_figures) {
-        std::string line;
-        for (const std::string& f : figureLines(
-                 *m_figures,
-                 m_runSettings.plotVariable == var::Height ? m_runSettings.plotUnit : unit::m))
-            line += (line.empty() ? "" : "; ") + f;
-        notes.push_back(line + ".");
-    }
     return graph;
+}
+
+void CSimulatePage::showFigures(bool shown) {
+    QString line;
+    if (m_figures && shown) {
+        const int unit =
+            m_runSettings.plotVariable == var::Height ? m_runSettings.plotUnit : unit::m;
+        for (const std::string& f : figureLines(*m_figures, unit))
+            line += (line.isEmpty() ? "" : "; ") + QString::fromStdString(f);
+    }
+    control<QLabel>("figures")->setText(line.isEmpty() ? line : line + '.');
+    showControl("figures", !line.isEmpty());
 }
 
 void CSimulatePage::refreshComparison() {
