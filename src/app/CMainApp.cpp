@@ -9,6 +9,7 @@
 
 #include "designs/Flight.h"
 #include "runs/FieldTable.h"
+#include "toolkit/LastFolders.h"
 #include "units/NumberText.h"
 
 #include <QApplication>
@@ -85,6 +86,7 @@ void CMainApp::saveSession() const {
     settings.setValue(QStringLiteral("session/geometry"), m_sheet->saveGeometry());
     settings.setValue(QStringLiteral("session/flightFile"), m_flightFile);
     settings.setValue(QStringLiteral("session/recent"), m_recent);
+    saveLastFolders(settings);
 }
 
 void CMainApp::restoreSession() {
@@ -105,8 +107,7 @@ void CMainApp::restoreSession() {
     m_recent = settings.value(QStringLiteral("session/recent")).toStringList();
     while (m_recent.size() > kRecentFiles)
         m_recent.removeLast();
-    if (!m_recent.isEmpty())
-        InputPage::setStartFolder(QFileInfo(m_recent.front()).absolutePath());
+    restoreLastFolders(settings);
     refreshRecentMenu();
 }
 
@@ -116,7 +117,9 @@ void CMainApp::remember(const QString& path) {
     m_recent.prepend(file);
     while (m_recent.size() > kRecentFiles)
         m_recent.removeLast();
-    InputPage::setStartFolder(QFileInfo(file).absolutePath());
+    rememberFolder(file.endsWith(QStringLiteral(".flight.json")) ? FolderKind::Flights
+                                                                 : FolderKind::Designs,
+                   file);
     refreshRecentMenu();
 }
 
@@ -221,7 +224,9 @@ bool CMainApp::openFlight(const std::string& path) {
 
 void CMainApp::onOpenFlight() {
     const QString path = QFileDialog::getOpenFileName(
-        m_sheet.get(), QStringLiteral("Open a flight"), QFileInfo(m_flightFile).absolutePath(),
+        m_sheet.get(), QStringLiteral("Open a flight"),
+        m_flightFile.isEmpty() ? lastFolder(FolderKind::Flights)
+                               : QFileInfo(m_flightFile).absolutePath(),
         QStringLiteral("Flights (*.flight.json);;All files (*)"));
     if (!path.isEmpty())
         openFlight(QFile::encodeName(path).toStdString());
@@ -252,7 +257,8 @@ void CMainApp::onSaveFlight() {
     QString chosen = filter;
     QString path = QFileDialog::getSaveFileName(
         m_sheet.get(), QStringLiteral("Save the flight"),
-        m_flightFile.isEmpty() ? QStringLiteral("my.flight.json") : m_flightFile,
+        m_flightFile.isEmpty() ? lastFolder(FolderKind::Flights) + QStringLiteral("/my.flight.json")
+                               : m_flightFile,
         filter + QStringLiteral(";;All files (*)"), &chosen);
     // Without its suffix the file would not show in the Open dialog's usual filter.
     if (!path.isEmpty() && chosen == filter && !path.endsWith(QStringLiteral(".flight.json")))

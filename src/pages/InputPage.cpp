@@ -1,5 +1,7 @@
 #include "InputPage.h"
 
+#include "toolkit/LastFolders.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -29,11 +31,10 @@ QString filterOf(DesignKind kind) {
     return kindFilter(kind) + QStringLiteral(";;All files (*)");
 }
 
-QString g_startFolder; ///< the folder of the file the user used last, of any kind
-
 /// The folder a dialog for this page's file opens in.
 QString folderFor(const QString& designFile) {
-    return designFile.isEmpty() ? g_startFolder : QFileInfo(designFile).absolutePath();
+    return designFile.isEmpty() ? lastFolder(FolderKind::Designs)
+                                : QFileInfo(designFile).absolutePath();
 }
 
 QString nameOf(DesignKind kind) {
@@ -172,10 +173,6 @@ SimulationInputs InputPage::shownInputs() const {
     return shown;
 }
 
-void InputPage::setStartFolder(const QString& folder) {
-    g_startFolder = folder;
-}
-
 void InputPage::applyInputs(const SimulationInputs& inputs) {
     initialise();
     copyGroup(m_group, inputs, m_inputs);
@@ -241,11 +238,11 @@ QString InputPage::askSavePath(QWidget* parent, DesignKind kind, const QString& 
 }
 
 void InputPage::onSave() {
-    const QString path =
-        askSavePath(this, *m_designKind,
-                    m_designFile.isEmpty() && !g_startFolder.isEmpty()
-                        ? g_startFolder + QStringLiteral("/my") + suffixOf(*m_designKind)
-                        : m_designFile);
+    const QString path = askSavePath(
+        this, *m_designKind,
+        m_designFile.isEmpty() && !lastFolder(FolderKind::Designs).isEmpty()
+            ? lastFolder(FolderKind::Designs) + QStringLiteral("/my") + suffixOf(*m_designKind)
+            : m_designFile);
     if (!path.isEmpty())
         saveDesign(path);
 }

@@ -55,7 +55,6 @@ public:
     static QString askSavePath(QWidget* parent, DesignKind kind, const QString& suggested);
     /// Where the Load and Save dialogs open when the page has no file of its own yet: the
     /// folder of the file the user used last.
-    static void setStartFolder(const QString& folder);
     /// Commits the page and writes it to path; false (and the user told) when a value is
     /// refused or the file cannot be written.
     bool saveDesign(const QString& path);

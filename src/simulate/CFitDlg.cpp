@@ -1,5 +1,6 @@
 #include "CFitDlg.h"
 
+#include "PageControls.h"
 #include "runs/FieldTable.h"
 #include "units/NumberText.h"
 
@@ -13,16 +14,6 @@
 #include <QPushButton>
 
 namespace hydrolofter {
-namespace {
-
-template <class W> W* named(W* w, const char* name, const char* help) {
-    w->setObjectName(QString::fromUtf8(name));
-    w->setToolTip(QString::fromUtf8(help));
-    w->setAccessibleDescription(w->toolTip());
-    return w;
-}
-
-} // namespace
 
 CFitDlg::CFitDlg(QWidget* parent, const SimulationInputs& inputs)
     : QDialog(parent), m_inputs(inputs) {
@@ -35,7 +26,7 @@ CFitDlg::CFitDlg(QWidget* parent, const SimulationInputs& inputs)
                              this);
     intro->setWordWrap(true);
     form->addRow(intro);
-    m_input = named(new QComboBox(this), "input", "The input to fit.");
+    m_input = helped(new QComboBox(this), "input", "The input to fit.");
     for (const Field& f : fields()) {
         if (f.sweep >= 0 && fittable(f.sweep))
             m_input->addItem(QString::fromUtf8(variableInfo(f.sweep).name.data(),
@@ -43,9 +34,9 @@ CFitDlg::CFitDlg(QWidget* parent, const SimulationInputs& inputs)
                              f.sweep);
     }
     m_input->setCurrentIndex(m_input->findData(var::DragCoefficient));
-    m_from = named(new QLineEdit(this), "from", "The smallest value to try.");
-    m_to = named(new QLineEdit(this), "to", "The largest value to try.");
-    m_unit = named(new QLabel(this), "unit", "The unit of the range: the input's own.");
+    m_from = helped(new QLineEdit(this), "from", "The smallest value to try.");
+    m_to = helped(new QLineEdit(this), "to", "The largest value to try.");
+    m_unit = helped(new QLabel(this), "unit", "The unit of the range: the input's own.");
     auto* range = new QHBoxLayout;
     range->addWidget(m_from);
     range->addWidget(new QLabel(QStringLiteral("to"), this));

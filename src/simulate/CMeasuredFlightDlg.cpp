@@ -1,5 +1,6 @@
 #include "CMeasuredFlightDlg.h"
 
+#include "PageControls.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -11,17 +12,11 @@
 #include <QPushButton>
 
 namespace hydrolofter {
+
 namespace {
 
-template <class W> W* named(W* w, const char* name, const char* help) {
-    w->setObjectName(QString::fromUtf8(name));
-    w->setToolTip(QString::fromUtf8(help));
-    w->setAccessibleDescription(w->toolTip());
-    return w;
-}
-
 QComboBox* unitChoice(const char* name, const char* help, QStringList units, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name, help);
+    auto* box = helped(new QComboBox(parent), name, help);
     units.prepend(QStringLiteral("As its header says"));
     box->addItems(units);
     return box;
@@ -41,21 +36,21 @@ CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take tak
         this);
     intro->setWordWrap(true);
     form->addRow(intro);
-    m_file = named(new QLineEdit(this), "file", "The measured flight's file.");
+    m_file = helped(new QLineEdit(this), "file", "The measured flight's file.");
     auto* browse =
-        named(new QPushButton(QStringLiteral("&Browse..."), this), "browse", "Choose the file.");
+        helped(new QPushButton(QStringLiteral("&Browse..."), this), "browse", "Choose the file.");
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(browse);
     form->addRow(QStringLiteral("&File:"), fileRow);
     static_cast<QLabel*>(form->labelForField(fileRow))->setBuddy(m_file);
-    m_timeColumn = named(new QLineEdit(this), "timeColumn",
-                         "The time column: its header's name or its position from 1. Empty: "
-                         "the column whose header holds \"time\", else the first.");
-    m_heightColumn = named(new QLineEdit(this), "heightColumn",
-                           "The altitude column: its header's name or its position from 1. "
-                           "Empty: the column whose header holds \"alt\" or \"height\", else "
-                           "the second.");
+    m_timeColumn = helped(new QLineEdit(this), "timeColumn",
+                          "The time column: its header's name or its position from 1. Empty: "
+                          "the column whose header holds \"time\", else the first.");
+    m_heightColumn = helped(new QLineEdit(this), "heightColumn",
+                            "The altitude column: its header's name or its position from 1. "
+                            "Empty: the column whose header holds \"alt\" or \"height\", else "
+                            "the second.");
     m_timeUnit = unitChoice("timeUnit",
                             "What the times are counted in; as its header says "
                             "(\"ms\"), else seconds.",

@@ -7,6 +7,7 @@
 #include "PageControls.h"
 #include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
+#include "toolkit/LastFolders.h"
 #include "units/NumberText.h"
 
 #include <QBoxLayout>
@@ -230,6 +231,7 @@ QString CSimulatePage::importMeasured(const QString& path, const TraceFormat& fo
         return QString::fromStdString(read.error);
     m_trace = read.trace;
     m_traceName = QFileInfo(path).fileName();
+    rememberFolder(FolderKind::Measured, path);
     m_figures.reset();
     refreshComparison();
     QStringList notes;
@@ -244,7 +246,7 @@ QString CSimulatePage::importMeasured(const QString& path, const TraceFormat& fo
 
 void CSimulatePage::onImportMeasured() {
     CMeasuredFlightDlg dialog(
-        window(), QString(),
+        window(), lastFolder(FolderKind::Measured),
         [this](const QString& path, const TraceFormat& f) { return importMeasured(path, f); });
     dialog.exec();
 }

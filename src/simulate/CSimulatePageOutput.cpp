@@ -7,11 +7,13 @@
 #include "graph/Presentation.h"
 #include "toolkit/GraphImage.h"
 
+#include "toolkit/LastFolders.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
+
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -189,6 +191,8 @@ void CSimulatePage::onExport() {
     const QString base = rocket.empty()
                              ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
                              : QString::fromStdString(rocket).section('.', 0, 0);
+    if (!lastFolder(FolderKind::Exports).isEmpty())
+        dialog.setDirectory(lastFolder(FolderKind::Exports));
     dialog.selectFile(base + "." + suffixOf(formats.front()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
@@ -210,6 +214,8 @@ void CSimulatePage::onExport() {
             return;
     }
     const QString error = exportResult(path, format, size);
+    if (error.isEmpty())
+        rememberFolder(FolderKind::Exports, path);
     if (!error.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
                         QStringLiteral("The result was not exported to %1:\n%2")

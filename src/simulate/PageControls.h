@@ -16,13 +16,18 @@ inline QPushButton* button(const char* name, const char* caption, const char* he
     return b;
 }
 
-/// Help and a spoken name for a control whose caption does not name it.
-template <class W> W* described(W* w, const char* name, const char* spoken, const char* help) {
+/// A name to find it by and help, for a control that a caption (its buddy) names.
+template <class W> W* helped(W* w, const char* name, const char* help) {
     w->setObjectName(QString::fromUtf8(name));
-    w->setAccessibleName(QString::fromUtf8(spoken));
     w->setToolTip(QString::fromUtf8(help));
     w->setAccessibleDescription(w->toolTip());
     return w;
+}
+
+/// Help and a spoken name for a control whose caption does not name it.
+template <class W> W* described(W* w, const char* name, const char* spoken, const char* help) {
+    w->setAccessibleName(QString::fromUtf8(spoken));
+    return helped(w, name, help);
 }
 
 } // namespace hydrolofter
