@@ -1,12 +1,15 @@
-// Fuzz target: any bytes as a rocket, a launch-site and a flight file. Reading never
-// crashes or hangs, and a file it accepts is written and read back to the same values.
+// Fuzz target: any bytes as a rocket, a launch-site and a flight file, and as a measured
+// trace. Reading never crashes or hangs, a file it accepts is written and read back to the
+// same values, and an accepted trace holds ordered finite samples a flight can be held to.
 #include "designs/Design.h"
 #include "designs/Flight.h"
+#include "designs/TraceFile.h"
 #include "runs/FieldTable.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -44,6 +47,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string written = flightText(flight.inputs, flight.settings, flight.description);
         const FlightRead again = parseFlight(written, "again.flight.json");
         if (!again.ok || flightText(again.inputs, again.settings, again.description) != written)
+            std::abort();
+    }
+    for (const TraceFormat& format :
+         {TraceFormat{}, TraceFormat{"2", "time", TraceTimeUnit::Milliseconds,
+                                     TraceHeightUnit::Feet}}) {
+        const TraceRead trace = parseTrace(text, format, "fuzz.csv");
+        if (!trace.ok)
+            continue;
+        const auto& t = trace.trace;
+        if (t.time.size() < 2 || t.time.size() != t.height.size())
+            std::abort();
+        for (std::size_t i = 0; i < t.time.size(); ++i)
+            if (!std::isfinite(t.time[i]) || !std::isfinite(t.height[i]) ||
+                (i > 0 && t.time[i] < t.time[i - 1]))
+                std::abort();
+        QuietRunHost host;
+        if (compareWithTrace({}, 0.01, t, host, 60).outcome != RunOutcome::Completed)
             std::abort();
     }
     return 0;
