@@ -109,6 +109,7 @@ QLayout* CSimulatePage::buildResultPlace() {
     figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     figures->hide();
     result->addWidget(figures, 1, 0);
+    result->setRowStretch(0, 1);
     // The empty place keeps the graph's room before the first run.
     result->setColumnMinimumWidth(0, fontMetrics().averageCharWidth() * 60);
     result->setRowMinimumHeight(0, fontMetrics().height() * 14);

@@ -373,6 +373,17 @@ TEST_F(SimulateTest, ScreenshotsOfResultsOnRequest) {
     precision(3);
     simulate();
     shoot("simulate-summary");
+
+    // The guide's worked example: the default rocket kept, then one with a drag coefficient
+    // of 0.45 held against the sample trace.
+    choose("launchDisplay=1");
+    simulate();
+    QTest::mouseClick(page->control<QPushButton>("addToComparison"), Qt::LeftButton);
+    app->rocketPage()->control<QLineEdit>("dragCoefficient")->setText("0.45");
+    ASSERT_EQ(page->importMeasured(HYDROLOFTER_EXAMPLES "/sample-trace.csv", {}), "");
+    test::waitForRun(page);
+    simulate();
+    shoot("simulate-compare");
 }
 
 } // namespace
