@@ -1,8 +1,10 @@
 // Captions, axes and scans of each kind of graph, and the summary texts.
+#include "graph/Comparison.h"
 #include "graph/Presentation.h"
 #include "runs/RunSimulation.h"
 #include "support/RecordingHost.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -10,8 +12,8 @@
 namespace hydrolofter {
 namespace {
 
-std::unique_ptr<SampleSeries> bars(std::vector<double> times, std::vector<double> values) {
-    auto s = std::make_unique<SampleSeries>();
+std::shared_ptr<SampleSeries> bars(std::vector<double> times, std::vector<double> values) {
+    auto s = std::make_shared<SampleSeries>();
     s->kind = SeriesKind::MinMaxBars;
     s->count = int(times.size());
     for (std::size_t i = 0; i < times.size(); ++i) {
@@ -203,6 +205,28 @@ TEST(Presentation, Summaries) {
     for (char c : surface)
         rows += c == '\n';
     EXPECT_GE(rows, 11 + 2);
+}
+
+TEST(Presentation, ComparedFlightsGetAColumnGroupEachInTheShownRunsUnits) {
+    // Flight 1 was plotted in feet (3.2808399 ft to the metre). Flight 2, shown in metres,
+    // has one row more; Flight 1's cells there stay empty.
+    RunSettings inFeet;
+    inFeet.plotUnit = unit::ft;
+    const std::vector<ComparedRun> runs = {
+        {"Flight 1", bars({0.5}, {10}), inFeet},
+        {"Flight, 2", bars({0.5, 1}, {2, 3}), RunSettings{}},
+    };
+    const std::string csv = comparisonCsv(runs, 1);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "Flight 1: Height min (m),Flight 1: Height max (m),Flight 1: Time (sec),"
+              "\"Flight, 2: Height min (m)\",\"Flight, 2: Height max (m)\","
+              "\"Flight, 2: Time (sec)\"");
+    double low = 0, high = 0, t = 0;
+    ASSERT_EQ(std::sscanf(csv.c_str() + csv.find('\n') + 1, "%lf,%lf,%lf", &low, &high, &t), 3);
+    EXPECT_NEAR(low, 9 / 3.2808399, 1e-12);
+    EXPECT_NEAR(high, 11 / 3.2808399, 1e-12);
+    EXPECT_EQ(t, 0.5);
+    EXPECT_NE(csv.find("\n,,,2,4,1\n"), std::string::npos) << csv;
 }
 
 } // namespace
