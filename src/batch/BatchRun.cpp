@@ -36,7 +36,7 @@ ExitStatus fit(const BatchOptions& o, std::string& output, std::vector<std::stri
     const Field& field = *findField(o.fit);
     QuietRunHost host;
     const FitResult r = fitToTrace(o.inputs, o.settings, o.measured,
-                                   {field.sweep, o.fitFrom, o.fitTo}, host, o.maxTime);
+                                   {field.sweep, o.fitFrom, o.fitTo}, host, o.maxTime, o.threads);
     if (r.outcome == RunOutcome::Refused) {
         said.push_back(r.refusal);
         return ExitStatus::Refused;

@@ -8,7 +8,12 @@
 #include "units/Units.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <functional>
+#include <system_error>
+#include <thread>
 
 namespace hydrolofter {
 namespace {
@@ -79,6 +84,63 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
     return result;
 }
 
+/// The host of a flight on a scan's worker thread: it stops when the calling thread says so.
+class StopHost final : public RunHost {
+public:
+    explicit StopHost(const std::atomic<bool>& stop) : stop_(stop) {}
+    void beginRun() override {}
+    void setProgress(int) override {}
+    bool cancelRequested() override { return stop_.load(std::memory_order_relaxed); }
+    void endRun() override {}
+
+private:
+    const std::atomic<bool>& stop_;
+};
+
+/// Flies fly(value, host) for every value, on up to threads threads (0: one per hardware
+/// thread). The calling thread keeps the host's conversation: it passes a cancel on and
+/// counts finished flights into done. Each flight is the same to the bit on any thread.
+template <class Fly>
+std::vector<TraceComparison> flyAll(const std::vector<double>& values, int threads, RunHost& host,
+                                    Fly fly, const std::function<void(int)>& done) {
+    const int n = int(values.size());
+    std::vector<TraceComparison> out(values.size());
+    std::atomic<int> next{0}, finished{0};
+    std::atomic<bool> stop{false};
+    auto work = [&] {
+        StopHost own(stop);
+        for (int i; (i = next.fetch_add(1)) < n && !stop.load();) {
+            out[std::size_t(i)] = fly(values[std::size_t(i)], own);
+            if (out[std::size_t(i)].outcome != RunOutcome::Completed)
+                stop = true;
+            ++finished;
+        }
+    };
+    if (threads <= 0)
+        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    {
+        std::vector<std::jthread> workers;
+        try {
+            for (int w = 0; w < std::min(threads, n); ++w)
+                workers.emplace_back(work);
+        } catch (const std::system_error&) {
+            if (workers.empty())
+                work(); // no thread to be had: fly them here
+        }
+        for (int seen = 0; seen < n && !stop.load();) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            if (host.cancelRequested())
+                stop = true;
+            if (const int f = finished.load(); f != seen)
+                done(f - seen), seen = f;
+        }
+    } // leaving the block joins the workers
+    if (stop.load() && host.cancelRequested())
+        for (TraceComparison& c : out)
+            c.outcome = RunOutcome::Cancelled;
+    return out;
+}
+
 std::string heightText(double metres, int unit) {
     const UnitFamily family = variableInfo(var::Height).units.family;
     return valueWithUnit(convertUnits(family, metres, variableInfo(var::Height).internalUnit, unit),
@@ -121,7 +183,7 @@ bool fittable(VariableId input) {
 
 FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
                      const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
-                     double maxFlightTime) {
+                     double maxFlightTime, int threads) {
     FitResult r;
     auto refuse = [&r](std::string why) {
         r.outcome = RunOutcome::Refused;
@@ -165,18 +227,32 @@ FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings
         return c.outcome == RunOutcome::Completed;
     };
 
-    double ignored = 0;
     if (!rmsAt(inputs.*member, r.rmsBefore))
         return r;
     bestRms = std::numeric_limits<double>::infinity(); // the answer lies in the range
+    // The scan's flights are independent: they fly side by side.
     const double width = request.to - request.from;
+    std::vector<double> scan;
+    for (int i = 0; i < kScanPoints; ++i)
+        scan.push_back(request.from + width * i / (kScanPoints - 1));
+    const std::vector<TraceComparison> scanned = flyAll(
+        scan, threads, host,
+        [&](double v, RunHost& own) {
+            return flyAgainstTrace(withValue(v), dt, trace, own, maxFlightTime, nullptr);
+        },
+        [&](int more) { progress.set(std::min(100, (r.flights += more) * 100 / kFlights)); });
     int best = 0;
     for (int i = 0; i < kScanPoints; ++i) {
-        const double before = bestRms;
-        if (!rmsAt(request.from + width * i / (kScanPoints - 1), ignored))
+        const TraceComparison& c = scanned[std::size_t(i)];
+        if (c.outcome != RunOutcome::Completed) {
+            r.outcome = c.outcome;
             return r;
-        if (bestRms < before)
+        }
+        if (c.figures.rms < bestRms) {
+            bestRms = c.figures.rms;
+            bestValue = scan[std::size_t(i)];
             best = i;
+        }
     }
     // Golden-section search between the best scanned point's neighbours.
     const double ratio = (std::sqrt(5.0) - 1) / 2;

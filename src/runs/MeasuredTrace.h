@@ -69,11 +69,14 @@ FitRequest defaultFitRange(VariableId input, double value);
 bool fittable(VariableId input);
 
 /// Finds the value of request.input within [from, to] that gives the smallest RMS
-/// difference: a scan of the range, then golden-section search around its best point. Every
-/// flight is flown at settings' precision; progress counts flights; a cancel ends it.
+/// difference: a scan of the range (its flights on up to threads threads, 0: one per
+/// hardware thread), then golden-section search around its best point. Every flight is
+/// flown at settings' precision; progress counts flights; a cancel ends it. The host is
+/// only called from the calling thread, and the result is the same on any number of threads.
 FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
                      const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
-                     double maxFlightTime = std::numeric_limits<double>::infinity());
+                     double maxFlightTime = std::numeric_limits<double>::infinity(),
+                     int threads = 0);
 
 /// "name: 0.3512" (the value in the input's unit), then the RMS before and after in unit
 /// heightUnit of the Height variable.

@@ -142,6 +142,18 @@ TEST_F(ResultsTest, FlightsComparedAndAMeasuredOneFittedInTheWindow) {
     test::waitForRun(page);
     EXPECT_TRUE(yes.text.startsWith("Drag Coefficient: 0.45")) << yes.text.toStdString();
     EXPECT_NEAR(editText(app->rocketPage(), "dragCoefficient").toDouble(), 0.45, 0.0045);
+
+    // At 0.1 µs steps a fit takes a minute (its flights 1 s each): Cancel stops it within the
+    // scan, and nothing is put.
+    app->settingsPage()->control<QSlider>("precision")->setValue(7);
+    setText(app->rocketPage(), "dragCoefficient", "0.3");
+    page->startFit({var::DragCoefficient, 0.1, 1});
+    QTest::qWait(300);
+    QTest::mouseClick(page->control<QPushButton>("cancel"), Qt::LeftButton);
+    test::waitForRun(page);
+    EXPECT_LT(page->fitResult().flights, 12); // stopped within the scan (1 + 11 flights)
+    EXPECT_EQ(page->statusText(), "Fit cancelled");
+    EXPECT_EQ(editText(app->rocketPage(), "dragCoefficient"), "0.3");
 }
 
 TEST_F(ResultsTest, ASummaryExportsAsItsTextAndNotAsAnImage) {
