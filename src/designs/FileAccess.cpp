@@ -14,6 +14,19 @@
 namespace hydrolofter {
 namespace {
 
+/// Reserves room for size bytes without changing the file's length, so that a full disk
+/// refuses before anything is overwritten; 0 on success, else -1 with errno set. Where the
+/// system has no such call (WebAssembly under Node) it is not supported (EOPNOTSUPP).
+int reserve(int fd, std::size_t size) {
+#ifndef __EMSCRIPTEN__
+    return ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size));
+#else
+    (void)fd, (void)size;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
 std::string systemReason() {
     return std::strerror(errno);
 }
@@ -68,8 +81,7 @@ std::string writeDirectly(const std::string& path, std::string_view text, bool i
     if (fd < 0)
         return errno == ENXIO ? std::string("nothing is reading from it") : systemReason();
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (inPlace && !text.empty() &&
-        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(text.size())) != 0 && errno != EOPNOTSUPP) {
+    if (inPlace && !text.empty() && reserve(fd, text.size()) != 0 && errno != EOPNOTSUPP) {
         const std::string reason = systemReason(); // a full disk: the old text stays whole
         ::close(fd);
         return reason;

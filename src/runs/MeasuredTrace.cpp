@@ -2,6 +2,7 @@
 
 #include "FieldTable.h"
 #include "InputCheck.h"
+#include "JoinedThreads.h"
 #include "RunSupport.h"
 #include "model/FlightSimulator.h"
 #include "units/NumberText.h"
@@ -119,10 +120,10 @@ std::vector<TraceComparison> flyAll(const std::vector<double>& values, int threa
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
     {
-        std::vector<std::jthread> workers;
+        JoinedThreads workers;
         try {
             for (int w = 0; w < std::min(threads, n); ++w)
-                workers.emplace_back(work);
+                workers.start(work);
         } catch (const std::system_error&) {
             if (workers.empty())
                 work(); // no thread to be had: fly them here

@@ -1,3 +1,4 @@
+#include "JoinedThreads.h"
 #include "Sweep.h"
 
 #include <atomic>
@@ -25,10 +26,10 @@ public:
         const int points = plan_.points();
         bool cancelled = false;
         {
-            std::vector<std::jthread> workers;
+            JoinedThreads workers;
             try {
                 for (int w = 0; w < threads; ++w)
-                    workers.emplace_back([this] { work(); });
+                    workers.start([this] { work(); });
             } catch (const std::system_error&) {
                 if (workers.empty())
                     return false; // the caller flies the points itself
