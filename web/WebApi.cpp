@@ -1,0 +1,383 @@
+// What the browser edition's page and workers call: the field table, the batch tool's
+// argument reader and input check, the runs, the graph's pixels and the design files. Records
+// travel as the batch tool's NAME=VALUE arguments (JSON lists), results as JSON text and
+// numbers in the module's memory.
+#include "WebCanvas.h"
+#include "batch/BatchArguments.h"
+#include "batch/BatchOptions.h"
+#include "designs/Design.h"
+#include "graph/Presentation.h"
+#include "runs/FieldTable.h"
+#include "runs/InputCheck.h"
+#include "runs/LaunchAnalysis.h"
+#include "runs/RunMessages.h"
+#include "runs/RunSupport.h"
+#include "runs/Sweep.h"
+#include "units/ListControl.h"
+#include "units/NumberText.h"
+
+#include <emscripten.h>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+
+using nlohmann::json;
+using namespace hydrolofter;
+
+namespace {
+
+// Worker scripts hear of progress through messages (site/worker.js).
+EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
+
+/// Texts handed to the script stay here until the next call.
+const char* answer(const json& j) {
+    static std::string text;
+    text = j.dump(-1, ' ', false, json::error_handler_t::replace);
+    return text.c_str();
+}
+const char* answerText(std::string s) {
+    static std::string text;
+    text = std::move(s);
+    return text.c_str();
+}
+
+/// A drop-down's entries, as the core fills them.
+class Names final : public ListControl {
+public:
+    void addString(const std::string& text) override { names.push_back(text); }
+    void reset() override { names.clear(); }
+    void setSelection(int) override {}
+    int selection() const override { return -1; }
+    int count() const override { return int(names.size()); }
+    std::vector<std::string> names;
+};
+
+std::string str(std::string_view s) {
+    return std::string(s);
+}
+
+BatchParse parse(const char* args) {
+    std::vector<std::string> list;
+    const json j = json::parse(args, nullptr, false);
+    if (j.is_array())
+        for (const json& a : j)
+            if (a.is_string())
+                list.push_back(a.get<std::string>());
+    return parseBatchArguments(list);
+}
+
+/// The page's value of a field in the records, as a NAME=VALUE argument holds it.
+std::string valueOf(const Field& f, const SimulationInputs& in, const RunSettings& s) {
+    if (const auto* m = std::get_if<InputNumber>(&f.member))
+        return formatDecimal(in.**m);
+    if (const auto* m = std::get_if<SettingNumber>(&f.member))
+        return formatDecimal(s.**m);
+    if (const auto* t = std::get_if<InputText>(&f.member))
+        return in.**t;
+    const int v = std::holds_alternative<InputInt>(f.member) ? in.*std::get<InputInt>(f.member)
+                                                              : settingInt(f, s);
+    if (f.kind == FieldKind::Variable)
+        return str(variableInfo(v).name);
+    return std::to_string(v);
+}
+
+json fieldJson(const Field& f, int mode) {
+    static const SimulationInputs inputs;
+    static const RunSettings settings;
+    json options = json::array();
+    for (const FieldOption& o : f.options)
+        options.push_back({{"caption", o.caption}, {"help", o.help}, {"spoken", o.spokenName}});
+    json j = {{"name", f.name},         {"kind", int(f.kind)},
+              {"group", int(f.group)},  {"entry", int(f.entry)},
+              {"caption", f.caption},   {"plain", f.plainCaption()},
+              {"help", f.help},         {"spoken", f.spokenName},
+              {"box", f.box},           {"unitLabel", f.unitLabel},
+              {"hint", f.hint},         {"options", options},
+              {"readOnly", f.readOnly}, {"column", f.column},
+              {"paired", f.paired},     {"mode", mode},
+              {"default", valueOf(f, inputs, settings)}};
+    if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit) {
+        Names names;
+        if (f.kind == FieldKind::PercentUnit)
+            fillVolumeOrPercentList(names);
+        else
+            fillUnitList(f.family, names);
+        j["units"] = names.names;
+    }
+    if (f.kind == FieldKind::Variable) {
+        json ids = json::array();
+        for (int i = 0; i < listSize(f.list); ++i)
+            ids.push_back(listFirst(f.list) + i);
+        j["variables"] = ids;
+    }
+    return j;
+}
+
+/// The result on show: what it was flown with and its series.
+struct Shown {
+    BatchOptions options;
+    std::unique_ptr<SampleSeries> series;
+    std::unique_ptr<GraphData> graph;
+    FlightResults flight; ///< a launch graph's flight's results, for the printed page
+};
+Shown shown;
+
+/// A run's end as the page tells it: nothing for a completed run.
+std::string outcomeText(RunOutcome outcome, const BatchOptions& o) {
+    return outcome == RunOutcome::Completed ? std::string() : outcomeMessage(outcome, o.maxTime);
+}
+
+/// The host of a run in a worker: progress as messages; a cancel ends the worker itself.
+class WorkerHost final : public RunHost {
+public:
+    void beginRun() override {}
+    void setProgress(int percent) override { jsProgress(percent); }
+    bool cancelRequested() override { return false; }
+    void endRun() override {}
+};
+
+/// A worker's share of a sweep's points: [from, to), their results in order.
+class RangeQueue final : public PointQueue {
+public:
+    RangeQueue(int from, int to)
+        : results(std::size_t(std::max(to - from, 0))), next_(from), from_(from), to_(to) {}
+    int take() override { return next_ < to_ ? next_++ : -1; }
+    void landed(int k, double result) override {
+        results[std::size_t(k - from_)] = result;
+        jsProgress(++landed_);
+    }
+    void failed(int, PointEnd end) override {
+        if (outcome == RunOutcome::Completed)
+            outcome = end == PointEnd::TimedOut ? RunOutcome::TimedOut : RunOutcome::Diverged;
+    }
+    bool stopRequested() override { return false; }
+
+    std::vector<double> results;
+    RunOutcome outcome = RunOutcome::Completed;
+
+private:
+    int next_, from_, to_, landed_ = 0;
+};
+
+json presentShown() {
+    const Shown& s = shown;
+    const RunSettings& settings = s.options.settings;
+    const bool graph = displayChoice(*s.series, settings) == Graph;
+    shown.graph = graph ? makeGraph(*s.series, settings) : nullptr;
+    return {{"graph", graph},
+            {"title", runTitle(settings)},
+            {"summary", graph ? std::string() : summaryText(*s.series, settings)},
+            {"notices", runNotices(settings, s.options.inputs, *s.series)}};
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* hl_describe() {
+    json fieldsJson = json::array();
+    int mode = -1;
+    for (const Field& f : fields()) {
+        if (std::holds_alternative<SettingDisplay>(f.member))
+            ++mode; // each kind of run's settings start with its display choice
+        fieldsJson.push_back(fieldJson(f, f.group == FieldGroup::Settings ? mode : -1));
+    }
+    json variables = json::array();
+    for (VariableId v = 0; v < var::Count; ++v) {
+        json units = json::array();
+        for (int u = 0; u < unitListSize(v); ++u)
+            units.push_back(unitName(v, u));
+        variables.push_back({{"name", variableInfo(v).name},
+                             {"units", units},
+                             {"defaultUnit", variableInfo(v).defaultUnit}});
+    }
+    json precisions = json::array();
+    for (int p = kMinPrecision; p <= kMaxPrecision; ++p)
+        precisions.push_back(precisionLabel(p));
+    json groups = json::array();
+    for (const auto& [group, caption] : fieldGroups())
+        groups.push_back({{"group", int(group)}, {"caption", caption}});
+    return answer({{"fields", fieldsJson},
+                   {"variables", variables},
+                   {"precisions", precisions},
+                   {"groups", groups}});
+}
+
+/// Reads and checks the arguments: {"error"} for arguments the batch tool refuses,
+/// {"problems"} for inputs the input check refuses, else the run's kind and its points.
+EMSCRIPTEN_KEEPALIVE const char* hl_prepare(const char* args) {
+    const BatchParse p = parse(args);
+    if (!p.error.empty())
+        return answer({{"error", p.error}});
+    const std::vector<std::string> problems = checkInputs(p.options.settings, p.options.inputs);
+    if (!problems.empty())
+        return answer({{"problems", problems}});
+    const RunSettings& s = p.options.settings;
+    const int points = s.mode == LaunchAnalysis ? 1 : makeSweepPlan(s, p.options.inputs).points();
+    return answer({{"mode", int(s.mode)}, {"points", points}, {"notes", p.notes}});
+}
+
+/// A worker's launch analysis: its series in memory (three columns of count numbers at
+/// "columns"), the flight's results, and how it ended.
+EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
+    const BatchParse p = parse(args);
+    static SampleSeries series;
+    WorkerHost host;
+    RunOptions options;
+    options.maxFlightTime = p.options.maxTime;
+    const double dt = timeStep(p.options.settings.precision);
+    RunOutcome outcome = launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
+    FlightResults flight = series.flight;
+    if (outcome == RunOutcome::Completed && p.options.settings.launchDisplay == Graph) {
+        // The printed page lists the flight's results beside its graph.
+        static SampleSeries summary;
+        RunSettings s = p.options.settings;
+        s.launchDisplay = Summary;
+        outcome = launchAnalysis(s, p.options.inputs, host, summary, dt, options);
+        flight = summary.flight;
+    }
+    static std::vector<double> columns;
+    columns.assign(series.column1.begin(), series.column1.begin() + series.count);
+    columns.insert(columns.end(), series.column2.begin(), series.column2.begin() + series.count);
+    columns.insert(columns.end(), series.column3.begin(), series.column3.begin() + series.count);
+    const FlightResults& r = flight;
+    return answer({{"outcome", int(outcome)},
+                   {"message", outcomeText(outcome, p.options)},
+                   {"kind", int(series.kind)},
+                   {"count", series.count},
+                   {"airborne", series.airborneAtEnd},
+                   {"flight",
+                    {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
+                     r.maxHeight, r.maxVelocity, r.timeAloft}},
+                   {"columns", std::uintptr_t(columns.data())}});
+}
+
+/// A worker's share of a sweep: points [from, to) flown in lanes, their results at "results".
+EMSCRIPTEN_KEEPALIVE const char* hl_flyPoints(const char* args, int from, int to) {
+    const BatchParse p = parse(args);
+    const RunSettings& s = p.options.settings;
+    const SweepPlan plan = makeSweepPlan(s, p.options.inputs);
+    const ResultRule rule(plan.resultVariable, plan.resultUnit);
+    static std::unique_ptr<RangeQueue> queue;
+    queue = std::make_unique<RangeQueue>(from, std::min(to, plan.points()));
+    flyLanes(plan, rule, timeStep(s.precision), p.options.maxTime, *queue);
+    return answer({{"outcome", int(queue->outcome)},
+                   {"message", outcomeText(queue->outcome, p.options)},
+                   {"results", std::uintptr_t(queue->results.data())}});
+}
+
+/// Puts a launch analysis flown by a worker on show.
+EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* args, const double* columns, int count,
+                                               int kind, const double* flight, int airborne) {
+    shown.options = parse(args).options;
+    shown.series = std::make_unique<SampleSeries>();
+    SampleSeries& s = *shown.series;
+    s.count = std::clamp(count, 0, SampleSeries::capacity);
+    s.kind = SeriesKind(kind);
+    std::copy_n(columns, s.count, s.column1.begin());
+    std::copy_n(columns + count, s.count, s.column2.begin());
+    std::copy_n(columns + 2 * count, s.count, s.column3.begin());
+    s.airborneAtEnd = airborne != 0;
+    shown.flight = {flight[0], flight[1], flight[2], flight[3], flight[4], flight[5], flight[6]};
+    if (shown.options.settings.launchDisplay == Summary)
+        s.flight = shown.flight;
+    return answer(presentShown());
+}
+
+/// Puts a sweep whose points the workers flew on show: results[k] of point k.
+EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* args, const double* results, int points) {
+    shown.options = parse(args).options;
+    const SweepPlan plan = makeSweepPlan(shown.options.settings, shown.options.inputs);
+    SweepResults landed(plan.points());
+    for (int k = 0; k < std::min(points, plan.points()); ++k)
+        landed.store(k, results[k]);
+    shown.series = std::make_unique<SampleSeries>();
+    shown.series->kind = plan.innerPoints == 1 ? SeriesKind::Line : SeriesKind::Surface;
+    landed.copyTo(*shown.series, plan);
+    return answer(presentShown());
+}
+
+/// The shown graph's picture at width × height (a surface's key in a strip beside it, as
+/// the batch tool's PNG has it): {"pixels", "width", "height"}, pixels RGBA.
+EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
+    static std::vector<unsigned> pixels;
+    if (!shown.graph)
+        return answer({{"width", 0}, {"height", 0}, {"pixels", 0}});
+    width = std::clamp(width, 1, 10000);
+    height = std::clamp(height, 1, 10000);
+    std::vector<unsigned> probe(1);
+    const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1));
+    const int full = width + key;
+    pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
+    {
+        // The graph at its own size, in the picture's left part (rows of the full width).
+        std::vector<unsigned> alone(std::size_t(width) * std::size_t(height), 0xffffffffu);
+        WebCanvas canvas(alone, width, height);
+        shown.graph->paint(canvas);
+        for (int y = 0; y < height; ++y)
+            std::copy_n(alone.begin() + std::ptrdiff_t(y) * width, width,
+                        pixels.begin() + std::ptrdiff_t(y) * full);
+    }
+    if (key > 0) {
+        WebCanvas canvas(pixels, full, height);
+        shown.graph->paintKey(canvas, ClientRect{width, 10, full, height - 50});
+    }
+    for (unsigned& p : pixels) // 0xAARRGGBB to the bytes R, G, B, A of an ImageData
+        p = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
+    return answer({{"width", full}, {"height", height}, {"pixels", std::uintptr_t(pixels.data())}});
+}
+
+EMSCRIPTEN_KEEPALIVE const char* hl_readout(int px, int py, int width, int height) {
+    return answerText(shown.graph ? shown.graph->readout(px, py, width, height) : std::string());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* hl_csv() {
+    return answerText(shown.series ? seriesCsv(*shown.series, shown.options.settings) : "");
+}
+
+/// What the printed page lists: the inputs, the time step and, for a launch analysis, the
+/// flight's results.
+EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
+    if (!shown.series)
+        return answer(json::object());
+    json inputs = json::array({{"Time step", precisionLabel(shown.options.settings.precision)}});
+    for (const auto& line : inputLines(shown.options.inputs))
+        inputs.push_back({line.first, line.second});
+    json results = json::array();
+    if (shown.options.settings.mode == LaunchAnalysis)
+        for (const auto& line : resultLines(shown.flight))
+            results.push_back({line.first, line.second});
+    return answer({{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
+}
+
+/// A design file's text read strictly: {"ok", "error", "notes", "args"} (its fields as
+/// NAME=VALUE arguments) and "kind". kind 0 a rocket, 1 a launch site, -1 what the file says.
+EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(int kind, const char* text, const char* name) {
+    const std::optional<DesignKind> wanted =
+        kind < 0 ? std::nullopt
+                 : std::optional(kind == 0 ? DesignKind::Rocket : DesignKind::Site);
+    const DesignRead read = parseDesign(wanted, text, name);
+    const DesignKind k = read.kind;
+    json args = json::array();
+    if (read.ok) {
+        const FieldGroup group = k == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
+        for (const Field& f : fields())
+            if (f.group == group)
+                args.push_back(str(f.name) + "=" + valueOf(f, read.inputs, RunSettings{}));
+    }
+    return answer({{"ok", read.ok},
+                   {"kind", k == DesignKind::Rocket ? 0 : 1},
+                   {"error", read.error},
+                   {"notes", read.notes},
+                   {"args", args}});
+}
+
+/// The design file of the rocket (kind 0) or launch site (1) the arguments describe.
+EMSCRIPTEN_KEEPALIVE const char* hl_designText(int kind, const char* args) {
+    const BatchParse p = parse(args);
+    return answerText(p.error.empty()
+                          ? designText(kind == 0 ? DesignKind::Rocket : DesignKind::Site, p.options.inputs)
+                          : std::string());
+}
+
+} // extern "C"
