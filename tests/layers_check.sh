@@ -14,6 +14,7 @@ declare -A allowed=(
   [simulate]="model units runs graph designs toolkit"
   [app]="model units runs graph designs toolkit pages simulate app"
   [batch]="model units runs graph designs toolkit"
+  [web]="model units runs graph designs batch"
 )
 status=0
 for folder in "${!allowed[@]}"; do
@@ -27,7 +28,7 @@ for folder in "${!allowed[@]}"; do
     fi
   done < <(grep -HE '^#include "[a-z]+/' -r "$src/$folder")
 done
-for folder in model units runs graph designs; do
+for folder in model units runs graph designs web; do
   if grep -rlE '^#include <Q' "$src/$folder"; then
     echo "the core folder $folder includes Qt"
     status=1

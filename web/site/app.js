@@ -476,8 +476,8 @@ function show(shown) {
 function paint() {
   const canvas = $('graph');
   if (canvas.hidden) return;
-  const box = canvas.getBoundingClientRect();
-  const width = Math.max(100, Math.round(box.width)), height = Math.max(100, Math.round(box.height));
+  // The canvas's own pixels inside its border, one to a CSS pixel.
+  const width = Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
   const key = JSON.parse(call('hl_paint', width, height));
   if (!key.width) return;
   // The graph at the box's size; a key makes the picture wider, so it is scaled to fit.
@@ -490,10 +490,8 @@ function paint() {
 
 function readout(event) {
   const canvas = $('graph');
-  const box = canvas.getBoundingClientRect();
-  const scale = canvas.width / box.width;
-  const text = call('hl_readout', Math.round((event.clientX - box.left) * scale),
-                    Math.round((event.clientY - box.top) * scale),
+  const scale = canvas.width / canvas.clientWidth;
+  const text = call('hl_readout', Math.round(event.offsetX * scale), Math.round(event.offsetY * scale),
                     Number(canvas.dataset.graphWidth), canvas.height);
   $('status').textContent = text || $('status').dataset.notices || '';
 }

@@ -75,7 +75,7 @@ std::string valueOf(const Field& f, const SimulationInputs& in, const RunSetting
     if (const auto* t = std::get_if<InputText>(&f.member))
         return in.**t;
     const int v = std::holds_alternative<InputInt>(f.member) ? in.*std::get<InputInt>(f.member)
-                                                              : settingInt(f, s);
+                                                             : settingInt(f, s);
     if (f.kind == FieldKind::Variable)
         return str(variableInfo(v).name);
     return std::to_string(v);
@@ -87,14 +87,22 @@ json fieldJson(const Field& f, int mode) {
     json options = json::array();
     for (const FieldOption& o : f.options)
         options.push_back({{"caption", o.caption}, {"help", o.help}, {"spoken", o.spokenName}});
-    json j = {{"name", f.name},         {"kind", int(f.kind)},
-              {"group", int(f.group)},  {"entry", int(f.entry)},
-              {"caption", f.caption},   {"plain", f.plainCaption()},
-              {"help", f.help},         {"spoken", f.spokenName},
-              {"box", f.box},           {"unitLabel", f.unitLabel},
-              {"hint", f.hint},         {"options", options},
-              {"readOnly", f.readOnly}, {"column", f.column},
-              {"paired", f.paired},     {"mode", mode},
+    json j = {{"name", f.name},
+              {"kind", int(f.kind)},
+              {"group", int(f.group)},
+              {"entry", int(f.entry)},
+              {"caption", f.caption},
+              {"plain", f.plainCaption()},
+              {"help", f.help},
+              {"spoken", f.spokenName},
+              {"box", f.box},
+              {"unitLabel", f.unitLabel},
+              {"hint", f.hint},
+              {"options", options},
+              {"readOnly", f.readOnly},
+              {"column", f.column},
+              {"paired", f.paired},
+              {"mode", mode},
               {"default", valueOf(f, inputs, settings)}};
     if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit) {
         Names names;
@@ -226,7 +234,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
     RunOptions options;
     options.maxFlightTime = p.options.maxTime;
     const double dt = timeStep(p.options.settings.precision);
-    RunOutcome outcome = launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
+    RunOutcome outcome =
+        launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
     FlightResults flight = series.flight;
     if (outcome == RunOutcome::Completed && p.options.settings.launchDisplay == Graph) {
         // The printed page lists the flight's results beside its graph.
@@ -247,8 +256,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
                    {"count", series.count},
                    {"airborne", series.airborneAtEnd},
                    {"flight",
-                    {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
-                     r.maxHeight, r.maxVelocity, r.timeAloft}},
+                    {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration, r.maxHeight,
+                     r.maxVelocity, r.timeAloft}},
                    {"columns", std::uintptr_t(columns.data())}});
 }
 
@@ -347,20 +356,21 @@ EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
     if (shown.options.settings.mode == LaunchAnalysis)
         for (const auto& line : resultLines(shown.flight))
             results.push_back({line.first, line.second});
-    return answer({{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
+    return answer(
+        {{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
 }
 
 /// A design file's text read strictly: {"ok", "error", "notes", "args"} (its fields as
 /// NAME=VALUE arguments) and "kind". kind 0 a rocket, 1 a launch site, -1 what the file says.
 EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(int kind, const char* text, const char* name) {
     const std::optional<DesignKind> wanted =
-        kind < 0 ? std::nullopt
-                 : std::optional(kind == 0 ? DesignKind::Rocket : DesignKind::Site);
+        kind < 0 ? std::nullopt : std::optional(kind == 0 ? DesignKind::Rocket : DesignKind::Site);
     const DesignRead read = parseDesign(wanted, text, name);
     const DesignKind k = read.kind;
     json args = json::array();
     if (read.ok) {
-        const FieldGroup group = k == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
+        const FieldGroup group =
+            k == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
         for (const Field& f : fields())
             if (f.group == group)
                 args.push_back(str(f.name) + "=" + valueOf(f, read.inputs, RunSettings{}));
@@ -375,9 +385,10 @@ EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(int kind, const char* text, const
 /// The design file of the rocket (kind 0) or launch site (1) the arguments describe.
 EMSCRIPTEN_KEEPALIVE const char* hl_designText(int kind, const char* args) {
     const BatchParse p = parse(args);
-    return answerText(p.error.empty()
-                          ? designText(kind == 0 ? DesignKind::Rocket : DesignKind::Site, p.options.inputs)
-                          : std::string());
+    return answerText(
+        p.error.empty()
+            ? designText(kind == 0 ? DesignKind::Rocket : DesignKind::Site, p.options.inputs)
+            : std::string());
 }
 
 } // extern "C"

@@ -8,15 +8,14 @@ namespace {
 // The page's script provides Module.measureText and Module.drawText (site/app.js).
 EM_JS(int, jsTextWidth, (const char* text), { return Module.measureText(UTF8ToString(text)); });
 EM_JS(void, jsTextOut,
-      (int x, int y, const char* text, int escapement, unsigned* pixels, int width, int height), {
-          Module.drawText(x, y, UTF8ToString(text), escapement, pixels, width, height);
-      });
+      (int x, int y, const char* text, int escapement, unsigned* pixels, int width, int height),
+      { Module.drawText(x, y, UTF8ToString(text), escapement, pixels, width, height); });
 
 } // namespace
 
 WebCanvas::WebCanvas(std::vector<unsigned>& pixels, int width, int height)
-    : RasterCanvas(reinterpret_cast<unsigned char*>(pixels.data()),
-                   std::ptrdiff_t(width) * 4, width, height),
+    : RasterCanvas(reinterpret_cast<unsigned char*>(pixels.data()), std::ptrdiff_t(width) * 4,
+                   width, height),
       pixels_(pixels), width_(width), height_(height) {}
 
 int WebCanvas::textWidth(const std::string& text) const {

@@ -1,0 +1,126 @@
+// The browser edition in Debian's Chromium, headless: every kind of run against the native
+// batch tool's bytes and pixels, a design opened and saved, share links.
+// Usage: node browser_test.mjs NATIVE-BATCH SITE-FOLDER
+import {execFileSync, spawn} from 'node:child_process';
+import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {dirname, join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const [nativeBatch, site] = process.argv.slice(2);
+const here = dirname(fileURLToPath(import.meta.url));
+const scratch = mkdtempSync(join(tmpdir(), 'hydrolofter-web-'));
+const native = (...args) => execFileSync(nativeBatch, args, {maxBuffer: 1 << 26});
+let failures = 0;
+function check(what, ok, detail = '') {
+  if (!ok) {
+    failures++;
+    console.log(`FAIL: ${what}${detail ? ': ' + detail : ''}`);
+  }
+}
+
+const port = 18000 + (process.pid % 1000);
+const server = spawn('node', [join(here, '../../web/serve.mjs'), site, String(port)], {stdio: ['ignore', 'pipe', 'inherit']});
+await new Promise((resolve) => server.stdout.once('data', resolve));
+const url = `http://localhost:${port}/`;
+const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: 'new',
+                                        args: ['--no-sandbox', '--disable-gpu']});
+const page = await browser.newPage();
+page.on('pageerror', (e) => check('no script error', false, e.message));
+await page.setViewport({width: 1100, height: 900});
+
+/// Opens the page (with a share link's hash) and waits until it is ready.
+async function open(hash = '') {
+  await page.goto('about:blank');
+  await page.goto(url + hash, {waitUntil: 'load'});
+  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+}
+/// Sets fields by their batch NAMEs, as the share link would, then flies the run.
+async function fly(args) {
+  await page.evaluate((a) => applyArgs(a), args);
+  await page.evaluate(() => (document.querySelector('#result').dataset.shown = ''));
+  await page.click('#tab-sim');
+  await page.click('#simulate');
+  await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
+}
+const csv = () => page.evaluate(() => call('hl_csv'));
+const summary = () => page.evaluate(() => document.querySelector('#summary').textContent);
+
+try {
+  await open();
+  // Every kind of run: the same numbers to the bit (the batch tool's bytes).
+  await fly(['launchDisplay=0']);
+  check('launch summary', (await summary()) === native('--summary').toString());
+  await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4']);
+  check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
+  await fly(['kamikaze=1', 'precision=3', 'mode=1', 'oneVarIndependent=Bottle Volume',
+             'oneVarRangeFrom=1', 'oneVarRangeTo=3']);
+  check('one-variable sweep CSV', (await csv()) === native('mode=1', 'oneVarIndependent=Bottle Volume',
+                                                          'oneVarRangeFrom=1', 'oneVarRangeTo=3').toString());
+  await fly(['mode=2', 'precision=2', 'twoVarDisplay=0']);
+  check('two-variable summary', (await summary()) === native('mode=2', 'precision=2', '--summary').toString());
+
+  // The graph's pixels: the plot box (no text in it) and a surface key's shade bar, as the
+  // batch tool's PNG has them at that size.
+  const png = join(scratch, 'graph.png');
+  for (const [what, args, rects] of [
+    ['launch graph', ['mode=0', 'precision=3', 'launchDisplay=1'], [[60, 10, 760, 450]]],
+    ['surface and its key', ['mode=2', 'precision=2', 'twoVarDisplay=1'], [[60, 10, 760, 450], [806, 60, 823, 420]]],
+  ]) {
+    await fly(args);
+    const width = await page.evaluate(() => {
+      const g = document.querySelector('#graph');
+      g.style.width = '800px';
+      g.style.height = '500px';
+      paint();
+      return g.width;
+    });
+    native(...args, '--png', png, '--size', '800x500');
+    const differing = await page.evaluate(async (dataUrl, width, rects) => {
+      const img = new Image();
+      img.src = dataUrl;
+      await img.decode();
+      const c = new OffscreenCanvas(img.width, 500), g = c.getContext('2d');
+      g.drawImage(img, 0, 0);
+      const want = g.getImageData(0, 0, img.width, 500).data;
+      const got = document.querySelector('#graph').getContext('2d').getImageData(0, 0, width, 500).data;
+      let n = 0; // the key's strip is as wide as its text in each font: rows differ in length
+
+      for (const [x0, y0, x1, y1] of rects)
+        for (let y = y0; y <= y1; ++y)
+          for (let x = x0; x <= x1; ++x)
+            for (let k = 0; k < 3; ++k) n += want[(y * img.width + x) * 4 + k] !== got[(y * width + x) * 4 + k];
+      return n;
+    }, 'data:image/png;base64,' + readFileSync(png).toString('base64'), width, rects);
+    check(`${what}: the batch image's pixels`, differing === 0, `${differing} differ`);
+  }
+
+  // A design opened from a file and saved again: the native tool's file.
+  const rocket = join(scratch, 'heavy.rocket.json');
+  native('--save-rocket', rocket, 'emptyMass=250', 'bottleVolume=1.5', '--summary');
+  await page.click('#tab-g0');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]);
+  await chooser.accept([rocket]);
+  await page.waitForFunction(() => document.querySelector('#f-emptyMass').value === '250', {timeout: 5000});
+  const saved = await page.evaluate(() => call('hl_designText', 0, JSON.stringify(currentArgs())));
+  check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
+
+  // A share link that flies on opening; a link with a bad value changes nothing.
+  await open('#bottleVolume=1.5&initialPressure=70&run=1');
+  await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
+  check('a share link with run=1', (await csv()) === native('bottleVolume=1.5', 'initialPressure=70').toString());
+  await open('#bottleVolume=abc&initialPressure=70');
+  const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
+  check('a bad value in a link is said', message.includes("'bottleVolume=abc': 'abc' is not a decimal number"), message);
+  check('and nothing changes', await page.evaluate(() =>
+    document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
+} finally {
+  await browser.close();
+  server.kill();
+}
+if (failures) {
+  console.log(`${failures} browser check(s) failed`);
+  process.exit(1);
+}
+console.log('all browser checks passed');
