@@ -96,6 +96,18 @@ try {
     check(`${what}: the batch image's pixels`, differing === 0, `${differing} differ`);
   }
 
+  // Cancel stops a long flight (0.1 µs steps) and says so.
+  await page.evaluate(() => applyArgs(['mode=0', 'precision=8']));
+  await page.click('#simulate');
+  await page.waitForFunction(() => !document.querySelector('#cancel').disabled);
+  await page.click('#cancel');
+  await page.waitForFunction(() => !document.querySelector('#simulate').disabled, {timeout: 5000});
+  check('Cancel stops a run', (await page.evaluate(() => document.querySelector('#status').textContent)) === 'Cancelled');
+  if (process.env.HYDROLOFTER_SCREENSHOTS) { // the user guide's picture (scripts/screenshots)
+    await fly(['mode=2', 'precision=3', 'twoVarDisplay=1']);
+    await page.screenshot({path: join(process.env.HYDROLOFTER_SCREENSHOTS, 'web-edition.png')});
+  }
+
   // A design opened from a file and saved again: the native tool's file.
   const rocket = join(scratch, 'heavy.rocket.json');
   native('--save-rocket', rocket, 'emptyMass=250', 'bottleVolume=1.5', '--summary');
