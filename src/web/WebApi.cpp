@@ -306,9 +306,10 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* args, const double* re
     return answer(presentShown());
 }
 
-/// The shown graph's picture at width × height (a surface's key in a strip beside it, as
-/// the batch tool's PNG has it): {"pixels", "width", "height"}, pixels RGBA.
-EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
+/// The shown graph's picture, height high: the graph width wide and a surface's key in a strip
+/// beside it, as the batch tool's PNG has it, or (withKey 1) the whole picture width wide.
+/// {"pixels", "width", "graphWidth", "height"}, pixels RGBA.
+EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height, int withKey) {
     static std::vector<unsigned> pixels;
     if (!shown.graph)
         return answer({{"width", 0}, {"height", 0}, {"pixels", 0}});
@@ -316,6 +317,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
     height = std::clamp(height, 1, 10000);
     std::vector<unsigned> probe(1);
     const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1));
+    if (withKey)
+        width = std::max(1, width - key);
     const int full = width + key;
     pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
     {
@@ -333,7 +336,10 @@ EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
     }
     for (unsigned& p : pixels) // 0xAARRGGBB to the bytes R, G, B, A of an ImageData
         p = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
-    return answer({{"width", full}, {"height", height}, {"pixels", std::uintptr_t(pixels.data())}});
+    return answer({{"width", full},
+                   {"graphWidth", width},
+                   {"height", height},
+                   {"pixels", std::uintptr_t(pixels.data())}});
 }
 
 EMSCRIPTEN_KEEPALIVE const char* hl_readout(int px, int py, int width, int height) {

@@ -11,7 +11,7 @@ import puppeteer from 'puppeteer-core';
 const [nativeBatch, site] = process.argv.slice(2);
 const here = dirname(fileURLToPath(import.meta.url));
 const scratch = mkdtempSync(join(tmpdir(), 'hydrolofter-web-'));
-const native = (...args) => execFileSync(nativeBatch, args, {maxBuffer: 1 << 26});
+const native = (...args) => execFileSync(nativeBatch, args, {maxBuffer: 1 << 26, stdio: ['ignore', 'pipe', 'ignore']});
 let failures = 0;
 function check(what, ok, detail = '') {
   if (!ok) {
@@ -71,9 +71,8 @@ try {
     await fly(args);
     const width = await page.evaluate(() => {
       const g = document.querySelector('#graph');
-      g.style.width = '800px';
       g.style.height = '500px';
-      paint();
+      paint(800);
       return g.width;
     });
     native(...args, '--png', png, '--size', '800x500');
@@ -104,6 +103,7 @@ try {
   await page.waitForFunction(() => !document.querySelector('#simulate').disabled, {timeout: 5000});
   check('Cancel stops a run', (await page.evaluate(() => document.querySelector('#status').textContent)) === 'Cancelled');
   if (process.env.HYDROLOFTER_SCREENSHOTS) { // the user guide's picture (scripts/screenshots)
+    await page.evaluate(() => (document.querySelector('#graph').style.cssText = ''));
     await fly(['mode=2', 'precision=3', 'twoVarDisplay=1']);
     await page.screenshot({path: join(process.env.HYDROLOFTER_SCREENSHOTS, 'web-edition.png')});
   }

@@ -472,20 +472,21 @@ function show(shown) {
   setRunning(false);
 }
 
-/// The core paints the graph at the canvas's size on the page (a surface's key beside it).
-function paint() {
+/// The core paints the graph into the canvas's box on the page, one pixel to a CSS pixel (a
+/// surface's key in the box too), or with the graph graphWidth wide and the canvas as wide as
+/// the picture.
+function paint(graphWidth) {
   const canvas = $('graph');
   if (canvas.hidden) return;
-  // The canvas's own pixels inside its border, one to a CSS pixel.
-  const width = Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
-  const key = JSON.parse(call('hl_paint', width, height));
+  const width = graphWidth || Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
+  const key = JSON.parse(call('hl_paint', width, height, graphWidth ? 0 : 1));
   if (!key.width) return;
-  // The graph at the box's size; a key makes the picture wider, so it is scaled to fit.
   canvas.width = key.width;
   canvas.height = key.height;
+  if (graphWidth) canvas.style.width = key.width + 'px';
   const pixels = new Uint8ClampedArray(hl.HEAPU8.buffer, key.pixels, key.width * key.height * 4);
   canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(pixels), key.width, key.height), 0, 0);
-  canvas.dataset.graphWidth = width;
+  canvas.dataset.graphWidth = key.graphWidth;
 }
 
 function readout(event) {
