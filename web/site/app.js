@@ -514,7 +514,14 @@ function printResult() {
   const out = $('print-sheet');
   out.textContent = '';
   out.append(Object.assign(document.createElement('h2'), {textContent: lines.title}));
-  if ($('result').dataset.graph) out.append(Object.assign(document.createElement('img'), {src: $('graph').toDataURL(), alt: 'Graph'}));
+  if ($('result').dataset.graph) {
+    // Painted at a paper's width, whatever the window's size.
+    const pic = JSON.parse(call('hl_paint', 960, 600, 1));
+    const c = Object.assign(document.createElement('canvas'), {width: pic.width, height: pic.height});
+    c.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(
+      new Uint8ClampedArray(hl.HEAPU8.buffer, pic.pixels, pic.width * pic.height * 4)), pic.width, pic.height), 0, 0);
+    out.append(c);
+  }
   else out.append(Object.assign(document.createElement('pre'), {textContent: $('summary').textContent}));
   for (const rows of [lines.inputs, lines.results]) {
     if (!rows.length) continue;
