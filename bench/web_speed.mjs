@@ -27,7 +27,7 @@ for (let i = 0; i < runs; ++i) {
 const port = 19000 + (process.pid % 1000);
 const server = spawn('node', [join(root, 'web/serve.mjs'), site, String(port)], {stdio: ['ignore', 'pipe', 'inherit']});
 await new Promise((resolve) => server.stdout.once('data', resolve));
-const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: 'new', args: ['--no-sandbox']});
+const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: 'new', args: ['--no-sandbox', '--disable-dev-shm-usage']});
 const webTimes = [];
 try {
   const page = await browser.newPage();

@@ -25,7 +25,7 @@ const server = spawn('node', [join(here, '../../web/serve.mjs'), site, String(po
 await new Promise((resolve) => server.stdout.once('data', resolve));
 const url = `http://localhost:${port}/`;
 const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: 'new',
-                                        args: ['--no-sandbox', '--disable-gpu']});
+                                        args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage']});
 const page = await browser.newPage();
 page.on('pageerror', (e) => check('no script error', false, e.message));
 await page.setViewport({width: 1100, height: 900});
@@ -122,11 +122,14 @@ try {
   await open('#bottleVolume=1.5&initialPressure=70&run=1');
   await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
   check('a share link with run=1', (await csv()) === native('bottleVolume=1.5', 'initialPressure=70').toString());
-  await open('#bottleVolume=abc&initialPressure=70');
-  const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
-  check('a bad value in a link is said', message.includes("'bottleVolume=abc': 'abc' is not a decimal number"), message);
-  check('and nothing changes', await page.evaluate(() =>
-    document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
+  for (const [hash, says] of [['#bottleVolume=abc&initialPressure=70', "'bottleVolume=abc': 'abc' is not a decimal number"],
+                              ['#bottleVolume=0&initialPressure=70&run=1', 'Bottle Volume: must be greater than 0.']]) {
+    await open(hash);
+    const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
+    check(`a bad value in a link is said (${hash})`, message.includes(says), message);
+    check(`and nothing changes (${hash})`, await page.evaluate(() => !document.querySelector('#result').dataset.shown &&
+      document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
+  }
 } finally {
   await browser.close();
   server.kill();

@@ -608,7 +608,13 @@ function simulatePage() {
 }
 
 async function start() {
-  hl = await createHydrolofter({measureText, drawText});
+  try {
+    hl = await createHydrolofter({measureText, drawText});
+  } catch (e) {
+    $('loading').textContent = 'The simulator could not start here: ' + e +
+      '. Open the page from a web server (scripts/web serve), not as a file.';
+    return;
+  }
   table = JSON.parse(call('hl_describe'));
   for (const f of table.fields) byName[f.name] = f;
   $('loading').remove();
