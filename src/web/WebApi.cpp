@@ -1,11 +1,10 @@
-// What the browser edition's page and workers call: the field table, the batch tool's
-// argument reader and input check, the runs, the graph's pixels and the design files. Records
-// travel as the batch tool's NAME=VALUE arguments (JSON lists), results as JSON text and
-// numbers in the module's memory.
-#include "WebCanvas.h"
+// What the browser edition's page and workers call to describe the fields and fly runs: the
+// field table, the batch tool's argument reader and input check, the runs in workers, the
+// result put on show. Records travel as the batch tool's NAME=VALUE arguments (JSON lists),
+// results as JSON text and numbers in the module's memory.
+#include "WebSupport.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchOptions.h"
-#include "designs/Design.h"
 #include "graph/Presentation.h"
 #include "runs/FieldTable.h"
 #include "runs/InputCheck.h"
@@ -23,23 +22,54 @@
 
 using nlohmann::json;
 using namespace hydrolofter;
+using namespace hydrolofter::web;
 
-namespace {
+namespace hydrolofter::web {
 
-// Worker scripts hear of progress through messages (site/worker.js).
-EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
-
-/// Texts handed to the script stay here until the next call.
-const char* answer(const json& j) {
+const char* answer(const nlohmann::json& j) {
     static std::string text;
-    text = j.dump(-1, ' ', false, json::error_handler_t::replace);
+    text = j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     return text.c_str();
 }
+
 const char* answerText(std::string s) {
     static std::string text;
     text = std::move(s);
     return text.c_str();
 }
+
+BatchParse parse(const char* args) {
+    std::vector<std::string> list;
+    const nlohmann::json j = nlohmann::json::parse(args, nullptr, false);
+    if (j.is_array())
+        for (const nlohmann::json& a : j)
+            if (a.is_string())
+                list.push_back(a.get<std::string>());
+    return parseBatchArguments(list);
+}
+
+std::string valueOf(const Field& f, const SimulationInputs& in, const RunSettings& s) {
+    if (const auto* m = std::get_if<InputNumber>(&f.member))
+        return formatDecimal(in.**m);
+    if (const auto* m = std::get_if<SettingNumber>(&f.member))
+        return formatDecimal(s.**m);
+    if (const auto* t = std::get_if<InputText>(&f.member))
+        return in.**t;
+    const int v = std::holds_alternative<InputInt>(f.member) ? in.*std::get<InputInt>(f.member)
+                                                             : settingInt(f, s);
+    if (f.kind == FieldKind::Variable)
+        return std::string(variableInfo(v).name);
+    return std::to_string(v);
+}
+
+Shown shown;
+
+} // namespace hydrolofter::web
+
+namespace {
+
+// Worker scripts hear of progress through messages (web/site/worker.js).
+EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
 
 /// A drop-down's entries, as the core fills them.
 class Names final : public ListControl {
@@ -51,35 +81,6 @@ public:
     int count() const override { return int(names.size()); }
     std::vector<std::string> names;
 };
-
-std::string str(std::string_view s) {
-    return std::string(s);
-}
-
-BatchParse parse(const char* args) {
-    std::vector<std::string> list;
-    const json j = json::parse(args, nullptr, false);
-    if (j.is_array())
-        for (const json& a : j)
-            if (a.is_string())
-                list.push_back(a.get<std::string>());
-    return parseBatchArguments(list);
-}
-
-/// The page's value of a field in the records, as a NAME=VALUE argument holds it.
-std::string valueOf(const Field& f, const SimulationInputs& in, const RunSettings& s) {
-    if (const auto* m = std::get_if<InputNumber>(&f.member))
-        return formatDecimal(in.**m);
-    if (const auto* m = std::get_if<SettingNumber>(&f.member))
-        return formatDecimal(s.**m);
-    if (const auto* t = std::get_if<InputText>(&f.member))
-        return in.**t;
-    const int v = std::holds_alternative<InputInt>(f.member) ? in.*std::get<InputInt>(f.member)
-                                                             : settingInt(f, s);
-    if (f.kind == FieldKind::Variable)
-        return str(variableInfo(v).name);
-    return std::to_string(v);
-}
 
 json fieldJson(const Field& f, int mode) {
     static const SimulationInputs inputs;
@@ -120,15 +121,6 @@ json fieldJson(const Field& f, int mode) {
     }
     return j;
 }
-
-/// The result on show: what it was flown with and its series.
-struct Shown {
-    BatchOptions options;
-    std::unique_ptr<SampleSeries> series;
-    std::unique_ptr<GraphData> graph;
-    FlightResults flight; ///< a launch graph's flight's results, for the printed page
-};
-Shown shown;
 
 /// A run's end as the page tells it: nothing for a completed run.
 std::string outcomeText(RunOutcome outcome, const BatchOptions& o) {
@@ -304,97 +296,6 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* args, const double* re
     shown.series->kind = plan.innerPoints == 1 ? SeriesKind::Line : SeriesKind::Surface;
     landed.copyTo(*shown.series, plan);
     return answer(presentShown());
-}
-
-/// The shown graph's picture, height high: the graph width wide and a surface's key in a strip
-/// beside it, as the batch tool's PNG has it, or (withKey 1) the whole picture width wide.
-/// {"pixels", "width", "graphWidth", "height"}, pixels RGBA.
-EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height, int withKey) {
-    static std::vector<unsigned> pixels;
-    if (!shown.graph)
-        return answer({{"width", 0}, {"height", 0}, {"pixels", 0}});
-    width = std::clamp(width, 1, 10000);
-    height = std::clamp(height, 1, 10000);
-    std::vector<unsigned> probe(1);
-    const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1));
-    if (withKey)
-        width = std::max(1, width - key);
-    const int full = width + key;
-    pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
-    {
-        // The graph at its own size, in the picture's left part (rows of the full width).
-        std::vector<unsigned> alone(std::size_t(width) * std::size_t(height), 0xffffffffu);
-        WebCanvas canvas(alone, width, height);
-        shown.graph->paint(canvas);
-        for (int y = 0; y < height; ++y)
-            std::copy_n(alone.begin() + std::ptrdiff_t(y) * width, width,
-                        pixels.begin() + std::ptrdiff_t(y) * full);
-    }
-    if (key > 0) {
-        WebCanvas canvas(pixels, full, height);
-        shown.graph->paintKey(canvas, ClientRect{width, 10, full, height - 50});
-    }
-    for (unsigned& p : pixels) // 0xAARRGGBB to the bytes R, G, B, A of an ImageData
-        p = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
-    return answer({{"width", full},
-                   {"graphWidth", width},
-                   {"height", height},
-                   {"pixels", std::uintptr_t(pixels.data())}});
-}
-
-EMSCRIPTEN_KEEPALIVE const char* hl_readout(int px, int py, int width, int height) {
-    return answerText(shown.graph ? shown.graph->readout(px, py, width, height) : std::string());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* hl_csv() {
-    return answerText(shown.series ? seriesCsv(*shown.series, shown.options.settings) : "");
-}
-
-/// What the printed page lists: the inputs, the time step and, for a launch analysis, the
-/// flight's results.
-EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
-    if (!shown.series)
-        return answer(json::object());
-    json inputs = json::array({{"Time step", precisionLabel(shown.options.settings.precision)}});
-    for (const auto& line : inputLines(shown.options.inputs))
-        inputs.push_back({line.first, line.second});
-    json results = json::array();
-    if (shown.options.settings.mode == LaunchAnalysis)
-        for (const auto& line : resultLines(shown.flight))
-            results.push_back({line.first, line.second});
-    return answer(
-        {{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
-}
-
-/// A design file's text read strictly: {"ok", "error", "notes", "args"} (its fields as
-/// NAME=VALUE arguments) and "kind". kind 0 a rocket, 1 a launch site, -1 what the file says.
-EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(int kind, const char* text, const char* name) {
-    const std::optional<DesignKind> wanted =
-        kind < 0 ? std::nullopt : std::optional(kind == 0 ? DesignKind::Rocket : DesignKind::Site);
-    const DesignRead read = parseDesign(wanted, text, name);
-    const DesignKind k = read.kind;
-    json args = json::array();
-    if (read.ok) {
-        const FieldGroup group =
-            k == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
-        for (const Field& f : fields())
-            if (f.group == group)
-                args.push_back(str(f.name) + "=" + valueOf(f, read.inputs, RunSettings{}));
-    }
-    return answer({{"ok", read.ok},
-                   {"kind", k == DesignKind::Rocket ? 0 : 1},
-                   {"error", read.error},
-                   {"notes", read.notes},
-                   {"args", args}});
-}
-
-/// The design file of the rocket (kind 0) or launch site (1) the arguments describe.
-EMSCRIPTEN_KEEPALIVE const char* hl_designText(int kind, const char* args) {
-    const BatchParse p = parse(args);
-    return answerText(
-        p.error.empty()
-            ? designText(kind == 0 ? DesignKind::Rocket : DesignKind::Site, p.options.inputs)
-            : std::string());
 }
 
 } // extern "C"
