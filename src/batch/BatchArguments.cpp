@@ -4,6 +4,7 @@
 #include "BatchOptions.h"
 #include "designs/Design.h"
 #include "designs/Flight.h"
+#include "designs/JsonText.h"
 #include "designs/MessageText.h"
 
 #include "runs/FieldTable.h"
@@ -115,7 +116,7 @@ private:
             result.options.inputs = flight.inputs;
             result.options.settings = flight.settings;
             result.options.description = flight.description;
-            result.options.flightName = flightNameOf(value);
+            result.options.flightName = fileLabel(value);
             result.notes.insert(result.notes.end(), flight.notes.begin(), flight.notes.end());
         } else if (name == "--save-flight") {
             result.options.saveFlight = value;

@@ -19,17 +19,6 @@ std::string quote(const std::string& s) {
 
 } // namespace
 
-std::string flightNameOf(const std::string& path) {
-    std::string name = fileNameForMessages(path);
-    for (const std::string_view suffix : {".flight.json", ".json"}) {
-        if (name.size() > suffix.size() && name.ends_with(suffix)) {
-            name.resize(name.size() - suffix.size());
-            break;
-        }
-    }
-    return name;
-}
-
 bool takeComparisonOption(std::string_view name, const std::string& value, BatchOptions& o,
                           PendingTrace& pending, std::string& error) {
     if (name == "--compare") {
@@ -41,7 +30,7 @@ bool takeComparisonOption(std::string_view name, const std::string& value, Batch
         if (!flight.ok)
             error = flight.error;
         else
-            o.compared.emplace_back(flightNameOf(value), flight.inputs);
+            o.compared.emplace_back(fileLabel(value), flight.inputs);
     } else if (name == "--measured") {
         pending.path = value;
     } else if (name == "--measured-columns") {

@@ -26,7 +26,4 @@ bool takeComparisonOption(std::string_view name, const std::string& value, Batch
 std::string finishComparisonOptions(BatchOptions& options, const PendingTrace& pending,
                                     std::vector<std::string>& notes);
 
-/// A flight file's name without its folder and ".flight.json", for a legend.
-std::string flightNameOf(const std::string& path);
-
 } // namespace hydrolofter

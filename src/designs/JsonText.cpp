@@ -18,6 +18,17 @@ std::string fileNameForMessages(const std::string& path) {
     return messageSafe(name, 200);
 }
 
+std::string fileLabel(const std::string& path) {
+    std::string name = fileNameForMessages(path);
+    for (const std::string_view suffix : {".flight.json", ".rocket.json", ".site.json", ".json"}) {
+        if (name.size() > suffix.size() && name.ends_with(suffix)) {
+            name.resize(name.size() - suffix.size());
+            break;
+        }
+    }
+    return name;
+}
+
 std::optional<nlohmann::json> parseStrictJson(std::string_view text, std::size_t maxBytes,
                                               std::string& error,
                                               std::vector<std::string>* topKeys) {

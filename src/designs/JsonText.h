@@ -20,6 +20,9 @@ std::optional<nlohmann::json> parseStrictJson(std::string_view text, std::size_t
                                               std::string& error,
                                               std::vector<std::string>* topKeys = nullptr);
 
+/// A file's name without its folder and without the suffix of our file kinds
+/// (".flight.json", ".rocket.json", ".site.json", ".json"): what a legend calls it.
+std::string fileLabel(const std::string& path);
 /// "name" in double quotes, for messages.
 std::string inQuotes(std::string_view s);
 

@@ -5,6 +5,7 @@
 #include "CSimulatePage.h"
 #include "GraphFrame.h"
 #include "PageControls.h"
+#include "designs/JsonText.h"
 #include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
 #include "toolkit/LastFolders.h"
@@ -20,14 +21,6 @@
 
 namespace hydrolofter {
 namespace {
-
-/// A file's name without its folder and its kind's suffix, for a legend.
-std::string legendName(const std::string& file) {
-    for (const std::string_view suffix : {".flight.json", ".rocket.json", ".json"})
-        if (file.size() > suffix.size() && file.ends_with(suffix))
-            return file.substr(0, file.size() - suffix.size());
-    return file;
-}
 
 void warn(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), text, QMessageBox::Ok,
@@ -61,9 +54,9 @@ QString CSimulatePage::statusText() const {
 }
 
 void CSimulatePage::nameShownRun() {
-    std::string base = legendName(m_inputs.flightFileName());
+    std::string base = fileLabel(m_inputs.flightFileName());
     if (base.empty())
-        base = legendName(m_inputs.rocketFileName());
+        base = fileLabel(m_inputs.rocketFileName());
     if (base.empty())
         base = "Flight " + std::to_string(m_compared.size() + 1);
     auto taken = [&](const std::string& name) {
