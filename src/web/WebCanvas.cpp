@@ -5,18 +5,19 @@
 namespace hydrolofter {
 namespace {
 
-// The page's script provides Module.measureText and Module.drawText (site/app.js).
+// The page's script provides Module.measureText and Module.drawText (web/site/app.js).
 EM_JS(int, jsTextWidth, (const char* text), { return Module.measureText(UTF8ToString(text)); });
 EM_JS(void, jsTextOut,
-      (int x, int y, const char* text, int escapement, unsigned* pixels, int width, int height),
-      { Module.drawText(x, y, UTF8ToString(text), escapement, pixels, width, height); });
+      (int x, int y, const char* text, int escapement, unsigned* pixels, int rowLength, int width,
+       int height),
+      { Module.drawText(x, y, UTF8ToString(text), escapement, pixels, rowLength, width, height); });
 
 } // namespace
 
-WebCanvas::WebCanvas(std::vector<unsigned>& pixels, int width, int height)
-    : RasterCanvas(reinterpret_cast<unsigned char*>(pixels.data()), std::ptrdiff_t(width) * 4,
+WebCanvas::WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height)
+    : RasterCanvas(reinterpret_cast<unsigned char*>(pixels.data()), std::ptrdiff_t(rowLength) * 4,
                    width, height),
-      pixels_(pixels), width_(width), height_(height) {}
+      pixels_(pixels), rowLength_(rowLength), width_(width), height_(height) {}
 
 int WebCanvas::textWidth(const std::string& text) const {
     return jsTextWidth(text.c_str());
@@ -24,7 +25,8 @@ int WebCanvas::textWidth(const std::string& text) const {
 
 void WebCanvas::textOut(int x, int y, const std::string& text) {
     if (!text.empty())
-        jsTextOut(x, y, text.c_str(), font().escapement, pixels_.data(), width_, height_);
+        jsTextOut(x, y, text.c_str(), font().escapement, pixels_.data(), rowLength_, width_,
+                  height_);
 }
 
 } // namespace hydrolofter

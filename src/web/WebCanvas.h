@@ -12,13 +12,15 @@ namespace hydrolofter {
 /// drawn later lies over it as on the desktop.
 class WebCanvas final : public RasterCanvas {
 public:
-    WebCanvas(std::vector<unsigned>& pixels, int width, int height);
+    /// The first width of every row of rowLength pixels, height rows.
+    WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height);
 
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;
 
 private:
     std::vector<unsigned>& pixels_;
+    int rowLength_;
     int width_;
     int height_;
 };

@@ -25,22 +25,19 @@ EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height, int withKey) {
     width = std::clamp(width, 1, 10000);
     height = std::clamp(height, 1, 10000);
     std::vector<unsigned> probe(1);
-    const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1));
+    const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1, 1));
     if (withKey)
         width = std::max(1, width - key);
     const int full = width + key;
     pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
     {
-        // The graph at its own size, in the picture's left part (rows of the full width).
-        std::vector<unsigned> alone(std::size_t(width) * std::size_t(height), 0xffffffffu);
-        WebCanvas canvas(alone, width, height);
+        // The graph at its own size in the picture's left part: the canvas's rows are the
+        // picture's, its width the graph's, so nothing it draws spills into the key's strip.
+        WebCanvas canvas(pixels, full, width, height);
         shown.graph->paint(canvas);
-        for (int y = 0; y < height; ++y)
-            std::copy_n(alone.begin() + std::ptrdiff_t(y) * width, width,
-                        pixels.begin() + std::ptrdiff_t(y) * full);
     }
     if (key > 0) {
-        WebCanvas canvas(pixels, full, height);
+        WebCanvas canvas(pixels, full, full, height);
         shown.graph->paintKey(canvas, ClientRect{width, 10, full, height - 50});
     }
     for (unsigned& p : pixels) // 0xAARRGGBB to the bytes R, G, B, A of an ImageData

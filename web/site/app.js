@@ -26,8 +26,9 @@ function measureText(text) {
 }
 
 /// Draws text black on white with its top-left corner at (x, y), turned a quarter
-/// counter-clockwise when escapement is not 0, into the core's pixels (0xAARRGGBB words).
-function drawText(x, y, text, escapement, pixels, width, height) {
+/// counter-clockwise when escapement is not 0, into the core's pixels (0xAARRGGBB words in
+/// rows of rowLength), clipped to width × height.
+function drawText(x, y, text, escapement, pixels, rowLength, width, height) {
   const w = Math.max(1, measureText(text)), h = lineHeight;
   const turned = escapement !== 0;
   const cw = turned ? h : w, ch = turned ? w : h;
@@ -45,7 +46,7 @@ function drawText(x, y, text, escapement, pixels, width, height) {
   g.fillText(text, 0, 1);
   const data = g.getImageData(0, 0, cw, ch).data;
   const x0 = x, y0 = turned ? y - w : y;
-  const words = new Uint32Array(hl.HEAPU8.buffer, pixels, width * height);
+  const words = new Uint32Array(hl.HEAPU8.buffer, pixels, rowLength * height);
   for (let j = 0; j < ch; ++j) {
     const ty = y0 + j;
     if (ty < 0 || ty >= height) continue;
@@ -53,7 +54,7 @@ function drawText(x, y, text, escapement, pixels, width, height) {
       const tx = x0 + i;
       if (tx < 0 || tx >= width) continue;
       const k = (j * cw + i) * 4;
-      words[ty * width + tx] = (0xff000000 | (data[k] << 16) | (data[k + 1] << 8) | data[k + 2]) >>> 0;
+      words[ty * rowLength + tx] = (0xff000000 | (data[k] << 16) | (data[k + 1] << 8) | data[k + 2]) >>> 0;
     }
   }
 }
