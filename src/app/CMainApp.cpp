@@ -8,6 +8,7 @@
 #include "pages/CSimulationSettingsPage.h"
 
 #include "designs/Flight.h"
+#include "designs/JsonText.h"
 #include "runs/FieldTable.h"
 #include "toolkit/LastFolders.h"
 #include "units/NumberText.h"
@@ -187,6 +188,8 @@ bool CMainApp::openDesign(const std::string& path) {
     InputPage* page = design.ok && design.kind == DesignKind::Site
                           ? static_cast<InputPage*>(m_environmentSpecsPage)
                           : static_cast<InputPage*>(m_rocketSpecsPage);
+    if (design.ok && !mayReplaceChanges({page}, path))
+        return false;
     if (design.ok)
         m_sheet->tabs()->setCurrentWidget(page);
     return page->applyDesign(design, path); // the page's signal remembers it
@@ -204,6 +207,8 @@ bool CMainApp::openFlight(const std::string& path) {
         box.exec();
         return false;
     }
+    if (!mayReplaceChanges({m_rocketSpecsPage, m_environmentSpecsPage}, path))
+        return false;
     for (InputPage* page : std::initializer_list<InputPage*>{
              m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
         page->applyInputs(flight.inputs);
@@ -220,6 +225,24 @@ bool CMainApp::openFlight(const std::string& path) {
         box.exec();
     }
     return true;
+}
+
+bool CMainApp::mayReplaceChanges(std::initializer_list<InputPage*> pages, const std::string& path) {
+    QStringList lost;
+    for (InputPage* page : pages) {
+        if (!page->designKind() || !page->isInitialised() || !page->isModified())
+            continue;
+        const std::string_view name = designName(*page->designKind());
+        lost << QStringLiteral("the ") + QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
+    if (lost.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Hydrolofter"),
+                    QStringLiteral("Open %1 in place of the changes to %2?")
+                        .arg(QString::fromStdString(fileNameForMessages(path)),
+                             lost.join(QStringLiteral(" and "))),
+                    QMessageBox::Yes | QMessageBox::Cancel, m_sheet.get());
+    return box.exec() == QMessageBox::Yes;
 }
 
 void CMainApp::onOpenFlight() {

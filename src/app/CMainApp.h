@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ class CAboutPage;
 class CEnvironmentSpecsPage;
 class CLaunchSpecsPage;
 class CMainDlg;
+class InputPage;
 class CRocketSpecsPage;
 class CSimulationSettingsPage;
 
@@ -67,6 +69,9 @@ private:
     /// Connects the settings page's "Open Flight..." and "Save Flight...", and Ctrl+O and
     /// Ctrl+S.
     void addFlightButtons();
+    /// True when none of the pages has unsaved changes to its design, or the user agrees
+    /// to lose them to the file at path.
+    bool mayReplaceChanges(std::initializer_list<InputPage*> pages, const std::string& path);
     void onOpenFlight();
     void onSaveFlight();
 

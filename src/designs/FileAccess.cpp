@@ -73,6 +73,29 @@ std::string followLinks(std::string path) {
     return {};
 }
 
+/// The standard stream (1 or 2) that path names, or -1. Such a path, opened anew, would
+/// replace the file the shell opened for appending, lose what the process wrote there
+/// already, or not open at all (a pipe under /proc/self/fd); its open descriptor is used
+/// instead, so that the text lands in order with the rest of the output.
+int standardStreamNamed(const std::string& path) {
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        const std::string n = std::to_string(fd);
+        if (path == (fd == STDOUT_FILENO ? "/dev/stdout" : "/dev/stderr") ||
+            path == "/dev/fd/" + n || path == "/proc/self/fd/" + n)
+            return fd;
+    }
+#ifndef __EMSCRIPTEN__ // under Node, the standard streams are not files that stat can see
+    struct stat named, held;
+    if (::stat(path.c_str(), &named) != 0)
+        return -1;
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fstat(fd, &held) == 0 && held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+            return fd;
+    }
+#endif
+    return -1;
+}
+
 /// Writes into the file itself: a FIFO or device, or (inPlace) a regular file with other
 /// hard links, whose old text is overwritten only once the room for the new is reserved.
 std::string writeDirectly(const std::string& path, std::string_view text, bool inPlace) {
@@ -198,6 +221,8 @@ FileText readFileText(const std::string& path, std::size_t maxBytes, bool regula
 std::string writeFileAtomically(const std::string& path, std::string_view text) {
     if (path.empty())
         return "no file name was given";
+    if (const int fd = standardStreamNamed(path); fd >= 0)
+        return writeAll(fd, text) ? std::string() : systemReason();
     const std::string target = followLinks(path);
     if (target.empty())
         return systemReason();

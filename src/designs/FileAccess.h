@@ -29,8 +29,9 @@ bool writeAll(int fd, std::string_view text);
 /// cut leaves the old file or the new one; it keeps its permissions and, where allowed,
 /// its owner. A symbolic link is followed and kept. A read-only file is refused; a file
 /// with other hard links is written in place so that every link sees the new text. A
-/// target that is not a regular file (a FIFO, a terminal, /dev/stdout) is written to
-/// directly.
+/// target that is not a regular file (a FIFO, a terminal) is written to directly. A path
+/// naming the process's standard output or error (/dev/stdout, or the file it goes to) is
+/// written through that open descriptor, after what was written there before.
 std::string writeFileAtomically(const std::string& path, std::string_view text);
 
 } // namespace hydrolofter

@@ -148,6 +148,24 @@ expect 2 "a measured file with a fault" --measured "$design_dir/bad.csv" &&
 expect 2 "a fit without a measured flight" --fit dragCoefficient
 expect 2 "a fit of a count" --measured "$trace" --fit parachuteCount &&
     check "names what can be" grep -q "accepted: .*dragCoefficient" "$err"
+# A file named by a stream the tool writes already is written through that stream, in order.
+for row in "stdout >" "stdout >>" "stderr 2>>" "stdout |"; do
+    read -r stream how <<<"$row"
+    log="$design_dir/log"
+    printf 'before\n' >"$log"
+    case "$how" in
+    ">") "$batch" --save-flight /dev/$stream --summary >"$log" 2>/dev/null && st=$? || st=$? ;;
+    ">>") "$batch" --save-flight /dev/$stream --summary >>"$log" 2>/dev/null && st=$? || st=$? ;;
+    "2>>") "$batch" --save-flight /dev/$stream --summary 2>>"$log" >/dev/null && st=$? || st=$? ;;
+    "|") "$batch" --save-flight /dev/$stream --summary 2>/dev/null | cat >"$log" && st=${PIPESTATUS[0]} ;;
+    esac
+    check "/dev/$stream $how: exit 0" [ "$st" -eq 0 ]
+    want=$(case "$how" in ">" | "|") echo 1 ;; *) echo 2 ;; esac) # line of the flight's start
+    check "/dev/$stream $how: the flight where the stream was" \
+        [ "$(grep -n '^{$' "$log" | cut -d: -f1)" = "$want" ]
+    [ "$how" = "2>>" ] || check "/dev/$stream $how: then the summary" \
+        [ "$(tail -n 1 "$log")" = "Time Aloft: 6.09 sec" ]
+done
 rm -rf "$design_dir"
 
 expect 0 "--list names every field by its page" --list && {

@@ -15,10 +15,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -208,7 +208,23 @@ TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
     const std::string folder = QFile::encodeName(dir.path()).toStdString();
     const std::string odd = folder + "/caf\xe9.rocket.json"; // Latin-1, not UTF-8
     ASSERT_EQ(std::rename((folder + "/m.rocket.json").c_str(), odd.c_str()), 0);
-    EXPECT_TRUE(app->openDesign(odd));
+    ASSERT_TRUE(app->saveFlight(path("w.flight.json")));
+    setText(app->environmentPage(), "updraft", "3");
+    // Open Recent and Open Flight ask too, naming the file and what would be lost.
+    for (const auto& [file, text] :
+         {std::pair{odd, "Open caf\\xe9.rocket.json in place of the changes to the rocket?"},
+          std::pair{folder + "/w.flight.json", "Open w.flight.json in place of the changes to "
+                                               "the rocket and the launch site?"}}) {
+        Answer cancel(QMessageBox::Cancel);
+        EXPECT_FALSE(file.ends_with(".flight.json") ? app->openFlight(file)
+                                                    : app->openDesign(file));
+        EXPECT_EQ(cancel.text, QString::fromUtf8(text));
+        EXPECT_EQ(editText(r, "emptyMass"), "200");
+    }
+    {
+        Answer yes(QMessageBox::Yes);
+        EXPECT_TRUE(app->openDesign(odd));
+    }
     EXPECT_EQ(editText(r, "emptyMass"), "150");
 
     ASSERT_EQ(mkfifo((folder + "/pipe.rocket.json").c_str(), 0600), 0);
@@ -302,8 +318,7 @@ TEST_F(DesignsTest, TheNextStartShowsWhatTheLastOneLeft) {
     // The files used last, newest first, in the settings page's Open Recent menu.
     const QStringList recent = {path("m.rocket.json"), path("s.flight.json")};
     EXPECT_EQ(next.recentFiles(), recent);
-    const auto actions =
-        next.settingsPage()->control<QPushButton>("openRecent")->menu()->actions();
+    const auto actions = next.settingsPage()->control<QPushButton>("openRecent")->menu()->actions();
     ASSERT_EQ(actions.size(), 2);
     EXPECT_TRUE(actions[0]->text().startsWith("m.rocket.json"));
     Answer yes(QMessageBox::Yes);
