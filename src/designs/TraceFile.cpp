@@ -27,34 +27,55 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-/// The fields of a line; a separator of ' ' splits at every run of blanks.
-std::vector<std::string> split(std::string_view line, char separator) {
-    std::vector<std::string> fields;
+/// More columns than any altimeter writes: a longer line is a fault, and refusing it keeps
+/// the memory a line takes small.
+constexpr std::size_t kMaxFields = 1000;
+
+/// The fields of a line, at most kMaxFields + 1 of them; a separator of ' ' splits at every
+/// run of blanks.
+std::vector<std::string_view> split(std::string_view line, char separator) {
+    std::vector<std::string_view> fields;
     if (separator == ' ') {
         std::size_t i = 0;
-        while (i < line.size()) {
+        while (i < line.size() && fields.size() <= kMaxFields) {
             while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
                 ++i;
             const std::size_t start = i;
             while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
                 ++i;
             if (i > start)
-                fields.emplace_back(trimmed(line.substr(start, i - start)));
+                fields.push_back(trimmed(line.substr(start, i - start)));
         }
         return fields;
     }
     std::size_t start = 0;
-    for (;;) {
+    while (fields.size() <= kMaxFields) {
         const std::size_t end = line.find(separator, start);
-        fields.emplace_back(trimmed(line.substr(start, end - start)));
+        fields.push_back(trimmed(line.substr(start, end - start)));
         if (end == std::string_view::npos)
-            return fields;
+            break;
         start = end + 1;
     }
+    return fields;
+}
+
+/// The separator a line's fields are written with: a tab, else ';', else ',', else blanks.
+char separatorOf(std::string_view line) {
+    return line.find('\t') != std::string_view::npos  ? '\t'
+           : line.find(';') != std::string_view::npos ? ';'
+           : line.find(',') != std::string_view::npos ? ','
+                                                      : ' ';
+}
+
+std::string separatorName(char separator) {
+    return separator == '\t' ? "tabs" : separator == ' ' ? "blanks" : inQuotes({&separator, 1});
 }
 
 /// A number as the file writes it; with ';' or tab between fields a decimal comma too.
-std::optional<double> number(std::string text, char separator) {
+std::optional<double> number(std::string_view field, char separator) {
+    if (field.size() > 64)
+        return std::nullopt; // no number is written so long
+    std::string text(field);
     if (separator != ',')
         std::replace(text.begin(), text.end(), ',', '.');
     return parseDecimal(text);
@@ -112,10 +133,20 @@ public:
             return read_;
         if (read_.trace.time.size() < 2)
             return fail("holds fewer than two measurements (a time and an altitude on a line).");
-        if (!skipped_.empty())
-            read_.notes.push_back(name_ + ": passed over " + std::to_string(skipped_.size()) +
-                                  (skipped_.size() == 1 ? " line that holds" : " lines that hold") +
-                                  " no measurement: " + shortList(skipped_));
+        if (skippedCount_ > 0)
+            read_.notes.push_back(
+                name_ + ": passed over " + std::to_string(skippedCount_) +
+                (skippedCount_ == 1 ? " line that holds" : " lines that hold") +
+                " no measurement: " + shortList(skipped_, kShownSkipped) +
+                (skippedCount_ > kShownSkipped
+                     ? " … and " + std::to_string(skippedCount_ - kShownSkipped) + " more"
+                     : ""));
+        const double span = read_.trace.time.back() - read_.trace.time.front();
+        if (header_.empty() && timeScale_ == 1 && format_.timeUnit == TraceTimeUnit::FromHeader &&
+            span > kLongestFlight)
+            read_.notes.push_back(name_ + ": the times span " + formatShort(span) +
+                                  " s, longer than a water rocket flies: if they are "
+                                  "milliseconds, give the time unit as ms.");
         read_.ok = true;
         return read_;
     }
@@ -133,26 +164,42 @@ private:
     void takeLine(std::string_view line, std::size_t lineNumber) {
         const std::string_view content = trimmed(line);
         if (content.empty() || content.front() == '#') {
-            skipped_.push_back(std::to_string(lineNumber));
+            skip(lineNumber);
             return;
         }
-        if (separator_ == 0)
-            separator_ = line.find('\t') != std::string_view::npos  ? '\t'
-                         : line.find(';') != std::string_view::npos ? ';'
-                         : line.find(',') != std::string_view::npos ? ','
-                                                                    : ' ';
-        const std::vector<std::string> fields = split(line, separator_);
-        const bool anyNumber = std::any_of(fields.begin(), fields.end(), [&](const std::string& f) {
-            return number(f, separator_).has_value();
-        });
+        const char own = separatorOf(line);
+        if (separator_ && own != separator_ && !(separator_ == ' ' && own == '\t') &&
+            holdsMeasurements(line, own))
+            return failAt(lineNumber, "its fields are separated by " + separatorName(own) +
+                                          ", the lines before by " + separatorName(separator_) +
+                                          ".");
+        const std::vector<std::string_view> fields = split(line, separator_ ? separator_ : own);
+        if (fields.size() > kMaxFields)
+            return failAt(lineNumber, "the line has more than " + std::to_string(kMaxFields) +
+                                          " fields.");
+        const char separator = separator_ ? separator_ : own;
+        const bool anyNumber = std::any_of(fields.begin(), fields.end(), [&](std::string_view f) {
+            return number(f, separator).has_value();
+        }); // a header, a title or a footer has none
         if (!anyNumber) {
-            if (read_.trace.time.empty())
-                header_ = fields; // the last such line before the data names the columns
-            skipped_.push_back(std::to_string(lineNumber));
+            if (read_.trace.time.empty()) {
+                headerLine_ = line; // the last such line before the data names the columns
+                headerLineNumber_ = lineNumber;
+            }
+            skip(lineNumber);
             return;
         }
-        if (!columnsChosen_ && !chooseColumns())
+        if (!columnsChosen_ && !chooseColumns(own))
             return;
+        // A line written otherwise than the rest would be read as other numbers: "0,25,1,50"
+        // under "time,altitude" is 0.25 s at 1.50 m written with decimal commas.
+        if (const std::size_t n = namedFields(fields); n > header_.size() && header_.size() >= 2)
+            return failAt(lineNumber,
+                          "the line holds " + std::to_string(n) + " fields where the header names " +
+                              std::to_string(header_.size()) +
+                              (separator_ == ','
+                                   ? " (are decimal commas written between fields of commas?)."
+                                   : "."));
         const std::optional<double> t = value(fields, timeIndex_, "time", lineNumber);
         const std::optional<double> h =
             t ? value(fields, heightIndex_, "altitude", lineNumber) : std::nullopt;
@@ -172,7 +219,31 @@ private:
         trace.height.push_back(metres);
     }
 
-    std::optional<double> value(const std::vector<std::string>& fields, std::size_t index,
+    /// Two fields or more with a number among them, read with that separator.
+    static bool holdsMeasurements(std::string_view line, char separator) {
+        const std::vector<std::string_view> fields = split(line, separator);
+        return fields.size() > 1 &&
+               std::any_of(fields.begin(), fields.end(),
+                           [&](std::string_view f) { return number(f, separator).has_value(); });
+    }
+
+    /// The fields of a line but the empty ones at its end (a trailing separator).
+    static std::size_t namedFields(const std::vector<std::string_view>& fields) {
+        std::size_t n = fields.size();
+        while (n > 0 && fields[n - 1].empty())
+            --n;
+        return n;
+    }
+
+    /// A line passed over: its number kept for the note while the list is short, counted
+    /// after, so that millions of blank lines take no memory.
+    void skip(std::size_t lineNumber) {
+        if (skipped_.size() < kShownSkipped)
+            skipped_.push_back(std::to_string(lineNumber));
+        ++skippedCount_;
+    }
+
+    std::optional<double> value(const std::vector<std::string_view>& fields, std::size_t index,
                                 const char* what, std::size_t lineNumber) {
         if (index >= fields.size()) {
             failAt(lineNumber, "there is no " + std::string(what) + " in column " +
@@ -218,8 +289,25 @@ private:
         return std::nullopt;
     }
 
-    bool chooseColumns() {
+    /// The data's separator is that of the first line with numbers; the header is read with
+    /// it. A header written with another is refused (blanks in a title line are words).
+    bool chooseColumns(char separator) {
         columnsChosen_ = true;
+        separator_ = separator;
+        if (!headerLine_.empty()) {
+            const char own = separatorOf(headerLine_);
+            if (own != separator && own != ' ' && !(separator == ' ' && own == '\t')) {
+                failAt(headerLineNumber_, "its fields are separated by " + separatorName(own) +
+                                              ", the measurements' by " +
+                                              separatorName(separator) + ".");
+                return false;
+            }
+            // No column's name is longer: a huge one is not copied about.
+            for (const std::string_view name : split(headerLine_, separator))
+                header_.emplace_back(name.substr(0, 200));
+            while (!header_.empty() && header_.back().empty())
+                header_.pop_back();
+        }
         const auto t = column(format_.timeColumn, 0, {"time"});
         const auto h =
             t ? column(format_.heightColumn, *t == 1 ? 0 : 1, {"alt", "height"}) : std::nullopt;
@@ -247,8 +335,14 @@ private:
     const TraceFormat& format_;
     std::string name_;
     TraceRead read_;
+    static constexpr std::size_t kShownSkipped = 10;
+    /// Longer than any water rocket's flight, even under a parachute in a thermal.
+    static constexpr double kLongestFlight = 600; // s
     std::vector<std::string> header_;
-    std::vector<std::string> skipped_;
+    std::string_view headerLine_;
+    std::size_t headerLineNumber_ = 0;
+    std::vector<std::string> skipped_; // the first kShownSkipped of them
+    std::size_t skippedCount_ = 0;
     char separator_ = 0;
     bool columnsChosen_ = false;
     std::size_t timeIndex_ = 0, heightIndex_ = 1;

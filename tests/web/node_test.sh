@@ -39,6 +39,7 @@ same "refused input (3)" bottleVolume=0
 same "bad argument (2)" bottleVolume=abc
 same "never lands (4)" updraft=100 --max-time 5
 same "--list" --list
+same "a flight to /dev/stdout, then the summary" --save-flight /dev/stdout --summary
 if [ "$failures" -ne 0 ]; then
     echo "$failures web batch check(s) failed"
     exit 1
