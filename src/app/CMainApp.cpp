@@ -2,6 +2,7 @@
 
 #include "CAboutPage.h"
 #include "CMainDlg.h"
+#include "SessionFile.h"
 #include "pages/CEnvironmentSpecsPage.h"
 #include "pages/CLaunchSpecsPage.h"
 #include "pages/CRocketSpecsPage.h"
@@ -17,10 +18,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QTabWidget>
@@ -72,6 +76,8 @@ QSettings sessionSettings() {
 } // namespace
 
 void CMainApp::saveSession() const {
+    if (!m_rememberSession)
+        return; // an unreadable session that could not be moved aside stays as it is
     SimulationInputs inputs;
     for (const InputPage* page : std::initializer_list<const InputPage*>{
              m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
@@ -91,25 +97,59 @@ void CMainApp::saveSession() const {
 }
 
 void CMainApp::restoreSession() {
+    const QString path = sessionFilePath();
+    QString problem = sessionFileProblem(path);
+    FlightRead last;
+    if (problem.isEmpty()) {
+        const QSettings settings = sessionSettings();
+        const QString text = settings.value(QStringLiteral("session/flight")).toString();
+        last = parseFlight(text.toStdString(), "the last session");
+        if (settings.status() != QSettings::NoError)
+            problem = QStringLiteral("it is not a settings file");
+        else if (!text.isEmpty() && !last.ok)
+            problem = QString::fromStdString(last.error).remove(QRegularExpression("\\.$"));
+    }
+    if (!problem.isEmpty()) {
+        // Kept aside, not overwritten at close: it may be a newer version's.
+        const SetAside aside = setSessionAside(path, problem);
+        m_sessionNotice = aside.message;
+        m_rememberSession = aside.moved;
+        refreshRecentMenu();
+        return;
+    }
     const QSettings settings = sessionSettings();
-    const QString text = settings.value(QStringLiteral("session/flight")).toString();
-    // A session that cannot be read (written by a newer version, edited by hand) leaves the
-    // defaults: the next close writes a good one.
-    const FlightRead last = parseFlight(text.toStdString(), "the last session");
-    if (!text.isEmpty() && last.ok) {
+    if (last.ok) {
         for (InputPage* page : std::initializer_list<InputPage*>{
                  m_rocketSpecsPage, m_environmentSpecsPage, m_launchSpecsPage})
             page->applyInputs(last.inputs);
         m_settingsPage->applySettings(last.settings);
         m_flightDescription = last.description;
     }
-    m_sheet->restoreGeometry(settings.value(QStringLiteral("session/geometry")).toByteArray());
+    restoreGeometryOnScreen(settings.value(QStringLiteral("session/geometry")).toByteArray());
     m_flightFile = settings.value(QStringLiteral("session/flightFile")).toString();
     m_recent = settings.value(QStringLiteral("session/recent")).toStringList();
     while (m_recent.size() > kRecentFiles)
         m_recent.removeLast();
     restoreLastFolders(settings);
     refreshRecentMenu();
+}
+
+void CMainApp::restoreGeometryOnScreen(const QByteArray& geometry) {
+    const QSize firstSize = m_sheet->size();
+    if (geometry.isEmpty() || !m_sheet->restoreGeometry(geometry))
+        return;
+    const QRect placed = m_sheet->geometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect room = screen->availableGeometry();
+        if (placed.width() <= room.width() && placed.height() <= room.height() &&
+            room.contains(placed.center()))
+            return;
+    }
+    // Off every screen or larger than it (a damaged file, a screen since unplugged): the
+    // first start's size, placed by the window manager.
+    m_sheet->setWindowState(Qt::WindowNoState);
+    m_sheet->resize(firstSize);
+    m_sheet->setAttribute(Qt::WA_Moved, false);
 }
 
 void CMainApp::remember(const QString& path) {
@@ -165,6 +205,11 @@ int CMainApp::run(const std::vector<std::string>& designFiles) {
     createSheet();
     // Opened once the sheet is on screen, so that a refusal stands over it.
     QTimer::singleShot(0, m_sheet.get(), [this, designFiles] {
+        if (!m_sessionNotice.isEmpty()) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), m_sessionNotice,
+                            QMessageBox::Ok, m_sheet.get());
+            box.exec();
+        }
         for (const std::string& file : designFiles) {
             const std::string suffix = ".flight.json";
             if (file.size() >= suffix.size() &&

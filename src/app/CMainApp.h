@@ -45,6 +45,8 @@ public:
     /// The recent files, newest first (at most kRecentFiles).
     QStringList recentFiles() const { return m_recent; }
     static constexpr int kRecentFiles = 6;
+    /// Why the last session was not read, told once when the window shows; empty if it was.
+    QString sessionNotice() const { return m_sessionNotice; }
     /// Remembers what the next start shows (run does it when the sheet closes): every
     /// page's values, the sheet's size and place, the last flight file and the recent
     /// files; in the per-user
@@ -66,6 +68,8 @@ public:
 
 private:
     void restoreSession();
+    /// Puts a saved size and place back when the window then fits on a screen.
+    void restoreGeometryOnScreen(const QByteArray& geometry);
     /// Connects the settings page's "Open Flight..." and "Save Flight...", and Ctrl+O and
     /// Ctrl+S.
     void addFlightButtons();
@@ -80,6 +84,8 @@ private:
     void remember(const QString& path);
     void refreshRecentMenu();
 
+    QString m_sessionNotice;
+    bool m_rememberSession = true;   ///< false: an unreadable session is left in its place
     QStringList m_recent;            ///< the last files opened or saved, newest first
     QString m_flightFile;            ///< the flight file last opened or saved
     std::string m_flightDescription; ///< its description, written back when it is saved

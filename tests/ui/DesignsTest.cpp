@@ -1,6 +1,7 @@
 // Designs in the window: save, load into a fresh window, refusals, defaults, unsaved changes.
 #include "UiTestSupport.h"
 
+#include "app/SessionFile.h"
 #include "designs/Flight.h"
 #include "pages/CEnvironmentSpecsPage.h"
 #include "pages/CLaunchSpecsPage.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 #include <sys/stat.h>
 
 namespace hydrolofter {
@@ -324,6 +327,75 @@ TEST_F(DesignsTest, TheNextStartShowsWhatTheLastOneLeft) {
     Answer yes(QMessageBox::Yes);
     next.rocketPage()->resetToDefaults();
     EXPECT_EQ(next.rocketPage()->control<QLineEdit>("bottleVolume")->text(), "2");
+}
+
+} // namespace
+} // namespace hydrolofter
+
+namespace hydrolofter {
+namespace {
+
+// A session the program cannot read never holds up the start and is never overwritten: it is
+// kept aside and the user told once. A saved place off every screen is not used.
+TEST_F(DesignsTest, AnUnreadableSessionIsKeptAsideAndAStartNeverWaits) {
+    const QString file = sessionFilePath();
+    const QString aside = file + ".unreadable";
+    struct Forget {
+        QString file, aside;
+        ~Forget() {
+            QFile::remove(aside);
+            QSettings("Hydrolofter", "Hydrolofter").clear();
+        }
+    } forget{file, aside};
+    QDir().mkpath(QFileInfo(file).path());
+    FlightRead newer = parseFlight(flightText({}, {}, ""), "");
+    std::string text = flightText(newer.inputs, newer.settings, "");
+    text.replace(text.find("\"version\": 1"), 12, "\"version\": 99");
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* says;
+    } rows[] = {
+        {"a FIFO",
+         [&] {
+             QFile::remove(file);
+             ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+         },
+         "could not be read: it is not a regular file. It is kept as Hydrolofter.conf.unreadable"},
+        {"a newer version's",
+         [&] {
+             QSettings s("Hydrolofter", "Hydrolofter");
+             s.setValue("session/flight", QString::fromStdString(text));
+         },
+         "could not be read: the last session: version: the file was written by a newer "
+         "Hydrolofter (version 99)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        row.make();
+        QFile::remove(aside);
+        CMainApp next;
+        next.createSheet(); // returns at once: nothing waits on a FIFO
+        EXPECT_TRUE(next.sessionNotice().contains(row.says)) << next.sessionNotice().toStdString();
+        EXPECT_TRUE(QFileInfo(aside).exists() || QFileInfo(aside).isSymLink());
+        EXPECT_FALSE(QFileInfo::exists(file));
+        next.saveSession();              // a new session; the old one stays aside untouched
+        if (QFileInfo(aside).isFile()) { // not the FIFO: reading it would wait
+            QSettings kept(aside, QSettings::IniFormat);
+            EXPECT_EQ(kept.value("session/flight").toString().toStdString(), text);
+        }
+        QFile::remove(file);
+    }
+
+    CMainApp first;
+    first.createSheet();
+    QWidget huge;
+    huge.setGeometry(5000, 5000, 900, 32767);
+    QSettings("Hydrolofter", "Hydrolofter").setValue("session/geometry", huge.saveGeometry());
+    CMainApp next;
+    next.createSheet();
+    EXPECT_TRUE(next.sessionNotice().isEmpty());
+    EXPECT_EQ(next.sheet()->size(), first.sheet()->size());
 }
 
 } // namespace
