@@ -1,4 +1,6 @@
-// Serves the built site on http://localhost:PORT for trying it: only the site's own files.
+// Serves the built site on http://localhost:PORT for trying it: only the site's own files,
+// only to GET and HEAD. A request it cannot make sense of is answered 400, never the end of
+// the server.
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
 import {join} from 'node:path';
@@ -8,16 +10,43 @@ const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
                '.wasm': 'application/wasm'};
 const files = new Set(['index.html', 'app.js', 'worker.js', 'style.css', 'hydrolofter.js',
                        'hydrolofter.wasm']);
+
+/** The file a request's target names, or null when the target is not a well-formed path. */
+function fileNamed(target) {
+  if (!target.startsWith('/'))
+    return null; // an absolute-form or asterisk target: not for this server
+  try {
+    return decodeURIComponent(new URL(target, 'http://localhost').pathname.slice(1)) ||
+           'index.html';
+  } catch {
+    return null; // a broken %-escape
+  }
+}
+
 createServer(async (request, response) => {
-  const name = decodeURIComponent(new URL(request.url, 'http://x').pathname.slice(1)) || 'index.html';
+  if (request.method !== 'GET' && request.method !== 'HEAD') {
+    response.writeHead(405, {'Allow': 'GET, HEAD'}).end('method not allowed');
+    return;
+  }
+  const name = fileNamed(request.url);
+  if (name === null) {
+    response.writeHead(400).end('bad request');
+    return;
+  }
   if (!files.has(name)) {
     response.writeHead(404).end('not found');
     return;
   }
   try {
     const body = await readFile(join(root, name));
-    response.writeHead(200, {'Content-Type': types[name.slice(name.lastIndexOf('.'))]}).end(body);
+    response.writeHead(200, {'Content-Type': types[name.slice(name.lastIndexOf('.'))],
+                             'Content-Length': body.length});
+    response.end(request.method === 'HEAD' ? undefined : body);
   } catch {
     response.writeHead(404).end('not found');
   }
+}).on('clientError', (error, socket) => {
+  // A request line Node's parser refuses: answered, and the server goes on.
+  if (socket.writable)
+    socket.end('HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n');
 }).listen(Number(port), '127.0.0.1', () => console.log(`http://localhost:${port}/`));
