@@ -182,6 +182,8 @@ private:
             const std::optional<int> v = parseInteger(value);
             if (!v)
                 return fail(quote(arg) + ": " + quote(value) + " is not a whole number");
+            if (const std::string problem = choiceProblem(*f, *v); !problem.empty())
+                return fail(quote(arg) + ": " + problem);
             storeInt(*f, *v);
             break;
         }

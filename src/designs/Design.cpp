@@ -198,6 +198,11 @@ private:
                 fail(f.name, "must be a whole number from -2147483648 to 2147483647");
                 return false;
             }
+            if (const std::string problem = choiceProblem(f, v.get<std::int64_t>());
+                !problem.empty()) {
+                fail(f.name, problem);
+                return false;
+            }
             inputs_.*std::get<InputInt>(f.member) = int(v.get<std::int64_t>());
             return true;
         }

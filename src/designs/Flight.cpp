@@ -42,9 +42,7 @@ std::vector<std::string> unitNamesOfVariable(VariableId v) {
 
 /// The largest value a whole-number setting takes.
 int largestChoice(const Field& f) {
-    if (f.name == "precision")
-        return kMaxPrecision;
-    return int(f.options.size()) - 1;
+    return f.name == "precision" ? kMaxPrecision : choiceCount(f) - 1;
 }
 
 class Reader {

@@ -72,6 +72,19 @@ bool fieldApplies(const Field& f, const SimulationInputs& inputs) {
     return true;
 }
 
+int choiceCount(const Field& f) {
+    if (f.entry == Entry::Tick)
+        return 2;
+    return f.options.empty() ? 0 : int(f.options.size());
+}
+
+std::string choiceProblem(const Field& f, long long value) {
+    const int n = choiceCount(f);
+    if (n == 0 || (value >= 0 && value < n))
+        return {};
+    return "must be a whole number from 0 to " + std::to_string(n - 1);
+}
+
 int settingInt(const Field& f, const RunSettings& s) {
     if (const auto* m = std::get_if<SettingMode>(&f.member))
         return s.**m;

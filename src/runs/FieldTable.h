@@ -133,6 +133,12 @@ int unitIndexOf(const Field& number, const SimulationInputs& inputs);
 /// circular parachute, its surface area only for an irregular one.
 bool fieldApplies(const Field& f, const SimulationInputs& inputs);
 
+/// How many values a tick (2) or a choice (one per option) takes; 0 for other fields.
+int choiceCount(const Field& f);
+/// "must be a whole number from 0 to N" when value is not one of a tick's or a choice's
+/// values; empty when it is, or the field is neither.
+std::string choiceProblem(const Field& f, long long value);
+
 /// A whole-number setting (a mode, a display choice, a variable, a unit, the precision) as
 /// an int; the field must be one.
 int settingInt(const Field& f, const RunSettings& s);
