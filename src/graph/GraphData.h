@@ -94,8 +94,10 @@ public:
     /// sixteen shades from the lowest result (bottom) to the highest (top), and each end's
     /// value with its unit, drawn within area. Nothing for other graphs.
     void paintKey(Canvas& canvas, ClientRect area) const;
-    /// Pixels across the key needs in the canvas's font; 0 when the graph has none.
-    int keyWidth(const Canvas& canvas) const;
+    /// Pixels across the key; 0 when the graph has none. Counted from its text's characters,
+    /// not measured in a font: a picture of a given size lays out alike in every face and on
+    /// every machine, and the graph beside the key keeps the same pixels.
+    int keyWidth() const;
     /// The key's lowest and highest labels ("4.8 sec"), or empty ones without a key.
     std::pair<std::string, std::string> keyLabels() const;
 

@@ -14,6 +14,18 @@ constexpr int kMargin = 4;  ///< around the text
 constexpr int kBarLeft = 6; ///< the shade bar's left edge within the key
 constexpr int kBarWidth = 18;
 
+/// Wider than the graph font's average character (6.1 px for "Time Aloft"), so that the
+/// key's text fits in any of the faces' fonts.
+constexpr int kCharWidth = 7;
+
+/// The width text is given in the key: kCharWidth for each character (UTF-8 lead bytes).
+int nominalWidth(const std::string& text) {
+    const auto chars = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+    });
+    return kCharWidth * int(chars);
+}
+
 bool hasKey(const GraphData& g) {
     return g.mode == GraphMode::Surface && g.count > 0 && g.xTicks != 0 && g.yTicks != 0;
 }
@@ -29,12 +41,12 @@ std::pair<std::string, std::string> GraphData::keyLabels() const {
     return {formatShort(low) + unit, formatShort(high) + unit};
 }
 
-int GraphData::keyWidth(const Canvas& dc) const {
+int GraphData::keyWidth() const {
     if (!hasKey(*this))
         return 0;
     const auto [low, high] = keyLabels();
-    const int text = std::max({dc.textWidth(resultQuantity.name), dc.textWidth(low),
-                               dc.textWidth(high), kBarLeft + kBarWidth});
+    const int text = std::max({nominalWidth(resultQuantity.name), nominalWidth(low),
+                               nominalWidth(high), kBarLeft + kBarWidth});
     return kMargin + text + 2 * kMargin;
 }
 

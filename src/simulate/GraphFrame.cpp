@@ -27,7 +27,7 @@ void GraphFrame::setShowsKey(bool shows) {
 }
 
 int GraphFrame::graphWidth() const {
-    return m_showsKey && m_graph ? std::max(width() - pictureKeyWidth(*m_graph), 1) : width();
+    return m_showsKey && m_graph ? std::max(width() - m_graph->keyWidth(), 1) : width();
 }
 
 QString GraphFrame::readoutAt(QPoint p) const {
@@ -63,7 +63,7 @@ void GraphFrame::paintEvent(QPaintEvent*) {
         // Drawn into an image of the client size with the exact rasteriser, then shown:
         // the same pixels as an exported image or the batch tool's.
         painter.drawImage(0, 0,
-                          m_showsKey ? paintGraphPicture(*m_graph, w, height())
+                          m_showsKey ? paintGraphPicture(*m_graph, width(), height())
                                      : paintGraphImage(*m_graph, w, height()));
         return;
     }

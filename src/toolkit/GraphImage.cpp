@@ -18,18 +18,12 @@ QImage paintGraphImage(const GraphData& graph, int width, int height) {
     return image;
 }
 
-int pictureKeyWidth(const GraphData& graph) {
-    QImage probe(1, 1, QImage::Format_RGB32);
-    const ImageCanvas canvas(probe); // measures text in the font pictures are drawn with
-    return graph.keyWidth(canvas);
-}
-
 QImage paintGraphPicture(const GraphData& graph, int width, int height) {
-    const int key = pictureKeyWidth(graph);
+    const int key = graph.keyWidth();
     if (key == 0)
         return paintGraphImage(graph, width, height);
     // The graph painted at its own size, as the window shows it; the key beside its plot.
-    const QImage alone = paintGraphImage(graph, width, height);
+    const QImage alone = paintGraphImage(graph, std::max(width - key, 1), height);
     QImage picture(alone.width() + key, alone.height(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int y = 0; y < alone.height(); ++y)

@@ -12,12 +12,10 @@ class GraphData;
 /// The graph painted into a new white image of the given size (at least 1 × 1).
 QImage paintGraphImage(const GraphData& graph, int width, int height);
 
-/// A picture that can be read alone: the graph at width × height, and for a surface its
-/// key in a strip to the right (the image that much wider; the graph's pixels the same).
+/// A picture that can be read alone, exactly width × height: the graph, and for a surface
+/// its key in a strip at the right, the graph that much narrower (its pixels those of
+/// paintGraphImage at the narrower width).
 QImage paintGraphPicture(const GraphData& graph, int width, int height);
-
-/// The pixels across the key beside the graph in a picture; 0 when it has none.
-int pictureKeyWidth(const GraphData& graph);
 
 /// The graph's picture at that size and encoded as an image file of the format that the
 /// file name's suffix names (PNG when it names none that Qt writes); empty on failure.

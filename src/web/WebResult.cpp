@@ -15,20 +15,17 @@ using namespace hydrolofter::web;
 
 extern "C" {
 
-/// The shown graph's picture, height high: the graph width wide and a surface's key in a strip
-/// beside it, as the batch tool's PNG has it, or (withKey 1) the whole picture width wide.
-/// {"pixels", "width", "graphWidth", "height"}, pixels RGBA.
-EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height, int withKey) {
+/// The shown graph's picture, exactly width × height as the batch tool's PNG: a surface's key
+/// in a strip at the right, the graph that much narrower. {"pixels", "width", "graphWidth",
+/// "height"}, pixels RGBA.
+EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
     static std::vector<unsigned> pixels;
     if (!shown.graph)
         return answer({{"width", 0}, {"height", 0}, {"pixels", 0}});
-    width = std::clamp(width, 1, 10000);
+    const int full = std::clamp(width, 1, 10000);
     height = std::clamp(height, 1, 10000);
-    std::vector<unsigned> probe(1);
-    const int key = shown.graph->keyWidth(WebCanvas(probe, 1, 1, 1));
-    if (withKey)
-        width = std::max(1, width - key);
-    const int full = width + key;
+    const int key = shown.graph->keyWidth();
+    width = std::max(1, full - key);
     pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
     {
         // The graph at its own size in the picture's left part: the canvas's rows are the

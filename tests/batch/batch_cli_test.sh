@@ -85,6 +85,8 @@ expect 0 "summary and image of a launch analysis" --summary --png "$png" --size 
     # A PNG's width and height are the big-endian words at bytes 16 to 23.
     check "a 320x200 PNG" [ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" = "00000140000000c8" ]
 }
+expect 0 "a surface's image, its key inside the size" mode=2 precision=1 --png "$png" --size 800x500 &&
+    check "an 800x500 PNG" [ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" = "00000320000001f4" ]
 rm -f "$png"
 
 expect 3 "refused input" bottleVolume=0 && {

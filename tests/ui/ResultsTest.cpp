@@ -91,26 +91,29 @@ TEST_F(ResultsTest, ExportsAreTheBatchToolsFilesForEveryKindOfRun) {
         const QImage window = QImage(path("w.png")).convertToFormat(QImage::Format_RGB32);
         const QImage tool = QImage(path("b.png")).convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(window, tool);
-        // A surface's picture has its key in a strip to the right of the graph's own pixels:
-        // the shade bar 6..24 px into the strip, the plot's rows 10..270 less two lines of
-        // text and margins above (46) and one below (250), sixteenths of its 204 rows.
+        // Exactly the size asked for. A surface's picture has its key in a strip at the right,
+        // beside the graph's own pixels: the shade bar 6..24 px into the strip, the plot's
+        // rows 10..270 less two lines of text and margins above (46) and one below (250),
+        // sixteenths of its 204 rows.
         const bool keyed = run.radio == "mode=2";
-        ASSERT_EQ(window.height(), 320);
-        ASSERT_EQ(window.width() > 500 + 24, keyed);
-        ASSERT_EQ(window.width() == 500, !keyed);
-        EXPECT_EQ(window.copy(0, 0, 500, 320), paintGraphImage(*page->graph(), 500, 320));
+        ASSERT_EQ(window.size(), QSize(500, 320));
+        const int graphWidth = keyed ? 500 - page->graph()->keyWidth() : 500;
+        ASSERT_EQ(graphWidth < 500 - 24, keyed);
+        EXPECT_EQ(window.copy(0, 0, graphWidth, 320),
+                  paintGraphImage(*page->graph(), graphWidth, 320));
         if (keyed) {
-            EXPECT_EQ(window.pixel(515, 47), qRgb(0, 0, 240)); // the highest shade, top
-            EXPECT_EQ(window.pixel(515, 58), qRgb(0, 0, 240));
-            EXPECT_EQ(window.pixel(515, 59), qRgb(0, 0, 224));
-            EXPECT_EQ(window.pixel(515, 238), qRgb(0, 0, 0)); // the lowest, bottom
-            EXPECT_EQ(window.pixel(515, 237), qRgb(0, 0, 16));
+            const int x = graphWidth + 15;
+            EXPECT_EQ(window.pixel(x, 47), qRgb(0, 0, 240)); // the highest shade, top
+            EXPECT_EQ(window.pixel(x, 58), qRgb(0, 0, 240));
+            EXPECT_EQ(window.pixel(x, 59), qRgb(0, 0, 224));
+            EXPECT_EQ(window.pixel(x, 238), qRgb(0, 0, 0)); // the lowest, bottom
+            EXPECT_EQ(window.pixel(x, 237), qRgb(0, 0, 16));
         }
     }
-    // The default image is the window's graph at twice its size, for sharp documents.
+    // The default image is the window's graph at twice its size, for sharp documents, the
+    // surface's key inside it.
     ASSERT_EQ(page->exportResult(path("d.png"), Format::Png), "");
-    EXPECT_EQ(QImage(path("d.png")).size(),
-              frame()->size() * 2 + QSize(pictureKeyWidth(*page->graph()), 0)); // the surface's key
+    EXPECT_EQ(QImage(path("d.png")).size(), frame()->size() * 2);
 }
 
 TEST_F(ResultsTest, FlightsComparedAndAMeasuredOneFittedInTheWindow) {

@@ -62,19 +62,23 @@ try {
   check('two-variable summary', (await summary()) === native('mode=2', 'precision=2', '--summary').toString());
 
   // The graph's pixels: the plot box (no text in it) and a surface key's shade bar, as the
-  // batch tool's PNG has them at that size.
+  // batch tool's PNG has them at that size (the key inside it, the graph g wide beside it).
   const png = join(scratch, 'graph.png');
-  for (const [what, args, rects] of [
-    ['launch graph', ['mode=0', 'precision=3', 'launchDisplay=1'], [[60, 10, 760, 450]]],
-    ['surface and its key', ['mode=2', 'precision=2', 'twoVarDisplay=1'], [[60, 10, 760, 450], [806, 60, 823, 420]]],
+  for (const [what, args, boxes] of [
+    ['launch graph', ['mode=0', 'precision=3', 'launchDisplay=1'], (g) => [[60, 10, g - 40, 450]]],
+    ['surface and its key', ['mode=2', 'precision=2', 'twoVarDisplay=1'],
+     (g) => [[60, 10, g - 40, 450], [g + 6, 60, g + 23, 420]]],
   ]) {
     await fly(args);
-    const width = await page.evaluate(() => {
+    const [width, graphWidth] = await page.evaluate(() => {
       const g = document.querySelector('#graph');
       g.style.height = '500px';
       paint(800);
-      return g.width;
+      return [g.width, Number(g.dataset.graphWidth)];
     });
+    check(`${what}: 800 pixels wide, the key inside`, width === 800 && graphWidth < 800 === what.startsWith('surface'),
+          `${width}, the graph ${graphWidth}`);
+    const rects = boxes(graphWidth);
     native(...args, '--png', png, '--size', '800x500');
     const differing = await page.evaluate(async (dataUrl, width, rects) => {
       const img = new Image();

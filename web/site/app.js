@@ -474,17 +474,16 @@ function show(shown) {
 }
 
 /// The core paints the graph into the canvas's box on the page, one pixel to a CSS pixel (a
-/// surface's key in the box too), or with the graph graphWidth wide and the canvas as wide as
-/// the picture.
-function paint(graphWidth) {
+/// surface's key in the box too), or pictureWidth wide, as the batch tool's picture of that size.
+function paint(pictureWidth) {
   const canvas = $('graph');
   if (canvas.hidden) return;
-  const width = graphWidth || Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
-  const key = JSON.parse(call('hl_paint', width, height, graphWidth ? 0 : 1));
+  const width = pictureWidth || Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
+  const key = JSON.parse(call('hl_paint', width, height));
   if (!key.width) return;
   canvas.width = key.width;
   canvas.height = key.height;
-  if (graphWidth) canvas.style.width = key.width + 'px';
+  if (pictureWidth) canvas.style.width = key.width + 'px';
   const pixels = new Uint8ClampedArray(hl.HEAPU8.buffer, key.pixels, key.width * key.height * 4);
   canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(pixels), key.width, key.height), 0, 0);
   canvas.dataset.graphWidth = key.graphWidth;
@@ -517,7 +516,7 @@ function printResult() {
   out.append(Object.assign(document.createElement('h2'), {textContent: lines.title}));
   if ($('result').dataset.graph) {
     // Painted at a paper's width, whatever the window's size.
-    const pic = JSON.parse(call('hl_paint', 960, 600, 1));
+    const pic = JSON.parse(call('hl_paint', 960, 600));
     const c = Object.assign(document.createElement('canvas'), {width: pic.width, height: pic.height});
     c.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(
       new Uint8ClampedArray(hl.HEAPU8.buffer, pic.pixels, pic.width * pic.height * 4)), pic.width, pic.height), 0, 0);
