@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
@@ -56,6 +57,23 @@ CMainDlg::CMainDlg(const QString& caption, QWidget* parent)
     setSizeGripEnabled(true);
     connect(m_close, &QPushButton::clicked, this, &CMainDlg::onClose);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CMainDlg::onPageChanged);
+    // The next and previous page from every control: the tab widget only sees these keys
+    // when the control passes them on, and a drop-down list takes Ctrl+Tab for its search
+    // and Ctrl+Page Down for its next entry.
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& [keys, step] : steps) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int n = m_tabs->count();
+            if (n > 1)
+                m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + n) % n);
+        });
+    }
 }
 
 void CMainDlg::showEvent(QShowEvent* event) {

@@ -158,7 +158,7 @@ std::string describeField(const Field& f) {
             choices.append(i ? ", " : "")
                 .append(std::to_string(i))
                 .append(" ")
-                .append(f.options[i].caption);
+                .append(withoutMnemonic(f.options[i].caption));
         if (f.name == "precision")
             choices.append("1 (")
                 .append(precisionLabel(kMinPrecision))

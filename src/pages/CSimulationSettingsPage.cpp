@@ -1,6 +1,8 @@
 // The settings page laid out by Qt: the precision, then a framed row for each kind of run.
 #include "CSimulationSettingsPage.h"
 
+#include "designs/Flight.h"
+
 #include "runs/FieldTable.h"
 #include "toolkit/ComboListControl.h"
 #include "toolkit/Controls.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -68,7 +71,7 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     slider->setPageStep(1);
     slider->setRange(kMinPrecision, kMaxPrecision);
     slider->setToolTip(qstr(precision.help));
-    slider->setAccessibleName(qstr(precision.caption));
+    slider->setAccessibleName(QString::fromStdString(precision.plainCaption()));
     slider->setAccessibleDescription(slider->toolTip());
     precisionColumn->addWidget(label);
     precisionColumn->addWidget(slider);
@@ -79,10 +82,10 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     // connects the buttons.
     auto* flights = new QVBoxLayout;
     for (const auto& [name, caption, help] :
-         {std::tuple{"openFlight", "Open Flight...",
+         {std::tuple{"openFlight", "&Open Flight...",
                      "Open a flight file (*.flight.json) into every page: rocket, launch site, "
                      "launch and these settings (Ctrl+O)."},
-          std::tuple{"saveFlight", "Save Flight...",
+          std::tuple{"saveFlight", "Sa&ve Flight...",
                      "Save every page and these settings as one flight file (*.flight.json), so "
                      "that the run can be flown again as it is (Ctrl+S)."}}) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
@@ -93,7 +96,7 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
         flights->addWidget(button);
     }
     // The last few files opened or saved; the application fills its menu.
-    auto* recent = new QPushButton(QStringLiteral("Open Recent"), this);
+    auto* recent = new QPushButton(QStringLiteral("Open R&ecent"), this);
     recent->setObjectName(QStringLiteral("openRecent"));
     recent->setAutoDefault(false);
     recent->setToolTip(QStringLiteral("Open one of the last flight, rocket and launch site "
@@ -101,6 +104,15 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     recent->setAccessibleDescription(recent->toolTip());
     recent->setMenu(new QMenu(recent));
     flights->addWidget(recent);
+    auto* defaults = new QPushButton(QStringLiteral("De&faults"), this);
+    defaults->setObjectName(QStringLiteral("defaults"));
+    defaults->setAutoDefault(false);
+    defaults->setToolTip(QStringLiteral("Put back the settings the program starts with (a "
+                                        "launch analysis at 1 millisecond, its height as a "
+                                        "graph)."));
+    defaults->setAccessibleDescription(defaults->toolTip());
+    connect(defaults, &QPushButton::clicked, this, &CSimulationSettingsPage::resetToDefaults);
+    flights->addWidget(defaults);
     flights->addStretch(1);
     top->addLayout(flights);
     page->addLayout(top);
@@ -116,7 +128,7 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     const std::vector<QRadioButton*> modes = FieldForm::makeOptions(field("mode"), this);
     for (QRadioButton* radio : modes) {
         // On two lines, as the table's narrow first column has always shown them.
-        radio->setAccessibleName(radio->text());
+        radio->setAccessibleName(radio->text().remove(QLatin1Char('&')));
         radio->setText(radio->text().replace(' ', '\n'));
     }
     addMode(*table, modes[0], LaunchAnalysis, "launchDisplay", {"plotVariable"});
@@ -227,6 +239,19 @@ void CSimulationSettingsPage::initialiseControls() {
     showSettings();
     updatePrecisionLabel();
     applyEnablingRule();
+}
+
+void CSimulationSettingsPage::resetToDefaults() {
+    // The session is remembered: this is the way back to the first start's settings.
+    if (flightText({}, shownSettings(), "") != flightText({}, RunSettings{}, "")) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Hydrolofter"),
+                        QStringLiteral("Put the defaults in place of the changes to the "
+                                       "simulation settings?"),
+                        QMessageBox::Yes | QMessageBox::Cancel, this);
+        if (box.exec() != QMessageBox::Yes)
+            return;
+    }
+    applySettings(RunSettings{});
 }
 
 void CSimulationSettingsPage::applySettings(const RunSettings& settings) {

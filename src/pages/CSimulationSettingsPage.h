@@ -26,6 +26,8 @@ public:
 
     /// The settings as the controls show them, told nobody; a range whose text cannot be
     /// read keeps its last committed value.
+    /// The settings of the first start back in place, after asking when they differ.
+    void resetToDefaults();
     RunSettings shownSettings() const {
         RunSettings s = m_settings;
         readSettings(s, true);

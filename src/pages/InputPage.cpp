@@ -50,10 +50,10 @@ InputPage::InputPage(const QString& caption, FieldGroup group, FieldForm::Boxes 
     auto* left = new QVBoxLayout;
     page->addLayout(left, 1);
     m_form = std::make_unique<FieldForm>(group, *this, *left, boxes);
+    if (!designs || !designs->files)
+        left->addStretch(1); // no description box below to take the room
     if (designs)
         addDesignButtons(*page, *designs);
-    else
-        left->addStretch(1);
     // Any change a user can make shows in one of these signals.
     auto changed = [this] { emit designStateChanged(); };
     for (auto* edit : findChildren<QLineEdit*>())
@@ -69,7 +69,9 @@ InputPage::InputPage(const QString& caption, FieldGroup group, FieldForm::Boxes 
 InputPage::~InputPage() = default;
 
 void InputPage::addDesignButtons(QBoxLayout& layout, const DesignButtons& designs) {
-    m_designKind = designs.kind;
+    if (designs.files)
+        m_designKind = designs.kind;
+    m_defaultsName = nameOf(designs.kind);
     auto* column = new QVBoxLayout;
     layout.addLayout(column);
     struct Button {
@@ -84,6 +86,8 @@ void InputPage::addDesignButtons(QBoxLayout& layout, const DesignButtons& design
         {"defaults", designs.defaultsCaption, designs.defaultsHelp, &InputPage::resetToDefaults},
     };
     for (const Button& b : buttons) {
+        if (!designs.files && b.action != &InputPage::resetToDefaults)
+            continue;
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromUtf8(b.name));
         button->setAutoDefault(false);
@@ -207,7 +211,7 @@ bool InputPage::mayReplaceChanges(const QString& question) {
 
 void InputPage::resetToDefaults() {
     if (!mayReplaceChanges(QStringLiteral("Put the defaults in place of the changes to the %1?")
-                               .arg(nameOf(m_designKind.value_or(DesignKind::Rocket)))))
+                               .arg(m_defaultsName)))
         return;
     copyGroup(m_group, SimulationInputs{}, m_inputs);
     showInputs();

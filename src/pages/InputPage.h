@@ -11,13 +11,15 @@
 
 namespace hydrolofter {
 
-/// The Load, Save and Defaults buttons of a page that keeps its group as a design file.
+/// The Load, Save and Defaults buttons of a page that keeps its group as a design file; a
+/// page without design files (files false) has Defaults alone.
 struct DesignButtons {
     DesignKind kind;
     const char* defaultsCaption; ///< its mnemonic differs between pages
     const char* loadHelp;
     const char* saveHelp;
     const char* defaultsHelp;
+    bool files = true;
 };
 
 /// Its group's controls come from the field table. Starts from the defaults of
@@ -96,6 +98,7 @@ private:
     SimulationInputs m_inputs;
     std::optional<DesignKind> m_designKind;
     QString m_designFile;
+    QString m_defaultsName; ///< what Defaults asks about: "the rocket"
     QString m_cleanState;
 };
 

@@ -21,13 +21,18 @@ const std::vector<Field>& allFields() {
 
 } // namespace
 
-std::string Field::plainCaption() const {
+std::string withoutMnemonic(std::string_view caption) {
     std::string s;
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] != '&')
             continue;
         s += caption[i];
     }
+    return s;
+}
+
+std::string Field::plainCaption() const {
+    std::string s = withoutMnemonic(caption);
     while (!s.empty() && (s.back() == ':' || s.back() == ' '))
         s.pop_back();
     return s;

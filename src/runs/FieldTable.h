@@ -121,6 +121,9 @@ struct Field {
     std::string checkName() const;
 };
 
+/// A caption as it reads, without the & that marks its mnemonic.
+std::string withoutMnemonic(std::string_view caption);
+
 /// All fields: the inputs in page order (rocket, environment, launch), then the settings.
 std::span<const Field> fields();
 /// The field of that name, or nullptr.

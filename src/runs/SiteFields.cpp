@@ -63,7 +63,7 @@ constexpr Field kFields[] = {
         .hinted(kNoteHint),
 
     number("waterAmount", G::Launch, &SI::waterAmount, "waterAmountUnit")
-        .on("Launch Parameters", "Water Volume:",
+        .on("Launch Parameters", "&Water Volume:",
             "How much water is in the bottle at launch: as % of the bottle volume (on the rocket "
             "page), or as a volume. 30 to 40 % usually flies highest.")
         .feeds(&RM::waterLevel, unit::litre, var::InitialWaterLevel, R::WaterShare, true)
@@ -76,7 +76,7 @@ constexpr Field kFields[] = {
          {},
          "waterAmount"}},
     number("initialPressure", G::Launch, &SI::initialPressure, "initialPressureUnit")
-        .on("Launch Parameters", "Initial Pressure:",
+        .on("Launch Parameters", "Initial &Pressure:",
             "The ABSOLUTE air pressure in the bottle at launch. Pumps and gauges show gauge "
             "pressure: add the atmospheric pressure (60 PSI on the gauge is about 74.7 PSI "
             "absolute at sea level). Soda bottles: at most about 90 PSI on the gauge.")
@@ -85,7 +85,7 @@ constexpr Field kFields[] = {
     unitOf("initialPressureUnit", G::Launch, &SI::initialPressureUnit, F::Pressure,
            "initialPressure"),
     number("airTemperature", G::Launch, &SI::airTemperature, "airTemperatureUnit")
-        .on("Launch Parameters", "Air Temperature:",
+        .on("Launch Parameters", "&Air Temperature:",
             "The temperature of the air in the bottle at launch (it sets the mass of that air); "
             "usually the outside temperature.")
         .feeds(&RM::airTemperature, unit::degC, var::AirTemperature, R::Convert, true)
@@ -93,21 +93,21 @@ constexpr Field kFields[] = {
     unitOf("airTemperatureUnit", G::Launch, &SI::airTemperatureUnit, F::Temperature,
            "airTemperature"),
     number("waterDensity", G::Launch, &SI::waterDensity, "waterDensityUnit")
-        .on("Launch Parameters", "Water Density:",
+        .on("Launch Parameters", "Water &Density:",
             "The density of what fills the bottle: 1000 kg/m^3 for water, about 1025 for sea "
             "water.")
         .feeds(&RM::waterDensity, unit::kgPerM3, var::WaterDensity)
         .checked(1e-3, 1e5, "kg/m^3", B::AboveZero),
     unitOf("waterDensityUnit", G::Launch, &SI::waterDensityUnit, F::Density, "waterDensity"),
     number("initialHeight", G::Launch, &SI::initialHeight, "initialHeightUnit")
-        .on("Initial State", "Height:",
+        .on("Initial State", "&Height:",
             "The height the flight starts from, above the ground the rocket lands on (0 for a "
             "launch from the ground).")
         .feeds(&RM::height, unit::m, var::InitialHeight)
         .checked(0, 1e7, "m"),
     unitOf("initialHeightUnit", G::Launch, &SI::initialHeightUnit, F::LargeLength, "initialHeight"),
     number("initialVelocity", G::Launch, &SI::initialVelocity, "initialVelocityUnit")
-        .on("Initial State", "Velocity:",
+        .on("Initial State", "&Velocity:",
             "The upward speed at the start of the flight; 0 for a rocket standing on its pad.")
         .feeds(&RM::velocity, unit::mPerSec, var::InitialVelocity)
         .checked(0, 1e5, "m/sec"),

@@ -20,6 +20,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QToolButton>
+#include <map>
 
 namespace hydrolofter {
 namespace {
@@ -252,6 +253,15 @@ TEST_F(SheetTest, EnvironmentAndLaunchDefaults) {
     for (int i = 0; i < l->control<QComboBox>("waterAmountUnit")->count(); ++i)
         water << l->control<QComboBox>("waterAmountUnit")->itemText(i);
     EXPECT_EQ(water, (QStringList{"gal", "L", "m^3", "mL", "qt", "%"}));
+
+    // The session is remembered, so Defaults is the way back; it asks first.
+    setText(l, "waterAmount", "33");
+    {
+        test::AnswerNextBox yes(QMessageBox::Yes);
+        QTest::mouseClick(l->control<QPushButton>("defaults"), Qt::LeftButton);
+        EXPECT_EQ(yes.text, "Put the defaults in place of the changes to the launch?");
+    }
+    EXPECT_EQ(editText(l, "waterAmount"), "40");
 }
 
 TEST_F(SheetTest, AUnitChangeAloneKeepsTheNumber) {
@@ -310,6 +320,54 @@ TEST_F(SheetTest, SettingsDefaultsAndEnabling) {
     EXPECT_EQ(editText(p, "oneVarRangeFrom"),
               "60"); // switching modes keeps every value
     EXPECT_EQ(p->runSettings().mode, TwoVariableOptimization);
+    {
+        test::AnswerNextBox yes(QMessageBox::Yes);
+        QTest::mouseClick(p->control<QPushButton>("defaults"), Qt::LeftButton);
+        EXPECT_EQ(yes.text, "Put the defaults in place of the changes to the simulation settings?");
+    }
+    EXPECT_EQ(editText(p, "oneVarRangeFrom"), "50");
+    EXPECT_EQ(p->runSettings().mode, LaunchAnalysis);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the page whatever control has the focus (a drop-down
+// list would take them for itself); every field of the launch and settings pages has a
+// mnemonic of its own among the controls that can take it.
+TEST_F(SheetTest, KeysReachEveryPageAndEveryField) {
+    for (const char* name :
+         {"bottleDiameter", "bottleDiameterUnit", "kamikaze", "rocketDescription"}) {
+        SCOPED_TRACE(name);
+        QWidget* w = app->rocketPage()->controlWidget(name);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sheet->tabs()->currentIndex(), 1);
+        QWidget* there = QApplication::focusWidget();
+        ASSERT_NE(there, nullptr);
+        QTest::keyClick(there, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(sheet->tabs()->currentIndex(), 0);
+    }
+    for (PropertyPage* page : {static_cast<PropertyPage*>(app->launchPage()),
+                               static_cast<PropertyPage*>(app->settingsPage())}) {
+        sheet->tabs()->setCurrentWidget(page);
+        std::map<QChar, QString> taken;
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            if (text.isEmpty() ||
+                !(w->isEnabled() &&
+                  (!qobject_cast<QLabel*>(w) || qobject_cast<QLabel*>(w)->buddy()->isEnabled())))
+                continue;
+            const qsizetype at = text.indexOf('&');
+            ASSERT_GE(at, 0) << text.toStdString() << ": no mnemonic";
+            const QChar key = text[at + 1].toLower();
+            EXPECT_FALSE(taken.count(key))
+                << text.toStdString() << " and " << taken[key].toStdString();
+            taken[key] = text;
+        }
+        EXPECT_GE(taken.size(), 7u);
+    }
 }
 
 TEST_F(SheetTest, PrecisionLabelFollowsTheSlider) {

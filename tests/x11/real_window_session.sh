@@ -86,7 +86,8 @@ log=$(mktemp /tmp/hydrolofter-session-XXXXXX.log)
 XDG_CONFIG_HOME=$(mktemp -d /tmp/hydrolofter-settings-XXXXXX)
 export XDG_CONFIG_HOME
 trap 'rm -rf "$log" "$XDG_CONFIG_HOME"' EXIT
-QT_SCALE_FACTOR=$scale ASAN_OPTIONS=detect_leaks=0 "$program" >"$log" 2>&1 &
+# The real X server's platform, whatever the calling shell exports (offscreen, for the tests).
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale ASAN_OPTIONS=detect_leaks=0 "$program" >"$log" 2>&1 &
 app=$!
 
 find_sheet() { sheet=$(window_titled Hydrolofter); [ -n "$sheet" ]; }
@@ -139,6 +140,21 @@ xdotool type --delay 20 110
 xdotool key ctrl+a ctrl+c
 wait_for 5 clipboard_is 110 ||
   fail "after the refusal the typed keys did not reach the field ($(clipboard))"
+
+# Ctrl+Tab and Ctrl+Shift+Tab from a drop-down list (which would take them for itself), and a
+# launch page field's mnemonic.
+xdotool key Tab # from Diameter to its unit list
+xdotool key ctrl+Tab ctrl+Tab
+sleep 0.5
+xdotool key alt+p ctrl+a ctrl+c # Initial Pressure
+wait_for 5 clipboard_is 60 ||
+  fail "Ctrl+Tab from a drop-down list and Alt+P did not reach Initial Pressure ($(clipboard))"
+xdotool key Tab # to its unit list
+xdotool key ctrl+shift+Tab ctrl+shift+Tab
+sleep 0.5
+xdotool key alt+d ctrl+a ctrl+c
+wait_for 5 clipboard_is 110 ||
+  fail "Ctrl+Shift+Tab from a drop-down list did not come back to the rocket page ($(clipboard))"
 
 # To the Simulate page (the fifth tab), run, open the full-screen graph.
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
