@@ -127,6 +127,7 @@ void CMainApp::restoreSession() {
     }
     restoreGeometryOnScreen(settings.value(QStringLiteral("session/geometry")).toByteArray());
     m_flightFile = settings.value(QStringLiteral("session/flightFile")).toString();
+    m_sheet->setFlightFile(m_flightFile);
     m_recent = settings.value(QStringLiteral("session/recent")).toStringList();
     while (m_recent.size() > kRecentFiles)
         m_recent.removeLast();
@@ -259,6 +260,7 @@ bool CMainApp::openFlight(const std::string& path) {
         page->applyInputs(flight.inputs);
     m_settingsPage->applySettings(flight.settings);
     m_flightFile = QFile::decodeName(path.c_str());
+    m_sheet->setFlightFile(m_flightFile);
     m_flightDescription = flight.description;
     remember(m_flightFile);
     if (!flight.notes.empty()) {
@@ -316,6 +318,7 @@ bool CMainApp::saveFlight(const QString& path) {
         return false;
     }
     m_flightFile = path;
+    m_sheet->setFlightFile(m_flightFile);
     remember(path);
     return true;
 }

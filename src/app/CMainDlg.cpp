@@ -184,7 +184,16 @@ void CMainDlg::refreshDesignState() {
         if (*page->designKind() == DesignKind::Rocket && !page->designFile().isEmpty())
             title = QFileInfo(page->designFile()).fileName() + " - " + m_caption;
     }
+    // The flight file, once one is open or saved, is what Save Flight writes: it names the
+    // window.
+    if (!m_flightFile.isEmpty())
+        title = QFileInfo(m_flightFile).fileName() + " - " + m_caption;
     setWindowTitle(title);
+}
+
+void CMainDlg::setFlightFile(const QString& path) {
+    m_flightFile = path;
+    refreshDesignState();
 }
 
 bool CMainDlg::settleUnsavedDesigns() {

@@ -29,6 +29,8 @@ public:
     /// Runs the pages' initialisation for the four input and settings pages, then shows
     /// the first page, so that every input has its default before any run.
     void initialiseInputPages(int count);
+    /// The flight file open or last saved, which the title names; empty when none.
+    void setFlightFile(const QString& path);
 
 public slots:
     /// Close: the active page must accept its values first.
@@ -54,6 +56,7 @@ private:
 
     QIcon m_icon;
     QString m_caption;
+    QString m_flightFile;
     int m_markRoom = 0; ///< pixels the "*" marks of changed tabs need
     QTabWidget* m_tabs;
     QScrollArea* m_scroll; ///< the pages scroll only on a screen smaller than they are

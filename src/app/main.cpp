@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,12 +30,45 @@ bool hasEnv(const char* name) {
     return value && *value;
 }
 
+/// Qt's own command-line options (QGuiApplication and QApplication take them), and whether
+/// each takes a value.
+constexpr std::pair<const char*, bool> kQtOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},
+    {"-qwindowtitle", true},    {"-reverse", false},
+    {"-session", true},         {"-style", true},
+    {"-stylesheet", true},      {"-widgetcount", false},
+    {"-display", true},         {"-geometry", true},
+    {"-title", true},           {"-name", true},
+    {"-visual", true},          {"-nograb", false},
+    {"-dograb", false},         {"-sync", false},
+};
+
+/// The Qt option arg is, or nullptr.
+const std::pair<const char*, bool>* qtOption(const char* arg) {
+    for (const auto& option : kQtOptions) {
+        // Qt takes "-style=fusion" and "--style fusion" too.
+        const char* name = arg[1] == '-' ? arg + 1 : arg;
+        const std::size_t n = std::strlen(option.first);
+        if (std::strncmp(name, option.first, n) == 0 && (name[n] == '\0' || name[n] == '='))
+            return &option;
+    }
+    return nullptr;
+}
+
+int unknownOption(const char* arg) {
+    std::fprintf(stderr, "hydrolofter: unknown option '%s'\n%s", arg, kUsage);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // Answered before any window system is opened, so that they work without a display.
     bool platformGiven =
         hasEnv("QT_QPA_PLATFORM") || hasEnv("DISPLAY") || hasEnv("WAYLAND_DISPLAY");
+    bool xcbDisplayGiven = false;
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
@@ -44,13 +78,30 @@ int main(int argc, char** argv) {
             std::printf("hydrolofter %s\n", hydrolofter::kVersion);
             return std::fflush(stdout) == 0 ? 0 : 8;
         }
-        platformGiven = platformGiven || std::strcmp(argv[i], "-platform") == 0;
+        if (argv[i][0] != '-' || argv[i][1] == '\0')
+            continue; // a file
+        const auto* qt = qtOption(argv[i]);
+        if (!qt)
+            return unknownOption(argv[i]); // before the display: a typo is told as one
+        const bool platform = std::strcmp(qt->first, "-platform") == 0;
+        const bool display = std::strcmp(qt->first, "-display") == 0;
+        platformGiven = platformGiven || platform || display;
+        xcbDisplayGiven = xcbDisplayGiven || display;
+        if (qt->second && !std::strchr(argv[i], '=') && i + 1 < argc)
+            ++i; // its value
     }
     // Qt would abort without a display; say so plainly instead.
-    if (!platformGiven) {
-        std::fputs("hydrolofter: there is no display to open the window on (neither DISPLAY "
-                   "nor WAYLAND_DISPLAY is set); hydrolofter-batch flies the same runs without "
-                   "one.\n",
+    const char* platformName = std::getenv("QT_QPA_PLATFORM");
+    const bool xcbWithout = platformName && std::strncmp(platformName, "xcb", 3) == 0 &&
+                            !hasEnv("DISPLAY") && !xcbDisplayGiven;
+    if (!platformGiven || xcbWithout) {
+        std::fputs(xcbWithout
+                       ? "hydrolofter: there is no display to open the window on "
+                         "(QT_QPA_PLATFORM is xcb, but DISPLAY is not set); hydrolofter-batch "
+                         "flies the same runs without one.\n"
+                       : "hydrolofter: there is no display to open the window on (neither "
+                         "DISPLAY nor WAYLAND_DISPLAY is set); hydrolofter-batch flies the same "
+                         "runs without one.\n",
                    stderr);
         return 1;
     }
@@ -64,8 +115,7 @@ int main(int argc, char** argv) {
         if (!optionsEnd && std::strcmp(arg, "--") == 0) {
             optionsEnd = true;
         } else if (!optionsEnd && arg[0] == '-' && arg[1] != '\0') {
-            std::fprintf(stderr, "hydrolofter: unknown option '%s'\n%s", arg, kUsage);
-            return 2;
+            return unknownOption(arg); // one Qt did not take
         } else {
             files.emplace_back(arg); // the bytes as given: a file name need not be UTF-8
         }

@@ -153,8 +153,11 @@ QSize askImageSize(QWidget* parent, QSize proposed) {
     dialog.setWindowTitle(QStringLiteral("Image Size"));
     auto* width = new QSpinBox(&dialog);
     auto* height = new QSpinBox(&dialog);
+    // The boxes take any number of digits, so that a size past the limit is told as such
+    // instead of losing its last digit as it is typed.
+    constexpr int kSmallest = 16, kLargest = 10000;
     for (QSpinBox* box : {width, height}) {
-        box->setRange(16, 10000);
+        box->setRange(1, 999999);
         box->setSuffix(QStringLiteral(" px"));
     }
     width->setValue(proposed.width());
@@ -164,8 +167,29 @@ QSize askImageSize(QWidget* parent, QSize proposed) {
     auto* form = new QFormLayout(&dialog);
     form->addRow(QStringLiteral("&Width:"), width);
     form->addRow(QStringLiteral("&Height:"), height);
+    form->addRow(new QLabel(
+        QStringLiteral("From %1 to %2 pixels each way.").arg(kSmallest).arg(kLargest), &dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        for (QSpinBox* box : {width, height}) {
+            if (box->value() >= kSmallest && box->value() <= kLargest)
+                continue;
+            const int limited = std::clamp(box->value(), kSmallest, kLargest);
+            QMessageBox::warning(&dialog, QStringLiteral("Image Size"),
+                                 QStringLiteral("%1: %2 pixels is out of range; it is limited to "
+                                                "%3 (from %4 to %5 pixels each way).")
+                                     .arg(box->accessibleName())
+                                     .arg(box->value())
+                                     .arg(limited)
+                                     .arg(kSmallest)
+                                     .arg(kLargest));
+            box->setValue(limited);
+            box->setFocus();
+            box->selectAll();
+            return;
+        }
+        dialog.accept();
+    });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)

@@ -260,6 +260,7 @@ TEST_F(DesignsTest, AFlightIsTheBatchToolsFileAndOpensIntoEveryPage) {
     setText(app->launchPage(), "initialPressure", "75");
     QTest::mouseClick(app->settingsPage()->control<QRadioButton>("mode=1"), Qt::LeftButton);
     ASSERT_TRUE(app->saveFlight(path("w.flight.json")));
+    EXPECT_EQ(sheet->windowTitle(), "w.flight.json - Hydrolofter");
     QProcess batch;
     batch.start(HYDROLOFTER_BATCH,
                 {"bottleVolume=1500", "bottleVolumeUnit=mL", "emptyMass=0.2", "emptyMassUnit=kg",
