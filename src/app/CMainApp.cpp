@@ -364,6 +364,27 @@ bool CMainApp::putInput(VariableId input, double value) {
     return true;
 }
 
+void CMainApp::showField(std::string_view name) {
+    const Field* f = findField(name);
+    if (!f)
+        return;
+    PropertyPage* page = m_settingsPage;
+    if (f->group == FieldGroup::Rocket)
+        page = m_rocketSpecsPage;
+    else if (f->group == FieldGroup::Environment)
+        page = m_environmentSpecsPage;
+    else if (f->group == FieldGroup::Launch)
+        page = m_launchSpecsPage;
+    QWidget* control = page->controlWidget(name);
+    if (!control)
+        return;
+    m_sheet->tabs()->setCurrentWidget(page);
+    control->activateWindow(); // the message box had the focus
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
 bool CMainApp::commitInputs(SimulationInputs& inputs, RunSettings& settings) {
     if (!m_environmentSpecsPage->commit())
         return false;

@@ -57,6 +57,7 @@ public:
     std::string rocketFileName() const override;
     std::string flightFileName() const override;
     bool putInput(VariableId input, double value) override;
+    void showField(std::string_view name) override;
 
     CMainDlg* sheet() const { return m_sheet.get(); }
     // The pages; owned by the sheet's tab widget, valid while the sheet exists.

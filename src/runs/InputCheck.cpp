@@ -82,6 +82,8 @@ void checkSettings(Problems& p, const RunSettings& s) {
     }
 }
 
+constexpr std::string_view kCannotLiftOff = "Initial Pressure: the rocket cannot lift off";
+
 std::string sweptValue(VariableId v, int unitIndex, double value) {
     return std::string(variableInfo(v).name) + " = " + valueWithUnit(value, v, unitIndex);
 }
@@ -119,10 +121,34 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
     // What no single field decides.
     if (m.launchRodDiameter >= 0 && m.bottleDiameter > 0 && m.launchRodDiameter >= m.bottleDiameter)
         p.add("Launch Rod Diameter", "must be smaller than the bottle's diameter");
-    if (m.waterLevel >= 0 && std::isfinite(m.initialAirVolume) && m.initialAirVolume <= 0 &&
-        m.bottleVolume > 0)
+    const double rodInside = m.launchRodArea() * m.launchRodHeight; // L
+    if (m.bottleVolume > 0 && rodInside >= m.bottleVolume)
+        p.add("Bottle Volume", "the launch rod fills the bottle (the " +
+                                   formatShort(rodInside * 1000) +
+                                   " mL of it inside leave no room for water or air)");
+    else if (m.waterLevel >= 0 && std::isfinite(m.initialAirVolume) && m.initialAirVolume <= 0 &&
+             m.bottleVolume > 0)
         p.add("Water Volume", "leaves no room for air in the bottle");
     return p.list;
+}
+
+std::string liftOffProblem(const RocketModel& m) {
+    if (!(m.initialAirPressure <= m.atmPressure * kPascalsPerAtm))
+        return {};
+    return std::string(kCannotLiftOff) +
+           ": the pressure in the bottle is not above the atmosphere's (it is an absolute "
+           "pressure: 1 atm is 14.7 PSI)";
+}
+
+const Field* problemField(const std::string& problem) {
+    const Field* best = nullptr;
+    for (const Field& f : fields()) {
+        const std::string caption = f.checkName() + ": ";
+        if (f.entry != Entry::None && problem.starts_with(caption) &&
+            (!best || caption.size() > best->checkName().size() + 2))
+            best = &f;
+    }
+    return best;
 }
 
 std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInputs& in) {
@@ -141,7 +167,10 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
     if (s.mode == LaunchAnalysis) {
         RocketModel m;
         buildModel(m, in);
-        return sentences(checkModel(m, in));
+        std::vector<std::string> problems = checkModel(m, in);
+        if (const std::string cannot = liftOffProblem(m); !cannot.empty() && problems.empty())
+            problems.push_back(cannot);
+        return sentences(problems);
     }
 
     // Every point's model, as it will be flown. A problem found at every point is the
@@ -159,7 +188,12 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
             if (plan.secondVariable >= 0)
                 note +=
                     ", " + sweptValue(plan.secondVariable, plan.secondUnit, plan.secondDisplay(i));
-            for (const std::string& problem : checkModel(m, in)) {
+            std::vector<std::string> problems = checkModel(m, in);
+            // A sweep may cross the pressure that lifts off (its low points stay on the pad);
+            // only when no point can is it refused, below.
+            if (const std::string cannot = liftOffProblem(m); !cannot.empty())
+                problems.push_back(cannot);
+            for (const std::string& problem : problems) {
                 auto& points = where[problem];
                 if (points.empty())
                     order.push_back(problem);
@@ -173,6 +207,8 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
             result.push_back(problem + ".");
             continue;
         }
+        if (problem.starts_with(kCannotLiftOff))
+            continue;
         const int listed = std::min<int>(int(points.size()), kMaxPointsListed);
         for (int k = 0; k < listed; ++k)
             result.push_back(problem + " (" + points[std::size_t(k)] + ").");

@@ -9,6 +9,8 @@
 
 namespace hydrolofter {
 
+struct Field;
+
 /// Every problem with the run the settings describe, one message each, naming the input by
 /// its caption and, for a problem at some sweep points only, those points' swept values.
 /// Empty when the run may start. Checks the settings (precision, variables, units) and
@@ -17,5 +19,12 @@ std::vector<std::string> checkInputs(const RunSettings& settings, const Simulati
 
 /// The problems of one model, each as "Caption: what is wrong" without a final period.
 std::vector<std::string> checkModel(const RocketModel& model, const SimulationInputs& inputs);
+
+/// Why the model cannot leave the pad (the air in the bottle no stronger than the
+/// atmosphere), or empty.
+std::string liftOffProblem(const RocketModel& model);
+
+/// The field a problem of checkInputs is about (it starts with its caption), or nullptr.
+const Field* problemField(const std::string& problem);
 
 } // namespace hydrolofter

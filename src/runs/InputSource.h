@@ -5,6 +5,7 @@
 #include "SimulationInputs.h"
 
 #include <string>
+#include <string_view>
 
 namespace hydrolofter {
 
@@ -26,6 +27,8 @@ public:
         (void)input, (void)value;
         return false;
     }
+    /// Shows the page of the named field with the focus in it (after a refusal).
+    virtual void showField(std::string_view name) { (void)name; }
 };
 
 } // namespace hydrolofter

@@ -6,6 +6,7 @@
 #include "GraphFrame.h"
 #include "PageControls.h"
 #include "graph/Presentation.h"
+#include "runs/FieldTable.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
@@ -208,6 +209,9 @@ void CSimulatePage::onSimulate() {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), text, QMessageBox::Ok,
                         this);
         box.exec();
+        // To the field the first problem names, as a refused text takes the user there.
+        if (const Field* f = problemField(problems.front()))
+            m_inputs.showField(f->name);
         emit runFinished();
         return;
     }

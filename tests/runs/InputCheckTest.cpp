@@ -42,6 +42,15 @@ TEST(InputCheck, EachNonPhysicalInputIsNamed) {
         {[](SimulationInputs& in) { in.waterAmount = -5; }, "Water Volume: must not be negative"},
         {[](SimulationInputs& in) { in.waterAmount = 100; }, "Water Volume: leaves no room"},
         {[](SimulationInputs& in) { in.initialPressure = 0; }, "Initial Pressure: must be"},
+        // 14.7 PSI absolute is the atmosphere's own; 2 mL is less than the 5.7 mL of rod.
+        {[](SimulationInputs& in) { in.initialPressure = 14.7; },
+         "Initial Pressure: the rocket cannot lift off: the pressure in the bottle is not above "
+         "the atmosphere's"},
+        {[](SimulationInputs& in) {
+             in.bottleVolume = 2;
+             in.bottleVolumeUnit = unit::mL;
+         },
+         "Bottle Volume: the launch rod fills the bottle (the 5.70199 mL"},
         {[](SimulationInputs& in) { in.airTemperature = -500; }, "Air Temperature: must be above"},
         {[](SimulationInputs& in) {
              in.atmTemperature = -300;

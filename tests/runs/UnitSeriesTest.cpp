@@ -14,7 +14,7 @@
 namespace hydrolofter {
 namespace {
 
-constexpr double kBottleLitres = 2;   // the default bottle
+constexpr double kBottleLitres = 2; // the default bottle
 
 using test::definedConversion;
 

@@ -135,6 +135,9 @@ TEST_F(BadInputTest, NonPhysicalValuesAreRefusedByName) {
         message.contains("Launch Rod Diameter: must be smaller than the bottle's diameter."));
     EXPECT_TRUE(message.contains("Air Temperature: must be above absolute zero"));
     EXPECT_EQ(page->graph(), nullptr);
+    // The first refused value's page is shown with the focus in its field.
+    EXPECT_EQ(sheet->tabs()->currentWidget(), rocket);
+    EXPECT_EQ(sheet->focusWidget(), rocket->controlWidget("bottleVolume"));
 
     setText(rocket, "bottleVolume", "2");
     setText(rocket, "emptyMass", "150");
