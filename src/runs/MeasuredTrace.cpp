@@ -1,5 +1,7 @@
 #include "MeasuredTrace.h"
 
+#include "VariableReaders.h"
+
 #include "FieldTable.h"
 #include "InputCheck.h"
 #include "JoinedThreads.h"
@@ -54,10 +56,10 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
         t = t + dt;
         sim.step(dt);
         const double h = model.height;
-        if (h > f.simulatedApogee) {
+        if (h > f.simulatedApogee)
             f.simulatedApogee = h;
-            f.simulatedApogeeTime = t;
-        }
+        // The flight summary's Apogee Time, by the same rule.
+        resultRule::apogeeTime(f.simulatedApogeeTime, model, t, resultRule::Unconverted{});
         while (next < n && trace.time[next] <= t) {
             const double between = lastHeight + (h - lastHeight) * ((trace.time[next] - t0) / dt);
             sample(h > 0 ? between : std::max(between, 0.0)); // the ground stops the landing

@@ -142,8 +142,10 @@ expect 0 "compared flights in the CSV" --compare "$design_dir/w.flight.json" &&
 trace="$(dirname "$0")/../../docs/examples/sample-trace.csv"
 expect 0 "the sample trace's drag coefficient, 0.45 within 1 %" --measured "$trace" --fit dragCoefficient &&
     check "dragCoefficient: 0.4455..0.4545" awk -F': ' 'NR == 1 { exit !($1 == "dragCoefficient" && $2 > 0.4455 && $2 < 0.4545) }' "$out"
-expect 0 "the measured flight's figures" --measured "$trace" --summary &&
+expect 0 "the measured flight's figures" --measured "$trace" --summary && {
     check "measured apogee" grep -q "^Measured apogee: .* m at .* sec$" "$out"
+    check "the simulated apogee when the summary has it" grep -q "^Simulated apogee: .* at 2.91 sec$" "$out"
+}
 printf 'time,alt\n0,0\n0.05,x\n' >"$design_dir/bad.csv"
 expect 2 "a measured file with a fault" --measured "$design_dir/bad.csv" &&
     check "names the line" grep -q 'bad.csv: line 3: the altitude "x" is not a number.$' "$err"
