@@ -1,10 +1,15 @@
 #include "Comparison.h"
 
 #include "Presentation.h"
+#include "runs/FieldTable.h"
 #include "units/Units.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <optional>
+#include <type_traits>
 
 namespace hydrolofter {
 namespace {
@@ -97,7 +102,8 @@ std::unique_ptr<GraphData> comparisonGraph(const std::vector<ComparedRun>& runs,
         return graph;
     std::vector<std::unique_ptr<GraphData>> others;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Rgb colour = kColours[std::min(i, std::size(kColours) - 1)];
+        const std::size_t place = runs[i].colour >= 0 ? std::size_t(runs[i].colour) : i;
+        const Rgb colour = kColours[std::min(place, std::size(kColours) - 1)];
         graph->legend.push_back({runs[i].name, colour});
         if (i == shown) {
             graph->dataColour = colour;
@@ -140,6 +146,66 @@ bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const Measu
     graph.legend.push_back({traceName, kMeasuredColour});
     graph.curves.push_back(std::move(points));
     return true;
+}
+
+std::vector<std::string> differenceNames(const std::vector<ComparedRun>& runs, std::size_t shown) {
+    std::vector<std::vector<std::string>> parts(runs.size());
+    if (shown >= runs.size())
+        return std::vector<std::string>(runs.size());
+    auto compare = [&](const std::string& caption, auto textOf) {
+        const std::optional<std::string> mine = textOf(runs[shown]);
+        bool differs = false;
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            if (i == shown)
+                continue;
+            const std::optional<std::string> theirs = textOf(runs[i]);
+            if (theirs == mine)
+                continue;
+            differs = true;
+            if (theirs)
+                parts[i].push_back(caption + " " + *theirs);
+        }
+        if (differs && mine)
+            parts[shown].push_back(caption + " " + *mine);
+    };
+    for (const Field& f : fields())
+        compare(f.plainCaption(), [&f](const ComparedRun& r) { return inputText(f, r.inputs); });
+    compare("Time step", [](const ComparedRun& r) {
+        return std::optional<std::string>(precisionLabel(r.settings.precision));
+    });
+    std::vector<std::string> names;
+    for (const std::vector<std::string>& p : parts) {
+        std::string name;
+        for (std::size_t k = 0; k < p.size() && k < 3; ++k)
+            name += (k ? ", " : "") + p[k];
+        names.push_back(p.size() > 3 ? name + ", …" : name);
+    }
+    return names;
+}
+
+namespace {
+
+template <class T> bool sameBits(const T& x, const T& y) {
+    if constexpr (std::is_same_v<T, double>)
+        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+    else
+        return x == y;
+}
+template <class T>
+bool sameMember(T SimulationInputs::*m, const ComparedRun& a, const ComparedRun& b) {
+    return sameBits(a.inputs.*m, b.inputs.*m);
+}
+template <class T> bool sameMember(T RunSettings::*m, const ComparedRun& a, const ComparedRun& b) {
+    return sameBits(a.settings.*m, b.settings.*m);
+}
+
+} // namespace
+
+bool sameFlight(const ComparedRun& a, const ComparedRun& b) {
+    // Every input and setting is a field of the table.
+    return std::all_of(fields().begin(), fields().end(), [&](const Field& f) {
+        return std::visit([&](auto member) { return sameMember(member, a, b); }, f.member);
+    });
 }
 
 std::string comparisonCsv(const std::vector<ComparedRun>& runs, std::size_t shown) {

@@ -5,6 +5,7 @@
 #include "runs/MeasuredTrace.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
+#include "runs/SimulationInputs.h"
 
 #include <memory>
 #include <span>
@@ -21,6 +22,8 @@ struct ComparedRun {
     std::string name;
     std::shared_ptr<const SampleSeries> series;
     RunSettings settings;
+    SimulationInputs inputs = {}; ///< for naming it by what differs (differenceNames)
+    int colour = -1;              ///< its place in comparisonColours(); -1: its place in runs
 };
 
 /// The colour of each flight of a comparison, in order; the first is the graph's own
@@ -45,6 +48,15 @@ std::unique_ptr<GraphData> comparisonGraph(const std::vector<ComparedRun>& runs,
 /// (with flightName's for the flight if the graph had no legend). False when not added.
 bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const MeasuredTrace& trace,
                       const std::string& traceName, const std::string& flightName);
+
+/// Names that tell flights drawn together apart, by the inputs (and time step) in which
+/// they differ from runs[shown]: each other flight by its own values of those it differs in
+/// ("Water Volume 25 %, Empty Mass 200 g"), the shown one by its values of all of them; at
+/// most three, then "…". Empty for a flight that differs in nothing.
+std::vector<std::string> differenceNames(const std::vector<ComparedRun>& runs, std::size_t shown);
+
+/// Whether two runs are the same flight: the same inputs and settings, to the bit.
+bool sameFlight(const ComparedRun& a, const ComparedRun& b);
 
 /// The runs as CSV: the columns of each run's series side by side, each group's names
 /// led by the run's name ("Flight 2: Time (sec)"), in the shown run's units; a run with

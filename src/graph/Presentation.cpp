@@ -178,46 +178,82 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& r) {
+std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& r,
+                                                             const RunSettings* graph) {
     const double values[] = {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
                              r.maxHeight,  r.maxVelocity, r.timeAloft};
+    // The quantity each result is of, where a launch graph can plot it.
+    const std::pair<VariableId, VariableId> plotted[] = {{var::ImpactVelocity, var::Velocity},
+                                                         {var::MaxAcceleration, var::Acceleration},
+                                                         {var::MaxHeight, var::Height},
+                                                         {var::MaxVelocity, var::Velocity}};
     std::vector<std::pair<std::string, std::string>> lines;
     for (int k = 0; k < 7; ++k) {
         const VariableId v = var::ApogeeTime + k;
-        lines.emplace_back(name(v), valueWithUnit(values[k], v, variableInfo(v).defaultUnit));
+        const VariableInfo& info = variableInfo(v);
+        int unit = info.defaultUnit;
+        double value = values[k];
+        for (const auto& [result, quantity] : plotted) {
+            // Their unit lists are the same: the graph's unit index is the result's.
+            if (graph && result == v && graph->plotVariable == quantity &&
+                unit != graph->plotUnit) {
+                value = convertUnits(info.units.family, value, unit, graph->plotUnit);
+                unit = graph->plotUnit;
+            }
+        }
+        lines.emplace_back(name(v), valueWithUnit(value, v, unit));
     }
     return lines;
+}
+
+std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in,
+                                                            const RunSettings& s) {
+    std::vector<std::pair<std::string, std::string>> lines = inputLines(in);
+    auto range = [&](VariableId v, int unit, double from, double to) {
+        const std::string unitText = unitName(v, unit);
+        for (auto& [caption, value] : lines) {
+            if (caption == name(v))
+                value = formatDecimal(from) + " to " + formatDecimal(to) +
+                        (unitText.empty() ? "" : " " + unitText) + " (swept)";
+        }
+    };
+    if (s.mode == OneVariableOptimization)
+        range(s.oneVarIndependent, s.oneVarIndependentUnit, s.oneVarRangeFrom, s.oneVarRangeTo);
+    if (s.mode == TwoVariableOptimization) {
+        range(s.xAxisVariable, s.xAxisUnit, s.xRangeFrom, s.xRangeTo);
+        range(s.yAxisVariable, s.yAxisUnit, s.yRangeFrom, s.yRangeTo);
+    }
+    return lines;
+}
+
+std::optional<std::string> inputText(const Field& f, const SimulationInputs& in) {
+    // What a run reads, as the run reads it: not the notes, not the unused parachute.
+    if (f.group == FieldGroup::Settings || f.model.rule == ModelRule::None || !fieldApplies(f, in))
+        return std::nullopt;
+    if (f.box == "Parachute" && f.entry != Entry::Tick && in.kamikaze != 0)
+        return std::nullopt;
+    if (f.entry == Entry::Tick)
+        return in.*std::get<InputInt>(f.member) != 0 ? "yes" : "no";
+    if (f.entry == Entry::Count)
+        return std::to_string(in.*std::get<InputInt>(f.member));
+    const int index = unitIndexOf(f, in);
+    std::string unit;
+    if (f.sweep >= 0) {
+        unit = unitName(f.sweep, index < 0 ? 0 : index);
+    } else if (const Field* u = findField(f.paired); u && index >= 0) {
+        const auto names = unitNames(u->family);
+        if (std::size_t(index) < names.size())
+            unit = std::string(names[std::size_t(index)]);
+    }
+    const std::string value = formatDecimal(in.*std::get<InputNumber>(f.member));
+    return unit.empty() ? value : value + " " + unit;
 }
 
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in) {
     std::vector<std::pair<std::string, std::string>> out;
     for (const Field& f : fields()) {
-        // What a run reads, as the run reads it: not the notes, not the unused parachute.
-        if (f.group == FieldGroup::Settings || f.model.rule == ModelRule::None ||
-            !fieldApplies(f, in))
-            continue;
-        if (f.box == "Parachute" && f.entry != Entry::Tick && in.kamikaze != 0)
-            continue;
-        const std::string caption = f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption();
-        if (f.entry == Entry::Tick) {
-            out.emplace_back(caption, in.*std::get<InputInt>(f.member) != 0 ? "yes" : "no");
-            continue;
-        }
-        if (f.entry == Entry::Count) {
-            out.emplace_back(caption, std::to_string(in.*std::get<InputInt>(f.member)));
-            continue;
-        }
-        const int index = unitIndexOf(f, in);
-        std::string unit;
-        if (f.sweep >= 0) {
-            unit = unitName(f.sweep, index < 0 ? 0 : index);
-        } else if (const Field* u = findField(f.paired); u && index >= 0) {
-            const auto names = unitNames(u->family);
-            if (std::size_t(index) < names.size())
-                unit = std::string(names[std::size_t(index)]);
-        }
-        const std::string value = formatDecimal(in.*std::get<InputNumber>(f.member));
-        out.emplace_back(caption, unit.empty() ? value : value + " " + unit);
+        if (const std::optional<std::string> text = inputText(f, in))
+            out.emplace_back(f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption(), *text);
     }
     return out;
 }

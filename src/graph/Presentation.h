@@ -7,11 +7,14 @@
 #include "runs/SimulationInputs.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace hydrolofter {
+
+struct Field;
 
 /// The display choice that applies to a series of this kind.
 int displayChoice(const SampleSeries& series, const RunSettings& settings);
@@ -32,11 +35,21 @@ std::string runTitle(const RunSettings& settings);
 /// number to 17 significant digits (so that reading it back gives the same doubles).
 std::string seriesCsv(const SampleSeries& series, const RunSettings& settings);
 
+/// An input as a run reads it, its value with its unit as typed ("25 %", "yes"); nothing
+/// for a setting, a note or an input this rocket does not use (a kamikaze's parachute).
+std::optional<std::string> inputText(const Field& field, const SimulationInputs& inputs);
+
 /// The inputs of a run as (caption, value with its unit, as typed), in page order; the
 /// parachute's only when the rocket has one.
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs);
 
-/// The seven results of a flight as (caption, value with its unit).
-std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& results);
+/// The inputs as above, a swept one as its range ("50 to 250 g (swept)").
+std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs,
+                                                            const RunSettings& settings);
+
+/// The seven results of a flight as (caption, value with its unit), each in its default
+/// unit or, where graph (a launch graph's settings) plots its quantity, in the graph's.
+std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& results,
+                                                             const RunSettings* graph = nullptr);
 
 } // namespace hydrolofter

@@ -63,8 +63,17 @@ public:
     /// What the status area says (notices, or the readout under the pointer).
     QString statusText() const;
 
+    /// A flight kept for comparison: the run (its colour kept while it is), the label of the
+    /// file it was flown from, and the name the user gave it (empty: named by what differs).
+    struct KeptFlight {
+        ComparedRun run;
+        std::string fileName;
+        std::string givenName;
+    };
     /// The flights kept for comparison, in the order they were added.
-    const std::vector<ComparedRun>& comparison() const { return m_compared; }
+    const std::vector<KeptFlight>& comparison() const { return m_compared; }
+    /// Gives a kept flight the name its legend line shows; empty: named by what differs.
+    void renameKept(int index, const std::string& name);
     /// Reads a measured flight and shows it over the Height graph; the reason on failure.
     QString importMeasured(const QString& path, const TraceFormat& format);
     /// The figures of the shown launch analysis against the measured flight, once flown.
@@ -143,19 +152,25 @@ private:
     /// Flies the shown launch analysis against the measured flight for its figures.
     void startFigures();
     void onJobEnded(Job job);
-    /// Names the result just flown for a legend: its flight or rocket file, or "Flight N",
-    /// made unlike the kept flights' names.
+    /// The label of the file the result just flown came from (its flight or rocket file),
+    /// by which it is named when nothing else tells it apart.
     void nameShownRun();
     void onFitEnded();
     /// The runs of the graph and CSV: the kept flights of the shown result's subject and
     /// the shown result (last, unless it is kept); shown is its index.
     std::vector<ComparedRun> comparedRuns(std::size_t& shown) const;
+    /// A kept flight's name where no comparison is drawn: its given name or its file's.
+    std::string keptName(std::size_t index) const;
+    /// Whether the kept flights are drawn with the shown result (the same subject).
+    bool keptAreDrawn() const;
+    /// The first colour no kept flight has.
+    int freeColour() const;
     /// The shown result as CSV, with a column group for each flight drawn with it.
     std::string shownCsv() const;
 
     std::unique_ptr<GraphData> m_graph;
     std::shared_ptr<SampleSeries> m_series; ///< the shown result's series
-    std::string m_shownName;                ///< its name in a legend
+    std::string m_shownName;                ///< its file's label, or "Flight N"
     RunSettings m_runSettings;              ///< what the shown result was flown with
     SimulationInputs m_runInputs;
     std::optional<FlightResults> m_flightResults; ///< a launch graph's, once flown for print
@@ -169,7 +184,7 @@ private:
     RunSettings m_pendingSettings; ///< what the run in progress flies
     SimulationInputs m_pendingInputs;
     Job m_job = Job::Run;
-    std::vector<ComparedRun> m_compared;
+    std::vector<KeptFlight> m_compared;
     MeasuredTrace m_trace; ///< empty: none
     QString m_traceName;
     std::optional<TraceFigures> m_figures;

@@ -47,7 +47,7 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
     const std::string rocket = m_inputs.rocketFileName();
     if (!rocket.empty())
         doc.title += QStringLiteral(" \u2014 ") + QString::fromStdString(rocket);
-    doc.inputs = inputLines(m_runInputs);
+    doc.inputs = inputLines(m_runInputs, m_runSettings);
     doc.inputs.insert(doc.inputs.begin(),
                       {"Time step", std::string(precisionLabel(m_runSettings.precision))});
     if (!m_graph) {
@@ -62,7 +62,19 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
     if (m_series->kind == SeriesKind::MinMaxBars) {
         if (!m_flightResults && !flyFlightResults())
             return false;
-        doc.results = resultLines(*m_flightResults);
+        doc.results = resultLines(*m_flightResults, &m_runSettings);
+    }
+    // What each kept flight drawn with it differs in, where its legend name does not say
+    // (a name the user gave it, its file's).
+    std::size_t shown = 0;
+    const std::vector<ComparedRun> runs =
+        keptAreDrawn() ? comparedRuns(shown) : std::vector<ComparedRun>{};
+    const std::vector<std::string> differences = differenceNames(runs, shown);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (i != shown && runs[i].name != differences[i])
+            doc.compared.emplace_back(runs[i].name, differences[i].empty()
+                                                        ? std::string("the same inputs")
+                                                        : differences[i]);
     }
     return true;
 }

@@ -73,12 +73,17 @@ void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc)
         graphHeight = summaryLines.size() * fixedMetrics.lineSpacing();
     }
     width = std::max({width, 400.0, headingMetrics.horizontalAdvance(doc.title)});
-    const double pairsHeight = double((doc.inputs.size() + 1) / 2) * bodyMetrics.lineSpacing();
-    const double resultsHeight = double((doc.results.size() + 1) / 2) * bodyMetrics.lineSpacing();
-    double height = headingMetrics.lineSpacing() + kGap + graphHeight + kGap +
-                    bodyMetrics.lineSpacing() + pairsHeight;
-    if (!doc.results.empty())
-        height += kGap + bodyMetrics.lineSpacing() + resultsHeight;
+    // Under the graph: the flights compared with it, the inputs, the results.
+    const std::pair<QString, const std::vector<std::pair<std::string, std::string>>*> sections[] = {
+        {QStringLiteral("Compared flights"), &doc.compared},
+        {QStringLiteral("Inputs"), &doc.inputs},
+        {QStringLiteral("Results"), &doc.results}};
+    double height = headingMetrics.lineSpacing() + kGap + graphHeight;
+    for (const auto& [heading, pairs] : sections) {
+        if (!pairs->empty() || pairs == &doc.inputs)
+            height += kGap + bodyMetrics.lineSpacing() +
+                      double((pairs->size() + 1) / 2) * bodyMetrics.lineSpacing();
+    }
     const double scale = std::min(page.width() / width, page.height() / height);
 
     p.save();
@@ -110,22 +115,19 @@ void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc)
             p.drawText(QPointF(0, y + k * fixedMetrics.lineSpacing() + fixedMetrics.ascent()),
                        summaryLines[k]);
     }
-    y += graphHeight + kGap;
+    y += graphHeight;
 
     QFont bold = body;
     bold.setBold(true);
-    p.setFont(bold);
-    p.drawText(QPointF(0, y + bodyMetrics.ascent()), QStringLiteral("Inputs"));
-    y += bodyMetrics.lineSpacing();
-    p.setFont(body);
-    y += paintPairs(p, y, width, doc.inputs);
-    if (!doc.results.empty()) {
+    for (const auto& [heading, pairs] : sections) {
+        if (pairs->empty() && pairs != &doc.inputs)
+            continue;
         y += kGap;
         p.setFont(bold);
-        p.drawText(QPointF(0, y + bodyMetrics.ascent()), QStringLiteral("Results"));
+        p.drawText(QPointF(0, y + bodyMetrics.ascent()), heading);
         y += bodyMetrics.lineSpacing();
         p.setFont(body);
-        paintPairs(p, y, width, doc.results);
+        y += paintPairs(p, y, width, *pairs);
     }
     p.restore();
 }

@@ -25,6 +25,8 @@ struct ResultDocument {
     QString summary;                  ///< the summary's text, when there is no graph
     std::vector<std::pair<std::string, std::string>> inputs;  ///< (caption, value and unit)
     std::vector<std::pair<std::string, std::string>> results; ///< a launch analysis's seven
+    /// The flights drawn with it: (legend name, the inputs it differs in).
+    std::vector<std::pair<std::string, std::string>> compared;
 };
 
 /// Draws the document into page (device coordinates of painter): the title, the graph

@@ -59,11 +59,12 @@ EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
     if (!shown.series)
         return answer(json::object());
     json inputs = json::array({{"Time step", precisionLabel(shown.options.settings.precision)}});
-    for (const auto& line : inputLines(shown.options.inputs))
+    const RunSettings& s = shown.options.settings;
+    for (const auto& line : inputLines(shown.options.inputs, s))
         inputs.push_back({line.first, line.second});
     json results = json::array();
-    if (shown.options.settings.mode == LaunchAnalysis)
-        for (const auto& line : resultLines(shown.flight))
+    if (s.mode == LaunchAnalysis)
+        for (const auto& line : resultLines(shown.flight, s.launchDisplay == Graph ? &s : nullptr))
             results.push_back({line.first, line.second});
     return answer(
         {{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});

@@ -2,6 +2,8 @@
 // with the graph and the inputs, the graph grows with the sheet and reads out under the mouse.
 #include "UiTestSupport.h"
 
+#include "pages/CLaunchSpecsPage.h"
+
 #include "pages/CRocketSpecsPage.h"
 #include "pages/CSimulationSettingsPage.h"
 #include "simulate/CFullScreenGraphDlg.h"
@@ -118,16 +120,48 @@ TEST_F(ResultsTest, ExportsAreTheBatchToolsFilesForEveryKindOfRun) {
 
 TEST_F(ResultsTest, FlightsComparedAndAMeasuredOneFittedInTheWindow) {
     fly("mode=0", 3);
-    QTest::mouseClick(page->control<QPushButton>("addToComparison"), Qt::LeftButton);
+    auto* add = page->control<QPushButton>("addToComparison");
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(page->statusText(), ""); // kept and drawn: nothing to say
+    EXPECT_FALSE(add->isEnabled());    // the same flight is not kept twice
+    fly("mode=0", 3);
+    EXPECT_FALSE(add->isEnabled());
+    EXPECT_TRUE(page->graph()->legend.empty());
+    // Each flight named by what differs; each keeps its colour when another goes.
     setText(app->rocketPage(), "dragCoefficient", "0.45");
     fly("mode=0", 3);
+    QTest::mouseClick(add, Qt::LeftButton);
+    setText(app->rocketPage(), "dragCoefficient", "0.3");
+    setText(app->launchPage(), "waterAmount", "25");
+    fly("mode=0", 3);
+    const auto names = [&] {
+        std::vector<std::string> n;
+        for (const LegendEntry& e : page->graph()->legend)
+            n.push_back(e.name);
+        return n;
+    };
+    EXPECT_EQ(names(), (std::vector<std::string>{"Water Volume 40 %",
+                                                 "Drag Coefficient 0.45 Cd, Water Volume 40 %",
+                                                 "Drag Coefficient 0.3 Cd, Water Volume 25 %"}));
+    const Rgb second = page->graph()->legend[1].colour;
+    page->renameKept(1, "smooth");
+    EXPECT_EQ(page->graph()->legend[1].name, "smooth");
+    page->removeFromComparison(0);
     ASSERT_EQ(page->graph()->legend.size(), 2u);
-    EXPECT_EQ(page->graph()->legend[0].name, "Flight 1");
-    EXPECT_EQ(page->graph()->legend[1].name, "Flight 2");
+    EXPECT_EQ(page->graph()->legend[0].colour, second);
+    page->onClearComparison();
+    setText(app->launchPage(), "waterAmount", "40");
+    fly("mode=0", 3);
+    QTest::mouseClick(add, Qt::LeftButton);
+    setText(app->rocketPage(), "dragCoefficient", "0.45");
+    fly("mode=0", 3);
+    EXPECT_EQ(names(),
+              (std::vector<std::string>{"Drag Coefficient 0.3 Cd", "Drag Coefficient 0.45 Cd"}));
     ASSERT_EQ(page->exportResult(path("two.csv"), Format::Csv), "");
     EXPECT_TRUE(read(path("two.csv"))
-                    .startsWith("Flight 1: Height min (m),Flight 1: Height max "
-                                "(m),Flight 1: Time (sec),Flight 2: Height"));
+                    .startsWith("Drag Coefficient 0.3 Cd: Height min (m),Drag Coefficient 0.3 Cd: "
+                                "Height max (m),Drag Coefficient 0.3 Cd: Time (sec),Drag "
+                                "Coefficient 0.45 Cd: Height"));
 
     // The sample trace (drag coefficient 0.45) over the graph, with its figures.
     const QString trace = QStringLiteral(HYDROLOFTER_EXAMPLES "/sample-trace.csv");
@@ -248,7 +282,9 @@ TEST_F(ResultsTest, PrintedPagesSayWhatWasFlownAndWhatCameOfIt) {
         QProcess p;
         p.start("pdftotext", {"-layout", path("text.pdf"), "-"});
         EXPECT_TRUE(p.waitForFinished(30000));
-        return QString::fromUtf8(p.readAllStandardOutput());
+        // pdftotext gives ligatures as one character ("ﬁ"): compatibility form spells them.
+        return QString::fromUtf8(p.readAllStandardOutput())
+            .normalized(QString::NormalizationForm_KC);
     };
     // A launch graph records no results: printing flies it again for them (the worked
     // flight: 42.3451 m high, 6.09 s aloft). The title names the rocket's file.
@@ -264,6 +300,21 @@ TEST_F(ResultsTest, PrintedPagesSayWhatWasFlownAndWhatCameOfIt) {
     text = printedText();
     EXPECT_TRUE(text.contains("Apogee Time: 2.91 sec")) << text.toStdString();
     EXPECT_TRUE(text.contains("Bottle Volume: 2 L")) << text.toStdString();
+    // A graph of the height in feet gives the highest point in feet (the batch tool's series
+    // peaks at 138.92755 ft); a kept flight under its own name says what it differs in.
+    app->settingsPage()->control<QComboBox>("plotUnit")->setCurrentIndex(0); // ft
+    fly("launchDisplay=1", 3);
+    EXPECT_TRUE(printedText().contains("Max. Height: 138.928 ft"));
+    QTest::mouseClick(page->control<QPushButton>("addToComparison"), Qt::LeftButton);
+    page->renameKept(0, "first");
+    setText(app->rocketPage(), "dragCoefficient", "0.45");
+    fly("mode=0", 3);
+    text = printedText();
+    for (const char* expected : {"Compared", "first: Drag Coefficient 0.3 Cd"})
+        EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+    // A swept input is printed as its range.
+    fly("mode=1", 1);
+    EXPECT_TRUE(printedText().contains("Empty Mass: 50 to 250 g (swept)"));
 }
 
 TEST_F(ResultsTest, CopyPutsTheGraphAndItsSeriesOnTheClipboard) {
