@@ -88,10 +88,21 @@ void CMainDlg::showEvent(QShowEvent* event) {
         if (const QScreen* s = screen()) {
             const QSize frame = frameGeometry().size() - geometry().size();
             const QSize room = s->availableGeometry().size() - around - frame;
-            if (pages.width() > room.width() && m_tabs->minimumSizeHint().width() <= room.width()) {
-                // Only the tab row is too wide (a scaled screen): its own arrows scroll it,
-                // and the pages fit without a scroll bar.
+            if (pages.width() > room.width()) {
+                // The tab row too wide (a scaled screen): its captions are shortened, so
+                // that every tab stays in sight (their tooltips name them whole).
                 m_tabs->setMinimumWidth(0);
+                m_tabs->setUsesScrollButtons(false);
+                m_tabs->setElideMode(Qt::ElideRight);
+                for (int i = 0; i < m_tabs->count(); ++i)
+                    m_tabs->setTabToolTip(i, m_tabs->tabText(i));
+                pages = m_tabs->minimumSizeHint();
+            }
+            if (pages.width() > room.width() || pages.height() > room.height()) {
+                // Still too large: each page takes the room it needs alone and scrolls by
+                // itself, so that a page that fits is not cut to the widest one's size.
+                m_pagesSizedAlone = true;
+                sizeToCurrentPage();
                 pages = m_tabs->minimumSizeHint();
             }
             // A scroll bar one way takes room the other way: ask for it, so that a sheet
@@ -110,6 +121,17 @@ void CMainDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void CMainDlg::sizeToCurrentPage() {
+    if (!m_pagesSizedAlone)
+        return;
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        const QSizePolicy::Policy policy =
+            i == m_tabs->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        m_tabs->widget(i)->setSizePolicy(policy, policy);
+    }
+    m_tabs->updateGeometry();
+}
+
 void CMainDlg::showCurrentTab() {
     // On a screen smaller than the pages the tab row scrolls with them: keep the chosen
     // tab in sight.
@@ -124,6 +146,7 @@ void CMainDlg::showCurrentTab() {
 void CMainDlg::onPageChanged(int index) {
     if (m_checkingPage)
         return;
+    sizeToCurrentPage();
     QTimer::singleShot(0, this, &CMainDlg::showCurrentTab); // once the page is laid out
     const int left = m_activePage;
     m_activePage = index;

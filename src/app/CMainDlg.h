@@ -53,6 +53,8 @@ private:
     bool settleUnsavedDesigns();
     /// A page must accept its values before another is shown, as when the sheet closes.
     void onPageChanged(int index);
+    /// On a screen too small for the pages: only the page on show counts for the size.
+    void sizeToCurrentPage();
 
     QIcon m_icon;
     QString m_caption;
@@ -65,6 +67,7 @@ private:
     bool m_closePending = false;
     int m_activePage = 0;
     bool m_checkingPage = false;
+    bool m_pagesSizedAlone = false;
     int m_pendingResult = 0;
 };
 

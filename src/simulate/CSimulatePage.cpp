@@ -51,6 +51,12 @@ void CSimulatePage::build() {
     auto* middle = new QHBoxLayout;
     page->addLayout(middle, 1);
     middle->addLayout(buildResultPlace(), 1);
+    // A surface's key beside it, as tall as the graph: readable at any window size.
+    auto* key = described(new ColourKey(this), "colourKey", "Colour key",
+                          "What the shades of the surface mean: dark for the lowest result, "
+                          "bright blue for the highest.");
+    key->hide();
+    middle->addWidget(key);
     middle->addLayout(buildResultActions());
 }
 
@@ -135,14 +141,9 @@ QLayout* CSimulatePage::buildResultActions() {
     print->setEnabled(false);
     exportButton->setEnabled(false);
     fullScreen->hide();
-    auto* key = described(new ColourKey(this), "colourKey", "Colour key",
-                          "What the shades of the surface mean: dark for the lowest result, "
-                          "bright blue for the highest.");
-    key->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{print, fullScreen, exportButton})
         side->addWidget(w);
     buildCompareActions(side);
-    side->addWidget(key, 1);
     side->addStretch();
     return side;
 }

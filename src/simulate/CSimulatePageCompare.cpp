@@ -66,6 +66,9 @@ void CSimulatePage::nameShownRun() {
 void CSimulatePage::buildCompareActions(QBoxLayout* side) {
     auto* group = new QGroupBox(QStringLiteral("Compare"), this);
     auto* column = new QVBoxLayout(group);
+    // Close together: on a screen scaled by 2 the column must stand beside the graph whole.
+    column->setSpacing(2);
+    column->setContentsMargins(4, 4, 4, 4);
     const std::pair<const char*, const char*> texts[][2] = {
         {{"addToComparison", "&Add to comparison"},
          {"Keep this result: the graphs of the next runs draw it with theirs, in a colour of "

@@ -11,6 +11,9 @@ ColourKey::ColourKey(QWidget* parent) : QFrame(parent) {}
 
 void ColourKey::setGraph(const GraphData* graph) {
     m_graph = graph;
+    // As wide as the key of a picture of the graph, its text with room to spare.
+    if (graph && graph->keyWidth() > 0)
+        setFixedWidth(graph->keyWidth() + 4);
     update();
 }
 
