@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hydrolofter {
 
@@ -90,13 +91,16 @@ void CMainDlg::showEvent(QShowEvent* event) {
             const QSize room = s->availableGeometry().size() - around - frame;
             if (pages.width() > room.width()) {
                 // The tab row too wide (a scaled screen): its captions are shortened, so
-                // that every tab stays in sight (their tooltips name them whole).
+                // that every tab stays in sight (their tooltips name them whole), as little
+                // as the screen allows.
+                const int tabRow = m_tabs->minimumWidth();
                 m_tabs->setMinimumWidth(0);
                 m_tabs->setUsesScrollButtons(false);
                 m_tabs->setElideMode(Qt::ElideRight);
                 for (int i = 0; i < m_tabs->count(); ++i)
                     m_tabs->setTabToolTip(i, m_tabs->tabText(i));
                 pages = m_tabs->minimumSizeHint();
+                pages.setWidth(std::max(pages.width(), std::min(tabRow, room.width())));
             }
             if (pages.width() > room.width() || pages.height() > room.height()) {
                 // Still too large: each page takes the room it needs alone and scrolls by

@@ -5,9 +5,8 @@
 #include "units/Units.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 #include <type_traits>
 
@@ -187,7 +186,7 @@ namespace {
 
 template <class T> bool sameBits(const T& x, const T& y) {
     if constexpr (std::is_same_v<T, double>)
-        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+        return std::memcmp(&x, &y, sizeof x) == 0; // to the bit: -0 and NaNs too
     else
         return x == y;
 }
