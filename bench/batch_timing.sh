@@ -38,3 +38,12 @@ for p in 3 4; do
     w=$(best_of 3 mode=2 precision="$p")
     printf "%-44s %10.3f %14s\n" "two-variable optimisation, precision $p" "$w" "-"
 done
+# The graph and the summary of one launch analysis come from one flight: --summary --png costs
+# what --png does.
+png=$(mktemp --suffix .png)
+trap 'rm -f "$png"' EXIT
+alone=$(best_of 3 precision=6 --png "$png")
+both=$(best_of 3 precision=6 --summary --png "$png")
+printf "%-44s %10.3f %14s\n" "launch graph as a PNG, precision 6" "$alone" "-"
+printf "%-44s %10.3f %14s\n" "the same with its summary" "$both" \
+    "$(awk -v a="$alone" -v b="$both" 'BEGIN { printf "x%.2f", b / a }')"

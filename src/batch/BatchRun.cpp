@@ -17,12 +17,13 @@ namespace {
 
 /// Flies one run.
 std::shared_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationInputs& inputs,
-                                  const BatchOptions& o) {
+                                  const BatchOptions& o, bool flightResults) {
     QuietRunHost host;
     auto series = std::make_shared<SampleSeries>();
     RunOptions options;
     options.maxFlightTime = o.maxTime;
     options.threads = o.threads;
+    options.flightResults = flightResults;
     runSimulation(settings, inputs, host, *series, options);
     return series;
 }
@@ -53,14 +54,15 @@ ExitStatus fit(const BatchOptions& o, std::string& output, std::vector<std::stri
 /// The flight, then each compared one, flown with settings: the runs of a graph or CSV,
 /// the shown run last. Empty with said filled when one did not complete.
 std::vector<ComparedRun> flyAll(const BatchOptions& o, const RunSettings& settings,
-                                std::vector<std::string>& said, ExitStatus& status) {
+                                std::vector<std::string>& said, ExitStatus& status,
+                                bool flightResults) {
     std::vector<ComparedRun> runs;
     for (const auto& [name, inputs] : o.compared)
-        runs.push_back({name, fly(settings, inputs, o), settings});
+        runs.push_back({name, fly(settings, inputs, o, flightResults), settings});
     const std::string name = !o.flightName.empty() ? o.flightName
                              : o.compared.empty()  ? std::string()
                                                    : "Flight " + std::to_string(runs.size() + 1);
-    runs.push_back({name, fly(settings, o.inputs, o), settings});
+    runs.push_back({name, fly(settings, o.inputs, o, flightResults), settings});
     for (const ComparedRun& run : runs) {
         if (run.series->outcome != RunOutcome::Completed) {
             said.push_back((o.compared.empty() ? "" : run.name + ": ") +
@@ -99,22 +101,18 @@ ExitStatus runBatch(const BatchOptions& o, std::string& output, std::vector<std:
         return ExitStatus::Refused;
     if (!o.fit.empty())
         return fit(o, output, said);
-    // A launch analysis lists its flight's results only when flown for a summary; with an
-    // image wanted too, the graph is flown separately.
+    // A launch analysis lists its flight's results when flown for a summary; with an image
+    // wanted too, the flight that records the graph tracks them as well.
     RunSettings textSettings = o.settings;
     if (o.summary)
         textSettings.launchDisplay = Summary;
+    const bool both = !o.pngFile.empty() && o.summary && o.settings.mode == LaunchAnalysis;
     ExitStatus status = ExitStatus::Done;
-    const std::vector<ComparedRun> runs = flyAll(o, textSettings, said, status);
+    const std::vector<ComparedRun> runs =
+        flyAll(o, both ? o.settings : textSettings, said, status, both);
     if (runs.empty())
         return status;
-    std::vector<ComparedRun> imageRuns;
-    if (!o.pngFile.empty() && o.summary && o.settings.mode == LaunchAnalysis) {
-        imageRuns = flyAll(o, o.settings, said, status);
-        if (imageRuns.empty())
-            return status;
-    }
-    const std::vector<ComparedRun>& forImage = imageRuns.empty() ? runs : imageRuns;
+    const std::vector<ComparedRun>& forImage = runs;
     const ComparedRun& shown = runs.back();
     if (!o.pngFile.empty()) {
         // "--png -": the image is the output, and nothing else goes there.
@@ -148,10 +146,8 @@ ExitStatus runBatch(const BatchOptions& o, std::string& output, std::vector<std:
         output = runs.size() > 1 ? comparisonCsv(runs, runs.size() - 1)
                                  : seriesCsv(*shown.series, textSettings);
     }
-    for (const std::vector<ComparedRun>* set : {&runs, &std::as_const(imageRuns)})
-        if (!set->empty())
-            for (const std::string& notice : runNotices(o.settings, o.inputs, *set->back().series))
-                said.push_back(notice);
+    for (const std::string& notice : runNotices(o.settings, o.inputs, *runs.back().series))
+        said.push_back(notice);
     return status;
 }
 

@@ -3,6 +3,8 @@
 #include "RunSupport.h"
 #include "VariableReaders.h"
 
+#include <cmath>
+
 namespace hydrolofter {
 namespace {
 
@@ -15,15 +17,20 @@ void appendEntry(SampleSeries& series, double lowest, double highest, double t) 
     ++series.count;
 }
 
-/// One flight from the inputs. Recording a graph and tracking the flight's results for the
-/// summary are separate instantiations, so that neither costs the other's loop anything.
-template <bool Recording>
+/// One flight from the inputs, recording a graph, tracking the flight's results for the
+/// summary, or both. Each combination is an instantiation of its own, so that a loop pays
+/// only for what it does. When the graph's record is full before the landing, a run with a
+/// time limit flies on to the landing for the results, as a summary's flight would; one
+/// without (the window's, which could then fly for ever) stops with the record, its results
+/// not tracked.
+template <bool Recording, bool Tracking>
 RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHost& host,
                      SampleSeries& series, double dt, const RunOptions& options) {
     series.kind = SeriesKind::MinMaxBars;
     series.count = 0;
     series.flight = {};
     series.airborneAtEnd = false;
+    series.flightTracked = false;
     FlightResults results; // local, so that it can stay in registers
 
     RocketModel model;
@@ -37,39 +44,59 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
     int stepsInBucket = 0;
     double heldMin = 0.0, heldMax = 0.0;
     const int limit = bucketLimit(dt);
+    // Where the record ended when the flight goes on for its results.
+    bool recording = Recording;
+    double lastMin = 0.0, lastMax = 0.0, lastTime = 0.0;
+    bool airborneAtRecordEnd = false;
+    const bool flyToLanding = Tracking && (!Recording || std::isfinite(options.maxFlightTime));
     do {
         t = t + dt;
         sim.step(dt);
         if constexpr (Recording) {
-            const double v = plot(model, sim);
-            if (v > heldMax || stepsInBucket == 0)
-                heldMax = v;
-            if (v < heldMin || stepsInBucket == 0)
-                heldMin = v;
-            if (stepsInBucket >= limit) {
-                appendEntry(series, heldMin, heldMax, t);
-                stepsInBucket = 0;
-            } else {
-                ++stepsInBucket;
+            if (recording) {
+                const double v = plot(model, sim);
+                if (v > heldMax || stepsInBucket == 0)
+                    heldMax = v;
+                if (v < heldMin || stepsInBucket == 0)
+                    heldMin = v;
+                if (stepsInBucket >= limit) {
+                    appendEntry(series, heldMin, heldMax, t);
+                    stepsInBucket = 0;
+                } else {
+                    ++stepsInBucket;
+                }
+                if (Tracking && series.count >= kRecordLimit) {
+                    recording = false;
+                    lastMin = heldMin, lastMax = heldMax, lastTime = t;
+                    airborneAtRecordEnd = model.height > 0;
+                }
             }
-        } else {
-            updateFlightResults(results, model, t);
         }
+        if constexpr (Tracking)
+            updateFlightResults(results, model, t);
         clock.update(t);
         if (host.cancelRequested())
             return RunOutcome::Cancelled; // the unfinished bucket is not written
         if (t > options.maxFlightTime)
             return RunOutcome::TimedOut;
-    } while (model.height > 0 && series.count < kRecordLimit);
+    } while (model.height > 0 && (flyToLanding || series.count < kRecordLimit));
 
     if (!finiteState(model))
         return RunOutcome::Diverged;
     if constexpr (Recording) {
-        series.airborneAtEnd = model.height > 0;
-        // Holds the unfinished bucket, or repeats the one the last step closed.
-        appendEntry(series, heldMin, heldMax, t);
-    } else {
-        series.flight = results;
+        if (recording) {
+            series.airborneAtEnd = model.height > 0;
+            // Holds the unfinished bucket, or repeats the one the last step closed.
+            appendEntry(series, heldMin, heldMax, t);
+        } else {
+            series.airborneAtEnd = airborneAtRecordEnd;
+            appendEntry(series, lastMin, lastMax, lastTime);
+        }
+    }
+    if constexpr (Tracking) {
+        series.flightTracked = !(model.height > 0);
+        if (series.flightTracked)
+            series.flight = results;
     }
     return RunOutcome::Completed;
 }
@@ -78,9 +105,11 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
 
 RunOutcome launchAnalysis(const RunSettings& s, const SimulationInputs& inputs, RunHost& host,
                           SampleSeries& series, double dt, const RunOptions& options) {
+    if (s.launchDisplay == Graph && options.flightResults)
+        return flyLaunch<true, true>(s, inputs, host, series, dt, options);
     if (s.launchDisplay == Graph)
-        return flyLaunch<true>(s, inputs, host, series, dt, options);
-    return flyLaunch<false>(s, inputs, host, series, dt, options);
+        return flyLaunch<true, false>(s, inputs, host, series, dt, options);
+    return flyLaunch<false, true>(s, inputs, host, series, dt, options);
 }
 
 } // namespace hydrolofter

@@ -22,6 +22,9 @@ struct RunOptions {
     /// Worker threads that fly an optimisation's points: 0 for one per hardware thread,
     /// 1 to fly them one after the other on the calling thread.
     int threads = 0;
+    /// A launch graph's flight also tracks the flight's results (SampleSeries::flight, as a
+    /// summary's flight gives them), for a face that shows both: one flight, not two.
+    bool flightResults = false;
 };
 
 /// Performs the run of settings.mode into series and returns the number of entries.

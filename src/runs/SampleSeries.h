@@ -34,9 +34,11 @@ struct SampleSeries {
     int count = 0;
     SeriesKind kind = SeriesKind::Unset;
     RunOutcome outcome = RunOutcome::Completed;
-    /// The flight results of a launch analysis shown as a summary (one that records a
-    /// graph leaves them 0).
+    /// The flight results of a launch analysis shown as a summary, or of a graph flown with
+    /// them (RunOptions::flightResults); 0 otherwise.
     FlightResults flight;
+    /// Whether flight holds the results of the whole flight, to the landing.
+    bool flightTracked = false;
     /// A launch analysis that stopped at the record limit with the rocket still above the
     /// ground: the graph shows only the first part of the flight.
     bool airborneAtEnd = false;

@@ -183,7 +183,6 @@ void CSimulatePage::hideResults() {
         showControl(id, false);
     enableResultActions(false);
     m_series.reset();
-    m_flightResults.reset();
     m_summary.clear();
 }
 
@@ -235,7 +234,9 @@ void CSimulatePage::onSimulate() {
     m_figures.reset();
     m_worker.start(
         [this, settings, inputs, measured, trace = m_trace](RunHost& host, SampleSeries& series) {
-            runSimulation(settings, inputs, host, series);
+            RunOptions options;
+            options.flightResults = true; // a launch graph's results, for its printed page
+            runSimulation(settings, inputs, host, series, options);
             m_pendingComparison = {};
             if (measured && series.outcome == RunOutcome::Completed)
                 m_pendingComparison =

@@ -112,9 +112,6 @@ private:
     void endRun();
     /// The run started by Simulate has ended: shows its result, or why there is none.
     void onRunEnded();
-    /// Flies a launch graph's flight again for its results (printing), on the worker,
-    /// with the window answering meanwhile; false when it was cancelled or failed.
-    bool flyFlightResults();
     void connectHandlers();
     /// The controls in their layout: Simulate, progress and Cancel along the top; the
     /// result under them with Print, Full Screen, Export and the colour key beside it.
@@ -173,7 +170,6 @@ private:
     std::string m_shownName;                ///< its file's label, or "Flight N"
     RunSettings m_runSettings;              ///< what the shown result was flown with
     SimulationInputs m_runInputs;
-    std::optional<FlightResults> m_flightResults; ///< a launch graph's, once flown for print
     QString m_summary;
     QString m_notices;
     bool m_cancelRequested = false;

@@ -59,11 +59,10 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
     if (m_series->kind == SeriesKind::Surface) {
         doc.colourKey = true;
     }
-    if (m_series->kind == SeriesKind::MinMaxBars) {
-        if (!m_flightResults && !flyFlightResults())
-            return false;
-        doc.results = resultLines(*m_flightResults, &m_runSettings);
-    }
+    // A launch graph's flight tracked its results too, unless it had not landed when its
+    // record was full.
+    if (m_series->kind == SeriesKind::MinMaxBars && m_series->flightTracked)
+        doc.results = resultLines(m_series->flight, &m_runSettings);
     // What each kept flight drawn with it differs in, where its legend name does not say
     // (a name the user gave it, its file's).
     std::size_t shown = 0;
@@ -77,28 +76,6 @@ bool CSimulatePage::resultDocument(ResultDocument& doc) {
                                                         : differences[i]);
     }
     return true;
-}
-
-bool CSimulatePage::flyFlightResults() {
-    // A graph run records no results: the same flight again, for its summary.
-    RunSettings summary = m_runSettings;
-    summary.launchDisplay = Summary;
-    m_running = true;
-    beginRun();
-    m_printWorker.start(summary, m_runInputs);
-    QEventLoop loop; // the window answers (Cancel, closing) while the flight flies
-    connect(&m_printWorker, &RunWorker::finished, &loop, &QEventLoop::quit);
-    if (m_printWorker.isRunning())
-        loop.exec();
-    m_running = false;
-    endRun();
-    const std::unique_ptr<SampleSeries> flown = m_printWorker.takeSeries();
-    const bool completed = !m_cancelRequested && flown && flown->outcome == RunOutcome::Completed;
-    m_cancelRequested = false;
-    if (completed)
-        m_flightResults = flown->flight;
-    emit runFinished(); // a close waiting for the run goes on
-    return completed;
 }
 
 void CSimulatePage::requestCancel() {

@@ -13,12 +13,6 @@ RunWorker::~RunWorker() {
     wait();
 }
 
-void RunWorker::start(const RunSettings& settings, const SimulationInputs& inputs) {
-    start([settings, inputs](RunHost& host, SampleSeries& series) {
-        runSimulation(settings, inputs, host, series);
-    });
-}
-
 void RunWorker::start(Job job) {
     if (m_running)
         return;

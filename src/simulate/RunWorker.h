@@ -30,8 +30,6 @@ public:
     using Job = std::function<void(RunHost& host, SampleSeries& series)>;
     /// Starts the job; does nothing while a run is in progress.
     void start(Job job);
-    /// Starts flying a copy of the records.
-    void start(const RunSettings& settings, const SimulationInputs& inputs);
     /// From start until finished has been delivered.
     bool isRunning() const { return m_running; }
     /// The run stops after its current step (a sweep: its current block of steps).

@@ -225,18 +225,11 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
     WorkerHost host;
     RunOptions options;
     options.maxFlightTime = p.options.maxTime;
+    options.flightResults = true; // the printed page lists them beside the graph: one flight
     const double dt = timeStep(p.options.settings.precision);
-    RunOutcome outcome =
+    const RunOutcome outcome =
         launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
-    FlightResults flight = series.flight;
-    if (outcome == RunOutcome::Completed && p.options.settings.launchDisplay == Graph) {
-        // The printed page lists the flight's results beside its graph.
-        static SampleSeries summary;
-        RunSettings s = p.options.settings;
-        s.launchDisplay = Summary;
-        outcome = launchAnalysis(s, p.options.inputs, host, summary, dt, options);
-        flight = summary.flight;
-    }
+    const FlightResults flight = series.flight;
     static std::vector<double> columns;
     columns.assign(series.column1.begin(), series.column1.begin() + series.count);
     columns.insert(columns.end(), series.column2.begin(), series.column2.begin() + series.count);

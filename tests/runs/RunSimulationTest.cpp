@@ -5,7 +5,9 @@
 #include "support/RecordingHost.h"
 
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace hydrolofter {
@@ -112,6 +114,48 @@ TEST(LaunchAnalysis, StopsAtTheRecordLimit) {
     EXPECT_GT(r->series->column1[16383], 0);
     EXPECT_TRUE(r->series->airborneAtEnd);
     EXPECT_FALSE(run({})->series->airborneAtEnd);
+}
+
+// A graph flown with its results (one flight for a face that shows both) records the graph
+// it records alone and the summary's results to the bit, also when the record fills before
+// the landing (65.34 MPH of updraft holds the rocket up for 1749.6 s, past 1638.3 s of record).
+TEST(LaunchAnalysis, AGraphFlownWithItsResultsGivesBothAsIfFlownApart) {
+    SimulationInputs slow;
+    slow.updraft = 65.34;
+    for (const auto& [precision, inputs] : {std::pair{3, SimulationInputs{}}, std::pair{1, slow}}) {
+        SCOPED_TRACE(precision);
+        RunSettings graph;
+        graph.precision = precision;
+        RunSettings summary = graph;
+        summary.launchDisplay = Summary;
+        RunOptions both = serial();
+        both.flightResults = true;
+        const auto alone = run(graph, inputs), told = run(summary, inputs);
+        const auto r = run(graph, inputs, 0, both);
+        ASSERT_EQ(r->series->outcome, RunOutcome::Completed);
+        ASSERT_EQ(r->count, alone->count);
+        EXPECT_EQ(r->series->airborneAtEnd, alone->series->airborneAtEnd);
+        EXPECT_EQ(r->series->airborneAtEnd, precision == 1);
+        for (int k = 0; k < r->count; ++k) {
+            const auto e = std::size_t(k);
+            ASSERT_EQ(r->series->column1[e], alone->series->column1[e]) << k;
+            ASSERT_EQ(r->series->column2[e], alone->series->column2[e]) << k;
+            ASSERT_EQ(r->series->column3[e], alone->series->column3[e]) << k;
+        }
+        EXPECT_EQ(std::memcmp(&r->series->flight, &told->series->flight, sizeof(FlightResults)), 0);
+        EXPECT_GT(r->series->flight.timeAloft, precision == 1 ? 1700 : 6);
+        EXPECT_TRUE(r->series->flightTracked);
+    }
+    // Without a time limit (the window's runs) the flight ends with its record, as a graph's
+    // alone: a rocket that never lands must not keep the run going; the results are untracked.
+    RunSettings coarse;
+    coarse.precision = 1;
+    RunOptions unlimited = serial();
+    unlimited.maxFlightTime = std::numeric_limits<double>::infinity();
+    unlimited.flightResults = true;
+    const auto r = run(coarse, slow, 0, unlimited);
+    EXPECT_EQ(r->count, 16384);
+    EXPECT_FALSE(r->series->flightTracked);
 }
 
 TEST(LaunchAnalysis, SummaryRecordsNothingButFliesToLanding) {
