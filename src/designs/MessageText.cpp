@@ -73,11 +73,16 @@ std::string messageSafe(std::string_view text, std::size_t maxChars) {
 }
 
 std::string shortList(const std::vector<std::string>& entries, std::size_t shown) {
+    return shortList(entries, shown, entries.size());
+}
+
+std::string shortList(const std::vector<std::string>& entries, std::size_t shown,
+                      std::size_t total) {
     std::string s;
     for (std::size_t i = 0; i < entries.size() && i < shown; ++i)
         s.append(i ? ", " : "").append(messageSafe(entries[i]));
-    if (entries.size() > shown)
-        s.append(" … and ").append(std::to_string(entries.size() - shown)).append(" more");
+    if (total > shown)
+        s.append(" … and ").append(std::to_string(total - shown)).append(" more");
     return s;
 }
 

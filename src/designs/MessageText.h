@@ -18,5 +18,8 @@ std::string messageSafe(std::string_view text, std::size_t maxChars = 40);
 
 /// The first few entries, comma-separated, then "… and N more" for the rest.
 std::string shortList(const std::vector<std::string>& entries, std::size_t shown = 10);
+/// The same for a list of total entries of which only the first ones are at hand.
+std::string shortList(const std::vector<std::string>& entries, std::size_t shown,
+                      std::size_t total);
 
 } // namespace hydrolofter

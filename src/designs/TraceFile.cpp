@@ -137,10 +137,7 @@ public:
             read_.notes.push_back(
                 name_ + ": passed over " + std::to_string(skippedCount_) +
                 (skippedCount_ == 1 ? " line that holds" : " lines that hold") +
-                " no measurement: " + shortList(skipped_, kShownSkipped) +
-                (skippedCount_ > kShownSkipped
-                     ? " … and " + std::to_string(skippedCount_ - kShownSkipped) + " more"
-                     : ""));
+                " no measurement: " + shortList(skipped_, kShownSkipped, skippedCount_));
         const double span = read_.trace.time.back() - read_.trace.time.front();
         if (header_.empty() && timeScale_ == 1 && format_.timeUnit == TraceTimeUnit::FromHeader &&
             span > kLongestFlight)
@@ -175,8 +172,8 @@ private:
                                           ".");
         const std::vector<std::string_view> fields = split(line, separator_ ? separator_ : own);
         if (fields.size() > kMaxFields)
-            return failAt(lineNumber, "the line has more than " + std::to_string(kMaxFields) +
-                                          " fields.");
+            return failAt(lineNumber,
+                          "the line has more than " + std::to_string(kMaxFields) + " fields.");
         const char separator = separator_ ? separator_ : own;
         const bool anyNumber = std::any_of(fields.begin(), fields.end(), [&](std::string_view f) {
             return number(f, separator).has_value();
@@ -195,8 +192,8 @@ private:
         // under "time,altitude" is 0.25 s at 1.50 m written with decimal commas.
         if (const std::size_t n = namedFields(fields); n > header_.size() && header_.size() >= 2)
             return failAt(lineNumber,
-                          "the line holds " + std::to_string(n) + " fields where the header names " +
-                              std::to_string(header_.size()) +
+                          "the line holds " + std::to_string(n) +
+                              " fields where the header names " + std::to_string(header_.size()) +
                               (separator_ == ','
                                    ? " (are decimal commas written between fields of commas?)."
                                    : "."));
@@ -298,8 +295,8 @@ private:
             const char own = separatorOf(headerLine_);
             if (own != separator && own != ' ' && !(separator == ' ' && own == '\t')) {
                 failAt(headerLineNumber_, "its fields are separated by " + separatorName(own) +
-                                              ", the measurements' by " +
-                                              separatorName(separator) + ".");
+                                              ", the measurements' by " + separatorName(separator) +
+                                              ".");
                 return false;
             }
             // No column's name is longer: a huge one is not copied about.
