@@ -6,6 +6,7 @@
 #include "runs/FieldTable.h"
 #include "toolkit/ComboListControl.h"
 #include "toolkit/Controls.h"
+#include "toolkit/PageControls.h"
 #include "units/NumberText.h"
 
 #include <QBoxLayout>
@@ -88,29 +89,19 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
           std::tuple{"saveFlight", "Sa&ve Flight...",
                      "Save every page and these settings as one flight file (*.flight.json), so "
                      "that the run can be flown again as it is (Ctrl+S)."}}) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        button->setAutoDefault(false);
-        button->setToolTip(QString::fromUtf8(help));
-        button->setAccessibleDescription(button->toolTip());
-        flights->addWidget(button);
+        flights->addWidget(button(name, caption, help, this));
     }
     // The last few files opened or saved; the application fills its menu.
-    auto* recent = new QPushButton(QStringLiteral("Open R&ecent"), this);
-    recent->setObjectName(QStringLiteral("openRecent"));
-    recent->setAutoDefault(false);
-    recent->setToolTip(QStringLiteral("Open one of the last flight, rocket and launch site "
-                                      "files you opened or saved."));
-    recent->setAccessibleDescription(recent->toolTip());
+    auto* recent = button("openRecent", "Open R&ecent",
+                          "Open one of the last flight, rocket and launch site files you "
+                          "opened or saved.",
+                          this);
     recent->setMenu(new QMenu(recent));
     flights->addWidget(recent);
-    auto* defaults = new QPushButton(QStringLiteral("De&faults"), this);
-    defaults->setObjectName(QStringLiteral("defaults"));
-    defaults->setAutoDefault(false);
-    defaults->setToolTip(QStringLiteral("Put back the settings the program starts with (a "
-                                        "launch analysis at 1 millisecond, its height as a "
-                                        "graph)."));
-    defaults->setAccessibleDescription(defaults->toolTip());
+    auto* defaults = button("defaults", "De&faults",
+                            "Put back the settings the program starts with (a launch analysis "
+                            "at 1 millisecond, its height as a graph).",
+                            this);
     connect(defaults, &QPushButton::clicked, this, &CSimulationSettingsPage::resetToDefaults);
     flights->addWidget(defaults);
     flights->addStretch(1);

@@ -1,6 +1,7 @@
 #include "InputPage.h"
 
 #include "toolkit/LastFolders.h"
+#include "toolkit/PageControls.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -88,13 +89,9 @@ void InputPage::addDesignButtons(QBoxLayout& layout, const DesignButtons& design
     for (const Button& b : buttons) {
         if (!designs.files && b.action != &InputPage::resetToDefaults)
             continue;
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setObjectName(QString::fromUtf8(b.name));
-        button->setAutoDefault(false);
-        button->setToolTip(QString::fromUtf8(b.help));
-        button->setAccessibleDescription(button->toolTip());
-        connect(button, &QPushButton::clicked, this, b.action);
-        column->addWidget(button);
+        QPushButton* made = button(b.name, b.caption, b.help, this);
+        connect(made, &QPushButton::clicked, this, b.action);
+        column->addWidget(made);
     }
     column->addStretch(1);
 }

@@ -1,6 +1,6 @@
 #include "CFitDlg.h"
 
-#include "PageControls.h"
+#include "toolkit/PageControls.h"
 #include "runs/FieldTable.h"
 #include "units/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "CMeasuredFlightDlg.h"
 
-#include "PageControls.h"
+#include "toolkit/PageControls.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>

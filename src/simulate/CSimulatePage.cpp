@@ -4,7 +4,7 @@
 #include "CFullScreenGraphDlg.h"
 #include "ColourKey.h"
 #include "GraphFrame.h"
-#include "PageControls.h"
+#include "toolkit/PageControls.h"
 #include "graph/Presentation.h"
 #include "runs/FieldTable.h"
 #include "runs/InputCheck.h"

@@ -5,7 +5,7 @@
 #include "designs/TraceFile.h"
 #include "graph/Comparison.h"
 #include "graph/GraphData.h"
-#include "runs/InputSource.h"
+#include "toolkit/InputSource.h"
 #include "runs/MeasuredTrace.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"

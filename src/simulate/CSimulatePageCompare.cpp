@@ -4,7 +4,7 @@
 #include "CMeasuredFlightDlg.h"
 #include "CSimulatePage.h"
 #include "GraphFrame.h"
-#include "PageControls.h"
+#include "toolkit/PageControls.h"
 #include "designs/JsonText.h"
 #include "runs/FieldTable.h"
 #include "runs/RunMessages.h"

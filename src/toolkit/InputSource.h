@@ -1,8 +1,8 @@
 // Where a run started from the window takes its inputs and settings.
 #pragma once
 
-#include "RunSettings.h"
-#include "SimulationInputs.h"
+#include "runs/RunSettings.h"
+#include "runs/SimulationInputs.h"
 
 #include <string>
 #include <string_view>
