@@ -25,21 +25,6 @@ struct Part {
 constexpr Part kParts[] = {
     {"rocket", DesignKind::Rocket}, {"site", DesignKind::Site}, {"launch", DesignKind::Launch}};
 
-/// The names a variable field may hold: its list's variables.
-std::vector<std::string> variableNames(const Field& f) {
-    std::vector<std::string> names;
-    for (int i = 0; i < listSize(f.list); ++i)
-        names.emplace_back(variableInfo(listFirst(f.list) + i).name);
-    return names;
-}
-
-std::vector<std::string> unitNamesOfVariable(VariableId v) {
-    std::vector<std::string> names;
-    for (int i = 0; i < unitListSize(v); ++i)
-        names.push_back(unitName(v, i));
-    return names;
-}
-
 /// The largest value a whole-number setting takes.
 int largestChoice(const Field& f) {
     return f.name == "precision" ? kMaxPrecision : choiceCount(f) - 1;
@@ -153,7 +138,7 @@ private:
                 }
                 setSettingInt(f, s, int(it->get<std::int64_t>()));
             } else if (f.kind == FieldKind::Variable) {
-                const std::vector<std::string> names = variableNames(f);
+                const std::vector<std::string> names = variableNames(f.list);
                 const int index = indexOf(*it, names);
                 if (index < 0) {
                     fail(where, "must be one of " + shortList(names, names.size()));
@@ -162,7 +147,7 @@ private:
                 setSettingInt(f, s, listFirst(f.list) + index);
             } else if (f.kind == FieldKind::VariableUnit) {
                 const VariableId v = settingInt(*findField(f.paired), s);
-                const std::vector<std::string> names = unitNamesOfVariable(v);
+                const std::vector<std::string> names = variableUnitNames(v);
                 const int index = indexOf(*it, names);
                 if (index < 0) {
                     fail(where, "must be a unit of " + std::string(variableInfo(v).name) + ": " +

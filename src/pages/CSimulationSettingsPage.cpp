@@ -4,7 +4,7 @@
 #include "designs/Flight.h"
 
 #include "runs/FieldTable.h"
-#include "toolkit/ComboListControl.h"
+#include "toolkit/ComboFill.h"
 #include "toolkit/Controls.h"
 #include "toolkit/PageControls.h"
 #include "units/NumberText.h"
@@ -177,8 +177,7 @@ void CSimulationSettingsPage::addMode(QGridLayout& table, QRadioButton* radio, R
         list->setToolTip(qstr(v.help));
         list->setAccessibleName(QString::fromStdString(v.plainCaption()));
         list->setAccessibleDescription(list->toolTip());
-        ComboListControl items(*list);
-        fillVariableList(v.list, items);
+        fillCombo(*list, variableNames(v.list), 0);
         auto* units = new QComboBox(this);
         units->setObjectName(qstr(v.paired));
         units->setAccessibleName(QString::fromStdString(v.plainCaption()) +
@@ -337,8 +336,8 @@ void CSimulationSettingsPage::updatePrecisionLabel() {
 }
 
 void CSimulationSettingsPage::refillUnits(const Field& variable) {
-    ComboListControl units(*control<QComboBox>(variable.paired));
-    refillUnitSelector(units, control<QComboBox>(variable.name)->currentIndex(), variable.list);
+    refillUnitCombo(*control<QComboBox>(variable.paired),
+                    control<QComboBox>(variable.name)->currentIndex(), variable.list);
 }
 
 } // namespace hydrolofter

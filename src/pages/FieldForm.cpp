@@ -1,6 +1,6 @@
 #include "FieldForm.h"
 
-#include "toolkit/ComboListControl.h"
+#include "toolkit/ComboFill.h"
 #include "toolkit/Controls.h"
 #include "units/NumberText.h"
 
@@ -155,12 +155,8 @@ QWidget* FieldForm::unitControl(const Field& f) {
         return nullptr;
     auto* combo = new QComboBox;
     combo->setObjectName(qstr(unit->name));
-    if (unit->kind == FieldKind::PercentUnit) {
-        ComboListControl list(*combo);
-        fillVolumeOrPercentList(list);
-    } else {
-        fillUnitCombo(*combo, unit->family, 0);
-    }
+    const bool percent = unit->kind == FieldKind::PercentUnit;
+    fillUnitCombo(*combo, percent ? UnitFamily::Volume : unit->family, 0, percent);
     const QString named = spokenName(f);
     combo->setAccessibleName(named + QStringLiteral(" unit"));
     combo->setToolTip(QStringLiteral("The unit the %1 is typed in. Changing it does not "

@@ -107,14 +107,11 @@ double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex)
     return linearConversion(family, fromIndex, toIndex)(value);
 }
 
-void fillUnitList(UnitFamily family, ListControl& list) {
-    for (std::string_view name : unitNames(family))
-        list.addString(std::string(name));
-}
-
-void fillVolumeOrPercentList(ListControl& list) {
-    fillUnitList(UnitFamily::Volume, list);
-    list.addString("%");
+std::vector<std::string> unitChoices(UnitFamily family, bool withPercent) {
+    std::vector<std::string> names(unitNames(family).begin(), unitNames(family).end());
+    if (withPercent)
+        names.emplace_back("%");
+    return names;
 }
 
 } // namespace hydrolofter

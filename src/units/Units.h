@@ -1,10 +1,10 @@
 // Unit families, their unit names and factors, and conversion between units of a family.
 #pragma once
 
-#include "ListControl.h"
-
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -67,9 +67,8 @@ LinearConversion linearConversion(UnitFamily family, int fromIndex, int toIndex)
 /// Temperature takes any index other than "deg F" or "K" as "deg C".
 double convertUnits(UnitFamily family, double value, int fromIndex, int toIndex);
 
-/// Appends the family's unit names to the list, in order; neither clears nor selects.
-void fillUnitList(UnitFamily family, ListControl& list);
-/// Appends the five volume names and "%".
-void fillVolumeOrPercentList(ListControl& list);
+/// The family's unit names in index order, as a drop-down lists them; withPercent (the
+/// volume-or-percent list) adds "%" after the five volumes.
+std::vector<std::string> unitChoices(UnitFamily family, bool withPercent = false);
 
 } // namespace hydrolofter

@@ -144,32 +144,20 @@ int unitIndexByName(VariableId id, std::string_view name) {
     return -1;
 }
 
-void fillVariableList(VariableList list, ListControl& control) {
-    const ListRange* r = range(list);
-    if (!r)
-        return;
-    for (int id = r->first; id < r->first + r->size; ++id)
-        control.addString(std::string(variableInfo(id).name));
+std::vector<std::string> variableNames(VariableList list) {
+    std::vector<std::string> names;
+    if (const ListRange* r = range(list)) {
+        for (int id = r->first; id < r->first + r->size; ++id)
+            names.emplace_back(variableInfo(id).name);
+    }
+    return names;
 }
 
-void refillUnitSelector(ListControl& units, int position, VariableList list) {
-    units.reset();
-    const VariableId id = variableAt(list, position);
-    if (id < 0)
-        return;
-    const VariableInfo& info = variableInfo(id);
-    switch (info.units.kind) {
-    case UnitListKind::Family:
-        fillUnitList(info.units.family, units);
-        break;
-    case UnitListKind::VolumeOrPercent:
-        fillVolumeOrPercentList(units);
-        break;
-    case UnitListKind::Fixed:
-        units.addString(std::string(info.units.fixedLabel));
-        break;
-    }
-    units.setSelection(info.defaultUnit);
+std::vector<std::string> variableUnitNames(VariableId id) {
+    std::vector<std::string> names;
+    for (int i = 0; i < unitListSize(id); ++i)
+        names.push_back(unitName(id, i));
+    return names;
 }
 
 std::string valueWithUnit(double value, VariableId id, int unitIndex) {

@@ -1,11 +1,11 @@
 // The catalogue of named variables (plotted, result and sweepable) and their unit selectors.
 #pragma once
 
-#include "ListControl.h"
 #include "Units.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -91,11 +91,10 @@ std::string valueWithUnit(double value, VariableId id, int unitIndex);
 /// Unit index of a name in the variable's list, or -1.
 int unitIndexByName(VariableId id, std::string_view name);
 
-/// Appends the list's variable names in catalogue order; neither clears nor selects.
-void fillVariableList(VariableList list, ListControl& control);
-/// Clears the unit drop-down, fills it with the unit list of the variable at position
-/// of list and selects that variable's default unit. An invalid position or list leaves
-/// the drop-down empty with nothing selected.
-void refillUnitSelector(ListControl& units, int position, VariableList list);
+/// The list's variable names in catalogue order (what its drop-down shows); none for an
+/// invalid list.
+std::vector<std::string> variableNames(VariableList list);
+/// The variable's unit names in the order of its unit indexes; none for an invalid id.
+std::vector<std::string> variableUnitNames(VariableId id);
 
 } // namespace hydrolofter

@@ -12,7 +12,6 @@
 #include "runs/RunMessages.h"
 #include "runs/RunSupport.h"
 #include "runs/Sweep.h"
-#include "units/ListControl.h"
 #include "units/NumberText.h"
 
 #include <emscripten.h>
@@ -71,17 +70,6 @@ namespace {
 // Worker scripts hear of progress through messages (web/site/worker.js).
 EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
 
-/// A drop-down's entries, as the core fills them.
-class Names final : public ListControl {
-public:
-    void addString(const std::string& text) override { names.push_back(text); }
-    void reset() override { names.clear(); }
-    void setSelection(int) override {}
-    int selection() const override { return -1; }
-    int count() const override { return int(names.size()); }
-    std::vector<std::string> names;
-};
-
 json fieldJson(const Field& f, int mode) {
     static const SimulationInputs inputs;
     static const RunSettings settings;
@@ -105,14 +93,10 @@ json fieldJson(const Field& f, int mode) {
               {"paired", f.paired},
               {"mode", mode},
               {"default", valueOf(f, inputs, settings)}};
-    if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit) {
-        Names names;
-        if (f.kind == FieldKind::PercentUnit)
-            fillVolumeOrPercentList(names);
-        else
-            fillUnitList(f.family, names);
-        j["units"] = names.names;
-    }
+    if (f.kind == FieldKind::FamilyUnit)
+        j["units"] = unitChoices(f.family);
+    if (f.kind == FieldKind::PercentUnit)
+        j["units"] = unitChoices(UnitFamily::Volume, true);
     if (f.kind == FieldKind::Variable) {
         json ids = json::array();
         for (int i = 0; i < listSize(f.list); ++i)

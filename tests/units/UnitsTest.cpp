@@ -1,6 +1,5 @@
 // Unit conversions and list filling.
 #include "units/Units.h"
-#include "support/FakeListControl.h"
 #include "support/Printed.h"
 #include "support/UnitDefinitions.h"
 
@@ -95,7 +94,7 @@ TEST(Units, OutOfRangeIndices) {
     EXPECT_EQ(convertUnits(UnitFamily::Temperature, 12, 7, unit::degC), 12); // taken as deg C
 }
 
-TEST(Units, FillUnitListAppendsInOrder) {
+TEST(Units, UnitChoicesInIndexOrder) {
     const std::vector<std::string> expected[] = {
         {"cm", "in", "mm"},
         {"ft", "m", "yds"},
@@ -110,22 +109,13 @@ TEST(Units, FillUnitListAppendsInOrder) {
     };
     int total = 0;
     for (int f = 0; f < kUnitFamilyCount; ++f) {
-        test::FakeListControl list;
-        fillUnitList(UnitFamily(f), list);
-        EXPECT_EQ(list.items, expected[f]);
-        EXPECT_EQ(list.selection(), -1);
-        total += list.count();
+        const std::vector<std::string> list = unitChoices(UnitFamily(f));
+        EXPECT_EQ(list, expected[f]);
+        total += int(list.size());
     }
     EXPECT_EQ(total, 44);
-
-    test::FakeListControl twice;
-    fillUnitList(UnitFamily::LargeLength, twice);
-    fillUnitList(UnitFamily::LargeLength, twice);
-    EXPECT_EQ(twice.items, (std::vector<std::string>{"ft", "m", "yds", "ft", "m", "yds"}));
-
-    test::FakeListControl percent;
-    fillVolumeOrPercentList(percent);
-    EXPECT_EQ(percent.items, (std::vector<std::string>{"gal", "L", "m^3", "mL", "qt", "%"}));
+    EXPECT_EQ(unitChoices(UnitFamily::Volume, true),
+              (std::vector<std::string>{"gal", "L", "m^3", "mL", "qt", "%"}));
 }
 
 } // namespace

@@ -1,51 +1,42 @@
 // The variable catalogue and the unit selector beside each variable drop-down.
 #include "units/VariableCatalog.h"
-#include "support/FakeListControl.h"
 
 #include <gtest/gtest.h>
 
 namespace hydrolofter {
 namespace {
 
-using test::FakeListControl;
-
 TEST(VariableCatalog, ListsHoldTheirNamesInOrder) {
-    FakeListControl plot, result, sweep;
-    fillVariableList(VariableList::PlotVariables, plot);
-    fillVariableList(VariableList::ResultVariables, result);
-    fillVariableList(VariableList::SweepVariables, sweep);
-    EXPECT_EQ(plot.items, (std::vector<std::string>{"Acceleration", "Air Pressure", "Air Volume",
-                                                    "Height", "Launch Rod Force", "Mass", "Thrust",
-                                                    "Velocity", "Water Level", "Wind Resistance"}));
-    EXPECT_EQ(result.items,
-              (std::vector<std::string>{"Apogee Time", "Burnout Time", "Impact Velocity",
-                                        "Max. Acceleration", "Max. Height", "Max. Velocity",
-                                        "Time Aloft"}));
-    EXPECT_EQ(sweep.items, (std::vector<std::string>{"Air Temperature",
-                                                     "Atm. Pressure",
-                                                     "Atm. Temperature",
-                                                     "Bottle Volume",
-                                                     "Diameter",
-                                                     "Drag Coefficient",
-                                                     "Empty Mass",
-                                                     "Gravity",
-                                                     "Initial Air Pressure",
-                                                     "Initial Height",
-                                                     "Initial Velocity",
-                                                     "Initial Water Level",
-                                                     "Launch Rod Diameter",
-                                                     "Launch Rod Height",
-                                                     "Par. Deploy Time",
-                                                     "Par. Diameter",
-                                                     "Par. Drag Coefficient",
-                                                     "Par., Number of",
-                                                     "Par. Surface Area",
-                                                     "Water Density"}));
-    EXPECT_EQ(plot.selection(), -1);
-
-    FakeListControl none;
-    fillVariableList(VariableList(3), none);
-    EXPECT_EQ(none.count(), 0);
+    const std::vector<std::string> plot = variableNames(VariableList::PlotVariables),
+                                   result = variableNames(VariableList::ResultVariables),
+                                   sweep = variableNames(VariableList::SweepVariables);
+    EXPECT_EQ(plot, (std::vector<std::string>{"Acceleration", "Air Pressure", "Air Volume",
+                                              "Height", "Launch Rod Force", "Mass", "Thrust",
+                                              "Velocity", "Water Level", "Wind Resistance"}));
+    EXPECT_EQ(result, (std::vector<std::string>{"Apogee Time", "Burnout Time", "Impact Velocity",
+                                                "Max. Acceleration", "Max. Height", "Max. Velocity",
+                                                "Time Aloft"}));
+    EXPECT_EQ(sweep, (std::vector<std::string>{"Air Temperature",
+                                               "Atm. Pressure",
+                                               "Atm. Temperature",
+                                               "Bottle Volume",
+                                               "Diameter",
+                                               "Drag Coefficient",
+                                               "Empty Mass",
+                                               "Gravity",
+                                               "Initial Air Pressure",
+                                               "Initial Height",
+                                               "Initial Velocity",
+                                               "Initial Water Level",
+                                               "Launch Rod Diameter",
+                                               "Launch Rod Height",
+                                               "Par. Deploy Time",
+                                               "Par. Diameter",
+                                               "Par. Drag Coefficient",
+                                               "Par., Number of",
+                                               "Par. Surface Area",
+                                               "Water Density"}));
+    EXPECT_TRUE(variableNames(VariableList(3)).empty());
 }
 
 struct Selector {
@@ -78,24 +69,12 @@ TEST(VariableCatalog, RefillSelectsTheDefaultUnit) {
         {L::SweepVariables, 18, "m^2", 5},   {L::SweepVariables, 19, "kg/m^3", 4},
     };
     for (const Selector& c : cases) {
-        FakeListControl units;
-        units.addString("stale");
-        units.setSelection(0);
-        refillUnitSelector(units, c.position, c.list);
-        ASSERT_GE(units.selection(), 0) << c.selectedName;
-        EXPECT_EQ(units.items[std::size_t(units.selection())], c.selectedName);
-        EXPECT_EQ(units.count(), c.entries) << c.selectedName;
+        const VariableId id = variableAt(c.list, c.position);
+        const std::vector<std::string> units = variableUnitNames(id);
+        ASSERT_GE(id, 0) << c.selectedName;
+        EXPECT_EQ(units.at(std::size_t(variableInfo(id).defaultUnit)), c.selectedName);
+        EXPECT_EQ(int(units.size()), c.entries) << c.selectedName;
     }
-}
-
-TEST(VariableCatalog, PickingAnotherVariableDiscardsTheUnit) {
-    FakeListControl units;
-    refillUnitSelector(units, 3, VariableList::PlotVariables); // Height: m
-    units.setSelection(0);                                     // user picks ft
-    refillUnitSelector(units, 7, VariableList::PlotVariables); // Velocity
-    EXPECT_EQ(units.items[std::size_t(units.selection())], "m/sec");
-    refillUnitSelector(units, 3, VariableList::PlotVariables);
-    EXPECT_EQ(units.items[std::size_t(units.selection())], "m");
 }
 
 TEST(VariableCatalog, InvalidPositionLeavesTheSelectorEmpty) {
@@ -107,14 +86,8 @@ TEST(VariableCatalog, InvalidPositionLeavesTheSelectorEmpty) {
         {VariableList(3), 0},
         {VariableList(-1), 0},
     };
-    for (const auto& [list, position] : cases) {
-        FakeListControl units;
-        fillUnitList(UnitFamily::Mass, units);
-        units.setSelection(1);
-        refillUnitSelector(units, position, list);
-        EXPECT_EQ(units.count(), 0);
-        EXPECT_EQ(units.selection(), -1);
-    }
+    for (const auto& [list, position] : cases)
+        EXPECT_TRUE(variableUnitNames(variableAt(list, position)).empty());
 }
 
 TEST(VariableCatalog, UnitNamesAndLookup) {
