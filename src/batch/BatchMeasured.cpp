@@ -4,6 +4,7 @@
 #include "designs/JsonText.h"
 #include "designs/MessageText.h"
 #include "runs/FieldTable.h"
+#include "runs/TraceFit.h"
 #include "units/NumberText.h"
 
 #include <cmath>

@@ -8,6 +8,7 @@
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
+#include "runs/TraceFit.h"
 
 #include <memory>
 #include <utility>

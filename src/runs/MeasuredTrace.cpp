@@ -2,21 +2,13 @@
 
 #include "VariableReaders.h"
 
-#include "FieldTable.h"
-#include "InputCheck.h"
-#include "JoinedThreads.h"
 #include "RunSupport.h"
 #include "model/FlightSimulator.h"
 #include "units/NumberText.h"
 #include "units/Units.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
-#include <functional>
-#include <system_error>
-#include <thread>
 
 namespace hydrolofter {
 namespace {
@@ -87,62 +79,7 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
     return result;
 }
 
-/// The host of a flight on a scan's worker thread: it stops when the calling thread says so.
-class StopHost final : public RunHost {
-public:
-    explicit StopHost(const std::atomic<bool>& stop) : stop_(stop) {}
-    void beginRun() override {}
-    void setProgress(int) override {}
-    bool cancelRequested() override { return stop_.load(std::memory_order_relaxed); }
-    void endRun() override {}
-
-private:
-    const std::atomic<bool>& stop_;
-};
-
-/// Flies fly(value, host) for every value, on up to threads threads (0: one per hardware
-/// thread). The calling thread keeps the host's conversation: it passes a cancel on and
-/// counts finished flights into done. Each flight is the same to the bit on any thread.
-template <class Fly>
-std::vector<TraceComparison> flyAll(const std::vector<double>& values, int threads, RunHost& host,
-                                    Fly fly, const std::function<void(int)>& done) {
-    const int n = int(values.size());
-    std::vector<TraceComparison> out(values.size());
-    std::atomic<int> next{0}, finished{0};
-    std::atomic<bool> stop{false};
-    auto work = [&] {
-        StopHost own(stop);
-        for (int i; (i = next.fetch_add(1)) < n && !stop.load();) {
-            out[std::size_t(i)] = fly(values[std::size_t(i)], own);
-            if (out[std::size_t(i)].outcome != RunOutcome::Completed)
-                stop = true;
-            ++finished;
-        }
-    };
-    if (threads <= 0)
-        threads = int(std::max(1u, std::thread::hardware_concurrency()));
-    {
-        JoinedThreads workers;
-        try {
-            for (int w = 0; w < std::min(threads, n); ++w)
-                workers.start(work);
-        } catch (const std::system_error&) {
-            if (workers.empty())
-                work(); // no thread to be had: fly them here
-        }
-        for (int seen = 0; seen < n && !stop.load();) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            if (host.cancelRequested())
-                stop = true;
-            if (const int f = finished.load(); f != seen)
-                done(f - seen), seen = f;
-        }
-    } // leaving the block joins the workers
-    if (stop.load() && host.cancelRequested())
-        for (TraceComparison& c : out)
-            c.outcome = RunOutcome::Cancelled;
-    return out;
-}
+} // namespace
 
 std::string heightText(double metres, int unit) {
     const UnitFamily family = variableInfo(var::Height).units.family;
@@ -154,13 +91,17 @@ std::string secondsText(double t) {
     return formatShort(t) + " sec";
 }
 
-} // namespace
-
 TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
                                  const MeasuredTrace& trace, RunHost& host, double maxFlightTime) {
     Progress progress(host);
     FlightClockProgress clock(progress);
     return flyAgainstTrace(inputs, dt, trace, host, maxFlightTime, &clock);
+}
+
+TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, double dt,
+                                       const MeasuredTrace& trace, RunHost& host,
+                                       double maxFlightTime) {
+    return flyAgainstTrace(inputs, dt, trace, host, maxFlightTime, nullptr);
 }
 
 std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {
@@ -171,126 +112,6 @@ std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {
             "Apogee difference (measured less simulated): " +
                 heightText(f.measuredApogee - f.simulatedApogee, heightUnit),
             "RMS height difference: " + heightText(f.rms, heightUnit)};
-}
-
-FitRequest defaultFitRange(VariableId input, double value) {
-    if (value == 0)
-        return {input, -1, 1};
-    return {input, std::min(value / 4, value * 4), std::max(value / 4, value * 4)};
-}
-
-bool fittable(VariableId input) {
-    const Field* f = sweptField(input);
-    return f && std::holds_alternative<InputNumber>(f->member);
-}
-
-FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
-                     const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
-                     double maxFlightTime, int threads) {
-    FitResult r;
-    auto refuse = [&r](std::string why) {
-        r.outcome = RunOutcome::Refused;
-        r.refusal = std::move(why);
-        return r;
-    };
-    if (!fittable(request.input))
-        return refuse("Only an input that takes any number can be fitted.");
-    if (!std::isfinite(request.from) || !std::isfinite(request.to) || !(request.from < request.to))
-        return refuse("The range must run from a smaller number to a larger one.");
-    if (std::min(trace.time.size(), trace.height.size()) < 2)
-        return refuse("The measured flight holds fewer than two samples.");
-    const InputNumber member = std::get<InputNumber>(sweptField(request.input)->member);
-    auto withValue = [&](double v) {
-        SimulationInputs changed = inputs;
-        changed.*member = v;
-        return changed;
-    };
-    for (const double v : {inputs.*member, request.from, request.to}) {
-        const std::vector<std::string> problems = checkInputs(settings, withValue(v));
-        if (!problems.empty())
-            return refuse("With " + formatShort(v) + ": " + problems.front());
-    }
-
-    constexpr int kScanPoints = 11;   // the range's best tenth, found before narrowing in
-    constexpr int kMaxNarrowing = 40; // golden-section steps; the tolerance ends it sooner
-    constexpr int kFlights = 1 + kScanPoints + 2 + kMaxNarrowing;
-    const double dt = timeStep(settings.precision);
-    Progress progress(host);
-    double bestValue = request.from, bestRms = std::numeric_limits<double>::infinity();
-    auto rmsAt = [&](double v, double& rms) {
-        const TraceComparison c =
-            flyAgainstTrace(withValue(v), dt, trace, host, maxFlightTime, nullptr);
-        progress.set(std::min(100, ++r.flights * 100 / kFlights));
-        r.outcome = c.outcome;
-        rms = c.figures.rms;
-        if (c.outcome == RunOutcome::Completed && rms < bestRms) {
-            bestRms = rms;
-            bestValue = v;
-        }
-        return c.outcome == RunOutcome::Completed;
-    };
-
-    if (!rmsAt(inputs.*member, r.rmsBefore))
-        return r;
-    bestRms = std::numeric_limits<double>::infinity(); // the answer lies in the range
-    // The scan's flights are independent: they fly side by side.
-    const double width = request.to - request.from;
-    std::vector<double> scan;
-    for (int i = 0; i < kScanPoints; ++i)
-        scan.push_back(request.from + width * i / (kScanPoints - 1));
-    const std::vector<TraceComparison> scanned = flyAll(
-        scan, threads, host,
-        [&](double v, RunHost& own) {
-            return flyAgainstTrace(withValue(v), dt, trace, own, maxFlightTime, nullptr);
-        },
-        [&](int more) { progress.set(std::min(100, (r.flights += more) * 100 / kFlights)); });
-    int best = 0;
-    for (int i = 0; i < kScanPoints; ++i) {
-        const TraceComparison& c = scanned[std::size_t(i)];
-        if (c.outcome != RunOutcome::Completed) {
-            r.outcome = c.outcome;
-            return r;
-        }
-        if (c.figures.rms < bestRms) {
-            bestRms = c.figures.rms;
-            bestValue = scan[std::size_t(i)];
-            best = i;
-        }
-    }
-    // Golden-section search between the best scanned point's neighbours.
-    const double ratio = (std::sqrt(5.0) - 1) / 2;
-    double a = request.from + width * std::max(best - 1, 0) / (kScanPoints - 1);
-    double b = request.from + width * std::min(best + 1, kScanPoints - 1) / (kScanPoints - 1);
-    double c = b - ratio * (b - a), d = a + ratio * (b - a);
-    double fc = 0, fd = 0;
-    if (!rmsAt(c, fc) || !rmsAt(d, fd))
-        return r;
-    for (int k = 0; k < kMaxNarrowing && b - a > width * 1e-7; ++k) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - ratio * (b - a);
-            if (!rmsAt(c, fc))
-                return r;
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + ratio * (b - a);
-            if (!rmsAt(d, fd))
-                return r;
-        }
-    }
-    r.value = bestValue;
-    r.rmsAfter = bestRms;
-    return r;
-}
-
-std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit) {
-    return {name + ": " + formatShort(fit.value),
-            "RMS height difference before: " + heightText(fit.rmsBefore, heightUnit),
-            "RMS height difference after: " + heightText(fit.rmsAfter, heightUnit)};
 }
 
 } // namespace hydrolofter

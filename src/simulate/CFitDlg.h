@@ -1,7 +1,7 @@
 // The dialog that asks which input to fit to the measured flight, and over what range.
 #pragma once
 
-#include "runs/MeasuredTrace.h"
+#include "runs/TraceFit.h"
 #include "runs/SimulationInputs.h"
 
 #include <QDialog>

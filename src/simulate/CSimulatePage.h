@@ -6,7 +6,7 @@
 #include "graph/Comparison.h"
 #include "graph/GraphData.h"
 #include "toolkit/InputSource.h"
-#include "runs/MeasuredTrace.h"
+#include "runs/TraceFit.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"

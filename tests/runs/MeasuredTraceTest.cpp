@@ -1,4 +1,4 @@
-#include "runs/MeasuredTrace.h"
+#include "runs/TraceFit.h"
 #include "model/FlightSimulator.h"
 
 #include <gtest/gtest.h>
