@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -247,12 +248,6 @@ TEST_F(DesignsTest, LoadAsksFirstAndOpeningRefusesPipesButNotOddNames) {
     EXPECT_EQ(InputPage::askSavePath(sheet, DesignKind::Rocket, {}), path("bottle.rocket.json"));
 }
 
-} // namespace
-} // namespace hydrolofter
-
-namespace hydrolofter {
-namespace {
-
 // A flight saved by the window is the batch tool's file for the same inputs, and opens
 // into every page of a fresh window.
 TEST_F(DesignsTest, AFlightIsTheBatchToolsFileAndOpensIntoEveryPage) {
@@ -339,54 +334,40 @@ namespace {
 // A session the program cannot read never holds up the start and is never overwritten: it is
 // kept aside and the user told once. A saved place off every screen is not used.
 TEST_F(DesignsTest, AnUnreadableSessionIsKeptAsideAndAStartNeverWaits) {
-    const QString file = sessionFilePath();
-    const QString aside = file + ".unreadable";
-    struct Forget {
-        QString file, aside;
-        ~Forget() {
-            QFile::remove(aside);
-            QSettings("Hydrolofter", "Hydrolofter").clear();
-        }
-    } forget{file, aside};
+    const QString file = sessionFilePath(), aside = file + ".unreadable";
+    const auto forget = qScopeGuard([&] {
+        QFile::remove(aside);
+        QSettings("Hydrolofter", "Hydrolofter").clear();
+    });
     QDir().mkpath(QFileInfo(file).path());
-    FlightRead newer = parseFlight(flightText({}, {}, ""), "");
-    std::string text = flightText(newer.inputs, newer.settings, "");
+    std::string text = flightText({}, {}, "");
     text.replace(text.find("\"version\": 1"), 12, "\"version\": 99");
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* says;
-    } rows[] = {
-        {"a FIFO",
-         [&] {
-             QFile::remove(file);
-             ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-         },
-         "could not be read: it is not a regular file. It is kept as Hydrolofter.conf.unreadable"},
-        {"a newer version's",
-         [&] {
-             QSettings s("Hydrolofter", "Hydrolofter");
-             s.setValue("session/flight", QString::fromStdString(text));
-         },
-         "could not be read: the last session: version: the file was written by a newer "
-         "Hydrolofter (version 99)"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        row.make();
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a newer version's");
+        QFile::remove(file);
+        if (fifo)
+            ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            QSettings("Hydrolofter", "Hydrolofter")
+                .setValue("session/flight", QString::fromStdString(text));
         QFile::remove(aside);
         CMainApp next;
         next.createSheet(); // returns at once: nothing waits on a FIFO
-        EXPECT_TRUE(next.sessionNotice().contains(row.says)) << next.sessionNotice().toStdString();
+        EXPECT_TRUE(next.sessionNotice().contains(
+            fifo ? "could not be read: it is not a regular file. It is kept as "
+                   "Hydrolofter.conf.unreadable"
+                 : "could not be read: the last session: version: the file was written by a "
+                   "newer Hydrolofter (version 99)"))
+            << next.sessionNotice().toStdString();
         EXPECT_TRUE(QFileInfo(aside).exists() || QFileInfo(aside).isSymLink());
         EXPECT_FALSE(QFileInfo::exists(file));
-        next.saveSession();              // a new session; the old one stays aside untouched
-        if (QFileInfo(aside).isFile()) { // not the FIFO: reading it would wait
+        next.saveSession(); // a new session; the old one stays aside untouched
+        if (!fifo) {        // reading the FIFO would wait
             QSettings kept(aside, QSettings::IniFormat);
             EXPECT_EQ(kept.value("session/flight").toString().toStdString(), text);
         }
-        QFile::remove(file);
     }
+    QFile::remove(file);
 
     CMainApp first;
     first.createSheet();

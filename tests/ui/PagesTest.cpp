@@ -350,14 +350,14 @@ TEST_F(SheetTest, KeysReachEveryPageAndEveryField) {
         sheet->tabs()->setCurrentWidget(page);
         std::map<QChar, QString> taken;
         for (QWidget* w : page->findChildren<QWidget*>()) {
-            QString text;
-            if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
-                text = label->text();
-            else if (auto* button = qobject_cast<QAbstractButton*>(w))
-                text = button->text();
-            if (text.isEmpty() ||
-                !(w->isEnabled() &&
-                  (!qobject_cast<QLabel*>(w) || qobject_cast<QLabel*>(w)->buddy()->isEnabled())))
+            auto* label = qobject_cast<QLabel*>(w);
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            const QWidget* target = label ? label->buddy() : w; // what the key reaches
+            const QString text = !target  ? QString()
+                                 : label  ? label->text()
+                                 : button ? button->text()
+                                          : QString();
+            if (text.isEmpty() || !w->isEnabled() || !target->isEnabled())
                 continue;
             const qsizetype at = text.indexOf('&');
             ASSERT_GE(at, 0) << text.toStdString() << ": no mnemonic";
