@@ -180,26 +180,18 @@ std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
 
 std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& r,
                                                              const RunSettings* graph) {
-    const double values[] = {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration,
-                             r.maxHeight,  r.maxVelocity, r.timeAloft};
-    // The quantity each result is of, where a launch graph can plot it.
-    const std::pair<VariableId, VariableId> plotted[] = {{var::ImpactVelocity, var::Velocity},
-                                                         {var::MaxAcceleration, var::Acceleration},
-                                                         {var::MaxHeight, var::Height},
-                                                         {var::MaxVelocity, var::Velocity}};
     std::vector<std::pair<std::string, std::string>> lines;
-    for (int k = 0; k < 7; ++k) {
-        const VariableId v = var::ApogeeTime + k;
+    for (int k = 0; k < listSize(VariableList::ResultVariables); ++k) {
+        const VariableId v = variableAt(VariableList::ResultVariables, k);
         const VariableInfo& info = variableInfo(v);
         int unit = info.defaultUnit;
-        double value = values[k];
-        for (const auto& [result, quantity] : plotted) {
-            // Their unit lists are the same: the graph's unit index is the result's.
-            if (graph && result == v && graph->plotVariable == quantity &&
-                unit != graph->plotUnit) {
-                value = convertUnits(info.units.family, value, unit, graph->plotUnit);
-                unit = graph->plotUnit;
-            }
+        double value = r[v];
+        // A result of the quantity the graph plots is quoted in the graph's unit; their unit
+        // lists are the same.
+        if (graph && info.result.plotted >= 0 && graph->plotVariable == info.result.plotted &&
+            unit != graph->plotUnit) {
+            value = convertUnits(info.units.family, value, unit, graph->plotUnit);
+            unit = graph->plotUnit;
         }
         lines.emplace_back(name(v), valueWithUnit(value, v, unit));
     }

@@ -24,7 +24,7 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
     for (std::size_t i = 0; i < n; ++i) {
         if (i == 0 || trace.height[i] > f.measuredApogee) {
             f.measuredApogee = trace.height[i];
-            f.measuredApogeeTime = trace.time[i];
+            f.measuredApogeeAt = trace.time[i];
         }
     }
 
@@ -51,7 +51,8 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
         if (h > f.simulatedApogee)
             f.simulatedApogee = h;
         // The flight summary's Apogee Time, by the same rule.
-        resultRule::apogeeTime(f.simulatedApogeeTime, model, t, resultRule::Unconverted{});
+        resultRule::track<var::ApogeeTime>(f.simulatedApogeeAt, model, t,
+                                           resultRule::Unconverted{});
         while (next < n && trace.time[next] <= t) {
             const double between = lastHeight + (h - lastHeight) * ((trace.time[next] - t0) / dt);
             sample(h > 0 ? between : std::max(between, 0.0)); // the ground stops the landing
@@ -106,9 +107,9 @@ TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, double dt
 
 std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {
     return {"Measured apogee: " + heightText(f.measuredApogee, heightUnit) + " at " +
-                secondsText(f.measuredApogeeTime),
+                secondsText(f.measuredApogeeAt),
             "Simulated apogee: " + heightText(f.simulatedApogee, heightUnit) + " at " +
-                secondsText(f.simulatedApogeeTime),
+                secondsText(f.simulatedApogeeAt),
             "Apogee difference (measured less simulated): " +
                 heightText(f.measuredApogee - f.simulatedApogee, heightUnit),
             "RMS height difference: " + heightText(f.rms, heightUnit)};

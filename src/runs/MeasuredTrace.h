@@ -23,9 +23,9 @@ struct MeasuredTrace {
 /// The measured and simulated flights side by side: heights in m, times in s.
 struct TraceFigures {
     double measuredApogee = 0;
-    double measuredApogeeTime = 0;
+    double measuredApogeeAt = 0;
     double simulatedApogee = 0;
-    double simulatedApogeeTime = 0;
+    double simulatedApogeeAt = 0;
     /// The root mean square of measured less simulated height over every sample, the
     /// simulated height taken at the sample's time by linear interpolation between steps.
     double rms = 0;

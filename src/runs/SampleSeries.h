@@ -1,6 +1,8 @@
 // The output of a run: three columns of samples that the caller owns.
 #pragma once
 
+#include "units/VariableTable.h"
+
 #include <array>
 
 namespace hydrolofter {
@@ -12,16 +14,12 @@ enum class SeriesKind : int { Unset = -1, Line = 0, MinMaxBars = 1, Surface = 2 
 /// extreme input, or a time step too coarse for it), so there is no result to show.
 enum class RunOutcome : int { Completed, Cancelled, TimedOut, Refused, Diverged };
 
-/// The seven result variables of one flight, in catalogue order and their default units
-/// (seconds, m/sec, m/sec^2, m).
+/// The results of one flight, one per result variable, in their default units (the
+/// model's own), looked up by variable.
 struct FlightResults {
-    double apogeeTime = 0;
-    double burnoutTime = 0;
-    double impactVelocity = 0;
-    double maxAcceleration = 0;
-    double maxHeight = 0;
-    double maxVelocity = 0;
-    double timeAloft = 0;
+    std::array<double, variableTable::kResultCount> values{};
+    double& operator[](VariableId v) { return values[variableTable::resultPosition(v)]; }
+    double operator[](VariableId v) const { return values[variableTable::resultPosition(v)]; }
 };
 
 /// Line: (swept value, unused, result); MinMaxBars: (min, max, time); Surface: (x, y, result).

@@ -40,8 +40,9 @@ double PlotReader::operator()(const RocketModel& m, const FlightSimulator& sim) 
     }
 }
 
-ResultRule::ResultRule(VariableId variable, int unitIndex) : variable_(variable) {
+ResultRule::ResultRule(VariableId variable, int unitIndex) {
     const VariableInfo& info = variableInfo(variable);
+    rule_ = info.result;
     if (info.units.kind == UnitListKind::Family)
         convert_ = linearConversion(info.units.family, info.internalUnit, unitIndex);
 }

@@ -4,46 +4,43 @@
 #include "SampleSeries.h"
 #include "model/FlightSimulator.h"
 #include "units/VariableCatalog.h"
+#include "units/VariableTable.h"
+
+#include <utility>
 
 namespace hydrolofter {
 
-/// The rule of each result variable after a step that ended at time t, with the value
-/// converted to the display unit by `convert` (the flight summary passes the identity).
+/// The rules of the result variables: after a step that ended at time t, with the value
+/// converted to the display unit by `convert` (a flight's own results pass Unconverted).
 namespace resultRule {
-template <class State, class Convert>
-inline void apogeeTime(double& result, const State& m, double t, Convert) {
-    if (!(m.velocity > 0) && result == 0)
-        result = t; // the first time the rocket no longer climbs
+template <StepQuantity Q, class State> inline double quantity(const State& m) {
+    if constexpr (Q == StepQuantity::Height)
+        return m.height;
+    else if constexpr (Q == StepQuantity::Velocity)
+        return m.velocity;
+    else
+        return m.acceleration;
 }
-template <class State, class Convert>
-inline void burnoutTime(double& result, const State& m, double t, Convert) {
-    if (!(m.acceleration > 0) && result == 0)
+template <ResultTaken T, StepQuantity Q, class State, class Convert>
+inline void apply(double& result, const State& m, double t, Convert convert) {
+    if constexpr (T == ResultTaken::FirstTimeNotPositive) {
+        if (!(quantity<Q>(m) > 0) && result == 0)
+            result = t; // e.g. the first time the rocket no longer climbs
+    } else if constexpr (T == ResultTaken::Last) {
+        result = convert(quantity<Q>(m));
+    } else if constexpr (T == ResultTaken::Largest) {
+        const double v = convert(quantity<Q>(m));
+        if (v > result)
+            result = v;
+    } else if constexpr (T == ResultTaken::Duration) {
         result = t;
+    }
 }
-template <class State, class Convert>
-inline void impactVelocity(double& result, const State& m, double, Convert convert) {
-    result = convert(m.velocity);
-}
-template <class Convert> inline void keepMax(double& result, double value, Convert convert) {
-    const double v = convert(value);
-    if (v > result)
-        result = v;
-}
-template <class State, class Convert>
-inline void maxAcceleration(double& result, const State& m, double, Convert convert) {
-    keepMax(result, m.acceleration, convert);
-}
-template <class State, class Convert>
-inline void maxHeight(double& result, const State& m, double, Convert convert) {
-    keepMax(result, m.height, convert);
-}
-template <class State, class Convert>
-inline void maxVelocity(double& result, const State& m, double, Convert convert) {
-    keepMax(result, m.velocity, convert);
-}
-template <class State, class Convert>
-inline void timeAloft(double& result, const State&, double t, Convert) {
-    result = t;
+/// The rule of result variable V, looked up when compiled.
+template <VariableId V, class State, class Convert>
+inline void track(double& result, const State& m, double t, Convert convert) {
+    constexpr ResultRuleInfo rule = variableTable::kCatalogue[std::size_t(V)].result;
+    apply<rule.taken, rule.of>(result, m, t, convert);
 }
 /// The value as it is: the default units are the model's own.
 struct Unconverted {
@@ -72,30 +69,39 @@ public:
     /// Calls f with the rule as a callable (result, state, t), state being anything with
     /// height, velocity and acceleration: the variable is looked up once, not per step.
     template <class F> void visit(F&& f) const {
-        using namespace resultRule;
-        const LinearConversion c = convert_;
-        switch (variable_) {
-        case var::ApogeeTime:
-            return f([c](double& r, const auto& m, double t) { apogeeTime(r, m, t, c); });
-        case var::BurnoutTime:
-            return f([c](double& r, const auto& m, double t) { burnoutTime(r, m, t, c); });
-        case var::ImpactVelocity:
-            return f([c](double& r, const auto& m, double t) { impactVelocity(r, m, t, c); });
-        case var::MaxAcceleration:
-            return f([c](double& r, const auto& m, double t) { maxAcceleration(r, m, t, c); });
-        case var::MaxHeight:
-            return f([c](double& r, const auto& m, double t) { maxHeight(r, m, t, c); });
-        case var::MaxVelocity:
-            return f([c](double& r, const auto& m, double t) { maxVelocity(r, m, t, c); });
-        case var::TimeAloft:
-            return f([c](double& r, const auto& m, double t) { timeAloft(r, m, t, c); });
-        default:
-            return f([](double&, const auto&, double) {});
+        switch (rule_.taken) {
+        case ResultTaken::FirstTimeNotPositive:
+            return visitOf<ResultTaken::FirstTimeNotPositive>(f);
+        case ResultTaken::Last:
+            return visitOf<ResultTaken::Last>(f);
+        case ResultTaken::Largest:
+            return visitOf<ResultTaken::Largest>(f);
+        case ResultTaken::Duration:
+            return f(rule<ResultTaken::Duration, StepQuantity::Height>());
+        case ResultTaken::NotAResult:
+            break;
         }
+        return f([](double&, const auto&, double) {});
     }
 
 private:
-    VariableId variable_;
+    template <ResultTaken T, StepQuantity Q> auto rule() const {
+        return [c = convert_](double& r, const auto& m, double t) {
+            resultRule::apply<T, Q>(r, m, t, c);
+        };
+    }
+    template <ResultTaken T, class F> void visitOf(F& f) const {
+        switch (rule_.of) {
+        case StepQuantity::Height:
+            return f(rule<T, StepQuantity::Height>());
+        case StepQuantity::Velocity:
+            return f(rule<T, StepQuantity::Velocity>());
+        case StepQuantity::Acceleration:
+            return f(rule<T, StepQuantity::Acceleration>());
+        }
+    }
+
+    ResultRuleInfo rule_;
     LinearConversion convert_;
 };
 
@@ -107,17 +113,14 @@ double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
 void updateResult(double& result, VariableId variable, int unitIndex, const RocketModel& model,
                   double t);
 
-/// Tracks all seven result variables of one flight in their default units.
+/// Tracks every result variable of one flight in its default unit.
 inline void updateFlightResults(FlightResults& r, const RocketModel& m, double t) {
-    using namespace resultRule;
-    const Unconverted same;
-    apogeeTime(r.apogeeTime, m, t, same);
-    burnoutTime(r.burnoutTime, m, t, same);
-    impactVelocity(r.impactVelocity, m, t, same);
-    maxAcceleration(r.maxAcceleration, m, t, same);
-    maxHeight(r.maxHeight, m, t, same);
-    maxVelocity(r.maxVelocity, m, t, same);
-    timeAloft(r.timeAloft, m, t, same);
+    [&]<std::size_t... K>(std::index_sequence<K...>) {
+        constexpr VariableId first = variableTable::kLists[1].first;
+        (resultRule::track<first + VariableId(K)>(r.values[K], m, t, resultRule::Unconverted{}),
+         ...);
+    }
+    (std::make_index_sequence<variableTable::kResultCount>{});
 }
 
 } // namespace hydrolofter

@@ -64,11 +64,32 @@ struct UnitList {
     std::string_view fixedLabel;                 ///< for Fixed: the one entry, value unconverted
 };
 
+/// How a result is taken from the steps of a flight, after each step.
+enum class ResultTaken {
+    NotAResult,
+    FirstTimeNotPositive, ///< the first time the quantity is no longer above zero
+    Last,                 ///< the quantity after the last step
+    Largest,              ///< the largest value of the quantity
+    Duration,             ///< the time of the last step
+};
+/// The quantity of a step that a result follows.
+enum class StepQuantity { Height, Velocity, Acceleration };
+
+/// A result's rule: what it tracks and when it is taken.
+struct ResultRuleInfo {
+    ResultTaken taken = ResultTaken::NotAResult;
+    StepQuantity of = StepQuantity::Height;
+    /// The plot variable of the same quantity and unit list, or -1: a launch graph's summary
+    /// quotes the result in the unit its graph is drawn in.
+    VariableId plotted = -1;
+};
+
 struct VariableInfo {
     std::string_view name; ///< as the drop-down shows it
     UnitList units;
-    int defaultUnit = 0;  ///< unit index selected when the variable is chosen
-    int internalUnit = 0; ///< unit index of the value a run produces or the model takes
+    int defaultUnit = 0;        ///< unit index selected when the variable is chosen
+    int internalUnit = 0;       ///< unit index of the value a run produces or the model takes
+    ResultRuleInfo result = {}; ///< for a result variable
 };
 
 bool isValidVariable(VariableId id);

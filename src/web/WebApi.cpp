@@ -213,20 +213,16 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
     const double dt = timeStep(p.options.settings.precision);
     const RunOutcome outcome =
         launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
-    const FlightResults flight = series.flight;
     static std::vector<double> columns;
     columns.assign(series.column1.begin(), series.column1.begin() + series.count);
     columns.insert(columns.end(), series.column2.begin(), series.column2.begin() + series.count);
     columns.insert(columns.end(), series.column3.begin(), series.column3.begin() + series.count);
-    const FlightResults& r = flight;
     return answer({{"outcome", int(outcome)},
                    {"message", outcomeText(outcome, p.options)},
                    {"kind", int(series.kind)},
                    {"count", series.count},
                    {"airborne", series.airborneAtEnd},
-                   {"flight",
-                    {r.apogeeTime, r.burnoutTime, r.impactVelocity, r.maxAcceleration, r.maxHeight,
-                     r.maxVelocity, r.timeAloft}},
+                   {"flight", series.flight.values},
                    {"columns", std::uintptr_t(columns.data())}});
 }
 
@@ -256,7 +252,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* args, const double* c
     std::copy_n(columns + count, s.count, s.column2.begin());
     std::copy_n(columns + 2 * count, s.count, s.column3.begin());
     s.airborneAtEnd = airborne != 0;
-    shown.flight = {flight[0], flight[1], flight[2], flight[3], flight[4], flight[5], flight[6]};
+    std::copy_n(flight, shown.flight.values.size(), shown.flight.values.begin());
     if (shown.options.settings.launchDisplay == Summary)
         s.flight = shown.flight;
     return answer(presentShown());

@@ -1,5 +1,5 @@
-#include "runs/TraceFit.h"
 #include "model/FlightSimulator.h"
+#include "runs/TraceFit.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -50,7 +50,7 @@ TEST(MeasuredTrace, TheRocketStandsOnItsPadBeforeLaunchAndOnTheGroundAfterLandin
     const TraceComparison c = compareWithTrace(SimulationInputs{}, 0.001, trace, host, 2000);
     ASSERT_EQ(c.outcome, RunOutcome::Completed);
     EXPECT_EQ(c.figures.rms, 0);
-    EXPECT_EQ(c.figures.measuredApogeeTime, -1);
+    EXPECT_EQ(c.figures.measuredApogeeAt, -1);
     EXPECT_GT(c.figures.simulatedApogee, 10);
 }
 

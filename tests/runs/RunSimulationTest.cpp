@@ -140,7 +140,7 @@ TEST(LaunchAnalysis, AGraphFlownWithItsResultsGivesBothAsIfFlownApart) {
             EXPECT_TRUE(std::equal(((*r->series).*c).begin(), ((*r->series).*c).begin() + r->count,
                                    ((*alone->series).*c).begin()));
         EXPECT_EQ(std::memcmp(&r->series->flight, &told->series->flight, sizeof(FlightResults)), 0);
-        EXPECT_GT(r->series->flight.timeAloft, precision == 1 ? 1700 : 6);
+        EXPECT_GT(r->series->flight[var::TimeAloft], precision == 1 ? 1700 : 6);
         EXPECT_TRUE(r->series->flightTracked);
     }
     // Without a time limit (the window's runs) the flight ends with its record, as a graph's
@@ -162,12 +162,12 @@ TEST(LaunchAnalysis, SummaryRecordsNothingButFliesToLanding) {
     EXPECT_EQ(r->count, 0);
     EXPECT_EQ(r->host.asks, 6090);
     const FlightResults& f = r->series->flight;
-    EXPECT_TRUE(matchesPrinted(f.maxHeight, "42.3451"));
-    EXPECT_TRUE(matchesPrinted(f.timeAloft, "6.090"));
-    EXPECT_TRUE(matchesPrinted(f.impactVelocity, "-23.0752"));
-    EXPECT_TRUE(matchesPrinted(f.maxVelocity, "34.0789"));
-    EXPECT_TRUE(matchesPrinted(f.apogeeTime, "2.910"));
-    EXPECT_TRUE(matchesPrinted(f.burnoutTime, "0.339"));
+    EXPECT_TRUE(matchesPrinted(f[var::MaxHeight], "42.3451"));
+    EXPECT_TRUE(matchesPrinted(f[var::TimeAloft], "6.090"));
+    EXPECT_TRUE(matchesPrinted(f[var::ImpactVelocity], "-23.0752"));
+    EXPECT_TRUE(matchesPrinted(f[var::MaxVelocity], "34.0789"));
+    EXPECT_TRUE(matchesPrinted(f[var::ApogeeTime], "2.910"));
+    EXPECT_TRUE(matchesPrinted(f[var::BurnoutTime], "0.339"));
 }
 
 TEST(LaunchAnalysis, VolumesAsPercentOrVolume) {

@@ -399,7 +399,7 @@ function flyLaunch(args) {
       if (m.type === 'progress') return void ($('progress').value = m.value);
       const r = m.result;
       if (r.message) return resolve({message: r.message});
-      const columns = hl._malloc(m.columns.byteLength || 8), flight = hl._malloc(7 * 8);
+      const columns = hl._malloc(m.columns.byteLength || 8), flight = hl._malloc(r.flight.length * 8);
       hl.HEAPF64.set(m.columns, columns / 8);
       hl.HEAPF64.set(r.flight, flight / 8);
       const shown = JSON.parse(hl.ccall('hl_showLaunch', 'string',

@@ -1,0 +1,90 @@
+// The variable catalogue itself, where rules over it must be known at compile time (a
+// flight's results are tracked in its step loop).
+#pragma once
+
+#include "VariableCatalog.h"
+
+#include <array>
+#include <cstddef>
+
+namespace hydrolofter::variableTable {
+
+inline constexpr UnitList family(UnitFamily f) {
+    return {UnitListKind::Family, f, {}};
+}
+inline constexpr UnitList fixed(std::string_view label) {
+    return {UnitListKind::Fixed, UnitFamily::SmallLength, label};
+}
+inline constexpr UnitList volumeOrPercent{UnitListKind::VolumeOrPercent, UnitFamily::Volume, {}};
+
+using F = UnitFamily;
+using R = ResultTaken;
+using Q = StepQuantity;
+
+inline constexpr std::array<VariableInfo, var::Count> kCatalogue{{
+    {"Acceleration", family(F::Acceleration), 3, unit::mPerSec2},
+    {"Air Pressure", family(F::Pressure), 4, unit::pascal},
+    {"Air Volume", volumeOrPercent, kPercentUnit, unit::litre},
+    {"Height", family(F::LargeLength), 1, unit::m},
+    {"Launch Rod Force", fixed("N"), 0, 0},
+    {"Mass", family(F::Mass), 0, unit::kg},
+    {"Thrust", fixed("N"), 0, 0},
+    {"Velocity", family(F::Velocity), 2, unit::mPerSec},
+    {"Water Level", volumeOrPercent, kPercentUnit, unit::litre},
+    {"Wind Resistance", fixed("N"), 0, 0},
+    {"Apogee Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Velocity}},
+    {"Burnout Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Acceleration}},
+    {"Impact Velocity",
+     family(F::Velocity),
+     2,
+     unit::mPerSec,
+     {R::Last, Q::Velocity, var::Velocity}},
+    {"Max. Acceleration",
+     family(F::Acceleration),
+     3,
+     unit::mPerSec2,
+     {R::Largest, Q::Acceleration, var::Acceleration}},
+    {"Max. Height", family(F::LargeLength), 1, unit::m, {R::Largest, Q::Height, var::Height}},
+    {"Max. Velocity",
+     family(F::Velocity),
+     2,
+     unit::mPerSec,
+     {R::Largest, Q::Velocity, var::Velocity}},
+    {"Time Aloft", fixed("sec"), 0, 0, {R::Duration}},
+    {"Air Temperature", family(F::Temperature), 0, unit::degC},
+    {"Atm. Pressure", family(F::Pressure), 0, unit::atm},
+    {"Atm. Temperature", family(F::Temperature), 0, unit::degC},
+    {"Bottle Volume", family(F::Volume), 1, unit::litre},
+    {"Diameter", family(F::SmallLength), 2, unit::mm},
+    {"Drag Coefficient", fixed("Cd"), 0, 0},
+    {"Empty Mass", family(F::Mass), 0, unit::kg},
+    {"Gravity", family(F::Acceleration), 3, unit::mPerSec2},
+    {"Initial Air Pressure", family(F::Pressure), 4, unit::pascal},
+    {"Initial Height", family(F::LargeLength), 1, unit::m},
+    {"Initial Velocity", family(F::Velocity), 2, unit::mPerSec},
+    {"Initial Water Level", volumeOrPercent, kPercentUnit, kPercentUnit},
+    {"Launch Rod Diameter", family(F::SmallLength), 2, unit::mm},
+    {"Launch Rod Height", family(F::SmallLength), 2, unit::mm},
+    {"Par. Deploy Time", fixed("sec"), 0, 0},
+    {"Par. Diameter", family(F::SmallLength), 0, unit::cm},
+    {"Par. Drag Coefficient", fixed("Cd"), 0, 0},
+    {"Par., Number of", fixed("#"), 0, 0},
+    {"Par. Surface Area", family(F::Area), 3, unit::m2},
+    {"Water Density", family(F::Density), 2, unit::kgPerM3},
+}};
+
+struct ListRange {
+    int first;
+    int size;
+};
+inline constexpr std::array<ListRange, 3> kLists{{{0, 10}, {10, 7}, {17, 20}}};
+
+/// The number of result variables, and a result's position among them.
+inline constexpr int kResultCount =
+    kLists[static_cast<std::size_t>(VariableList::ResultVariables)].size;
+constexpr std::size_t resultPosition(VariableId v) {
+    return static_cast<std::size_t>(
+        v - kLists[static_cast<std::size_t>(VariableList::ResultVariables)].first);
+}
+
+} // namespace hydrolofter::variableTable
