@@ -14,7 +14,7 @@ declare -A allowed=(
   [simulate]="model units runs graph designs toolkit"
   [app]="model units runs graph designs toolkit pages simulate app"
   [batch]="model units runs graph designs toolkit"
-  [web]="model units runs graph designs batch"
+  [web]="model units runs graph designs"
 )
 status=0
 for folder in "${!allowed[@]}"; do

@@ -13,7 +13,8 @@ for f in $files; do
     status=1
   fi
 done
-# The painter's ordered steps (GraphData::paint) read best as one list: the one exception.
+# The graph painter's ordered steps (GraphData::paint, paintTrace, paintSurface) read best
+# each as one list: they are the exception.
 # A head may run over several lines; a line at the margin that ends in ";" is no head.
 long=$(awk -v limit=60 '
   FNR == 1 { head = ""; start = 0 }
@@ -26,7 +27,7 @@ long=$(awk -v limit=60 '
     next
   }
   start > 0 && /^[}]/ {
-    if (FNR - start - 1 > limit && head !~ /GraphData::paint[(]/)
+    if (FNR - start - 1 > limit && head !~ /GraphData::paint/)
       printf "%s:%d: %d lines: %s\n", FILENAME, start, FNR - start - 1, head
     start = 0; head = ""
   }' $files)

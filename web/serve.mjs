@@ -2,14 +2,16 @@
 // only to GET and HEAD. A request it cannot make sense of is answered 400, never the end of
 // the server.
 import {createServer} from 'node:http';
+import {readdirSync} from 'node:fs';
 import {readFile} from 'node:fs/promises';
 import {join} from 'node:path';
 
 const [root, port = '8080'] = process.argv.slice(2);
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
                '.wasm': 'application/wasm'};
-const files = new Set(['index.html', 'app.js', 'worker.js', 'style.css', 'hydrolofter.js',
-                       'hydrolofter.wasm']);
+// The site's own files: what the built folder holds of the kinds a page loads (its modules
+// among them), never the batch tool beside them.
+const files = new Set(readdirSync(root).filter((f) => f.slice(f.lastIndexOf('.')) in types));
 
 /** The file a request's target names, or null when the target is not a well-formed path. */
 function fileNamed(target) {

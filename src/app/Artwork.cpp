@@ -81,19 +81,16 @@ QImage drawIcon(int size) {
     return image;
 }
 
-QImage drawTitlePicture() {
-    QImage image(600, 300, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+namespace {
 
-    // Dusk sky: deep blue above, orange at the horizon, a low sun.
+/// Dusk sky: deep blue above, orange at the horizon, a low sun, a few stars, the ground.
+void drawDusk(QPainter& p, const QRect& rect) {
     QLinearGradient sky(0, 0, 0, 300);
     sky.setColorAt(0, QColor(18, 24, 70));
     sky.setColorAt(0.55, QColor(120, 60, 120));
     sky.setColorAt(0.85, QColor(245, 140, 60));
     sky.setColorAt(1, QColor(250, 190, 90));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(rect, sky);
     QRadialGradient sun(470, 262, 70);
     sun.setColorAt(0, QColor(255, 240, 170, 230));
     sun.setColorAt(1, QColor(255, 200, 120, 0));
@@ -115,8 +112,10 @@ QImage drawTitlePicture() {
     ground.closeSubpath();
     p.setBrush(QColor(30, 45, 30));
     p.drawPath(ground);
+}
 
-    // Launch stand: a base, legs and the rod.
+/// The launch stand (a base, legs and the rod), its hose and the rocket on it.
+void drawStand(QPainter& p) {
     const double cx = 130, pad = 262;
     p.setPen(QPen(QColor(50, 50, 55), 4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(cx - 45, pad + 8), QPointF(cx, pad - 12));
@@ -134,8 +133,10 @@ QImage drawTitlePicture() {
     hose.cubicTo(cx + 60, pad + 10, cx + 110, pad - 5, cx + 150, pad + 12);
     p.drawPath(hose);
     drawRocket(p, cx, pad - 20, 200, true);
+}
 
-    // Title and the lines under it.
+/// The title and the lines under it.
+void drawTitleText(QPainter& p) {
     QFont title(QStringLiteral("Sans Serif"));
     title.setPixelSize(46);
     title.setBold(true);
@@ -155,6 +156,18 @@ QImage drawTitlePicture() {
     p.drawText(QPointF(254, 170), QStringLiteral("by the Hydrolofter developers"));
     p.drawText(QPointF(254, 192), QStringLiteral("Contact: see the project's README"));
     p.drawText(QPointF(254, 214), QStringLiteral("Version ") + QString::fromUtf8(kVersion));
+}
+
+} // namespace
+
+QImage drawTitlePicture() {
+    QImage image(600, 300, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    drawDusk(p, image.rect());
+    drawStand(p);
+    drawTitleText(p);
     return image;
 }
 

@@ -3,6 +3,7 @@
 
 #include "designs/TraceFile.h"
 #include "runs/RunSettings.h"
+#include "runs/RunSimulation.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
 
@@ -15,9 +16,9 @@ struct BatchOptions {
     SimulationInputs inputs;
     RunSettings settings;
     bool summary = false;
-    double maxTime = 3600; ///< simulated seconds a flight may last
-    int threads = 0;       ///< worker threads for an optimisation; 0: one per hardware thread
-    std::string pngFile;   ///< empty: no image
+    double maxTime = kScriptedMaxFlightTime; ///< simulated seconds a flight may last
+    int threads = 0;     ///< worker threads for an optimisation; 0: one per hardware thread
+    std::string pngFile; ///< empty: no image
     int pngWidth = 800;
     int pngHeight = 500;
     bool help = false;
@@ -69,9 +70,8 @@ enum class ExitStatus : int {
     OutputFailed = 8,
 };
 
-/// How a run that did not complete ends the tool (Done for a completed one), and the line
-/// it says on stderr.
+/// How a run that did not complete ends the tool (Done for a completed one); the line it
+/// says on stderr is outcomeMessage's.
 ExitStatus exitStatusFor(RunOutcome outcome);
-std::string outcomeMessage(RunOutcome outcome, double maxTime);
 
 } // namespace hydrolofter

@@ -96,28 +96,7 @@ ExitStatus exitStatusFor(RunOutcome outcome) {
     return ExitStatus::Refused;
 }
 
-std::string outcomeMessage(RunOutcome outcome, double maxTime) {
-    switch (exitStatusFor(outcome)) {
-    case ExitStatus::Done:
-        return {};
-    case ExitStatus::NotLanded:
-        return "a flight was still in the air after " + formatShort(maxTime) +
-               " simulated seconds (--max-time); nothing printed";
-    case ExitStatus::Diverged:
-        return kDivergedMessage;
-    default:
-        return "the run did not complete";
-    }
-}
-
 namespace {
-
-constexpr std::pair<FieldGroup, std::string_view> kGroupCaptions[] = {
-    {FieldGroup::Rocket, "Rocket Specifications"},
-    {FieldGroup::Environment, "Launch Pad / Environment Specifications"},
-    {FieldGroup::Launch, "Launch Specifications"},
-    {FieldGroup::Settings, "Simulation Settings"},
-};
 
 /// What the whole numbers that choose something stand for.
 std::string joinedNames(int count, auto nameAt) {
@@ -127,11 +106,27 @@ std::string joinedNames(int count, auto nameAt) {
     return s;
 }
 
-} // namespace
-
-std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups() {
-    return kGroupCaptions;
+/// A whole-number field's choices and its default, as --list shows them.
+std::string describeChoices(const Field& f, int index) {
+    std::string choices;
+    if (f.entry == Entry::Tick)
+        choices = "0 no, 1 yes";
+    for (std::size_t i = 0; i < f.options.size(); ++i)
+        choices.append(i ? ", " : "")
+            .append(std::to_string(i))
+            .append(" ")
+            .append(withoutMnemonic(f.options[i].caption));
+    if (f.name == "precision")
+        choices.append("1 (")
+            .append(precisionLabel(kMinPrecision))
+            .append(") to 8 (")
+            .append(precisionLabel(kMaxPrecision))
+            .append(")");
+    return (choices.empty() ? std::string("whole number") : choices) + "; default " +
+           std::to_string(index);
 }
+
+} // namespace
 
 std::string describeField(const Field& f) {
     static const SimulationInputs inputs;
@@ -150,24 +145,8 @@ std::string describeField(const Field& f) {
     case FieldKind::Number:
         return "number, default " + number +
                (f.paired.empty() ? "" : "; its unit is " + std::string(f.paired));
-    case FieldKind::Integer: {
-        std::string choices;
-        if (f.entry == Entry::Tick)
-            choices = "0 no, 1 yes";
-        for (std::size_t i = 0; i < f.options.size(); ++i)
-            choices.append(i ? ", " : "")
-                .append(std::to_string(i))
-                .append(" ")
-                .append(withoutMnemonic(f.options[i].caption));
-        if (f.name == "precision")
-            choices.append("1 (")
-                .append(precisionLabel(kMinPrecision))
-                .append(") to 8 (")
-                .append(precisionLabel(kMaxPrecision))
-                .append(")");
-        return (choices.empty() ? std::string("whole number") : choices) + "; default " +
-               std::to_string(index);
-    }
+    case FieldKind::Integer:
+        return describeChoices(f, index);
     case FieldKind::Text:
         return "text, default empty";
     case FieldKind::FamilyUnit:
@@ -203,7 +182,7 @@ std::string describeField(const Field& f) {
 
 std::string fieldListing() {
     std::string text;
-    for (const auto& [group, caption] : kGroupCaptions) {
+    for (const auto& [group, caption] : fieldGroups()) {
         text.append(text.empty() ? "" : "\n").append(caption).append(":\n");
         for (const Field& f : fields()) {
             if (f.group != group)

@@ -25,8 +25,6 @@ const Option* findOption(std::string_view name);
 /// Each exit status with what it means, as the usage text and the manual list them.
 std::span<const std::pair<int, std::string_view>> exitStatuses();
 
-/// The caption of each page's group of fields, in page order.
-std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups();
 /// What a field holds (its units or choices) and its default, as --list shows it.
 std::string describeField(const Field& field);
 

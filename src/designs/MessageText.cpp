@@ -76,6 +76,11 @@ std::string shortList(const std::vector<std::string>& entries, std::size_t shown
     return shortList(entries, shown, entries.size());
 }
 
+std::string quotedArgument(const std::string& arg) {
+    std::string quoted(1, '\'');
+    return quoted.append(messageSafe(arg, 60)).append(1, '\''); // appended: GCC 12 -Wrestrict
+}
+
 std::string shortList(const std::vector<std::string>& entries, std::size_t shown,
                       std::size_t total) {
     std::string s;

@@ -16,6 +16,9 @@ bool isValidUtf8(std::string_view text);
 /// maxChars characters with "…" so that a huge value cannot flood a message.
 std::string messageSafe(std::string_view text, std::size_t maxChars = 40);
 
+/// An argument as a message echoes it: in single quotes, made safe, a long one cut.
+std::string quotedArgument(const std::string& arg);
+
 /// The first few entries, comma-separated, then "… and N more" for the rest.
 std::string shortList(const std::vector<std::string>& entries, std::size_t shown = 10);
 /// The same for a list of total entries of which only the first ones are at hand.

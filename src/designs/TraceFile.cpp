@@ -2,6 +2,7 @@
 
 #include "JsonText.h"
 #include "MessageText.h"
+#include "TableText.h"
 #include "units/NumberText.h"
 
 #include <algorithm>
@@ -17,98 +18,7 @@ constexpr double kLargestValue = 1e6;
 constexpr std::size_t kMaxSamples = 1'000'000;
 constexpr double kFeet = 0.3048; // m
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
-        s = s.substr(1, s.size() - 2);
-    return s;
-}
-
-/// More columns than any altimeter writes: a longer line is a fault, and refusing it keeps
-/// the memory a line takes small.
-constexpr std::size_t kMaxFields = 1000;
-
-/// The fields of a line, at most kMaxFields + 1 of them; a separator of ' ' splits at every
-/// run of blanks.
-std::vector<std::string_view> split(std::string_view line, char separator) {
-    std::vector<std::string_view> fields;
-    if (separator == ' ') {
-        std::size_t i = 0;
-        while (i < line.size() && fields.size() <= kMaxFields) {
-            while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
-                ++i;
-            const std::size_t start = i;
-            while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
-                ++i;
-            if (i > start)
-                fields.push_back(trimmed(line.substr(start, i - start)));
-        }
-        return fields;
-    }
-    std::size_t start = 0;
-    while (fields.size() <= kMaxFields) {
-        const std::size_t end = line.find(separator, start);
-        fields.push_back(trimmed(line.substr(start, end - start)));
-        if (end == std::string_view::npos)
-            break;
-        start = end + 1;
-    }
-    return fields;
-}
-
-/// The separator a line's fields are written with: a tab, else ';', else ',', else blanks.
-char separatorOf(std::string_view line) {
-    return line.find('\t') != std::string_view::npos  ? '\t'
-           : line.find(';') != std::string_view::npos ? ';'
-           : line.find(',') != std::string_view::npos ? ','
-                                                      : ' ';
-}
-
-std::string separatorName(char separator) {
-    return separator == '\t' ? "tabs" : separator == ' ' ? "blanks" : inQuotes({&separator, 1});
-}
-
-/// A number as the file writes it; with ';' or tab between fields a decimal comma too.
-std::optional<double> number(std::string_view field, char separator) {
-    if (field.size() > 64)
-        return std::nullopt; // no number is written so long
-    std::string text(field);
-    if (separator != ',')
-        std::replace(text.begin(), text.end(), ',', '.');
-    return parseDecimal(text);
-}
-
-/// The words of a header name in lower case: "Altitude (ft)" is {"altitude", "ft"}.
-std::vector<std::string> words(std::string_view name) {
-    std::vector<std::string> out(1);
-    for (const char c : name) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            out.back() += char(std::tolower(static_cast<unsigned char>(c)));
-        else if (!out.back().empty())
-            out.emplace_back();
-    }
-    if (out.back().empty())
-        out.pop_back();
-    return out;
-}
-
-bool hasWord(std::string_view name, std::initializer_list<std::string_view> wanted) {
-    for (const std::string& w : words(name))
-        for (const std::string_view x : wanted)
-            if (w == x)
-                return true;
-    return false;
-}
-
-bool holds(std::string_view name, std::string_view part) {
-    for (const std::string& w : words(name))
-        if (w.find(part) != std::string::npos)
-            return true;
-    return false;
-}
+using namespace tabletext;
 
 class TraceParser {
 public:

@@ -1,6 +1,8 @@
-// The rocket page: its fields come from the table; here, its buttons and the parachute rule.
+// The rocket page: its fields come from the table; here, its buttons and where the
+// table's parachute rule is applied.
 #include "CRocketSpecsPage.h"
 
+#include "runs/FieldTable.h"
 #include "toolkit/Controls.h"
 
 #include <QCheckBox>
@@ -13,10 +15,6 @@ constexpr DesignButtons kDesigns{
     DesignKind::Rocket, "De&faults", "Open a rocket design file (*.rocket.json) into this page.",
     "Save this page's rocket as a design file (*.rocket.json).",
     "Put back the rocket the program starts with (a 2 L bottle, 150 g, no parachute)."};
-
-/// The rows that only a rocket with parachutes uses.
-constexpr std::string_view kParachuteFields[] = {"parachuteCount", "parachuteShape",
-                                                 "parachuteDragCoefficient", "parachuteDeployTime"};
 
 } // namespace
 
@@ -32,12 +30,12 @@ CRocketSpecsPage::CRocketSpecsPage(QWidget* parent)
 void CRocketSpecsPage::updateParachuteControls() {
     // Read from the controls, not the record: the rule follows what the user clicked even
     // while a refused number waits to be corrected.
-    const bool parachutes = !control<QCheckBox>("kamikaze")->isChecked();
-    const bool circular = control<QRadioButton>("parachuteShape=0")->isChecked();
-    for (std::string_view name : kParachuteFields)
-        form().enableField(name, parachutes);
-    form().enableField("parachuteDiameter", parachutes && circular);
-    form().enableField("parachuteSurfaceArea", parachutes && !circular);
+    SimulationInputs shown;
+    shown.kamikaze = control<QCheckBox>("kamikaze")->isChecked() ? 1 : 0;
+    shown.parachuteShape = control<QRadioButton>("parachuteShape=0")->isChecked() ? 0 : 1;
+    for (const Field& f : fields())
+        if (f.group == FieldGroup::Rocket && !f.readOnly) // a read-only row stays as it is
+            form().enableField(f.name, fieldEnabled(f, shown, RunSettings{}));
 }
 
 } // namespace hydrolofter

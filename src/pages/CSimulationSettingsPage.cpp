@@ -2,7 +2,6 @@
 #include "CSimulationSettingsPage.h"
 
 #include "designs/Flight.h"
-
 #include "runs/FieldTable.h"
 #include "toolkit/ComboFill.h"
 #include "toolkit/Controls.h"
@@ -25,10 +24,6 @@
 
 namespace hydrolofter {
 namespace {
-
-QString qstr(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 const Field& field(std::string_view name) {
     return *findField(name);
@@ -58,14 +53,37 @@ QButtonGroup* optionsOf(const QWidget& page, std::string_view name) {
 CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     : PropertyPage(QStringLiteral("Simulation Settings"), parent) {
     auto* page = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    QSlider* slider = nullptr;
+    top->addWidget(makePrecisionBox(slider));
+    top->addStretch(1);
+    top->addLayout(makeFlightButtons());
+    page->addLayout(top);
+    page->addLayout(makeModeTable());
+    page->addStretch(1);
 
+    for (QRadioButton* radio : findChildren<QRadioButton*>()) {
+        if (radio->objectName().startsWith("mode=") ||
+            radio->objectName().startsWith("launchDisplay="))
+            connect(radio, &QRadioButton::clicked, this,
+                    &CSimulationSettingsPage::applyEnablingRule);
+    }
+    // valueChanged also arrives while the slider is dragged, so the label follows it.
+    connect(slider, &QSlider::valueChanged, this, &CSimulationSettingsPage::updatePrecisionLabel);
+    for (const Field* v : variableFields()) {
+        connect(control<QComboBox>(v->name), &QComboBox::activated, this,
+                [this, v] { refillUnits(*v); });
+    }
+}
+
+QGroupBox* CSimulationSettingsPage::makePrecisionBox(QSlider*& slider) {
     const Field& precision = field("precision");
     auto* precisionBox = new QGroupBox(qstr(precision.caption), this);
     auto* precisionColumn = new QVBoxLayout(precisionBox);
     auto* label = new QLabel(precisionBox);
     label->setObjectName(QStringLiteral("precisionLabel"));
     label->setAlignment(Qt::AlignHCenter);
-    auto* slider = new QSlider(Qt::Horizontal, precisionBox);
+    slider = new QSlider(Qt::Horizontal, precisionBox);
     slider->setObjectName(qstr(precision.name));
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
@@ -76,9 +94,10 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     slider->setAccessibleDescription(slider->toolTip());
     precisionColumn->addWidget(label);
     precisionColumn->addWidget(slider);
-    auto* top = new QHBoxLayout;
-    top->addWidget(precisionBox);
-    top->addStretch(1);
+    return precisionBox;
+}
+
+QVBoxLayout* CSimulationSettingsPage::makeFlightButtons() {
     // A whole flight (every page and these settings) is kept from here; the application
     // connects the buttons.
     auto* flights = new QVBoxLayout;
@@ -105,9 +124,10 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     connect(defaults, &QPushButton::clicked, this, &CSimulationSettingsPage::resetToDefaults);
     flights->addWidget(defaults);
     flights->addStretch(1);
-    top->addLayout(flights);
-    page->addLayout(top);
+    return flights;
+}
 
+QGridLayout* CSimulationSettingsPage::makeModeTable() {
     // One table for the three kinds of run, so that their columns line up; one button
     // group for the modes across it.
     auto* table = new QGridLayout;
@@ -127,21 +147,7 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
             {"oneVarDependent", "oneVarIndependent"});
     addMode(*table, modes[2], TwoVariableOptimization, "twoVarDisplay",
             {"twoVarDependent", "xAxisVariable", "yAxisVariable"});
-    page->addLayout(table);
-    page->addStretch(1);
-
-    for (QRadioButton* radio : findChildren<QRadioButton*>()) {
-        if (radio->objectName().startsWith("mode=") ||
-            radio->objectName().startsWith("launchDisplay="))
-            connect(radio, &QRadioButton::clicked, this,
-                    &CSimulationSettingsPage::applyEnablingRule);
-    }
-    // valueChanged also arrives while the slider is dragged, so the label follows it.
-    connect(slider, &QSlider::valueChanged, this, &CSimulationSettingsPage::updatePrecisionLabel);
-    for (const Field* v : variableFields()) {
-        connect(control<QComboBox>(v->name), &QComboBox::activated, this,
-                [this, v] { refillUnits(*v); });
-    }
+    return table;
 }
 
 void CSimulationSettingsPage::addMode(QGridLayout& table, QRadioButton* radio, RunMode mode,

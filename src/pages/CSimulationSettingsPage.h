@@ -9,6 +9,9 @@
 #include <vector>
 
 class QGridLayout;
+class QGroupBox;
+class QSlider;
+class QVBoxLayout;
 class QRadioButton;
 
 namespace hydrolofter {
@@ -43,6 +46,12 @@ protected:
     void initialiseControls() override;
 
 private:
+    /// The precision slider and its label, in their box.
+    QGroupBox* makePrecisionBox(QSlider*& slider);
+    /// A whole flight (every page and these settings) is kept from here: its buttons.
+    QVBoxLayout* makeFlightButtons();
+    /// The three kinds of run in one table.
+    QGridLayout* makeModeTable();
     /// One kind of run's rows of the table, in a frame: its radio button, the display
     /// choice, variables and ranges.
     void addMode(QGridLayout& table, QRadioButton* radio, RunMode mode, std::string_view display,

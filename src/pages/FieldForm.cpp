@@ -2,6 +2,7 @@
 
 #include "toolkit/ComboFill.h"
 #include "toolkit/Controls.h"
+#include "toolkit/PageControls.h"
 #include "units/NumberText.h"
 
 #include <QBoxLayout>
@@ -17,10 +18,6 @@
 
 namespace hydrolofter {
 namespace {
-
-QString qstr(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 /// Grid columns of one column of a box: an option's radio button, the caption, the edit,
 /// the unit, and a gap before the next column.

@@ -42,6 +42,19 @@ std::string Field::checkName() const {
     return limits.checkCaption.empty() ? plainCaption() : std::string(limits.checkCaption);
 }
 
+namespace {
+constexpr std::pair<FieldGroup, std::string_view> kGroupCaptions[] = {
+    {FieldGroup::Rocket, "Rocket Specifications"},
+    {FieldGroup::Environment, "Launch Pad / Environment Specifications"},
+    {FieldGroup::Launch, "Launch Specifications"},
+    {FieldGroup::Settings, "Simulation Settings"},
+};
+} // namespace
+
+std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups() {
+    return kGroupCaptions;
+}
+
 std::span<const Field> fields() {
     return allFields();
 }
@@ -75,6 +88,35 @@ bool fieldApplies(const Field& f, const SimulationInputs& inputs) {
     if (f.model.rule == ModelRule::Area)
         return inputs.parachuteShape != 0;
     return true;
+}
+
+int runModeOf(const Field& f) {
+    if (f.group != FieldGroup::Settings)
+        return -1;
+    // Each kind of run's settings start with its display choice, in the modes' order.
+    int mode = -1;
+    for (const Field& g : fields()) {
+        if (std::holds_alternative<SettingDisplay>(g.member))
+            ++mode;
+        if (&g == &f)
+            return mode;
+    }
+    return -1;
+}
+
+bool fieldEnabled(const Field& f, const SimulationInputs& inputs, const RunSettings& settings) {
+    const bool unit = f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit ||
+                      f.kind == FieldKind::VariableUnit;
+    if (const Field* owner = unit ? findField(f.paired) : nullptr)
+        return fieldEnabled(*owner, inputs, settings); // a unit goes with its value
+    if (f.group == FieldGroup::Rocket && f.box == "Parachute" && f.entry != Entry::Tick)
+        return inputs.kamikaze == 0 && fieldApplies(f, inputs);
+    const int mode = runModeOf(f);
+    if (mode < 0)
+        return true;
+    if (f.name == "plotVariable")
+        return settings.mode == mode && settings.launchDisplay == Graph;
+    return settings.mode == mode;
 }
 
 int choiceCount(const Field& f) {

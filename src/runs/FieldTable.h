@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace hydrolofter {
@@ -126,6 +127,8 @@ std::string withoutMnemonic(std::string_view caption);
 
 /// All fields: the inputs in page order (rocket, environment, launch), then the settings.
 std::span<const Field> fields();
+/// The caption of each page's group of fields, in page order.
+std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups();
 /// The field of that name, or nullptr.
 const Field* findField(std::string_view name);
 /// The field swept as catalogue variable v, or nullptr.
@@ -135,6 +138,14 @@ int unitIndexOf(const Field& number, const SimulationInputs& inputs);
 /// Whether a number field counts with these inputs: a parachute's diameter only for a
 /// circular parachute, its surface area only for an irregular one.
 bool fieldApplies(const Field& f, const SimulationInputs& inputs);
+
+/// The kind of run (a RunMode) whose settings a field is one of, or -1: the mode and the
+/// precision serve every kind.
+int runModeOf(const Field& f);
+/// Whether the pages let the user change a field now: not a rocket's parachute when it has
+/// none (kamikaze), nor the parachute size its shape does not use; of the settings only the
+/// chosen kind of run's, and a launch analysis's variable only for its graph.
+bool fieldEnabled(const Field& f, const SimulationInputs& inputs, const RunSettings& settings);
 
 /// How many values a tick (2) or a choice (one per option) takes; 0 for other fields.
 int choiceCount(const Field& f);

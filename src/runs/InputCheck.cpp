@@ -151,33 +151,18 @@ const Field* problemField(const std::string& problem) {
     return best;
 }
 
-std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInputs& in) {
-    std::vector<std::string> result;
-    auto sentences = [&result](const std::vector<std::string>& problems) {
-        for (const std::string& problem : problems)
-            result.push_back(problem + ".");
-        return result;
-    };
-    Problems settingsProblems;
-    checkSettings(settingsProblems, s);
-    if (!settingsProblems.list.empty() || s.mode < LaunchAnalysis ||
-        s.mode > TwoVariableOptimization)
-        return sentences(settingsProblems.list);
+namespace {
 
-    if (s.mode == LaunchAnalysis) {
-        RocketModel m;
-        buildModel(m, in);
-        std::vector<std::string> problems = checkModel(m, in);
-        if (const std::string cannot = liftOffProblem(m); !cannot.empty() && problems.empty())
-            problems.push_back(cannot);
-        return sentences(problems);
-    }
-
-    // Every point's model, as it will be flown. A problem found at every point is the
-    // pages' (or the whole range's) and is reported once; otherwise the points are named.
-    const SweepPlan plan = makeSweepPlan(s, in);
+/// Each problem a sweep's points have, in the order first found, with the points that have it.
+struct PointProblems {
     std::vector<std::string> order;
     std::map<std::string, std::vector<std::string>> where;
+};
+
+PointProblems problemsAtPoints(const SweepPlan& plan, const SimulationInputs& in) {
+    PointProblems found;
+    auto& order = found.order;
+    auto& where = found.where;
     for (int j = 0; j < kOuterPoints; ++j) {
         for (int i = 0; i < plan.innerPoints; ++i) {
             RocketModel m;
@@ -201,8 +186,17 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
             }
         }
     }
-    for (const std::string& problem : order) {
-        const auto& points = where[problem];
+    return found;
+}
+
+/// Every point's model, as it will be flown. A problem found at every point is the pages'
+/// (or the whole range's) and is reported once; otherwise the points are named.
+std::vector<std::string> sweepProblems(const RunSettings& s, const SimulationInputs& in) {
+    const SweepPlan plan = makeSweepPlan(s, in);
+    PointProblems found = problemsAtPoints(plan, in);
+    std::vector<std::string> result;
+    for (const std::string& problem : found.order) {
+        const auto& points = found.where[problem];
         if (int(points.size()) == plan.points()) {
             result.push_back(problem + ".");
             continue;
@@ -217,6 +211,33 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
                              " more sweep points).");
     }
     return result;
+}
+
+} // namespace
+
+std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInputs& in) {
+    std::vector<std::string> result;
+    auto sentences = [&result](const std::vector<std::string>& problems) {
+        for (const std::string& problem : problems)
+            result.push_back(problem + ".");
+        return result;
+    };
+    Problems settingsProblems;
+    checkSettings(settingsProblems, s);
+    if (!settingsProblems.list.empty() || s.mode < LaunchAnalysis ||
+        s.mode > TwoVariableOptimization)
+        return sentences(settingsProblems.list);
+
+    if (s.mode == LaunchAnalysis) {
+        RocketModel m;
+        buildModel(m, in);
+        std::vector<std::string> problems = checkModel(m, in);
+        if (const std::string cannot = liftOffProblem(m); !cannot.empty() && problems.empty())
+            problems.push_back(cannot);
+        return sentences(problems);
+    }
+
+    return sweepProblems(s, in);
 }
 
 } // namespace hydrolofter

@@ -17,6 +17,47 @@ void appendEntry(SampleSeries& series, double lowest, double highest, double t) 
     ++series.count;
 }
 
+/// A launch graph's record: each bucket of steps as its lowest and highest value. With
+/// `stopsAtLimit` it stops at the record limit while the flight goes on for its results.
+struct BucketRecord {
+    int limit = 0;
+    int stepsInBucket = 0;
+    double heldMin = 0.0, heldMax = 0.0;
+    bool recording = true;
+    // Where the record ended when the flight goes on for its results.
+    double lastMin = 0.0, lastMax = 0.0, lastTime = 0.0;
+    bool airborneAtRecordEnd = false;
+
+    void record(double v, double t, SampleSeries& series, bool stopsAtLimit, double height) {
+        if (v > heldMax || stepsInBucket == 0)
+            heldMax = v;
+        if (v < heldMin || stepsInBucket == 0)
+            heldMin = v;
+        if (stepsInBucket >= limit) {
+            appendEntry(series, heldMin, heldMax, t);
+            stepsInBucket = 0;
+        } else {
+            ++stepsInBucket;
+        }
+        if (stopsAtLimit && series.count >= kRecordLimit) {
+            recording = false;
+            lastMin = heldMin, lastMax = heldMax, lastTime = t;
+            airborneAtRecordEnd = height > 0;
+        }
+    }
+
+    void finish(SampleSeries& series, double t, double height) const {
+        if (recording) {
+            series.airborneAtEnd = height > 0;
+            // Holds the unfinished bucket, or repeats the one the last step closed.
+            appendEntry(series, heldMin, heldMax, t);
+        } else {
+            series.airborneAtEnd = airborneAtRecordEnd;
+            appendEntry(series, lastMin, lastMax, lastTime);
+        }
+    }
+};
+
 /// One flight from the inputs, recording a graph, tracking the flight's results for the
 /// summary, or both. Each combination is an instantiation of its own, so that a loop pays
 /// only for what it does. When the graph's record is full before the landing, a run with a
@@ -41,36 +82,16 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
     FlightClockProgress clock(progress);
 
     double t = 0.0;
-    int stepsInBucket = 0;
-    double heldMin = 0.0, heldMax = 0.0;
-    const int limit = bucketLimit(dt);
-    // Where the record ended when the flight goes on for its results.
-    bool recording = Recording;
-    double lastMin = 0.0, lastMax = 0.0, lastTime = 0.0;
-    bool airborneAtRecordEnd = false;
+    BucketRecord record;
+    record.limit = bucketLimit(dt);
+    record.recording = Recording;
     const bool flyToLanding = Tracking && (!Recording || std::isfinite(options.maxFlightTime));
     do {
         t = t + dt;
         sim.step(dt);
         if constexpr (Recording) {
-            if (recording) {
-                const double v = plot(model, sim);
-                if (v > heldMax || stepsInBucket == 0)
-                    heldMax = v;
-                if (v < heldMin || stepsInBucket == 0)
-                    heldMin = v;
-                if (stepsInBucket >= limit) {
-                    appendEntry(series, heldMin, heldMax, t);
-                    stepsInBucket = 0;
-                } else {
-                    ++stepsInBucket;
-                }
-                if (Tracking && series.count >= kRecordLimit) {
-                    recording = false;
-                    lastMin = heldMin, lastMax = heldMax, lastTime = t;
-                    airborneAtRecordEnd = model.height > 0;
-                }
-            }
+            if (record.recording)
+                record.record(plot(model, sim), t, series, Tracking, model.height);
         }
         if constexpr (Tracking)
             updateFlightResults(results, model, t);
@@ -83,16 +104,8 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
 
     if (!finiteState(model))
         return RunOutcome::Diverged;
-    if constexpr (Recording) {
-        if (recording) {
-            series.airborneAtEnd = model.height > 0;
-            // Holds the unfinished bucket, or repeats the one the last step closed.
-            appendEntry(series, heldMin, heldMax, t);
-        } else {
-            series.airborneAtEnd = airborneAtRecordEnd;
-            appendEntry(series, lastMin, lastMax, lastTime);
-        }
-    }
+    if constexpr (Recording)
+        record.finish(series, t, model.height);
     if constexpr (Tracking) {
         series.flightTracked = !(model.height > 0);
         if (series.flightTracked)

@@ -11,6 +11,22 @@ bool isParachuteVariable(VariableId v) {
 
 } // namespace
 
+std::string outcomeMessage(RunOutcome outcome, double maxTime) {
+    switch (outcome) {
+    case RunOutcome::Completed:
+        return {};
+    case RunOutcome::TimedOut:
+        return "a flight was still in the air after " + formatShort(maxTime) +
+               " simulated seconds (--max-time); nothing printed";
+    case RunOutcome::Diverged:
+        return kDivergedMessage;
+    case RunOutcome::Cancelled:
+    case RunOutcome::Refused:
+        break;
+    }
+    return "the run did not complete";
+}
+
 std::vector<std::string> runNotices(const RunSettings& settings, const SimulationInputs& inputs,
                                     const SampleSeries& series) {
     std::vector<std::string> notices;

@@ -14,6 +14,10 @@ inline constexpr char kDivergedMessage[] =
     "The flight could not be computed: its numbers grew beyond what can be represented. "
     "An input is extreme, or the time step is too coarse for it; try a finer precision.";
 
+/// What a run that did not complete says (nothing for a completed one); maxTime is the
+/// batch tool's limit on simulated seconds.
+std::string outcomeMessage(RunOutcome outcome, double maxTime);
+
 /// Notes on a completed run whose result is right but would surprise without a word: a
 /// graph that ends before the landing, a swept input that cannot change the result.
 std::vector<std::string> runNotices(const RunSettings& settings, const SimulationInputs& inputs,

@@ -14,6 +14,10 @@ namespace hydrolofter {
 /// Entries a launch analysis records before it stops; the final append makes it 16384.
 inline constexpr int kRecordLimit = 16383;
 
+/// Simulated seconds a scripted flight may last unless told otherwise (the batch tool's
+/// --max-time; the browser's runs).
+inline constexpr double kScriptedMaxFlightTime = 3600;
+
 /// How a run is carried out, beyond what the settings say.
 struct RunOptions {
     /// Simulated seconds a flight may last. The window sets none (a flight that never

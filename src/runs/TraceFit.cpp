@@ -87,107 +87,158 @@ bool fittable(VariableId input) {
     return f && std::holds_alternative<InputNumber>(f->member);
 }
 
+namespace {
+
+constexpr int kScanPoints = 11;   // the range's best tenth, found before narrowing in
+constexpr int kMaxNarrowing = 40; // golden-section steps; the tolerance ends it sooner
+constexpr int kFlights = 1 + kScanPoints + 2 + kMaxNarrowing;
+
+SimulationInputs withValue(const SimulationInputs& inputs, InputNumber member, double v) {
+    SimulationInputs changed = inputs;
+    changed.*member = v;
+    return changed;
+}
+
+/// Why a fit cannot start, or nothing.
+std::string fitRefusal(const SimulationInputs& inputs, const RunSettings& settings,
+                       const MeasuredTrace& trace, const FitRequest& request) {
+    if (!fittable(request.input))
+        return "Only an input that takes any number can be fitted.";
+    if (!std::isfinite(request.from) || !std::isfinite(request.to) || !(request.from < request.to))
+        return "The range must run from a smaller number to a larger one.";
+    if (std::min(trace.time.size(), trace.height.size()) < 2)
+        return "The measured flight holds fewer than two samples.";
+    const InputNumber member = std::get<InputNumber>(sweptField(request.input)->member);
+    for (const double v : {inputs.*member, request.from, request.to}) {
+        const std::vector<std::string> problems =
+            checkInputs(settings, withValue(inputs, member, v));
+        if (!problems.empty())
+            return "With " + formatShort(v) + ": " + problems.front();
+    }
+    return {};
+}
+
+/// The search: the flight as it stands, a scan of the range, then golden sections.
+class FitSearch {
+public:
+    FitSearch(const SimulationInputs& inputs, const RunSettings& settings,
+              const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
+              double maxFlightTime, int threads)
+        : inputs_(inputs), trace_(trace), request_(request), host_(host),
+          maxFlightTime_(maxFlightTime), threads_(threads),
+          member_(std::get<InputNumber>(sweptField(request.input)->member)),
+          dt_(timeStep(settings.precision)), progress_(host), bestValue_(request.from) {}
+
+    FitResult run() {
+        if (!rmsAt(inputs_.*member_, r_.rmsBefore))
+            return r_;
+        bestRms_ = std::numeric_limits<double>::infinity(); // the answer lies in the range
+        int best = 0;
+        if (!scan(best) || !narrow(best))
+            return r_;
+        r_.value = bestValue_;
+        r_.rmsAfter = bestRms_;
+        return r_;
+    }
+
+private:
+    TraceComparison fly(double v, RunHost& host) const {
+        return flyAgainstTraceQuietly(withValue(inputs_, member_, v), dt_, trace_, host,
+                                      maxFlightTime_);
+    }
+
+    bool rmsAt(double v, double& rms) {
+        const TraceComparison c = fly(v, host_);
+        progress_.set(std::min(100, ++r_.flights * 100 / kFlights));
+        r_.outcome = c.outcome;
+        rms = c.figures.rms;
+        if (c.outcome == RunOutcome::Completed && rms < bestRms_) {
+            bestRms_ = rms;
+            bestValue_ = v;
+        }
+        return c.outcome == RunOutcome::Completed;
+    }
+
+    /// The scan's flights are independent: they fly side by side.
+    bool scan(int& best) {
+        const double width = request_.to - request_.from;
+        std::vector<double> points;
+        for (int i = 0; i < kScanPoints; ++i)
+            points.push_back(request_.from + width * i / (kScanPoints - 1));
+        const std::vector<TraceComparison> scanned = flyAll(
+            points, threads_, host_, [&](double v, RunHost& own) { return fly(v, own); },
+            [&](int more) { progress_.set(std::min(100, (r_.flights += more) * 100 / kFlights)); });
+        for (int i = 0; i < kScanPoints; ++i) {
+            const TraceComparison& c = scanned[std::size_t(i)];
+            if (c.outcome != RunOutcome::Completed) {
+                r_.outcome = c.outcome;
+                return false;
+            }
+            if (c.figures.rms < bestRms_) {
+                bestRms_ = c.figures.rms;
+                bestValue_ = points[std::size_t(i)];
+                best = i;
+            }
+        }
+        return true;
+    }
+
+    /// Golden-section search between the best scanned point's neighbours.
+    bool narrow(int best) {
+        const double width = request_.to - request_.from;
+        const double ratio = (std::sqrt(5.0) - 1) / 2;
+        double a = request_.from + width * std::max(best - 1, 0) / (kScanPoints - 1);
+        double b = request_.from + width * std::min(best + 1, kScanPoints - 1) / (kScanPoints - 1);
+        double c = b - ratio * (b - a), d = a + ratio * (b - a);
+        double fc = 0, fd = 0;
+        if (!rmsAt(c, fc) || !rmsAt(d, fd))
+            return false;
+        for (int k = 0; k < kMaxNarrowing && b - a > width * 1e-7; ++k) {
+            if (fc < fd) {
+                b = d;
+                d = c;
+                fd = fc;
+                c = b - ratio * (b - a);
+                if (!rmsAt(c, fc))
+                    return false;
+            } else {
+                a = c;
+                c = d;
+                fc = fd;
+                d = a + ratio * (b - a);
+                if (!rmsAt(d, fd))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    const SimulationInputs& inputs_;
+    const MeasuredTrace& trace_;
+    const FitRequest& request_;
+    RunHost& host_;
+    double maxFlightTime_;
+    int threads_;
+    InputNumber member_;
+    double dt_;
+    Progress progress_;
+    FitResult r_;
+    double bestValue_;
+    double bestRms_ = std::numeric_limits<double>::infinity();
+};
+
+} // namespace
+
 FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings,
                      const MeasuredTrace& trace, const FitRequest& request, RunHost& host,
                      double maxFlightTime, int threads) {
-    FitResult r;
-    auto refuse = [&r](std::string why) {
+    if (std::string why = fitRefusal(inputs, settings, trace, request); !why.empty()) {
+        FitResult r;
         r.outcome = RunOutcome::Refused;
         r.refusal = std::move(why);
         return r;
-    };
-    if (!fittable(request.input))
-        return refuse("Only an input that takes any number can be fitted.");
-    if (!std::isfinite(request.from) || !std::isfinite(request.to) || !(request.from < request.to))
-        return refuse("The range must run from a smaller number to a larger one.");
-    if (std::min(trace.time.size(), trace.height.size()) < 2)
-        return refuse("The measured flight holds fewer than two samples.");
-    const InputNumber member = std::get<InputNumber>(sweptField(request.input)->member);
-    auto withValue = [&](double v) {
-        SimulationInputs changed = inputs;
-        changed.*member = v;
-        return changed;
-    };
-    for (const double v : {inputs.*member, request.from, request.to}) {
-        const std::vector<std::string> problems = checkInputs(settings, withValue(v));
-        if (!problems.empty())
-            return refuse("With " + formatShort(v) + ": " + problems.front());
     }
-
-    constexpr int kScanPoints = 11;   // the range's best tenth, found before narrowing in
-    constexpr int kMaxNarrowing = 40; // golden-section steps; the tolerance ends it sooner
-    constexpr int kFlights = 1 + kScanPoints + 2 + kMaxNarrowing;
-    const double dt = timeStep(settings.precision);
-    Progress progress(host);
-    double bestValue = request.from, bestRms = std::numeric_limits<double>::infinity();
-    auto rmsAt = [&](double v, double& rms) {
-        const TraceComparison c =
-            flyAgainstTraceQuietly(withValue(v), dt, trace, host, maxFlightTime);
-        progress.set(std::min(100, ++r.flights * 100 / kFlights));
-        r.outcome = c.outcome;
-        rms = c.figures.rms;
-        if (c.outcome == RunOutcome::Completed && rms < bestRms) {
-            bestRms = rms;
-            bestValue = v;
-        }
-        return c.outcome == RunOutcome::Completed;
-    };
-
-    if (!rmsAt(inputs.*member, r.rmsBefore))
-        return r;
-    bestRms = std::numeric_limits<double>::infinity(); // the answer lies in the range
-    // The scan's flights are independent: they fly side by side.
-    const double width = request.to - request.from;
-    std::vector<double> scan;
-    for (int i = 0; i < kScanPoints; ++i)
-        scan.push_back(request.from + width * i / (kScanPoints - 1));
-    const std::vector<TraceComparison> scanned = flyAll(
-        scan, threads, host,
-        [&](double v, RunHost& own) {
-            return flyAgainstTraceQuietly(withValue(v), dt, trace, own, maxFlightTime);
-        },
-        [&](int more) { progress.set(std::min(100, (r.flights += more) * 100 / kFlights)); });
-    int best = 0;
-    for (int i = 0; i < kScanPoints; ++i) {
-        const TraceComparison& c = scanned[std::size_t(i)];
-        if (c.outcome != RunOutcome::Completed) {
-            r.outcome = c.outcome;
-            return r;
-        }
-        if (c.figures.rms < bestRms) {
-            bestRms = c.figures.rms;
-            bestValue = scan[std::size_t(i)];
-            best = i;
-        }
-    }
-    // Golden-section search between the best scanned point's neighbours.
-    const double ratio = (std::sqrt(5.0) - 1) / 2;
-    double a = request.from + width * std::max(best - 1, 0) / (kScanPoints - 1);
-    double b = request.from + width * std::min(best + 1, kScanPoints - 1) / (kScanPoints - 1);
-    double c = b - ratio * (b - a), d = a + ratio * (b - a);
-    double fc = 0, fd = 0;
-    if (!rmsAt(c, fc) || !rmsAt(d, fd))
-        return r;
-    for (int k = 0; k < kMaxNarrowing && b - a > width * 1e-7; ++k) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - ratio * (b - a);
-            if (!rmsAt(c, fc))
-                return r;
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + ratio * (b - a);
-            if (!rmsAt(d, fd))
-                return r;
-        }
-    }
-    r.value = bestValue;
-    r.rmsAfter = bestRms;
-    return r;
+    return FitSearch(inputs, settings, trace, request, host, maxFlightTime, threads).run();
 }
 
 std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit) {

@@ -42,6 +42,13 @@ inline void track(double& result, const State& m, double t, Convert convert) {
     constexpr ResultRuleInfo rule = variableTable::kCatalogue[std::size_t(V)].result;
     apply<rule.taken, rule.of>(result, m, t, convert);
 }
+/// A rule of one kind as a callable (result, state, t), converting to a display unit.
+template <ResultTaken T, StepQuantity Q> struct Rule {
+    LinearConversion convert;
+    template <class State> void operator()(double& result, const State& m, double t) const {
+        apply<T, Q>(result, m, t, convert);
+    }
+};
 /// The value as it is: the default units are the model's own.
 struct Unconverted {
     double operator()(double v) const { return v; }
@@ -60,7 +67,7 @@ private:
     LinearConversion convert_;
 };
 
-/// A result variable (10..16) and its unit, resolved once per run.
+/// A result variable and its unit, resolved once per run.
 class ResultRule {
 public:
     ResultRule(VariableId variable, int unitIndex);
@@ -85,10 +92,8 @@ public:
     }
 
 private:
-    template <ResultTaken T, StepQuantity Q> auto rule() const {
-        return [c = convert_](double& r, const auto& m, double t) {
-            resultRule::apply<T, Q>(r, m, t, c);
-        };
+    template <ResultTaken T, StepQuantity Q> resultRule::Rule<T, Q> rule() const {
+        return {convert_};
     }
     template <ResultTaken T, class F> void visitOf(F& f) const {
         switch (rule_.of) {
@@ -109,14 +114,15 @@ private:
 double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
                  const FlightSimulator& simulator);
 
-/// Applies the rule of a result variable (10..16) after a step that ended at time t.
+/// Applies the rule of a result variable after a step that ended at time t.
 void updateResult(double& result, VariableId variable, int unitIndex, const RocketModel& model,
                   double t);
 
 /// Tracks every result variable of one flight in its default unit.
 inline void updateFlightResults(FlightResults& r, const RocketModel& m, double t) {
     [&]<std::size_t... K>(std::index_sequence<K...>) {
-        constexpr VariableId first = variableTable::kLists[1].first;
+        constexpr VariableId first =
+            variableTable::kLists[std::size_t(VariableList::ResultVariables)].first;
         (resultRule::track<first + VariableId(K)>(r.values[K], m, t, resultRule::Unconverted{}),
          ...);
     }

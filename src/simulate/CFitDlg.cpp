@@ -1,7 +1,8 @@
 #include "CFitDlg.h"
 
-#include "toolkit/PageControls.h"
 #include "runs/FieldTable.h"
+#include "toolkit/PageControls.h"
+#include "toolkit/Warning.h"
 #include "units/NumberText.h"
 
 #include <QComboBox>
@@ -68,11 +69,8 @@ void CFitDlg::accept() {
     const auto from = parseDecimal(m_from->text().toStdString());
     const auto to = parseDecimal(m_to->text().toStdString());
     if (!from || !to || !(*from < *to)) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
-                        QStringLiteral("Please enter a range from a smaller number to a larger "
-                                       "one."),
-                        QMessageBox::Ok, this);
-        box.exec();
+        warnUser(this, QStringLiteral("Please enter a range from a smaller number to a larger "
+                                      "one."));
         (from ? m_to : m_from)->setFocus();
         return;
     }

@@ -1,6 +1,7 @@
 #include "CMeasuredFlightDlg.h"
 
 #include "toolkit/PageControls.h"
+#include "toolkit/Warning.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -89,9 +90,7 @@ void CMeasuredFlightDlg::accept() {
     const QString error = m_take(m_file->text(), format());
     if (error.isEmpty())
         return QDialog::accept();
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), error, QMessageBox::Ok,
-                    this);
-    box.exec();
+    warnUser(this, error);
     m_file->setFocus();
 }
 

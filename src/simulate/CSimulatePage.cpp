@@ -4,12 +4,13 @@
 #include "CFullScreenGraphDlg.h"
 #include "ColourKey.h"
 #include "GraphFrame.h"
-#include "toolkit/PageControls.h"
 #include "graph/Presentation.h"
 #include "runs/FieldTable.h"
 #include "runs/InputCheck.h"
 #include "runs/RunMessages.h"
 #include "runs/RunSimulation.h"
+#include "toolkit/PageControls.h"
+#include "toolkit/Warning.h"
 #include "units/Units.h"
 
 #include <QBoxLayout>
@@ -206,9 +207,7 @@ void CSimulatePage::onSimulate() {
         QString text = QStringLiteral("The simulation cannot start:\n");
         for (const std::string& p : problems)
             text += "\n" + QString::fromStdString(p);
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), text, QMessageBox::Ok,
-                        this);
-        box.exec();
+        warnUser(this, text);
         // To the field the first problem names, as a refused text takes the user there.
         if (const Field* f = problemField(problems.front()))
             m_inputs.showField(f->name);
@@ -261,9 +260,7 @@ void CSimulatePage::onRunEnded() {
         m_cancelRequested = false;
         if (series->outcome == RunOutcome::Diverged) {
             // No graph of numbers that are not numbers: say why instead.
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
-                            QString::fromUtf8(kDivergedMessage), QMessageBox::Ok, this);
-            box.exec();
+            warnUser(this, QString::fromUtf8(kDivergedMessage));
         }
         emit runFinished();
         return;

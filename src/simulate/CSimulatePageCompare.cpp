@@ -1,14 +1,15 @@
-// The Simulate page's comparison: flights kept and drawn together, a measured flight over a
-// launch graph with its figures, the fit of an input to it, and the notices that tell of them.
+// The Simulate page's comparison: flights kept and drawn together, and the notices that tell
+// of them and of a measured flight.
 #include "CFitDlg.h"
 #include "CMeasuredFlightDlg.h"
 #include "CSimulatePage.h"
 #include "GraphFrame.h"
-#include "toolkit/PageControls.h"
 #include "designs/JsonText.h"
 #include "runs/FieldTable.h"
 #include "runs/RunMessages.h"
 #include "toolkit/LastFolders.h"
+#include "toolkit/PageControls.h"
+#include "toolkit/Warning.h"
 #include "units/NumberText.h"
 
 #include <QBoxLayout>
@@ -22,16 +23,6 @@
 #include <QPushButton>
 
 namespace hydrolofter {
-namespace {
-
-void warn(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
-}
-
-} // namespace
-
 void CSimulatePage::showNotices(const std::vector<std::string>& notices) {
     QStringList lines;
     for (const std::string& n : notices)
@@ -272,12 +263,12 @@ void CSimulatePage::onAddToComparison() {
             ? subject
             : comparisonSubject(*m_compared.front().run.series, m_compared.front().run.settings);
     if (kept != subject)
-        return warn(this, QString::fromStdString("The comparison holds graphs of " + kept +
-                                                 "; this one shows " + subject +
-                                                 ". Clear the comparison to start another."));
+        return warnUser(this, QString::fromStdString("The comparison holds graphs of " + kept +
+                                                     "; this one shows " + subject +
+                                                     ". Clear the comparison to start another."));
     if (int(m_compared.size()) >= kMaxCompared)
-        return warn(this, QStringLiteral("The comparison holds six flights already: remove one "
-                                         "to add this one."));
+        return warnUser(this, QStringLiteral("The comparison holds six flights already: remove one "
+                                             "to add this one."));
     // It keeps the colour it has on show, and the file it came from names it where
     // nothing else tells it apart.
     const ComparedRun run{m_shownName, m_series, m_runSettings, m_runInputs, freeColour()};
@@ -300,118 +291,6 @@ void CSimulatePage::onClearComparison() {
         return;
     m_compared.clear();
     refreshComparison();
-}
-
-QString CSimulatePage::importMeasured(const QString& path, const TraceFormat& format) {
-    const TraceRead read = readTraceFile(std::string(QFile::encodeName(path)), format, true);
-    if (!read.ok)
-        return QString::fromStdString(read.error);
-    m_trace = read.trace;
-    m_traceName = QFileInfo(path).fileName();
-    rememberFolder(FolderKind::Measured, path);
-    m_figures.reset();
-    refreshComparison();
-    QStringList notes;
-    for (const std::string& n : read.notes)
-        notes << QString::fromStdString(n);
-    if (!notes.isEmpty())
-        m_notices = notes.join(' ') + ' ' + m_notices;
-    showReadout({});
-    startFigures();
-    return {};
-}
-
-void CSimulatePage::onImportMeasured() {
-    CMeasuredFlightDlg dialog(
-        window(), lastFolder(FolderKind::Measured),
-        [this](const QString& path, const TraceFormat& f) { return importMeasured(path, f); });
-    dialog.exec();
-}
-
-void CSimulatePage::onClearMeasured() {
-    m_trace = {};
-    m_traceName.clear();
-    m_figures.reset();
-    refreshComparison();
-}
-
-void CSimulatePage::startFigures() {
-    if (!m_series || m_running || m_runSettings.mode != LaunchAnalysis || m_trace.time.empty())
-        return;
-    m_job = Job::Figures;
-    m_running = true;
-    beginRun();
-    m_printWorker.start([this, inputs = m_runInputs, dt = timeStep(m_runSettings.precision),
-                         trace = m_trace](RunHost& host, SampleSeries&) {
-        m_pendingComparison = compareWithTrace(inputs, dt, trace, host);
-    });
-}
-
-void CSimulatePage::onFit() {
-    SimulationInputs inputs;
-    RunSettings settings;
-    if (m_running || m_trace.time.empty() || !m_inputs.commitInputs(inputs, settings))
-        return;
-    CFitDlg dialog(window(), inputs);
-    if (dialog.exec() == QDialog::Accepted)
-        startFit(dialog.request());
-}
-
-void CSimulatePage::startFit(const FitRequest& request) {
-    SimulationInputs inputs;
-    RunSettings settings;
-    if (m_running || m_trace.time.empty() || !m_inputs.commitInputs(inputs, settings))
-        return;
-    m_job = Job::Fit;
-    m_fitRequest = request;
-    m_running = true;
-    m_cancelRequested = false;
-    beginRun();
-    m_worker.start(
-        [this, inputs, settings, request, trace = m_trace](RunHost& host, SampleSeries&) {
-            m_fitResult = fitToTrace(inputs, settings, trace, request, host);
-        });
-}
-
-void CSimulatePage::onJobEnded(Job job) {
-    m_running = false;
-    m_job = Job::Run;
-    endRun();
-    if (job == Job::Fit)
-        return onFitEnded();
-    if (m_pendingComparison.outcome == RunOutcome::Completed && m_series)
-        m_figures = m_pendingComparison.figures;
-    refreshComparison();
-    emit runFinished();
-}
-
-void CSimulatePage::onFitEnded() {
-    const FitResult& r = m_fitResult;
-    if (m_cancelRequested || r.outcome == RunOutcome::Cancelled) {
-        m_cancelRequested = false;
-        showNotices({"Fit cancelled"});
-    } else if (r.outcome == RunOutcome::Refused) {
-        warn(this, QString::fromStdString("The fit cannot start: " + r.refusal));
-    } else if (r.outcome != RunOutcome::Completed) {
-        warn(this, QString::fromUtf8(kDivergedMessage));
-    } else {
-        const Field& f = *sweptField(m_fitRequest.input);
-        const std::string name(variableInfo(m_fitRequest.input).name);
-        const std::vector<std::string> lines = fitLines(r, name, unit::m);
-        QString text;
-        for (const std::string& line : lines)
-            text += QString::fromStdString(line) + '\n';
-        const QString page = f.group == FieldGroup::Rocket        ? QStringLiteral("Rocket")
-                             : f.group == FieldGroup::Environment ? QStringLiteral("Environment")
-                                                                  : QStringLiteral("Launch");
-        text += QStringLiteral("\nPut %1 into the %2 page?")
-                    .arg(QString::fromStdString(formatShort(r.value)), page);
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Hydrolofter"), text,
-                        QMessageBox::Yes | QMessageBox::No, this);
-        if (box.exec() == QMessageBox::Yes)
-            m_inputs.putInput(m_fitRequest.input, std::stod(formatShort(r.value)));
-    }
-    emit runFinished();
 }
 
 } // namespace hydrolofter

@@ -6,6 +6,7 @@
 #include "designs/FileAccess.h"
 #include "graph/Presentation.h"
 #include "toolkit/GraphImage.h"
+#include "toolkit/Warning.h"
 
 #include "toolkit/LastFolders.h"
 #include <QApplication>
@@ -230,11 +231,8 @@ void CSimulatePage::onExport() {
     if (error.isEmpty())
         rememberFolder(FolderKind::Exports, path);
     if (!error.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Hydrolofter"),
-                        QStringLiteral("The result was not exported to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(path), error),
-                        QMessageBox::Ok, this);
-        box.exec();
+        warnUser(this, QStringLiteral("The result was not exported to %1:\n%2")
+                           .arg(QDir::toNativeSeparators(path), error));
     }
 }
 

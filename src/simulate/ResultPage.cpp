@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <array>
 
 namespace hydrolofter {
 namespace {
@@ -51,6 +52,46 @@ double paintPairs(QPainter& p, double top, double width,
     return rows * fm.lineSpacing();
 }
 
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+/// Under the graph: the flights compared with it, the inputs, the results.
+std::array<std::pair<QString, const Pairs*>, 3> sectionsOf(const ResultDocument& doc) {
+    return {{{QStringLiteral("Compared flights"), &doc.compared},
+             {QStringLiteral("Inputs"), &doc.inputs},
+             {QStringLiteral("Results"), &doc.results}}};
+}
+
+/// The inputs are always listed; the other sections when they hold something.
+bool isShown(const Pairs* pairs, const ResultDocument& doc) {
+    return !pairs->empty() || pairs == &doc.inputs;
+}
+
+/// The graph (with a surface's key), or the summary's lines, from y down.
+void paintGraphOrSummary(QPainter& p, double y, const ResultDocument& doc,
+                         const QStringList& summaryLines, const QFont& body) {
+    const QFontMetricsF fixedMetrics(fixedFont());
+    if (doc.graph) {
+        p.save();
+        p.translate(0, y);
+        {
+            PainterCanvas canvas(p, doc.graphSize.width(), doc.graphSize.height());
+            doc.graph->paint(canvas);
+        }
+        p.restore();
+        if (doc.colourKey) {
+            p.setFont(body);
+            ColourKey::paint(
+                p, QRect(doc.graphSize.width() + kGap, int(y), kKeyWidth, doc.graphSize.height()),
+                *doc.graph);
+        }
+    } else {
+        p.setFont(fixedFont());
+        for (int k = 0; k < summaryLines.size(); ++k)
+            p.drawText(QPointF(0, y + k * fixedMetrics.lineSpacing() + fixedMetrics.ascent()),
+                       summaryLines[k]);
+    }
+}
+
 } // namespace
 
 void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc) {
@@ -73,14 +114,10 @@ void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc)
         graphHeight = summaryLines.size() * fixedMetrics.lineSpacing();
     }
     width = std::max({width, 400.0, headingMetrics.horizontalAdvance(doc.title)});
-    // Under the graph: the flights compared with it, the inputs, the results.
-    const std::pair<QString, const std::vector<std::pair<std::string, std::string>>*> sections[] = {
-        {QStringLiteral("Compared flights"), &doc.compared},
-        {QStringLiteral("Inputs"), &doc.inputs},
-        {QStringLiteral("Results"), &doc.results}};
+    const auto sections = sectionsOf(doc);
     double height = headingMetrics.lineSpacing() + kGap + graphHeight;
     for (const auto& [heading, pairs] : sections) {
-        if (!pairs->empty() || pairs == &doc.inputs)
+        if (isShown(pairs, doc))
             height += kGap + bodyMetrics.lineSpacing() +
                       double((pairs->size() + 1) / 2) * bodyMetrics.lineSpacing();
     }
@@ -95,32 +132,13 @@ void paintResultPage(QPainter& p, const QRectF& page, const ResultDocument& doc)
     p.drawText(QPointF(0, y + headingMetrics.ascent()), doc.title);
     y += headingMetrics.lineSpacing() + kGap;
 
-    if (doc.graph) {
-        p.save();
-        p.translate(0, y);
-        {
-            PainterCanvas canvas(p, doc.graphSize.width(), doc.graphSize.height());
-            doc.graph->paint(canvas);
-        }
-        p.restore();
-        if (doc.colourKey) {
-            p.setFont(body);
-            ColourKey::paint(
-                p, QRect(doc.graphSize.width() + kGap, int(y), kKeyWidth, doc.graphSize.height()),
-                *doc.graph);
-        }
-    } else {
-        p.setFont(fixedFont());
-        for (int k = 0; k < summaryLines.size(); ++k)
-            p.drawText(QPointF(0, y + k * fixedMetrics.lineSpacing() + fixedMetrics.ascent()),
-                       summaryLines[k]);
-    }
+    paintGraphOrSummary(p, y, doc, summaryLines, body);
     y += graphHeight;
 
     QFont bold = body;
     bold.setBold(true);
     for (const auto& [heading, pairs] : sections) {
-        if (pairs->empty() && pairs != &doc.inputs)
+        if (!isShown(pairs, doc))
             continue;
         y += kGap;
         p.setFont(bold);

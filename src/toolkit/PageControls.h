@@ -4,7 +4,14 @@
 #include <QPushButton>
 #include <QString>
 
+#include <string_view>
+
 namespace hydrolofter {
+
+/// A text of the core's tables (UTF-8, not zero-terminated) as Qt holds it.
+inline QString qstr(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 inline QPushButton* button(const char* name, const char* caption, const char* help,
                            QWidget* parent) {

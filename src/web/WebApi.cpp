@@ -1,10 +1,9 @@
 // What the browser edition's page and workers call to describe the fields and fly runs: the
-// field table, the batch tool's argument reader and input check, the runs in workers, the
-// result put on show. Records travel as the batch tool's NAME=VALUE arguments (JSON lists),
-// results as JSON text and numbers in the module's memory.
+// field table, the records read from NAME=VALUE as share links hold them and checked, the
+// runs in workers, the result put on show. Results travel as JSON text and numbers in the
+// module's memory.
 #include "WebSupport.h"
-#include "batch/BatchArguments.h"
-#include "batch/BatchOptions.h"
+#include "designs/Flight.h"
 #include "graph/Presentation.h"
 #include "runs/FieldTable.h"
 #include "runs/InputCheck.h"
@@ -37,14 +36,17 @@ const char* answerText(std::string s) {
     return text.c_str();
 }
 
-BatchParse parse(const char* args) {
-    std::vector<std::string> list;
-    const nlohmann::json j = nlohmann::json::parse(args, nullptr, false);
-    if (j.is_array())
-        for (const nlohmann::json& a : j)
-            if (a.is_string())
-                list.push_back(a.get<std::string>());
-    return parseBatchArguments(list);
+Parsed parse(const char* record) {
+    const FlightRead read = parseFlight(record ? record : "", "the page's record");
+    Parsed p;
+    p.error = read.ok ? std::string() : read.error;
+    p.options.inputs = read.inputs;
+    p.options.settings = read.settings;
+    return p;
+}
+
+nlohmann::json recordJson(const SimulationInputs& in, const RunSettings& s) {
+    return nlohmann::json::parse(flightText(in, s, ""));
 }
 
 std::string valueOf(const Field& f, const SimulationInputs& in, const RunSettings& s) {
@@ -58,6 +60,13 @@ std::string valueOf(const Field& f, const SimulationInputs& in, const RunSetting
                                                              : settingInt(f, s);
     if (f.kind == FieldKind::Variable)
         return std::string(variableInfo(v).name);
+    if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit) {
+        const bool percent = f.kind == FieldKind::PercentUnit;
+        const auto names = unitChoices(percent ? UnitFamily::Volume : f.family, percent);
+        return v >= 0 && std::size_t(v) < names.size() ? names[std::size_t(v)] : std::string();
+    }
+    if (f.kind == FieldKind::VariableUnit)
+        return unitName(settingInt(*findField(f.paired), s), v);
     return std::to_string(v);
 }
 
@@ -70,18 +79,21 @@ namespace {
 // Worker scripts hear of progress through messages (web/site/worker.js).
 EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
 
-json fieldJson(const Field& f, int mode) {
-    static const SimulationInputs inputs;
-    static const RunSettings settings;
+// The core's enumerations by name, so that the page holds none of their numbers.
+constexpr const char* kKindNames[] = {"Number",      "Integer",  "Text",        "FamilyUnit",
+                                      "PercentUnit", "Variable", "VariableUnit"};
+constexpr const char* kEntryNames[] = {"None", "Number", "Count", "Tick", "Choice", "Note"};
+constexpr const char* kGroupNames[] = {"Rocket", "Environment", "Launch", "Settings"};
+
+json fieldJson(const Field& f) {
     json options = json::array();
     for (const FieldOption& o : f.options)
         options.push_back({{"caption", o.caption}, {"help", o.help}, {"spoken", o.spokenName}});
     json j = {{"name", f.name},
-              {"kind", int(f.kind)},
-              {"group", int(f.group)},
-              {"entry", int(f.entry)},
+              {"kind", kKindNames[int(f.kind)]},
+              {"group", kGroupNames[int(f.group)]},
+              {"entry", kEntryNames[int(f.entry)]},
               {"caption", f.caption},
-              {"plain", f.plainCaption()},
               {"help", f.help},
               {"spoken", f.spokenName},
               {"box", f.box},
@@ -89,25 +101,19 @@ json fieldJson(const Field& f, int mode) {
               {"hint", f.hint},
               {"options", options},
               {"readOnly", f.readOnly},
-              {"column", f.column},
               {"paired", f.paired},
-              {"mode", mode},
-              {"default", valueOf(f, inputs, settings)}};
+              {"mode", runModeOf(f)}};
     if (f.kind == FieldKind::FamilyUnit)
         j["units"] = unitChoices(f.family);
     if (f.kind == FieldKind::PercentUnit)
         j["units"] = unitChoices(UnitFamily::Volume, true);
-    if (f.kind == FieldKind::Variable) {
-        json ids = json::array();
-        for (int i = 0; i < listSize(f.list); ++i)
-            ids.push_back(listFirst(f.list) + i);
-        j["variables"] = ids;
-    }
+    if (f.kind == FieldKind::Variable)
+        j["variables"] = variableNames(f.list);
     return j;
 }
 
 /// A run's end as the page tells it: nothing for a completed run.
-std::string outcomeText(RunOutcome outcome, const BatchOptions& o) {
+std::string outcomeText(RunOutcome outcome, const RunRecords& o) {
     return outcome == RunOutcome::Completed ? std::string() : outcomeMessage(outcome, o.maxTime);
 }
 
@@ -158,39 +164,39 @@ json presentShown() {
 
 extern "C" {
 
+/// The field table as the page builds its controls from it: the fields in page order, each
+/// variable's units by name, the precisions, the pages (with the name a design of theirs is
+/// saved as, for those that keep designs).
 EMSCRIPTEN_KEEPALIVE const char* hl_describe() {
     json fieldsJson = json::array();
-    int mode = -1;
-    for (const Field& f : fields()) {
-        if (std::holds_alternative<SettingDisplay>(f.member))
-            ++mode; // each kind of run's settings start with its display choice
-        fieldsJson.push_back(fieldJson(f, f.group == FieldGroup::Settings ? mode : -1));
-    }
-    json variables = json::array();
+    for (const Field& f : fields())
+        fieldsJson.push_back(fieldJson(f));
+    json variables = json::object();
     for (VariableId v = 0; v < var::Count; ++v) {
-        json units = json::array();
-        for (int u = 0; u < unitListSize(v); ++u)
-            units.push_back(unitName(v, u));
-        variables.push_back({{"name", variableInfo(v).name},
-                             {"units", units},
-                             {"defaultUnit", variableInfo(v).defaultUnit}});
+        const VariableInfo& info = variableInfo(v);
+        variables[std::string(info.name)] = {{"units", variableUnitNames(v)},
+                                             {"defaultUnit", info.defaultUnit}};
     }
     json precisions = json::array();
     for (int p = kMinPrecision; p <= kMaxPrecision; ++p)
-        precisions.push_back(precisionLabel(p));
+        precisions.push_back({{"value", p}, {"label", precisionLabel(p)}});
     json groups = json::array();
     for (const auto& [group, caption] : fieldGroups())
-        groups.push_back({{"group", int(group)}, {"caption", caption}});
+        groups.push_back({{"group", kGroupNames[int(group)]},
+                          {"caption", caption},
+                          {"designFile", group == FieldGroup::Rocket        ? "my.rocket.json"
+                                         : group == FieldGroup::Environment ? "my.site.json"
+                                                                            : ""}});
     return answer({{"fields", fieldsJson},
                    {"variables", variables},
                    {"precisions", precisions},
                    {"groups", groups}});
 }
 
-/// Reads and checks the arguments: {"error"} for arguments the batch tool refuses,
-/// {"problems"} for inputs the input check refuses, else the run's kind and its points.
-EMSCRIPTEN_KEEPALIVE const char* hl_prepare(const char* args) {
-    const BatchParse p = parse(args);
+/// Reads and checks a record: {"error"} for one that cannot be read, {"problems"} for inputs
+/// the input check refuses, else whether it is a launch analysis and its points.
+EMSCRIPTEN_KEEPALIVE const char* hl_prepare(const char* record) {
+    const Parsed p = parse(record);
     if (!p.error.empty())
         return answer({{"error", p.error}});
     const std::vector<std::string> problems = checkInputs(p.options.settings, p.options.inputs);
@@ -198,13 +204,15 @@ EMSCRIPTEN_KEEPALIVE const char* hl_prepare(const char* args) {
         return answer({{"problems", problems}});
     const RunSettings& s = p.options.settings;
     const int points = s.mode == LaunchAnalysis ? 1 : makeSweepPlan(s, p.options.inputs).points();
-    return answer({{"mode", int(s.mode)}, {"points", points}, {"notes", p.notes}});
+    return answer({{"launch", s.mode == LaunchAnalysis}, {"points", points}});
 }
 
 /// A worker's launch analysis: its series in memory (three columns of count numbers at
 /// "columns"), the flight's results, and how it ended.
-EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
-    const BatchParse p = parse(args);
+EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* record) {
+    const Parsed p = parse(record);
+    if (!p.error.empty()) // the page checked it: this is a fault of the page's, said so
+        return answer({{"outcome", int(RunOutcome::Refused)}, {"message", p.error}});
     static SampleSeries series;
     WorkerHost host;
     RunOptions options;
@@ -227,8 +235,10 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* args) {
 }
 
 /// A worker's share of a sweep: points [from, to) flown in lanes, their results at "results".
-EMSCRIPTEN_KEEPALIVE const char* hl_flyPoints(const char* args, int from, int to) {
-    const BatchParse p = parse(args);
+EMSCRIPTEN_KEEPALIVE const char* hl_flyPoints(const char* record, int from, int to) {
+    const Parsed p = parse(record);
+    if (!p.error.empty()) // the page checked it: this is a fault of the page's, said so
+        return answer({{"outcome", int(RunOutcome::Refused)}, {"message", p.error}});
     const RunSettings& s = p.options.settings;
     const SweepPlan plan = makeSweepPlan(s, p.options.inputs);
     const ResultRule rule(plan.resultVariable, plan.resultUnit);
@@ -241,9 +251,9 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyPoints(const char* args, int from, int to
 }
 
 /// Puts a launch analysis flown by a worker on show.
-EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* args, const double* columns, int count,
+EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* record, const double* columns, int count,
                                                int kind, const double* flight, int airborne) {
-    shown.options = parse(args).options;
+    shown.options = parse(record).options;
     shown.series = std::make_unique<SampleSeries>();
     SampleSeries& s = *shown.series;
     s.count = std::clamp(count, 0, SampleSeries::capacity);
@@ -259,8 +269,9 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* args, const double* c
 }
 
 /// Puts a sweep whose points the workers flew on show: results[k] of point k.
-EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* args, const double* results, int points) {
-    shown.options = parse(args).options;
+EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* record, const double* results,
+                                              int points) {
+    shown.options = parse(record).options;
     const SweepPlan plan = makeSweepPlan(shown.options.settings, shown.options.inputs);
     SweepResults landed(plan.points());
     for (int k = 0; k < std::min(points, plan.points()); ++k)

@@ -1,8 +1,6 @@
-// The browser edition's result on show (its picture, readout, CSV and printed lines) and its
-// design files.
+// The browser edition's result on show: its picture, readout, CSV and printed lines.
 #include "WebCanvas.h"
 #include "WebSupport.h"
-#include "designs/Design.h"
 #include "graph/Presentation.h"
 
 #include <emscripten.h>
@@ -68,37 +66,6 @@ EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
             results.push_back({line.first, line.second});
     return answer(
         {{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
-}
-
-/// A design file's text read strictly: {"ok", "error", "notes", "args"} (its fields as
-/// NAME=VALUE arguments) and "kind". kind 0 a rocket, 1 a launch site, -1 what the file says.
-EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(int kind, const char* text, const char* name) {
-    const std::optional<DesignKind> wanted =
-        kind < 0 ? std::nullopt : std::optional(kind == 0 ? DesignKind::Rocket : DesignKind::Site);
-    const DesignRead read = parseDesign(wanted, text, name);
-    const DesignKind k = read.kind;
-    json args = json::array();
-    if (read.ok) {
-        const FieldGroup group =
-            k == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
-        for (const Field& f : fields())
-            if (f.group == group)
-                args.push_back(std::string(f.name) + "=" + valueOf(f, read.inputs, RunSettings{}));
-    }
-    return answer({{"ok", read.ok},
-                   {"kind", k == DesignKind::Rocket ? 0 : 1},
-                   {"error", read.error},
-                   {"notes", read.notes},
-                   {"args", args}});
-}
-
-/// The design file of the rocket (kind 0) or launch site (1) the arguments describe.
-EMSCRIPTEN_KEEPALIVE const char* hl_designText(int kind, const char* args) {
-    const BatchParse p = parse(args);
-    return answerText(
-        p.error.empty()
-            ? designText(kind == 0 ? DesignKind::Rocket : DesignKind::Site, p.options.inputs)
-            : std::string());
 }
 
 } // extern "C"

@@ -1,10 +1,12 @@
-// What the browser edition's two entry files share: answers to the script, the arguments
-// read as the batch tool reads them, and the result on show.
+// What the browser edition's entry files share: answers to the script, the records the
+// page holds (the flight file's objects, JSON) read back, and the result on show.
 #pragma once
 
-#include "batch/BatchArguments.h"
 #include "graph/GraphData.h"
 #include "runs/FieldTable.h"
+#include "runs/RunSettings.h"
+#include "runs/RunSimulation.h"
+#include "runs/SimulationInputs.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,14 +18,27 @@ namespace hydrolofter::web {
 /// Texts handed to the script stay alive until the next answer.
 const char* answer(const nlohmann::json& j);
 const char* answerText(std::string s);
-/// The arguments (a JSON list of strings) as the batch tool reads them.
-BatchParse parse(const char* args);
-/// A field's value in the records, as a NAME=VALUE argument holds it.
+/// What a run is flown with.
+struct RunRecords {
+    SimulationInputs inputs;
+    RunSettings settings;
+    double maxTime = kScriptedMaxFlightTime;
+};
+struct Parsed {
+    RunRecords options;
+    std::string error; ///< empty when the record was read
+};
+/// A record the page holds: a flight object as recordJson made it.
+Parsed parse(const char* record);
+/// The records as the page holds them: the flight file's object.
+nlohmann::json recordJson(const SimulationInputs& in, const RunSettings& s);
+/// A field's value as its control shows it and a NAME=VALUE holds it: a number's text, a
+/// choice's index, a variable's or unit's name.
 std::string valueOf(const Field& f, const SimulationInputs& in, const RunSettings& s);
 
 /// The result on show: what it was flown with, its series and graph.
 struct Shown {
-    BatchOptions options;
+    RunRecords options;
     std::unique_ptr<SampleSeries> series;
     std::unique_ptr<GraphData> graph;
     FlightResults flight; ///< a launch analysis's flight's results, for the printed page

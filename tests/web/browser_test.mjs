@@ -38,13 +38,13 @@ async function open(hash = '') {
 }
 /// Sets fields by their batch NAMEs, as the share link would, then flies the run.
 async function fly(args) {
-  await page.evaluate((a) => applyArgs(a), args);
+  await page.evaluate((a) => hydrolofter.apply(a), args);
   await page.evaluate(() => (document.querySelector('#result').dataset.shown = ''));
   await page.click('#tab-sim');
   await page.click('#simulate');
   await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
 }
-const csv = () => page.evaluate(() => call('hl_csv'));
+const csv = () => page.evaluate(() => hydrolofter.call('hl_csv'));
 const summary = () => page.evaluate(() => document.querySelector('#summary').textContent);
 
 try {
@@ -73,7 +73,7 @@ try {
     const [width, graphWidth] = await page.evaluate(() => {
       const g = document.querySelector('#graph');
       g.style.height = '500px';
-      paint(800);
+      hydrolofter.paint(800);
       return [g.width, Number(g.dataset.graphWidth)];
     });
     check(`${what}: 800 pixels wide, the key inside`, width === 800 && graphWidth < 800 === what.startsWith('surface'),
@@ -100,7 +100,7 @@ try {
   }
 
   // Cancel stops a long flight (0.1 µs steps) and says so.
-  await page.evaluate(() => applyArgs(['mode=0', 'precision=8']));
+  await page.evaluate(() => hydrolofter.apply(['mode=0', 'precision=8']));
   await page.click('#simulate');
   await page.waitForFunction(() => !document.querySelector('#cancel').disabled);
   await page.click('#cancel');
@@ -119,7 +119,7 @@ try {
   const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]);
   await chooser.accept([rocket]);
   await page.waitForFunction(() => document.querySelector('#f-emptyMass').value === '250', {timeout: 5000});
-  const saved = await page.evaluate(() => call('hl_designText', 0, JSON.stringify(currentArgs())));
+  const saved = await page.evaluate(() => hydrolofter.call('hl_designText', 'Rocket', JSON.stringify(hydrolofter.record())));
   check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
 
   // A share link that flies on opening; a link with a bad value changes nothing.

@@ -1,0 +1,114 @@
+// The records the browser edition's page holds: made from its controls' texts or a share
+// link's NAME=VALUE pairs by the batch tool's own rules, shown back in the controls, which
+// of their fields can be changed now, and the design files.
+#include "WebSupport.h"
+#include "designs/Design.h"
+#include "designs/FieldArguments.h"
+
+#include <emscripten.h>
+
+using nlohmann::json;
+using namespace hydrolofter;
+using namespace hydrolofter::web;
+
+namespace {
+
+/// A JSON object of field names and texts ({"bottleVolume": "1.5"}) as NAME=VALUE.
+std::vector<std::string> assignments(const char* pairs) {
+    std::vector<std::string> list;
+    const json j = json::parse(pairs ? pairs : "", nullptr, false);
+    if (j.is_object())
+        for (const auto& [name, value] : j.items())
+            if (value.is_string())
+                list.push_back(name + "=" + value.get<std::string>());
+    return list;
+}
+
+/// Each field's text and whether it can be changed now.
+json controlsJson(const SimulationInputs& in, const RunSettings& s) {
+    json values = json::object(), enabled = json::object();
+    for (const Field& f : fields()) {
+        values[std::string(f.name)] = valueOf(f, in, s);
+        enabled[std::string(f.name)] = fieldEnabled(f, in, s);
+    }
+    return {{"values", values}, {"enabled", enabled}};
+}
+
+} // namespace
+
+extern "C" {
+
+/// The record of field texts laid over the defaults, read as the batch tool reads
+/// NAME=VALUE: {"record"}, or {"error"} naming the first it refuses.
+EMSCRIPTEN_KEEPALIVE const char* hl_record(const char* pairs) {
+    SimulationInputs in;
+    RunSettings s;
+    const std::string error = assignFields(assignments(pairs), in, s);
+    if (!error.empty())
+        return answer({{"error", error}});
+    return answer({{"record", recordJson(in, s)}});
+}
+
+/// What the controls show for a record: {"values", "enabled"} by field name.
+EMSCRIPTEN_KEEPALIVE const char* hl_form(const char* record) {
+    const Parsed p = parse(record);
+    return answer(controlsJson(p.options.inputs, p.options.settings));
+}
+
+/// Which fields can be changed while the controls hold these texts; a text that cannot be
+/// read leaves its field at the default, the others still count.
+EMSCRIPTEN_KEEPALIVE const char* hl_enabled(const char* pairs) {
+    SimulationInputs in;
+    RunSettings s;
+    for (const std::string& a : assignments(pairs))
+        assignFields({a}, in, s);
+    return answer(controlsJson(in, s)["enabled"]);
+}
+
+/// A share link's pairs for a record: the fields whose texts differ from the defaults'.
+EMSCRIPTEN_KEEPALIVE const char* hl_link(const char* record) {
+    const Parsed p = parse(record);
+    static const SimulationInputs inputs;
+    static const RunSettings settings;
+    json pairs = json::array();
+    for (const Field& f : fields()) {
+        const std::string value = valueOf(f, p.options.inputs, p.options.settings);
+        if (value != valueOf(f, inputs, settings))
+            pairs.push_back({f.name, value});
+    }
+    return answer(pairs);
+}
+
+/// A design file's text read strictly: {"ok", "error", "notes", "group", "values"} (its
+/// page's field texts). kind "Rocket" or "Environment", or empty for what the file says.
+EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(const char* kind, const char* text,
+                                               const char* name) {
+    const std::string k = kind ? kind : "";
+    const std::optional<DesignKind> wanted =
+        k.empty() ? std::nullopt
+                  : std::optional(k == "Rocket" ? DesignKind::Rocket : DesignKind::Site);
+    const DesignRead read = parseDesign(wanted, text, name);
+    const FieldGroup group =
+        read.kind == DesignKind::Rocket ? FieldGroup::Rocket : FieldGroup::Environment;
+    json values = json::object();
+    if (read.ok)
+        for (const Field& f : fields())
+            if (f.group == group)
+                values[std::string(f.name)] = valueOf(f, read.inputs, RunSettings{});
+    return answer({{"ok", read.ok},
+                   {"group", group == FieldGroup::Rocket ? "Rocket" : "Environment"},
+                   {"error", read.error},
+                   {"notes", read.notes},
+                   {"values", values}});
+}
+
+/// The design file of the record's rocket ("Rocket") or launch site ("Environment").
+EMSCRIPTEN_KEEPALIVE const char* hl_designText(const char* kind, const char* record) {
+    const Parsed p = parse(record);
+    const bool rocket = std::string(kind ? kind : "") == "Rocket";
+    return answerText(p.error.empty() ? designText(rocket ? DesignKind::Rocket : DesignKind::Site,
+                                                   p.options.inputs)
+                                      : std::string());
+}
+
+} // extern "C"

@@ -1,0 +1,52 @@
+// Files: design files opened (a picker, or dropped on the page) and saved, a page put back
+// to its defaults, the result exported.
+import {ask, call, pageId, table} from './core.js';
+import {showPage} from './controls.js';
+import {$, download, make, say} from './ui.js';
+import {recordOf, showTexts, texts} from './values.js';
+
+/// Opens a design file on its page; group '' takes the kind the file says.
+export async function openDesign(file, group) {
+  const text = await file.text();
+  const r = ask('hl_readDesign', group, text, file.name);
+  if (!r.ok) return say(r.error);
+  showTexts(r.values);
+  showPage(pageId(r.group));
+  if (r.notes.length) say(r.notes.join('\n'));
+}
+
+function saveDesign(group) {
+  const made = recordOf(texts());
+  if (made.error) return say(made.error);
+  const text = call('hl_designText', group, JSON.stringify(made.record));
+  download(table.groups.find((g) => g.group === group).designFile, text, 'application/json');
+}
+
+/// A page's defaults: the core's record of nothing, that page's part shown.
+function putBackDefaults(group) {
+  const values = ask('hl_form', JSON.stringify(recordOf({}).record)).values;
+  const own = {};
+  for (const f of table.fields) if (f.group === group) own[f.name] = values[f.name];
+  showTexts(own);
+}
+
+/// Load, Save and Defaults under a page that keeps designs.
+export function designButtons(section, group) {
+  const row = make('div', {className: 'actions'});
+  const picker = make('input', {type: 'file', accept: '.json', hidden: true});
+  picker.onchange = () => picker.files[0] && openDesign(picker.files[0], group).then(() => (picker.value = ''));
+  const button = (text, title, action) => {
+    const b = make('button', {type: 'button', textContent: text, title});
+    b.onclick = action;
+    row.append(b);
+  };
+  button('Load...', 'Open a design file (or drop one on the page).', () => picker.click());
+  button('Save...', 'Download this page as a design file.', () => saveDesign(group));
+  button('Defaults', "Put back the program's values on this page.", () => putBackDefaults(group));
+  row.append(picker);
+  section.append(row);
+}
+
+export const exportCsv = () => download('hydrolofter.csv', call('hl_csv'), 'text/csv');
+export const exportPng = () => $('graph').toBlob((blob) => download('hydrolofter.png', blob, 'image/png'));
+export const exportText = () => download('hydrolofter.txt', $('summary').textContent, 'text/plain');

@@ -1,0 +1,84 @@
+// The result on show: the graph the core paints (or the summary), the readout under the
+// mouse, the buttons that need a result, the printed page.
+import {ask, call, hl} from './core.js';
+import {$, make} from './ui.js';
+
+/// The run buttons while a run flies (on) or not.
+export function setRunning(on) {
+  $('simulate').disabled = on;
+  $('cancel').disabled = !on;
+  for (const id of ['export-csv', 'export-png', 'export-text', 'print', 'share'])
+    $(id).disabled = on || !$('result').dataset.shown;
+  $('progress').value = 0;
+  $('progress').hidden = !on;
+  $('status').hidden = on;
+}
+
+export function show(shown) {
+  const result = $('result');
+  result.dataset.shown = '1';
+  $('status').textContent = $('status').dataset.notices = shown.notices.join(' ');
+  $('summary').hidden = shown.graph;
+  $('graph').hidden = !shown.graph;
+  $('summary').textContent = shown.summary;
+  result.dataset.graph = shown.graph ? '1' : '';
+  result.dataset.title = shown.title;
+  if (shown.graph) paint();
+  setRunning(false);
+}
+
+/// The core's picture of the shown graph as ImageData.
+function picture(width, height) {
+  const pic = ask('hl_paint', width, height);
+  if (!pic.width) return null;
+  const pixels = new Uint8ClampedArray(hl.HEAPU8.buffer, pic.pixels, pic.width * pic.height * 4);
+  return {pic, image: new ImageData(new Uint8ClampedArray(pixels), pic.width, pic.height)};
+}
+
+/// The core paints the graph into the canvas's box on the page, one pixel to a CSS pixel (a
+/// surface's key in the box too), or pictureWidth wide, as the batch tool's picture of that size.
+export function paint(pictureWidth) {
+  const canvas = $('graph');
+  if (canvas.hidden) return;
+  const width = pictureWidth || Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
+  const painted = picture(width, height);
+  if (!painted) return;
+  canvas.width = painted.pic.width;
+  canvas.height = painted.pic.height;
+  if (pictureWidth) canvas.style.width = painted.pic.width + 'px';
+  canvas.getContext('2d').putImageData(painted.image, 0, 0);
+  canvas.dataset.graphWidth = painted.pic.graphWidth;
+}
+
+export function readout(event) {
+  const canvas = $('graph');
+  const scale = canvas.width / canvas.clientWidth;
+  const text = call('hl_readout', Math.round(event.offsetX * scale), Math.round(event.offsetY * scale),
+                    Number(canvas.dataset.graphWidth), canvas.height);
+  $('status').textContent = text || $('status').dataset.notices || '';
+}
+
+/// The printed page: title, the graph at a paper's width (or the summary), the inputs and
+/// the results it was flown with.
+export function printResult() {
+  const lines = ask('hl_printLines');
+  const out = $('print-sheet');
+  out.textContent = '';
+  out.append(make('h2', {textContent: lines.title}));
+  const painted = $('result').dataset.graph ? picture(960, 600) : null;
+  if (painted) {
+    const c = make('canvas', {width: painted.pic.width, height: painted.pic.height});
+    c.getContext('2d').putImageData(painted.image, 0, 0);
+    out.append(c);
+  } else {
+    out.append(make('pre', {textContent: $('summary').textContent}));
+  }
+  for (const rows of [lines.inputs, lines.results]) {
+    if (!rows.length) continue;
+    const t = make('table');
+    for (const [caption, value] of rows)
+      t.insertRow().append(make('td', {textContent: caption}), make('td', {textContent: value}));
+    out.append(t);
+  }
+  window.print();
+}

@@ -1,0 +1,113 @@
+// Runs: the record checked by the core, flown by workers (a launch analysis by one, a
+// sweep's points shared out), the result put on show by the core.
+import {ask, hl} from './core.js';
+import {setRunning, show} from './graph.js';
+import {$, say} from './ui.js';
+import {recordOf, texts} from './values.js';
+
+const workers = [];
+let running = null; // the run in progress: {cancel()}
+
+function workerPool(n) {
+  while (workers.length < n) workers.push(new Worker('worker.js'));
+  return workers.slice(0, n);
+}
+
+function stopWorkers() {
+  for (const w of workers.splice(0)) w.terminate();
+}
+
+export const cancel = () => running && running.cancel();
+
+/// Flies what the pages hold and shows it, or says why it cannot.
+export async function simulate() {
+  if (running) return;
+  const made = recordOf(texts());
+  if (made.error) return say(made.error);
+  const record = JSON.stringify(made.record);
+  const prep = ask('hl_prepare', record);
+  if (prep.error) return say(prep.error);
+  if (prep.problems) return say('The simulation cannot start:\n\n' + prep.problems.join('\n'));
+  setRunning(true);
+  $('status').textContent = $('status').dataset.notices = '';
+  let outcome;
+  try {
+    outcome = prep.launch ? await flyLaunch(record) : await flySweep(record, prep.points);
+  } catch (cancelled) {
+    outcome = null;
+  }
+  running = null;
+  setRunning(false);
+  if (outcome === null) return void ($('status').textContent = 'Cancelled');
+  if (outcome.message) return say(outcome.message);
+  show(outcome.shown);
+}
+
+/// Copies numbers into the core's memory for a call, and frees them after it.
+function withNumbers(arrays, use) {
+  const at = arrays.map((a) => hl._malloc(Math.max(8, a.length * 8)));
+  arrays.forEach((a, k) => hl.HEAPF64.set(a, at[k] / 8));
+  try {
+    return use(...at);
+  } finally {
+    at.forEach((p) => hl._free(p));
+  }
+}
+
+function flyLaunch(record) {
+  return new Promise((resolve, reject) => {
+    const [w] = workerPool(1);
+    running = {cancel: () => (stopWorkers(), reject(new Error('cancelled')))};
+    w.onmessage = (e) => {
+      const m = e.data;
+      if (m.type === 'progress') return void ($('progress').value = m.value);
+      const r = m.result;
+      if (r.message) return resolve({message: r.message});
+      const shown = withNumbers([m.columns, r.flight], (columns, flight) =>
+        ask('hl_showLaunch', record, columns, r.count, r.kind, flight, r.airborne ? 1 : 0));
+      resolve({shown});
+    };
+    w.postMessage({type: 'launch', record});
+  });
+}
+
+/// A sweep's points in chunks, handed to one worker per core as each finishes its last.
+function flySweep(record, points) {
+  return new Promise((resolve, reject) => {
+    const pool = workerPool(Math.max(1, Math.min(navigator.hardwareConcurrency || 2, points)));
+    const results = new Float64Array(points);
+    const chunk = Math.max(1, Math.ceil(points / (pool.length * 4)));
+    let next = 0, finished = 0, failure = null;
+    const landed = new Array(pool.length).fill(0), before = new Array(pool.length).fill(0);
+    running = {cancel: () => (stopWorkers(), reject(new Error('cancelled')))};
+    const give = (w) => {
+      if (next >= points || failure) return;
+      const from = next;
+      next = Math.min(points, next + chunk);
+      w.postMessage({type: 'points', record, from, to: next});
+    };
+    pool.forEach((w, k) => {
+      w.onmessage = (e) => {
+        const m = e.data;
+        if (m.type === 'progress') {
+          landed[k] = before[k] + m.value;
+          $('progress').value = (100 * landed.reduce((a, b) => a + b, 0)) / points;
+          return;
+        }
+        if (m.result.message) {
+          // A point that did not land: the run has no result, and the other points stop.
+          failure = m.result.message;
+          stopWorkers();
+          return resolve({message: failure});
+        }
+        results.set(m.results, m.from);
+        finished += m.results.length;
+        before[k] += m.results.length;
+        if (finished === points)
+          return resolve({shown: withNumbers([results], (at) => ask('hl_showSweep', record, at, points))});
+        give(w);
+      };
+      give(w);
+    });
+  });
+}

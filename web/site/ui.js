@@ -1,0 +1,29 @@
+// What every part of the page uses: elements by id, the message box, downloads.
+
+export const $ = (id) => document.getElementById(id);
+
+/// Shows a message until OK is pressed; the focus goes back where it was.
+export function say(text) {
+  return new Promise((resolve) => {
+    const box = $('message'), ok = $('message-ok'), back = document.activeElement;
+    $('message-text').textContent = text;
+    box.hidden = false;
+    ok.focus();
+    ok.onclick = () => {
+      box.hidden = true;
+      if (back && back.focus) back.focus();
+      resolve();
+    };
+  });
+}
+
+export function download(name, data, type) {
+  const a = document.createElement('a');
+  a.href = URL.createObjectURL(new Blob([data], {type}));
+  a.download = name;
+  a.click();
+  setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+}
+
+/// A new element with properties.
+export const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
