@@ -1,8 +1,8 @@
 // The dialog that asks which input to fit to the measured flight, and over what range.
 #pragma once
 
-#include "runs/TraceFit.h"
 #include "runs/SimulationInputs.h"
+#include "runs/TraceFit.h"
 
 #include <QDialog>
 

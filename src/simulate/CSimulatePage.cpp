@@ -1,4 +1,5 @@
-// The Simulate page: its controls, a run and its result on the page, the full-screen view.
+// The Simulate page: a run and its result on the page, the full-screen view; the result
+// leaves the window through ResultOutput.
 #include "CSimulatePage.h"
 
 #include "CFullScreenGraphDlg.h"
@@ -17,6 +18,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -45,109 +47,6 @@ CSimulatePage::CSimulatePage(InputSource& inputs, QWidget* parent)
 }
 
 CSimulatePage::~CSimulatePage() = default;
-
-void CSimulatePage::build() {
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(buildRunRow());
-    auto* middle = new QHBoxLayout;
-    page->addLayout(middle, 1);
-    middle->addLayout(buildResultPlace(), 1);
-    // A surface's key beside it, as tall as the graph: readable at any window size.
-    auto* key = described(new ColourKey(this), "colourKey", "Colour key",
-                          "What the shades of the surface mean: dark for the lowest result, "
-                          "bright blue for the highest.");
-    key->hide();
-    middle->addWidget(key);
-    middle->addLayout(buildResultActions());
-}
-
-QLayout* CSimulatePage::buildRunRow() {
-    auto* top = new QHBoxLayout;
-    auto* simulate = button("simulate", "&Simulate",
-                            "Fly the run chosen on the Simulation Settings page with the "
-                            "inputs of the first three pages.",
-                            this);
-    simulate->setMinimumHeight(simulate->sizeHint().height() * 4 / 3);
-    top->addWidget(simulate);
-    // In the progress bar's place between runs: what the result alone does not say.
-    auto* progress =
-        described(new QProgressBar(this), "progress", "Progress", "How far the run has got.");
-    progress->setRange(0, 100);
-    progress->setTextVisible(false);
-    auto* notice = described(new QLabel(this), "notice", "Status",
-                             "Notes on the last run, and the values under the mouse pointer "
-                             "when it is over the graph.");
-    notice->setTextFormat(Qt::PlainText);
-    // A long note is cut at the page's edge rather than widening the sheet.
-    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    notice->hide();
-    auto* status = new QGridLayout;
-    status->addWidget(progress, 0, 0);
-    status->addWidget(notice, 0, 0);
-    top->addLayout(status, 1);
-    auto* cancel =
-        button("cancel", "&Cancel Simulation", "Stop the run; nothing of it is shown.", this);
-    cancel->setEnabled(false);
-    cancel->setMinimumHeight(simulate->minimumHeight());
-    top->addWidget(cancel);
-    return top;
-}
-
-QLayout* CSimulatePage::buildResultPlace() {
-    // The graph, the summary and the wait notice share one place; one shows at a time.
-    auto* result = new QGridLayout;
-    auto* graph = described(new GraphFrame(this), "graph", "Graph",
-                            "The result as a graph. Point at it to read the values; Ctrl+C "
-                            "copies it.");
-    auto* summary = described(new QPlainTextEdit(this), "summary", "Results",
-                              "The result as text; select and copy any part of it.");
-    summary->setReadOnly(true);
-    auto* wait = new QLabel(QStringLiteral("Please Wait\nSimulating ..."), this);
-    wait->setObjectName(QStringLiteral("pleaseWait"));
-    wait->setAlignment(Qt::AlignCenter);
-    for (QWidget* w : std::initializer_list<QWidget*>{graph, summary, wait}) {
-        result->addWidget(w, 0, 0);
-        w->hide();
-    }
-    // Under the graph: how a measured flight compares with the simulated one.
-    auto* figures = described(new QLabel(this), "figures", "Measured flight",
-                              "The measured flight's apogee and the simulated one's, and their "
-                              "RMS height difference over the measured samples.");
-    figures->setWordWrap(true);
-    figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    figures->hide();
-    result->addWidget(figures, 1, 0);
-    result->setRowStretch(0, 1);
-    // The empty place keeps the graph's room before the first run.
-    result->setColumnMinimumWidth(0, fontMetrics().averageCharWidth() * 60);
-    result->setRowMinimumHeight(0, fontMetrics().height() * 14);
-    return result;
-}
-
-QLayout* CSimulatePage::buildResultActions() {
-    auto* side = new QVBoxLayout;
-    auto* print = button("print", "&Print...",
-                         "Print the result on one page with the inputs it was flown with "
-                         "(choose \"Print to File (PDF)\" for a PDF).",
-                         this);
-    auto* fullScreen = button("fullScreen", "&Full Screen...",
-                              "Show the graph over the whole screen; any key or a click "
-                              "closes it.",
-                              this);
-    auto* exportButton = button("export", "E&xport...",
-                                "Save the result as a PNG image, a PDF page, a CSV table of "
-                                "its numbers, or a summary's text.",
-                                this);
-    // Shown and disabled until there is a result to print or export.
-    print->setEnabled(false);
-    exportButton->setEnabled(false);
-    fullScreen->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{print, fullScreen, exportButton})
-        side->addWidget(w);
-    buildCompareActions(side);
-    side->addStretch();
-    return side;
-}
 
 void CSimulatePage::connectHandlers() {
     connect(control<QPushButton>("simulate"), &QPushButton::clicked, this,
@@ -334,6 +233,43 @@ void CSimulatePage::endRun() {
     enableControl("cancel", false);
     control<QProgressBar>("progress")->setValue(0);
     enableCompareActions();
+}
+
+void CSimulatePage::requestCancel() {
+    if (!m_running)
+        return;
+    m_cancelRequested = true;
+    m_worker.cancel();
+    m_printWorker.cancel();
+}
+
+bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
+    // The summary box claims Ctrl+C even with nothing selected; then the result is copied.
+    auto* box = control<QPlainTextEdit>("summary");
+    if (watched == box && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !box->textCursor().hasSelection())
+        return true;
+    return PropertyPage::eventFilter(watched, event);
+}
+
+void CSimulatePage::onPrint() {
+    if (!m_running)
+        m_output.printWithDialog();
+}
+
+void CSimulatePage::onExport() {
+    if (!m_running)
+        m_output.exportWithDialog();
+}
+
+void CSimulatePage::copyResult() {
+    if (!m_running)
+        m_output.copy();
+}
+
+QSize CSimulatePage::shownGraphSize() const {
+    return controlWidget("graph")->size();
 }
 
 } // namespace hydrolofter

@@ -1,15 +1,17 @@
 // The "Simulate" page: starts a run, shows its progress, and presents its result.
 #pragma once
 
+#include "FlightComparison.h"
+#include "ResultOutput.h"
 #include "RunWorker.h"
 #include "designs/TraceFile.h"
 #include "graph/Comparison.h"
 #include "graph/GraphData.h"
-#include "toolkit/InputSource.h"
-#include "runs/TraceFit.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
+#include "runs/TraceFit.h"
+#include "toolkit/InputSource.h"
 #include "toolkit/PropertyPage.h"
 
 #include <QSize>
@@ -19,23 +21,19 @@
 #include <vector>
 
 class QPagedPaintDevice;
-
 class QBoxLayout;
 class QLayout;
 
 namespace hydrolofter {
 
-struct ResultDocument;
-
 /// Its controls are named: "simulate", "progress", "cancel", "notice", "graph",
 /// "colourKey", "summary", "print", "fullScreen", "export", "pleaseWait", and for comparing
 /// "addToComparison", "removeFromComparison", "clearComparison", "importMeasured",
 /// "clearMeasured", "fit", "figures".
-class CSimulatePage : public PropertyPage {
+class CSimulatePage : public PropertyPage, private ShownResult {
     Q_OBJECT
 public:
-    /// What "E&xport..." can write.
-    enum class ExportFormat { Png, Pdf, Csv, Text };
+    using ExportFormat = hydrolofter::ExportFormat;
 
     explicit CSimulatePage(InputSource& inputs, QWidget* parent = nullptr);
     ~CSimulatePage() override;
@@ -47,31 +45,28 @@ public:
     /// Whether a result is shown (a graph or a summary), which Print and Export act on.
     bool hasResult() const { return m_series != nullptr; }
     /// The formats the shown result can be exported in, in the save dialog's order.
-    std::vector<ExportFormat> exportFormats() const;
+    std::vector<ExportFormat> exportFormats() const { return m_output.formats(); }
     /// Writes the shown result to path (through a temporary file and a rename). An image
     /// is imageSize pixels (empty: the default, twice the window's graph). Returns the
     /// reason on failure, empty on success; nothing is left at path on failure.
-    QString exportResult(const QString& path, ExportFormat format, QSize imageSize = {});
+    QString exportResult(const QString& path, ExportFormat format, QSize imageSize = {}) {
+        return m_output.exportTo(path, format, imageSize);
+    }
     /// The graph's size in the window times two: sharp in a document.
-    QSize defaultImageSize() const;
+    QSize defaultImageSize() const { return m_output.defaultImageSize(); }
     /// Prints the shown result on the device's first page (a printer, a PDF). False when
     /// the result could not be completed (its flight results were cancelled).
-    bool printResultOn(QPagedPaintDevice& device);
+    bool printResultOn(QPagedPaintDevice& device) { return m_output.printOn(device); }
     /// Puts the shown result on the clipboard: the graph as an image and the series as
     /// CSV text, or the summary as text.
     void copyResult();
     /// What the status area says (notices, or the readout under the pointer).
     QString statusText() const;
 
-    /// A flight kept for comparison: the run (its colour kept while it is), the label of the
-    /// file it was flown from, and the name the user gave it (empty: named by what differs).
-    struct KeptFlight {
-        ComparedRun run;
-        std::string fileName;
-        std::string givenName;
-    };
     /// The flights kept for comparison, in the order they were added.
-    const std::vector<KeptFlight>& comparison() const { return m_compared; }
+    const std::vector<FlightComparison::KeptFlight>& comparison() const {
+        return m_comparison.kept();
+    }
     /// Gives a kept flight the name its legend line shows; empty: named by what differs.
     void renameKept(int index, const std::string& name);
     /// Reads a measured flight and shows it over the Height graph; the reason on failure.
@@ -128,8 +123,6 @@ private:
     void present(const SampleSeries& series, const RunSettings& settings);
     /// Print and Export act on a shown result and are off during a run.
     void enableResultActions(bool enable);
-    /// The printed page of the shown result; false when it could not be completed.
-    bool resultDocument(ResultDocument& doc);
     void showReadout(const QString& text);
 
     /// What the worker is doing, for its end.
@@ -153,17 +146,20 @@ private:
     /// by which it is named when nothing else tells it apart.
     void nameShownRun();
     void onFitEnded();
-    /// The runs of the graph and CSV: the kept flights of the shown result's subject and
-    /// the shown result (last, unless it is kept); shown is its index.
-    std::vector<ComparedRun> comparedRuns(std::size_t& shown) const;
-    /// A kept flight's name where no comparison is drawn: its given name or its file's.
-    std::string keptName(std::size_t index) const;
-    /// Whether the kept flights are drawn with the shown result (the same subject).
-    bool keptAreDrawn() const;
-    /// The first colour no kept flight has.
-    int freeColour() const;
-    /// The shown result as CSV, with a column group for each flight drawn with it.
-    std::string shownCsv() const;
+    // The shown result, as its output reads it.
+    const SampleSeries* shownSeries() const override { return m_series.get(); }
+    const GraphData* shownGraph() const override { return m_graph.get(); }
+    QString shownSummary() const override { return m_summary; }
+    const RunSettings& shownSettings() const override { return m_runSettings; }
+    const SimulationInputs& shownInputs() const override { return m_runInputs; }
+    QSize shownGraphSize() const override;
+    std::string shownRocketFile() const override { return m_inputs.rocketFileName(); }
+    std::string shownCsv() const override { return m_comparison.csv(shownRun()); }
+    std::vector<std::pair<std::string, std::string>> shownCompared() const override {
+        return m_comparison.differences(shownRun());
+    }
+    /// The shown result as a comparison holds it, named by its file.
+    ComparedRun shownRun() const { return {m_shownName, m_series, m_runSettings, m_runInputs}; }
 
     std::unique_ptr<GraphData> m_graph;
     std::shared_ptr<SampleSeries> m_series; ///< the shown result's series
@@ -180,10 +176,11 @@ private:
     RunSettings m_pendingSettings; ///< what the run in progress flies
     SimulationInputs m_pendingInputs;
     Job m_job = Job::Run;
-    std::vector<KeptFlight> m_compared;
+    FlightComparison m_comparison;
     MeasuredTrace m_trace; ///< empty: none
     QString m_traceName;
     std::optional<TraceFigures> m_figures;
+    ResultOutput m_output{*this, *this}; ///< print, export and copy of the shown result
     TraceComparison m_pendingComparison; ///< written by the worker, read once it has ended
     FitRequest m_fitRequest;
     FitResult m_fitResult; ///< written by the worker, read once it has ended

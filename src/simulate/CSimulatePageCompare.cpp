@@ -1,5 +1,6 @@
-// The Simulate page's comparison: flights kept and drawn together, and the notices that tell
-// of them and of a measured flight.
+// The Simulate page's comparison: its buttons and menus over the kept flights
+// (FlightComparison), the graph drawn with them, and the notices that tell of them and of a
+// measured flight.
 #include "CFitDlg.h"
 #include "CMeasuredFlightDlg.h"
 #include "CSimulatePage.h"
@@ -51,7 +52,7 @@ void CSimulatePage::nameShownRun() {
     if (m_shownName.empty())
         m_shownName = fileLabel(m_inputs.rocketFileName());
     if (m_shownName.empty())
-        m_shownName = "Flight " + std::to_string(m_compared.size() + 1);
+        m_shownName = "Flight " + std::to_string(m_comparison.kept().size() + 1);
 }
 
 void CSimulatePage::buildCompareActions(QBoxLayout* side) {
@@ -110,27 +111,24 @@ void CSimulatePage::connectCompareHandlers() {
 
 void CSimulatePage::enableCompareActions() {
     const bool idle = !m_running && !m_worker.isRunning() && !m_printWorker.isRunning();
-    const ComparedRun shownRun{m_shownName, m_series, m_runSettings, m_runInputs};
-    const bool kept =
-        m_series && std::any_of(m_compared.begin(), m_compared.end(), [&](const KeptFlight& k) {
-            return k.run.series == m_series || sameFlight(k.run, shownRun);
-        });
+    const bool kept = m_comparison.holds(shownRun());
     enableControl("addToComparison", idle && m_series && !kept &&
                                          !comparisonSubject(*m_series, m_runSettings).empty());
     for (const char* id : {"removeFromComparison", "renameKept", "clearComparison"})
-        enableControl(id, idle && !m_compared.empty());
+        enableControl(id, idle && !m_comparison.empty());
     enableControl("importMeasured", idle);
     enableControl("clearMeasured", idle && !m_trace.time.empty());
     enableControl("fit", idle && !m_trace.time.empty());
     // The menus name each kept flight as the legend does.
     std::size_t shown = 0;
-    const std::vector<ComparedRun> runs =
-        m_series && keptAreDrawn() ? comparedRuns(shown) : std::vector<ComparedRun>{};
+    const std::vector<ComparedRun> runs = m_comparison.drawnWith(shownRun())
+                                              ? m_comparison.runs(shownRun(), shown)
+                                              : std::vector<ComparedRun>{};
     for (const char* id : {"removeFromComparison", "renameKept"}) {
         QMenu* menu = control<QPushButton>(id)->menu();
         menu->clear();
-        for (std::size_t i = 0; i < m_compared.size(); ++i) {
-            const std::string name = i < runs.size() ? runs[i].name : keptName(i);
+        for (std::size_t i = 0; i < m_comparison.kept().size(); ++i) {
+            const std::string name = i < runs.size() ? runs[i].name : m_comparison.keptName(i);
             QAction* action = menu->addAction(QString::fromStdString(name));
             if (std::string_view(id) == "renameKept")
                 connect(action, &QAction::triggered, this, [this, i, name] {
@@ -148,86 +146,18 @@ void CSimulatePage::enableCompareActions() {
     }
 }
 
-std::string CSimulatePage::keptName(std::size_t index) const {
-    const KeptFlight& k = m_compared[index];
-    return !k.givenName.empty() ? k.givenName : k.fileName;
-}
-
 void CSimulatePage::renameKept(int index, const std::string& name) {
-    if (index < 0 || index >= int(m_compared.size()) || m_running)
+    if (m_running)
         return;
-    m_compared[std::size_t(index)].givenName = name;
+    m_comparison.rename(index, name);
     refreshComparison();
-}
-
-std::vector<ComparedRun> CSimulatePage::comparedRuns(std::size_t& shown) const {
-    std::vector<ComparedRun> runs;
-    const ComparedRun shownRun{m_shownName, m_series, m_runSettings, m_runInputs};
-    const bool keptDrawn = keptAreDrawn();
-    if (keptDrawn) {
-        for (const KeptFlight& k : m_compared)
-            runs.push_back(k.run);
-    }
-    // The shown result is one of the kept flights when it is the same flight, flown again.
-    const auto kept = std::find_if(runs.begin(), runs.end(), [&](const ComparedRun& r) {
-        return r.series == m_series || sameFlight(r, shownRun);
-    });
-    shown = std::size_t(kept - runs.begin());
-    if (kept == runs.end()) {
-        runs.push_back(shownRun);
-        runs.back().colour = freeColour();
-    } else {
-        kept->series = m_series; // drawn as now flown
-    }
-    // Each by what tells it apart from the shown one; by its given name, or its file's,
-    // where nothing does; no two alike.
-    const std::vector<std::string> differences = differenceNames(runs, shown);
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const bool isKept = keptDrawn && i < m_compared.size();
-        std::string name = isKept && !m_compared[i].givenName.empty() ? m_compared[i].givenName
-                           : !differences[i].empty()                  ? differences[i]
-                           : isKept                                   ? m_compared[i].fileName
-                                                                      : m_shownName;
-        const std::string base = name;
-        for (int n = 2; std::find(names.begin(), names.end(), name) != names.end(); ++n)
-            name = base + " (" + std::to_string(n) + ")";
-        names.push_back(name);
-        runs[i].name = name;
-    }
-    return runs;
-}
-
-bool CSimulatePage::keptAreDrawn() const {
-    if (m_compared.empty() || !m_series)
-        return false;
-    const std::string subject = comparisonSubject(*m_series, m_runSettings);
-    return !subject.empty() && comparisonSubject(*m_compared.front().run.series,
-                                                 m_compared.front().run.settings) == subject;
-}
-
-int CSimulatePage::freeColour() const {
-    for (int c = 0;; ++c) {
-        if (std::none_of(m_compared.begin(), m_compared.end(),
-                         [c](const KeptFlight& k) { return k.run.colour == c; }))
-            return c;
-    }
-}
-
-std::string CSimulatePage::shownCsv() const {
-    std::size_t shown = 0;
-    const std::vector<ComparedRun> runs = comparedRuns(shown);
-    return comparisonCsv(runs, shown);
 }
 
 std::unique_ptr<GraphData> CSimulatePage::composeGraph(std::vector<std::string>& notes) const {
     std::size_t shown = 0;
-    const std::vector<ComparedRun> runs = comparedRuns(shown);
-    if (!m_compared.empty() && !keptAreDrawn())
-        notes.push_back(
-            "The kept flights are not drawn: they show " +
-            comparisonSubject(*m_compared.front().run.series, m_compared.front().run.settings) +
-            ", this run does not.");
+    const std::vector<ComparedRun> runs = m_comparison.runs(shownRun(), shown);
+    if (const std::string note = m_comparison.notDrawnNote(shownRun()); !note.empty())
+        notes.push_back(note);
     std::unique_ptr<GraphData> graph = comparisonGraph(runs, shown);
     if (!m_trace.time.empty() &&
         !addMeasuredTrace(*graph, m_runSettings, m_trace,
@@ -257,39 +187,22 @@ void CSimulatePage::refreshComparison() {
 void CSimulatePage::onAddToComparison() {
     if (!m_series || m_running)
         return;
-    const std::string subject = comparisonSubject(*m_series, m_runSettings);
-    const std::string kept =
-        m_compared.empty()
-            ? subject
-            : comparisonSubject(*m_compared.front().run.series, m_compared.front().run.settings);
-    if (kept != subject)
-        return warnUser(this, QString::fromStdString("The comparison holds graphs of " + kept +
-                                                     "; this one shows " + subject +
-                                                     ". Clear the comparison to start another."));
-    if (int(m_compared.size()) >= kMaxCompared)
-        return warnUser(this, QStringLiteral("The comparison holds six flights already: remove one "
-                                             "to add this one."));
-    // It keeps the colour it has on show, and the file it came from names it where
-    // nothing else tells it apart.
-    const ComparedRun run{m_shownName, m_series, m_runSettings, m_runInputs, freeColour()};
-    if (std::any_of(m_compared.begin(), m_compared.end(),
-                    [&](const KeptFlight& k) { return sameFlight(k.run, run); }))
-        return; // kept already: a second copy would only hide the first
-    m_compared.push_back({run, m_shownName, {}});
+    if (const std::string refusal = m_comparison.keep(shownRun()); !refusal.empty())
+        return warnUser(this, QString::fromStdString(refusal));
     refreshComparison();
 }
 
 void CSimulatePage::removeFromComparison(int index) {
-    if (index < 0 || index >= int(m_compared.size()) || m_running)
+    if (m_running)
         return;
-    m_compared.erase(m_compared.begin() + index);
+    m_comparison.remove(index);
     refreshComparison();
 }
 
 void CSimulatePage::onClearComparison() {
     if (m_running)
         return;
-    m_compared.clear();
+    m_comparison.clear();
     refreshComparison();
 }
 

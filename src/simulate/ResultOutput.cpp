@@ -1,5 +1,4 @@
-// The Simulate page's result leaving the window: print, export and copy.
-#include "CSimulatePage.h"
+#include "ResultOutput.h"
 
 #include "GraphFrame.h"
 #include "ResultPage.h"
@@ -28,100 +27,83 @@
 
 namespace hydrolofter {
 
-std::vector<CSimulatePage::ExportFormat> CSimulatePage::exportFormats() const {
-    if (!m_series)
+std::vector<ExportFormat> ResultOutput::formats() const {
+    if (!m_shown.shownSeries())
         return {};
-    if (m_graph)
+    if (m_shown.shownGraph())
         return {ExportFormat::Png, ExportFormat::Pdf, ExportFormat::Csv};
     std::vector<ExportFormat> formats{ExportFormat::Text, ExportFormat::Pdf};
-    if (m_series->count > 0)
+    if (m_shown.shownSeries()->count > 0)
         formats.push_back(ExportFormat::Csv);
     return formats;
 }
 
-QSize CSimulatePage::defaultImageSize() const {
-    return controlWidget("graph")->size() * 2;
+QSize ResultOutput::defaultImageSize() const {
+    return m_shown.shownGraphSize() * 2;
 }
 
-bool CSimulatePage::resultDocument(ResultDocument& doc) {
-    doc.title = QString::fromStdString(runTitle(m_runSettings));
-    const std::string rocket = m_inputs.rocketFileName();
+bool ResultOutput::document(ResultDocument& doc) const {
+    doc.title = QString::fromStdString(runTitle(m_shown.shownSettings()));
+    const std::string rocket = m_shown.shownRocketFile();
     if (!rocket.empty())
         doc.title += QStringLiteral(" \u2014 ") + QString::fromStdString(rocket);
-    doc.inputs = inputLines(m_runInputs, m_runSettings);
-    doc.inputs.insert(doc.inputs.begin(),
-                      {"Time step", std::string(precisionLabel(m_runSettings.precision))});
-    if (!m_graph) {
-        doc.summary = m_summary;
+    doc.inputs = inputLines(m_shown.shownInputs(), m_shown.shownSettings());
+    doc.inputs.insert(
+        doc.inputs.begin(),
+        {"Time step", std::string(precisionLabel(m_shown.shownSettings().precision))});
+    if (!m_shown.shownGraph()) {
+        doc.summary = m_shown.shownSummary();
         return true;
     }
-    doc.graph = m_graph.get();
-    doc.graphSize = controlWidget("graph")->size();
-    if (m_series->kind == SeriesKind::Surface) {
+    doc.graph = m_shown.shownGraph();
+    doc.graphSize = m_shown.shownGraphSize();
+    if (m_shown.shownSeries()->kind == SeriesKind::Surface) {
         doc.colourKey = true;
     }
     // A launch graph's flight tracked its results too, unless it had not landed when its
     // record was full.
-    if (m_series->kind == SeriesKind::MinMaxBars && m_series->flightTracked)
-        doc.results = resultLines(m_series->flight, &m_runSettings);
-    // What each kept flight drawn with it differs in, where its legend name does not say
-    // (a name the user gave it, its file's).
-    std::size_t shown = 0;
-    const std::vector<ComparedRun> runs =
-        keptAreDrawn() ? comparedRuns(shown) : std::vector<ComparedRun>{};
-    const std::vector<std::string> differences = differenceNames(runs, shown);
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (i != shown && runs[i].name != differences[i])
-            doc.compared.emplace_back(runs[i].name, differences[i].empty()
-                                                        ? std::string("the same inputs")
-                                                        : differences[i]);
-    }
+    if (m_shown.shownSeries()->kind == SeriesKind::MinMaxBars &&
+        m_shown.shownSeries()->flightTracked)
+        doc.results = resultLines(m_shown.shownSeries()->flight, &m_shown.shownSettings());
+    doc.compared = m_shown.shownCompared();
     return true;
 }
 
-void CSimulatePage::requestCancel() {
-    if (!m_running)
-        return;
-    m_cancelRequested = true;
-    m_worker.cancel();
-    m_printWorker.cancel();
-}
-
-bool CSimulatePage::printResultOn(QPagedPaintDevice& device) {
+bool ResultOutput::printOn(QPagedPaintDevice& device) const {
     ResultDocument doc;
-    if (!m_series || !resultDocument(doc))
+    if (!m_shown.shownSeries() || !document(doc))
         return false;
     printResult(device, doc);
     return true;
 }
 
-void CSimulatePage::onPrint() {
-    if (!m_series || m_running)
+void ResultOutput::printWithDialog() const {
+    if (!m_shown.shownSeries())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(runTitle(m_runSettings)));
-    QPrintDialog dialog(&printer, this);
+    printer.setDocName(QString::fromStdString(runTitle(m_shown.shownSettings())));
+    QPrintDialog dialog(&printer, &m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    printResultOn(printer);
+    printOn(printer);
 }
 
 namespace {
 
 struct FormatName {
-    CSimulatePage::ExportFormat format;
+    ExportFormat format;
     const char* filter; ///< in the save dialog
     const char* suffix;
 };
 
 constexpr FormatName kFormatNames[] = {
-    {CSimulatePage::ExportFormat::Png, "PNG image (*.png)", "png"},
-    {CSimulatePage::ExportFormat::Pdf, "PDF page, as printed (*.pdf)", "pdf"},
-    {CSimulatePage::ExportFormat::Csv, "CSV table of the series (*.csv)", "csv"},
-    {CSimulatePage::ExportFormat::Text, "Summary as text (*.txt)", "txt"},
+    {ExportFormat::Png, "PNG image (*.png)", "png"},
+    {ExportFormat::Pdf, "PDF page, as printed (*.pdf)", "pdf"},
+    {ExportFormat::Csv, "CSV table of the series (*.csv)", "csv"},
+    {ExportFormat::Text, "Summary as text (*.txt)", "txt"},
 };
 
-const FormatName& nameOf(CSimulatePage::ExportFormat format) {
+const FormatName& nameOf(ExportFormat format) {
     for (const FormatName& n : kFormatNames) {
         if (n.format == format)
             return n;
@@ -129,11 +111,11 @@ const FormatName& nameOf(CSimulatePage::ExportFormat format) {
     return kFormatNames[0];
 }
 
-QString filterOf(CSimulatePage::ExportFormat format) {
+QString filterOf(ExportFormat format) {
     return QString::fromLatin1(nameOf(format).filter);
 }
 
-QString suffixOf(CSimulatePage::ExportFormat format) {
+QString suffixOf(ExportFormat format) {
     return QString::fromLatin1(nameOf(format).suffix);
 }
 
@@ -189,26 +171,27 @@ QSize askImageSize(QWidget* parent, QSize proposed) {
 
 } // namespace
 
-void CSimulatePage::onExport() {
-    if (!m_series || m_running)
+void ResultOutput::exportWithDialog() const {
+    if (!m_shown.shownSeries())
         return;
-    const std::vector<ExportFormat> formats = exportFormats();
+    const std::vector<ExportFormat> formats = this->formats();
     QStringList filters;
     for (ExportFormat f : formats)
         filters << filterOf(f);
-    QFileDialog dialog(this, QStringLiteral("Export"));
+    QFileDialog dialog(&m_parent, QStringLiteral("Export"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixOf(formats.front()));
     // A name to start from: the rocket's file, or the kind of run.
-    const std::string rocket = m_inputs.rocketFileName();
-    const QString base = rocket.empty()
-                             ? QStringList{"launch", "sweep", "surface"}.value(m_runSettings.mode)
-                             : QString::fromStdString(rocket).section('.', 0, 0);
+    const std::string rocket = m_shown.shownRocketFile();
+    const QString base =
+        rocket.empty()
+            ? QStringList{"launch", "sweep", "surface"}.value(m_shown.shownSettings().mode)
+            : QString::fromStdString(rocket).section('.', 0, 0);
     if (!lastFolder(FolderKind::Exports).isEmpty())
         dialog.setDirectory(lastFolder(FolderKind::Exports));
     dialog.selectFile(base + "." + suffixOf(formats.front()));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixOf(formats[std::size_t(filters.indexOf(filter))]));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -223,44 +206,44 @@ void CSimulatePage::onExport() {
     }
     QSize size;
     if (format == ExportFormat::Png) {
-        size = askImageSize(this, defaultImageSize());
+        size = askImageSize(&m_parent, defaultImageSize());
         if (size.isEmpty())
             return;
     }
-    const QString error = exportResult(path, format, size);
+    const QString error = exportTo(path, format, size);
     if (error.isEmpty())
         rememberFolder(FolderKind::Exports, path);
     if (!error.isEmpty()) {
-        warnUser(this, QStringLiteral("The result was not exported to %1:\n%2")
-                           .arg(QDir::toNativeSeparators(path), error));
+        warnUser(&m_parent, QStringLiteral("The result was not exported to %1:\n%2")
+                                .arg(QDir::toNativeSeparators(path), error));
     }
 }
 
-QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QSize imageSize) {
-    if (!m_series)
+QString ResultOutput::exportTo(const QString& path, ExportFormat format, QSize imageSize) const {
+    if (!m_shown.shownSeries())
         return QStringLiteral("there is no result to export");
     QByteArray bytes;
     switch (format) {
     case ExportFormat::Png:
-        if (!m_graph)
+        if (!m_shown.shownGraph())
             return QStringLiteral("the result is a summary, not a graph");
         if (imageSize.isEmpty())
             imageSize = defaultImageSize();
-        bytes = encodeGraphImage(*m_graph, imageSize.width(), imageSize.height(),
+        bytes = encodeGraphImage(*m_shown.shownGraph(), imageSize.width(), imageSize.height(),
                                  QStringLiteral("image.png"));
         break;
     case ExportFormat::Pdf: {
         ResultDocument doc;
-        if (!resultDocument(doc))
+        if (!document(doc))
             return QStringLiteral("the flight's results were not completed");
         bytes = resultPdf(doc);
         break;
     }
     case ExportFormat::Csv:
-        bytes = QByteArray::fromStdString(shownCsv());
+        bytes = QByteArray::fromStdString(m_shown.shownCsv());
         break;
     case ExportFormat::Text:
-        bytes = m_summary.toUtf8();
+        bytes = m_shown.shownSummary().toUtf8();
         break;
     }
     if (bytes.isEmpty())
@@ -271,26 +254,16 @@ QString CSimulatePage::exportResult(const QString& path, ExportFormat format, QS
     return QString::fromStdString(error);
 }
 
-bool CSimulatePage::eventFilter(QObject* watched, QEvent* event) {
-    // The summary box claims Ctrl+C even with nothing selected; then the result is copied.
-    auto* box = control<QPlainTextEdit>("summary");
-    if (watched == box && event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        !box->textCursor().hasSelection())
-        return true;
-    return PropertyPage::eventFilter(watched, event);
-}
-
-void CSimulatePage::copyResult() {
-    if (!m_series || m_running)
+void ResultOutput::copy() const {
+    if (!m_shown.shownSeries())
         return;
     auto* data = new QMimeData;
-    if (m_graph) {
+    if (m_shown.shownGraph()) {
         const QSize size = defaultImageSize();
-        data->setImageData(paintGraphPicture(*m_graph, size.width(), size.height()));
-        data->setText(QString::fromStdString(shownCsv()));
+        data->setImageData(paintGraphPicture(*m_shown.shownGraph(), size.width(), size.height()));
+        data->setText(QString::fromStdString(m_shown.shownCsv()));
     } else {
-        data->setText(m_summary);
+        data->setText(m_shown.shownSummary());
     }
     QGuiApplication::clipboard()->setMimeData(data);
 }
