@@ -1,4 +1,6 @@
-// Turns a finished run's series into what the user sees: a graph or a summary text.
+// Turns a finished run's series into what the user sees, one job to a file: the graph and
+// title (Presentation.cpp), the summary (SummaryText.cpp), the CSV (SeriesCsv.cpp), the
+// printed page's lines (PrintedLines.cpp).
 #pragma once
 
 #include "GraphData.h"
