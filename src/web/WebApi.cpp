@@ -7,8 +7,8 @@
 #include "graph/Presentation.h"
 #include "runs/FieldTable.h"
 #include "runs/InputCheck.h"
-#include "runs/LaunchAnalysis.h"
 #include "runs/RunMessages.h"
+#include "runs/RunSimulation.h"
 #include "runs/RunSupport.h"
 #include "runs/Sweep.h"
 #include "units/NumberText.h"
@@ -218,9 +218,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* record) {
     RunOptions options;
     options.maxFlightTime = p.options.maxTime;
     options.flightResults = true; // the printed page lists them beside the graph: one flight
-    const double dt = timeStep(p.options.settings.precision);
-    const RunOutcome outcome =
-        launchAnalysis(p.options.settings, p.options.inputs, host, series, dt, options);
+    runSimulation(p.options.settings, p.options.inputs, host, series, options);
+    const RunOutcome outcome = series.outcome;
     static std::vector<double> columns;
     columns.assign(series.column1.begin(), series.column1.begin() + series.count);
     columns.insert(columns.end(), series.column2.begin(), series.column2.begin() + series.count);
