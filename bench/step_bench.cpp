@@ -1,11 +1,14 @@
-// Cost of one flight step: the simulator against a hand-fused step doing the same arithmetic.
+// Cost of one flight step: the simulator against a hand-fused step doing the same
+// arithmetic; and of a whole launch analysis, its graph and its results.
 #include "FusedFlight.h"
 #include "model/FlightSimulator.h"
+#include "runs/RunSimulation.h"
 #include "units/Units.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -89,6 +92,25 @@ void BM_FusedStep(benchmark::State& state) {
 
 BENCHMARK(BM_SimulatorStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FusedStep)->Unit(benchmark::kMillisecond);
+
+/// A default launch analysis at 1 µs steps: its graph, its results, or both from one flight
+/// (which must cost about what the graph alone does).
+void launch(benchmark::State& state, bool graph, bool results) {
+    RunSettings s;
+    s.precision = 6;
+    s.launchDisplay = graph ? Graph : Summary;
+    RunOptions options;
+    options.threads = 1;
+    options.maxFlightTime = 3600;
+    options.flightResults = results;
+    QuietRunHost host;
+    const auto series = std::make_unique<SampleSeries>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runSimulation(s, SimulationInputs{}, host, *series, options));
+}
+BENCHMARK_CAPTURE(launch, Graph, true, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(launch, Results, false, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(launch, GraphWithResults, true, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -108,6 +108,7 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
         record.finish(series, t, model.height);
     if constexpr (Tracking) {
         series.flightTracked = !(model.height > 0);
+        finishFlightResults(results, model, t);
         if (series.flightTracked)
             series.flight = results;
     }

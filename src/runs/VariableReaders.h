@@ -118,15 +118,35 @@ double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
 void updateResult(double& result, VariableId variable, int unitIndex, const RocketModel& model,
                   double t);
 
-/// Tracks every result variable of one flight in its default unit.
-inline void updateFlightResults(FlightResults& r, const RocketModel& m, double t) {
+namespace resultRule {
+/// Whether a rule takes its value from the last step only, so that a flight's own results
+/// can take it once, after the flight, instead of after every step.
+constexpr bool takenAtEnd(ResultTaken t) {
+    return t == ResultTaken::Last || t == ResultTaken::Duration;
+}
+/// Applies the rules of every result variable for which atEnd says when they are taken.
+template <bool AtEnd> inline void trackAll(FlightResults& r, const RocketModel& m, double t) {
     [&]<std::size_t... K>(std::index_sequence<K...>) {
         constexpr VariableId first =
             variableTable::kLists[std::size_t(VariableList::ResultVariables)].first;
-        (resultRule::track<first + VariableId(K)>(r.values[K], m, t, resultRule::Unconverted{}),
-         ...);
+        auto one = [&]<VariableId V>(double& result) {
+            if constexpr (takenAtEnd(variableTable::kCatalogue[std::size_t(V)].result.taken) ==
+                          AtEnd)
+                track<V>(result, m, t, Unconverted{});
+        };
+        (one.template operator()<first + VariableId(K)>(r.values[K]), ...);
     }
     (std::make_index_sequence<variableTable::kResultCount>{});
+}
+} // namespace resultRule
+
+/// Tracks the result variables of one flight in their default units after a step that ended
+/// at time t; finishFlightResults takes the rest after the last step.
+inline void updateFlightResults(FlightResults& r, const RocketModel& m, double t) {
+    resultRule::trackAll<false>(r, m, t);
+}
+inline void finishFlightResults(FlightResults& r, const RocketModel& m, double t) {
+    resultRule::trackAll<true>(r, m, t);
 }
 
 } // namespace hydrolofter
