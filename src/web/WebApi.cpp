@@ -102,7 +102,12 @@ json fieldJson(const Field& f) {
               {"options", options},
               {"readOnly", f.readOnly},
               {"paired", f.paired},
-              {"mode", runModeOf(f)}};
+              {"mode", runModeOf(f)},
+              // The kind of run, whose choices frame the settings, and the precision's
+              // steps (the one whole-number setting without choices), shown as a slider.
+              {"runKinds", std::holds_alternative<SettingMode>(f.member)},
+              {"slider", f.group == FieldGroup::Settings && f.kind == FieldKind::Integer &&
+                             f.options.empty()}};
     if (f.kind == FieldKind::FamilyUnit)
         j["units"] = unitChoices(f.family);
     if (f.kind == FieldKind::PercentUnit)

@@ -93,7 +93,7 @@ function unitOf(field) {
 export function fieldRow(field) {
   const row = make('div', {className: 'row'});
   if (field.entry === 'Choice') return choiceRow(row, field);
-  if (field.name === 'precision') return precisionRow(row, field);
+  if (field.slider) return precisionRow(row, field);
   let control;
   if (field.kind === 'Variable') {
     control = variableControl(field);
@@ -155,11 +155,11 @@ export function inputPage(group, caption) {
 /// The settings: the mode and precision, then each kind of run's settings in a frame.
 export function settingsPage(group, caption) {
   const section = page(caption, pageId(group));
-  const modeField = byName.mode;
-  section.append(fieldRow(modeField), fieldRow(byName.precision));
-  modeField.options.forEach((o, k) => {
+  // The settings of every kind of run first (the kind itself, the precision).
+  for (const f of table.fields) if (f.group === group && f.mode < 0) section.append(fieldRow(f));
+  table.fields.find((f) => f.runKinds).options.forEach((o, k) => {
     const set = make('fieldset', {className: 'mode', id: 'mode-' + k});
-    set.append(make('legend', {textContent: o.caption}));
+    set.append(make('legend', {textContent: shown(o.caption)}));
     for (const f of table.fields)
       if (f.mode === k && f.kind !== 'VariableUnit') set.append(fieldRow(f));
     section.append(set);

@@ -25,7 +25,7 @@ function setControl(f, text) {
   if (c.type === 'checkbox') c.checked = text === '1';
   else c.value = text;
   if (f.kind === 'Variable') fillVariableUnits(f);
-  if (f.name === 'precision') c.dispatchEvent(new Event('input'));
+  if (f.slider) c.dispatchEvent(new Event('input')); // its label follows
 }
 
 /// Every control's text by field name (a group's only, when given).
