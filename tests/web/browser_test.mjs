@@ -122,6 +122,13 @@ try {
   const saved = await page.evaluate(() => hydrolofter.call('hl_designText', 'Rocket', JSON.stringify(hydrolofter.record())));
   check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
 
+  // Which fields can be changed is the core's rule: a parachute's size by its shape, only
+  // the chosen kind of run's settings.
+  await open('#kamikaze=0&parachuteShape=1');
+  const off = await page.evaluate(() => ['parachuteDiameter', 'parachuteSurfaceArea', 'plotVariable',
+    'oneVarDependent'].map((n) => document.querySelector('#f-' + n).disabled));
+  check('fields can be changed as the core says', off.join() === 'true,false,false,true', off.join());
+
   // A share link that flies on opening; a link with a bad value changes nothing.
   await open('#bottleVolume=1.5&initialPressure=70&run=1');
   await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
