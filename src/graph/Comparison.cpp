@@ -5,8 +5,8 @@
 #include "units/Units.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <type_traits>
 

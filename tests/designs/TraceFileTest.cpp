@@ -44,9 +44,10 @@ TEST(TraceFile, ReadsTheTablesAltimetersWriteAndNamesTheLineOfAFault) {
         {"0,0\n1\0,1\n"sv, plain, "t.csv: is not a text table (it holds a NUL byte).", 0, 0, 0, 0},
         // Decimal commas between commas, or another separator, are refused, never re-read.
         {"time,altitude\n0,25,1,50\n", plain,
-         "line 2: the line holds 4 fields where the header names 2 (are decimal commas", 0, 0, 0, 0},
-        {"0,0\n1;2\n", plain, "line 2: its fields are separated by \";\", the lines before by \",\".",
-         0, 0, 0, 0},
+         "line 2: the line holds 4 fields where the header names 2 (are decimal commas", 0, 0, 0,
+         0},
+        {"0,0\n1;2\n", plain,
+         "line 2: its fields are separated by \";\", the lines before by \",\".", 0, 0, 0, 0},
         {"time;alt\n0,0\n1,1\n", plain,
          "line 1: its fields are separated by \";\", the measurements' by \",\".", 0, 0, 0, 0},
         {"0 0\n2650 0\n", plain,
