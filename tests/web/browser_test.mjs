@@ -2,7 +2,7 @@
 // batch tool's bytes and pixels, a design opened and saved, share links.
 // Usage: node browser_test.mjs NATIVE-BATCH SITE-FOLDER
 import {execFileSync, spawn} from 'node:child_process';
-import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
@@ -144,6 +144,7 @@ try {
 } finally {
   await browser.close();
   server.kill();
+  rmSync(scratch, {recursive: true, force: true});
 }
 if (failures) {
   console.log(`${failures} browser check(s) failed`);
