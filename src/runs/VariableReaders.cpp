@@ -2,8 +2,9 @@
 
 namespace hydrolofter {
 
-PlotReader::PlotReader(VariableId variable, int unitIndex) : variable_(variable) {
+PlotReader::PlotReader(VariableId variable, int unitIndex) {
     const VariableInfo& info = variableInfo(variable);
+    reading_ = info.plot;
     // Index 5 is "%" only in the volume-or-percent list; elsewhere it is a unit
     // ("torr", "km/h^2").
     percent_ = info.units.kind == UnitListKind::VolumeOrPercent && unitIndex == kPercentUnit;
@@ -14,30 +15,31 @@ PlotReader::PlotReader(VariableId variable, int unitIndex) : variable_(variable)
 }
 
 double PlotReader::operator()(const RocketModel& m, const FlightSimulator& sim) const {
-    switch (variable_) {
-    case var::Acceleration:
+    switch (reading_) {
+    case PlotReading::Acceleration:
         return convert_(m.acceleration);
-    case var::AirPressure:
+    case PlotReading::AirPressure:
         return convert_(m.airPressure());
-    case var::AirVolume:
+    case PlotReading::AirVolume:
         return percent_ ? m.airVolume() * 100 / m.bottleVolume : convert_(m.airVolume());
-    case var::Height:
+    case PlotReading::Height:
         return convert_(m.height);
-    case var::LaunchRodForce:
+    case PlotReading::RodForce:
         return sim.forceValues[RodPressureSlot];
-    case var::Mass:
+    case PlotReading::Mass:
         return convert_(m.mass());
-    case var::Thrust:
+    case PlotReading::Thrust:
         return sim.forceValues[ThrustSlot];
-    case var::Velocity:
+    case PlotReading::Velocity:
         return convert_(m.velocity);
-    case var::WaterLevel:
+    case PlotReading::WaterLevel:
         return percent_ ? m.waterLevel * 100 : convert_(m.waterLevel * m.bottleVolume);
-    case var::WindResistance:
+    case PlotReading::Drag:
         return sim.forceValues[DragSlot];
-    default:
-        return 0;
+    case PlotReading::NotPlotted:
+        break;
     }
+    return 0;
 }
 
 ResultRule::ResultRule(VariableId variable, int unitIndex) {

@@ -55,14 +55,14 @@ struct Unconverted {
 };
 } // namespace resultRule
 
-/// A plot variable (0..9) and its unit, resolved once per run.
+/// A plot variable and its unit, resolved once per run: read as the variable table says.
 class PlotReader {
 public:
     PlotReader(VariableId variable, int unitIndex);
     double operator()(const RocketModel& m, const FlightSimulator& sim) const;
 
 private:
-    VariableId variable_;
+    PlotReading reading_ = PlotReading::NotPlotted;
     bool percent_ = false;
     LinearConversion convert_;
 };
@@ -110,7 +110,7 @@ private:
     LinearConversion convert_;
 };
 
-/// The current value of a plot variable (0..9) in unit unitIndex.
+/// The current value of a plot variable in unit unitIndex.
 double plotValue(VariableId variable, int unitIndex, const RocketModel& model,
                  const FlightSimulator& simulator);
 

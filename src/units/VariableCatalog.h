@@ -75,6 +75,21 @@ enum class ResultTaken {
 /// The quantity of a step that a result follows.
 enum class StepQuantity { Height, Velocity, Acceleration };
 
+/// How a plot variable is read from a flight after each step.
+enum class PlotReading {
+    NotPlotted,
+    Acceleration,
+    AirPressure,
+    AirVolume, ///< a volume, or a percentage of the bottle
+    Height,
+    RodForce, ///< the force components the simulator computed
+    Mass,
+    Thrust,
+    Velocity,
+    WaterLevel, ///< a volume of water, or a percentage of the bottle
+    Drag,
+};
+
 /// A result's rule: what it tracks and when it is taken.
 struct ResultRuleInfo {
     ResultTaken taken = ResultTaken::NotAResult;
@@ -90,6 +105,7 @@ struct VariableInfo {
     int defaultUnit = 0;        ///< unit index selected when the variable is chosen
     int internalUnit = 0;       ///< unit index of the value a run produces or the model takes
     ResultRuleInfo result = {}; ///< for a result variable
+    PlotReading plot = PlotReading::NotPlotted; ///< for a plot variable
 };
 
 bool isValidVariable(VariableId id);

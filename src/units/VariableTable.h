@@ -20,18 +20,19 @@ inline constexpr UnitList volumeOrPercent{UnitListKind::VolumeOrPercent, UnitFam
 using F = UnitFamily;
 using R = ResultTaken;
 using Q = StepQuantity;
+using P = PlotReading;
 
 inline constexpr std::array<VariableInfo, var::Count> kCatalogue{{
-    {"Acceleration", family(F::Acceleration), 3, unit::mPerSec2},
-    {"Air Pressure", family(F::Pressure), 4, unit::pascal},
-    {"Air Volume", volumeOrPercent, kPercentUnit, unit::litre},
-    {"Height", family(F::LargeLength), 1, unit::m},
-    {"Launch Rod Force", fixed("N"), 0, 0},
-    {"Mass", family(F::Mass), 0, unit::kg},
-    {"Thrust", fixed("N"), 0, 0},
-    {"Velocity", family(F::Velocity), 2, unit::mPerSec},
-    {"Water Level", volumeOrPercent, kPercentUnit, unit::litre},
-    {"Wind Resistance", fixed("N"), 0, 0},
+    {"Acceleration", family(F::Acceleration), 3, unit::mPerSec2, {}, P::Acceleration},
+    {"Air Pressure", family(F::Pressure), 4, unit::pascal, {}, P::AirPressure},
+    {"Air Volume", volumeOrPercent, kPercentUnit, unit::litre, {}, P::AirVolume},
+    {"Height", family(F::LargeLength), 1, unit::m, {}, P::Height},
+    {"Launch Rod Force", fixed("N"), 0, 0, {}, P::RodForce},
+    {"Mass", family(F::Mass), 0, unit::kg, {}, P::Mass},
+    {"Thrust", fixed("N"), 0, 0, {}, P::Thrust},
+    {"Velocity", family(F::Velocity), 2, unit::mPerSec, {}, P::Velocity},
+    {"Water Level", volumeOrPercent, kPercentUnit, unit::litre, {}, P::WaterLevel},
+    {"Wind Resistance", fixed("N"), 0, 0, {}, P::Drag},
     {"Apogee Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Velocity}},
     {"Burnout Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Acceleration}},
     {"Impact Velocity",
