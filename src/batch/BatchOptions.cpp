@@ -151,14 +151,9 @@ std::string describeField(const Field& f) {
         return "text, default empty";
     case FieldKind::FamilyUnit:
     case FieldKind::PercentUnit: {
-        const bool percent = f.kind == FieldKind::PercentUnit;
-        auto nameAt = [&](int i) {
-            return percent && i == unitCount(f.family)
-                       ? std::string("%")
-                       : std::string(unitNames(f.family)[std::size_t(i)]);
-        };
-        return "unit: " + joinedNames(unitCount(f.family) + (percent ? 1 : 0), nameAt) +
-               "; default " + nameAt(index);
+        const std::vector<std::string> names = unitNamesOf(f);
+        auto nameAt = [&](int i) { return names[std::size_t(i)]; };
+        return "unit: " + joinedNames(int(names.size()), nameAt) + "; default " + nameAt(index);
     }
     case FieldKind::Variable: {
         // Quoted: a name may hold a comma ('Par., Number of').

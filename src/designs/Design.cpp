@@ -51,16 +51,6 @@ bool isUnitField(const Field& f) {
     return f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit;
 }
 
-/// The unit names a unit field may hold, in list order.
-std::vector<std::string> unitNamesOf(const Field& unit) {
-    std::vector<std::string> names;
-    for (std::string_view n : unitNames(unit.family))
-        names.emplace_back(n);
-    if (unit.kind == FieldKind::PercentUnit)
-        names.emplace_back("%");
-    return names;
-}
-
 std::string joined(const std::vector<std::string>& names) {
     return shortList(names, names.size());
 }

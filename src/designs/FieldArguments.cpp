@@ -137,13 +137,9 @@ private:
     }
 
     void familyUnit(const Field& f, const std::string& arg, const std::string& value) {
-        const bool percent = f.kind == Kind::PercentUnit;
-        const UnitFamily family = percent ? UnitFamily::Volume : f.family;
-        const int count = unitCount(family) + (percent ? 1 : 0);
-        auto nameAt = [&](int i) {
-            return percent && i == kPercentUnit ? std::string("%")
-                                                : std::string(unitNames(family)[std::size_t(i)]);
-        };
+        const std::vector<std::string> names = unitNamesOf(f);
+        const int count = int(names.size());
+        auto nameAt = [&](int i) { return names[std::size_t(i)]; };
         for (int i = 0; i < count; ++i) {
             if (nameAt(i) == value)
                 return storeInt(f, i);

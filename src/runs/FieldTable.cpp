@@ -82,6 +82,12 @@ int unitIndexOf(const Field& number, const SimulationInputs& inputs) {
     return inputs.*std::get<InputInt>(unit->member);
 }
 
+std::vector<std::string> unitNamesOf(const Field& f) {
+    if (f.kind != FieldKind::FamilyUnit && f.kind != FieldKind::PercentUnit)
+        return {};
+    return unitChoices(f.family, f.kind == FieldKind::PercentUnit);
+}
+
 bool fieldApplies(const Field& f, const SimulationInputs& inputs) {
     if (f.model.rule == ModelRule::CircleArea)
         return inputs.parachuteShape == 0;

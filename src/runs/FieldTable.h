@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -127,6 +128,9 @@ std::string withoutMnemonic(std::string_view caption);
 
 /// All fields: the inputs in page order (rocket, environment, launch), then the settings.
 std::span<const Field> fields();
+/// A unit field's list in index order (a volume-or-percent list ends with "%"); none for
+/// other fields.
+std::vector<std::string> unitNamesOf(const Field& f);
 /// The caption of each page's group of fields, in page order.
 std::span<const std::pair<FieldGroup, std::string_view>> fieldGroups();
 /// The field of that name, or nullptr.

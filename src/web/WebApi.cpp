@@ -61,8 +61,7 @@ std::string valueOf(const Field& f, const SimulationInputs& in, const RunSetting
     if (f.kind == FieldKind::Variable)
         return std::string(variableInfo(v).name);
     if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit) {
-        const bool percent = f.kind == FieldKind::PercentUnit;
-        const auto names = unitChoices(percent ? UnitFamily::Volume : f.family, percent);
+        const auto names = unitNamesOf(f);
         return v >= 0 && std::size_t(v) < names.size() ? names[std::size_t(v)] : std::string();
     }
     if (f.kind == FieldKind::VariableUnit)
@@ -108,10 +107,8 @@ json fieldJson(const Field& f) {
               {"runKinds", std::holds_alternative<SettingMode>(f.member)},
               {"slider", f.group == FieldGroup::Settings && f.kind == FieldKind::Integer &&
                              f.options.empty()}};
-    if (f.kind == FieldKind::FamilyUnit)
-        j["units"] = unitChoices(f.family);
-    if (f.kind == FieldKind::PercentUnit)
-        j["units"] = unitChoices(UnitFamily::Volume, true);
+    if (f.kind == FieldKind::FamilyUnit || f.kind == FieldKind::PercentUnit)
+        j["units"] = unitNamesOf(f);
     if (f.kind == FieldKind::Variable)
         j["variables"] = variableNames(f.list);
     return j;
