@@ -106,7 +106,7 @@ void launch(benchmark::State& state, bool graph, bool results) {
     QuietRunHost host;
     const auto series = std::make_unique<SampleSeries>();
     for (auto _ : state)
-        benchmark::DoNotOptimize(runSimulation(s, SimulationInputs{}, host, *series, options));
+        benchmark::DoNotOptimize(runSimulation({s, SimulationInputs{}, options}, host, *series));
 }
 BENCHMARK_CAPTURE(launch, Graph, true, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(launch, Results, false, true)->Unit(benchmark::kMillisecond);

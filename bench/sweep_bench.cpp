@@ -44,7 +44,7 @@ SampleSeries& flySweep(int precision, int threads) {
     QuietRunHost host;
     RunOptions options;
     options.threads = threads;
-    runSimulation(twoVariables(precision), {}, host, series, options);
+    runSimulation({twoVariables(precision), {}, options}, host, series);
     return series;
 }
 

@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.maxFlightTime = 200000.0 / points * timeStep(s.precision);
     QuietRunHost host;
     auto series = std::make_unique<SampleSeries>();
-    runSimulation(s, in, host, *series, options);
+    runSimulation({s, in, options}, host, *series);
     if (series->outcome == RunOutcome::Refused || series->outcome == RunOutcome::Cancelled)
         std::abort(); // checked inputs are flown, and nothing cancelled this run
     if (series->outcome == RunOutcome::Completed && !finiteSeries(*series))

@@ -25,7 +25,7 @@ std::shared_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationI
     options.maxFlightTime = o.maxTime;
     options.threads = o.threads;
     options.flightResults = flightResults;
-    runSimulation(settings, inputs, host, *series, options);
+    runSimulation({settings, inputs, options}, host, *series);
     return series;
 }
 
@@ -147,7 +147,7 @@ ExitStatus runBatch(const BatchOptions& o, std::string& output, std::vector<std:
         output = runs.size() > 1 ? comparisonCsv(runs, runs.size() - 1)
                                  : seriesCsv(*shown.series, textSettings);
     }
-    for (const std::string& notice : runNotices(o.settings, o.inputs, *runs.back().series))
+    for (const std::string& notice : runs.back().series->notices)
         said.push_back(notice);
     return status;
 }

@@ -3,6 +3,7 @@
 
 #include "InputCheck.h"
 #include "LaunchAnalysis.h"
+#include "RunMessages.h"
 #include "Sweep.h"
 
 #include <cmath>
@@ -22,13 +23,14 @@ bool finiteEntries(const SampleSeries& s) {
 
 } // namespace
 
-int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
-                  SampleSeries& series, const RunOptions& options) {
+int runSimulation(const RunRequest& request, RunHost& host, SampleSeries& series) {
     // The snapshot: the caller's records may change while the run flies.
-    const RunSettings s = settings;
-    const SimulationInputs in = inputs;
+    const RunSettings s = request.settings;
+    const SimulationInputs in = request.inputs;
+    const RunOptions options = request.options;
     host.beginRun();
     series.outcome = RunOutcome::Completed;
+    series.notices.clear();
     if (s.mode >= LaunchAnalysis && s.mode <= TwoVariableOptimization) {
         if (!checkInputs(s, in).empty()) {
             series.count = 0;
@@ -41,6 +43,8 @@ int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, R
             // A value that overflowed only on its way into the display unit shows here.
             if (series.outcome == RunOutcome::Completed && !finiteEntries(series))
                 series.outcome = RunOutcome::Diverged;
+            if (series.outcome == RunOutcome::Completed)
+                series.notices = runNotices(s, in, series);
         }
     }
     host.endRun();

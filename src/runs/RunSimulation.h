@@ -31,14 +31,21 @@ struct RunOptions {
     bool flightResults = false;
 };
 
+/// A run as every face asks for it: the inputs and settings records and how to carry it out.
+struct RunRequest {
+    RunSettings settings;
+    SimulationInputs inputs;
+    RunOptions options;
+};
+
 /// Performs the run of settings.mode into series and returns the number of entries.
 /// Settings and inputs are copied when the run starts, so edits made while it flies (on a
 /// window's worker thread) cannot mix into it. Inputs that the input check refuses fly nothing
-/// (outcome Refused, count 0). endRun is called on every way out.
+/// (outcome Refused, count 0). A completed run's notices are in series.notices. endRun is
+/// called on every way out.
 /// The points of an optimisation are flown on worker threads (options.threads); the host
 /// is only ever called from the calling thread, and the results are the same to the bit,
 /// in the same order, as when they are flown one after the other.
-int runSimulation(const RunSettings& settings, const SimulationInputs& inputs, RunHost& host,
-                  SampleSeries& series, const RunOptions& options = {});
+int runSimulation(const RunRequest& request, RunHost& host, SampleSeries& series);
 
 } // namespace hydrolofter

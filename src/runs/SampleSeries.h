@@ -1,9 +1,12 @@
-// The output of a run: three columns of samples that the caller owns.
+// The result of a run: three columns of samples, the flight's results, the notices and how
+// it ended, in a record the caller owns.
 #pragma once
 
 #include "units/VariableTable.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace hydrolofter {
 
@@ -40,6 +43,8 @@ struct SampleSeries {
     /// A launch analysis that stopped at the record limit with the rocket still above the
     /// ground: the graph shows only the first part of the flight.
     bool airborneAtEnd = false;
+    /// What a completed run tells the user beside its numbers (runNotices).
+    std::vector<std::string> notices;
 };
 
 } // namespace hydrolofter

@@ -134,7 +134,7 @@ void CSimulatePage::onSimulate() {
         [this, settings, inputs, measured, trace = m_trace](RunHost& host, SampleSeries& series) {
             RunOptions options;
             options.flightResults = true; // a launch graph's results, for its printed page
-            runSimulation(settings, inputs, host, series, options);
+            runSimulation({settings, inputs, options}, host, series);
             m_pendingComparison = {};
             if (measured && series.outcome == RunOutcome::Completed)
                 m_pendingComparison =
@@ -176,7 +176,7 @@ void CSimulatePage::onRunEnded() {
 }
 
 void CSimulatePage::present(const SampleSeries& series, const RunSettings& settings) {
-    std::vector<std::string> notices = runNotices(settings, m_runInputs, series);
+    std::vector<std::string> notices = series.notices;
     if (displayChoice(series, settings) != Graph) {
         auto* box = control<QPlainTextEdit>("summary");
         std::string text = summaryText(series, settings);

@@ -151,6 +151,8 @@ private:
     int next_, from_, to_, landed_ = 0;
 };
 
+/// The page's run put together from its workers' pieces: its notices are said here, as
+/// runSimulation says them of a run it flies whole.
 json presentShown() {
     const Shown& s = shown;
     const RunSettings& settings = s.options.settings;
@@ -220,7 +222,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyLaunch(const char* record) {
     RunOptions options;
     options.maxFlightTime = p.options.maxTime;
     options.flightResults = true; // the printed page lists them beside the graph: one flight
-    runSimulation(p.options.settings, p.options.inputs, host, series, options);
+    runSimulation({p.options.settings, p.options.inputs, options}, host, series);
     const RunOutcome outcome = series.outcome;
     static std::vector<double> columns;
     columns.assign(series.column1.begin(), series.column1.begin() + series.count);

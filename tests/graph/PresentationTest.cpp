@@ -1,6 +1,6 @@
 // Captions, axes and scans of each kind of graph, and the summary texts.
-#include "graph/Comparison.h"
 #include "graph/Presentation.h"
+#include "graph/Comparison.h"
 #include "runs/RunSimulation.h"
 #include "support/RecordingHost.h"
 
@@ -179,7 +179,7 @@ TEST(Presentation, Summaries) {
     st.launchDisplay = Summary;
     RunOptions bounded;
     bounded.maxFlightTime = 60; // the default rocket lands after about 6 s
-    runSimulation(st, {}, host, *s, bounded);
+    runSimulation({st, {}, bounded}, host, *s);
     const std::string launch = summaryText(*s, st);
     EXPECT_NE(launch.find("Time step: 1 millisecond"), std::string::npos);
     EXPECT_NE(launch.find("Max. Height: 42.3451 m\n"), std::string::npos);
@@ -188,7 +188,7 @@ TEST(Presentation, Summaries) {
 
     st.mode = OneVariableOptimization;
     st.precision = 2;
-    runSimulation(st, {}, host, *s, bounded);
+    runSimulation({st, {}, bounded}, host, *s);
     const std::string line = summaryText(*s, st);
     EXPECT_NE(line.find("Empty Mass (g)"), std::string::npos);
     EXPECT_NE(line.find("\n           250  "), std::string::npos);
@@ -196,7 +196,7 @@ TEST(Presentation, Summaries) {
 
     st.mode = TwoVariableOptimization;
     st.precision = 1;
-    runSimulation(st, {}, host, *s, bounded);
+    runSimulation({st, {}, bounded}, host, *s);
     const std::string surface = summaryText(*s, st);
     EXPECT_NE(surface.find("Down: Empty Mass (g)"), std::string::npos);
     EXPECT_NE(surface.find("Across: Initial Water Level (%)"), std::string::npos);

@@ -151,7 +151,7 @@ TEST(LaneSweep, EveryResultIsTheOneFlightSimulatorsOnEveryThreadCount) {
             RunOptions options;
             options.threads = threads;
             options.maxFlightTime = kMaxFlightTime;
-            runSimulation(c.settings, c.inputs, host, series, options);
+            runSimulation({c.settings, c.inputs, options}, host, series);
             EXPECT_EQ(series.outcome, RunOutcome::Completed) << c.name << ", " << threads;
             EXPECT_TRUE(sameSeries(*expected, series)) << c.name << ", " << threads << " threads";
         }

@@ -17,7 +17,7 @@ std::unique_ptr<SampleSeries> fly(const RunSettings& s, int threads, RunHost& ho
     RunOptions options;
     options.threads = threads;
     options.maxFlightTime = 600; // the default rocket lands after about 6 s
-    runSimulation(s, {}, host, *series, options);
+    runSimulation({s, {}, options}, host, *series);
     return series;
 }
 
@@ -146,7 +146,7 @@ TEST(ParallelSweep, AFlightThatNeverLandsEndsTheRunAtItsTimeLimit) {
         RunOptions options;
         options.threads = threads;
         options.maxFlightTime = 100;
-        runSimulation(s, in, host, *series, options);
+        runSimulation({s, in, options}, host, *series);
         EXPECT_EQ(series->outcome, RunOutcome::TimedOut) << threads;
         EXPECT_EQ(host.ends, 1);
     }

@@ -37,7 +37,7 @@ std::unique_ptr<RunResult> run(const RunSettings& s, const SimulationInputs& in 
                                long cancelAfterAsks = 0, RunOptions options = serial()) {
     auto r = std::make_unique<RunResult>();
     r->host.cancelAfterAsks = cancelAfterAsks;
-    r->count = runSimulation(s, in, r->host, *r->series, options);
+    r->count = runSimulation({s, in, options}, r->host, *r->series);
     return r;
 }
 
@@ -253,7 +253,7 @@ TEST(Runs, EditsDuringTheRunDoNotReachIt) {
         s.plotUnit = 0;
         in.emptyMass = 500;
     };
-    r->count = runSimulation(s, in, r->host, *r->series);
+    r->count = runSimulation({s, in, {}}, r->host, *r->series);
     ASSERT_EQ(r->count, reference->count);
     for (int k = 0; k < r->count; ++k)
         EXPECT_EQ(r->series->column2[std::size_t(k)], reference->series->column2[std::size_t(k)]);

@@ -50,7 +50,7 @@ std::unique_ptr<SampleSeries> fly(const RunSettings& s) {
     RunOptions bounded;
     bounded.maxFlightTime = 60; // the default flight lands after about 6 s
     bounded.threads = 1;
-    runSimulation(s, {}, host, *series, bounded);
+    runSimulation({s, {}, bounded}, host, *series);
     EXPECT_EQ(series->outcome, RunOutcome::Completed);
     return series;
 }
