@@ -128,18 +128,17 @@ void CSimulatePage::onSimulate() {
     beginRun();
     // A launch analysis is held against the measured flight, if there is one, on the worker
     // too: the figures need a flight of their own.
-    const bool measured = !m_trace.time.empty() && settings.mode == LaunchAnalysis;
-    m_figures.reset();
-    m_worker.start(
-        [this, settings, inputs, measured, trace = m_trace](RunHost& host, SampleSeries& series) {
-            RunOptions options;
-            options.flightResults = true; // a launch graph's results, for its printed page
-            runSimulation({settings, inputs, options}, host, series);
-            m_pendingComparison = {};
-            if (measured && series.outcome == RunOutcome::Completed)
-                m_pendingComparison =
-                    compareWithTrace(inputs, timeStep(settings.precision), trace, host);
-        }); // onRunEnded follows
+    const bool measured = m_measured.loaded() && settings.mode == LaunchAnalysis;
+    m_measured.clearFigures();
+    m_worker.start([this, settings, inputs, measured,
+                    trace = m_measured.trace()](RunHost& host, SampleSeries& series) {
+        RunOptions options;
+        options.flightResults = true; // a launch graph's results, for its printed page
+        runSimulation({settings, inputs, options}, host, series);
+        m_measured.forgetPending();
+        if (measured && series.outcome == RunOutcome::Completed)
+            m_measured.flyAgainst(inputs, timeStep(settings.precision), trace, host);
+    }); // onRunEnded follows
 }
 
 void CSimulatePage::onRunEnded() {
@@ -166,9 +165,8 @@ void CSimulatePage::onRunEnded() {
     }
     m_series = std::move(series);
     nameShownRun();
-    if (m_pendingComparison.outcome == RunOutcome::Completed && !m_trace.time.empty() &&
-        settings.mode == LaunchAnalysis)
-        m_figures = m_pendingComparison.figures;
+    if (settings.mode == LaunchAnalysis)
+        m_measured.takeFigures();
     present(*m_series, settings);
     enableResultActions(true);
     enableCompareActions();
@@ -179,13 +177,8 @@ void CSimulatePage::present(const SampleSeries& series, const RunSettings& setti
     std::vector<std::string> notices = series.notices;
     if (displayChoice(series, settings) != Graph) {
         auto* box = control<QPlainTextEdit>("summary");
-        std::string text = summaryText(series, settings);
-        if (m_figures) {
-            text += "\nMeasured flight: " + m_traceName.toStdString() + "\n";
-            for (const std::string& line : figureLines(*m_figures, unit::m))
-                text += line + "\n";
-        }
-        m_summary = QString::fromStdString(text);
+        m_summary =
+            QString::fromStdString(summaryText(series, settings) + m_measured.summaryText());
         box->setPlainText(m_summary);
         box->verticalScrollBar()->setValue(0);
         showControl("summary", true);

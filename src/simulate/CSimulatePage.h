@@ -2,15 +2,14 @@
 #pragma once
 
 #include "FlightComparison.h"
+#include "MeasuredFlight.h"
 #include "ResultOutput.h"
 #include "RunWorker.h"
-#include "designs/TraceFile.h"
 #include "graph/Comparison.h"
 #include "graph/GraphData.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
 #include "runs/SimulationInputs.h"
-#include "runs/TraceFit.h"
 #include "toolkit/InputSource.h"
 #include "toolkit/PropertyPage.h"
 
@@ -72,11 +71,11 @@ public:
     /// Reads a measured flight and shows it over the Height graph; the reason on failure.
     QString importMeasured(const QString& path, const TraceFormat& format);
     /// The figures of the shown launch analysis against the measured flight, once flown.
-    const std::optional<TraceFigures>& measuredFigures() const { return m_figures; }
+    const std::optional<TraceFigures>& measuredFigures() const { return m_measured.figures(); }
     /// Fits an input to the measured flight on the worker, with the page's inputs and
     /// settings; runFinished follows, and the result is offered for its page.
     void startFit(const FitRequest& request);
-    const FitResult& fitResult() const { return m_fitResult; }
+    const FitResult& fitResult() const { return m_measured.fitResult(); }
 
 public slots:
     void onSimulate();
@@ -177,13 +176,8 @@ private:
     SimulationInputs m_pendingInputs;
     Job m_job = Job::Run;
     FlightComparison m_comparison;
-    MeasuredTrace m_trace; ///< empty: none
-    QString m_traceName;
-    std::optional<TraceFigures> m_figures;
+    MeasuredFlight m_measured;
     ResultOutput m_output{*this, *this}; ///< print, export and copy of the shown result
-    TraceComparison m_pendingComparison; ///< written by the worker, read once it has ended
-    FitRequest m_fitRequest;
-    FitResult m_fitResult; ///< written by the worker, read once it has ended
 };
 
 } // namespace hydrolofter

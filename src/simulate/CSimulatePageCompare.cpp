@@ -117,8 +117,8 @@ void CSimulatePage::enableCompareActions() {
     for (const char* id : {"removeFromComparison", "renameKept", "clearComparison"})
         enableControl(id, idle && !m_comparison.empty());
     enableControl("importMeasured", idle);
-    enableControl("clearMeasured", idle && !m_trace.time.empty());
-    enableControl("fit", idle && !m_trace.time.empty());
+    enableControl("clearMeasured", idle && m_measured.loaded());
+    enableControl("fit", idle && m_measured.loaded());
     // The menus name each kept flight as the legend does.
     std::size_t shown = 0;
     const std::vector<ComparedRun> runs = m_comparison.drawnWith(shownRun())
@@ -159,19 +159,18 @@ std::unique_ptr<GraphData> CSimulatePage::composeGraph(std::vector<std::string>&
     if (const std::string note = m_comparison.notDrawnNote(shownRun()); !note.empty())
         notes.push_back(note);
     std::unique_ptr<GraphData> graph = comparisonGraph(runs, shown);
-    if (!m_trace.time.empty() &&
-        !addMeasuredTrace(*graph, m_runSettings, m_trace,
-                          "Measured (" + m_traceName.toStdString() + ")", runs[shown].name))
+    if (m_measured.loaded() && !addMeasuredTrace(*graph, m_runSettings, m_measured.trace(),
+                                                 m_measured.legend(), runs[shown].name))
         notes.push_back("The measured flight is drawn over a launch graph of Height.");
     return graph;
 }
 
 void CSimulatePage::showFigures(bool shown) {
     QString line;
-    if (m_figures && shown) {
+    if (shown) {
         const int unit =
             m_runSettings.plotVariable == var::Height ? m_runSettings.plotUnit : unit::m;
-        for (const std::string& f : figureLines(*m_figures, unit))
+        for (const std::string& f : m_measured.figureLinesIn(unit))
             line += (line.isEmpty() ? "" : "; ") + QString::fromStdString(f);
     }
     control<QLabel>("figures")->setText(line.isEmpty() ? line : line + '.');
