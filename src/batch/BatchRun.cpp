@@ -78,8 +78,7 @@ std::vector<ComparedRun> flyAll(const BatchOptions& o, const RunSettings& settin
 std::string measuredSummary(const BatchOptions& o, std::vector<std::string>& said,
                             ExitStatus& status) {
     QuietRunHost host;
-    const TraceComparison c =
-        compareWithTrace(o.inputs, timeStep(o.settings.precision), o.measured, host, o.maxTime);
+    const TraceComparison c = compareWithTrace(o.inputs, o.settings, o.measured, host, o.maxTime);
     if (c.outcome != RunOutcome::Completed) {
         said.push_back(outcomeMessage(c.outcome, o.maxTime));
         status = exitStatusFor(c.outcome);

@@ -1,7 +1,7 @@
 // Several independent flights stepped together, one lane per flight, for the sweeps.
 #pragma once
 
-#include "FlightStep.h"
+#include "ExtendedStep.h"
 #include "RocketModel.h"
 
 namespace hydrolofter {
@@ -23,8 +23,8 @@ private:
     using Values = double __attribute__((vector_size(kLanes * sizeof(double))));
 
 public:
-    /// Lanes that step by dt seconds (dt > 0).
-    explicit FlightLanes(double dt) {
+    /// Lanes that step by dt seconds (dt > 0) with the classic or the extended model.
+    FlightLanes(double dt, bool extended) : extended_(extended) {
         // Broadcast once: a scalar spread over a vector in every step goes through memory.
         dt_ = Values{} + dt;
         dtThousand_ = Values{} + dt * 1000;
@@ -40,25 +40,39 @@ public:
         state_.acceleration[l] = m.acceleration;
         state_.waterLevel[l] = m.waterLevel;
         state_.openingTime[l] = 0;
+        state_.airMass[l] = m.airMass;
     }
 
     /// Lets lane l coast on without water or parachute, so that an idle lane keeps no
     /// phase of the step alive for the others; its numbers are no longer read.
     void park(int l) {
         state_.waterLevel[l] = 0;
+        state_.airMass[l] = 0;
         rocket_.setKamikaze(l, true);
+        rocket_.setMask(rocket_.held, l, false);
     }
 
     /// Advances every lane by one time step.
-    void step() { flight::step(rocket_, state_, dt_, dtThousand_); }
+    void step() {
+        if (extended_)
+            flight::extendedStep(rocket_, state_, dt_);
+        else
+            flight::step(rocket_, state_, dt_, dtThousand_);
+    }
 
     // The state of lane l, in the model's units.
     double height(int l) const { return state_.height[l]; }
     double velocity(int l) const { return state_.velocity[l]; }
     double acceleration(int l) const { return state_.acceleration[l]; }
     double waterLevel(int l) const { return state_.waterLevel[l]; }
+    /// Whether lane l's flight goes on after a step that ended at t (FlightSimulator::goesOn).
+    bool goesOn(int l, double t) const {
+        return flight::goesOn(rocket_.held[l] != 0, extended_, state_.height[l],
+                              state_.waterLevel[l], state_.airMass[l], rocket_.pulseEndMass[l], t);
+    }
 
 private:
+    bool extended_ = false;
     Values dt_{}, dtThousand_{};
     flight::Rocket<Values> rocket_;
     flight::State<Values> state_;

@@ -34,9 +34,10 @@ public:
     /// change between steps; the rocket's inputs were read when the simulator was made.
     void step(double dt) {
         const flight::Rocket<double>& r = rocket;
-        flight::State<double> s{model.height, model.velocity, model.acceleration, model.waterLevel,
-                                parachute.openingTime};
-        const flight::Forces<double> f = flight::step(r, s, dt, dt * 1000);
+        flight::State<double> s{model.height,     model.velocity,        model.acceleration,
+                                model.waterLevel, parachute.openingTime, model.airMass};
+        const flight::Forces<double> f =
+            extended ? flight::extendedStep(r, s, dt) : flight::step(r, s, dt, dt * 1000);
         forceValues = {f.buoyancy, f.rodPressure, f.rodAtmosphere, f.drag,
                        f.weight,   f.thrust,      f.parachute};
         parachute.openingTime = s.openingTime;
@@ -44,6 +45,18 @@ public:
         model.acceleration = s.acceleration;
         model.velocity = s.velocity;
         model.height = s.height;
+        if (extended) {
+            model.airMass = s.airMass;
+            model.bottlePressure = flight::extendedPressure(r, s.height, s.waterLevel, s.airMass,
+                                                            flight::onRod(r, s.height));
+        }
+    }
+
+    /// Whether the flight goes on after a step that ended at t: until the landing, or on a
+    /// test stand until the thrust has ended.
+    bool goesOn(double t) const {
+        return flight::goesOn(rocket.held, extended, model.height, model.waterLevel, model.airMass,
+                              rocket.pulseEndMass, t);
     }
 
     Force& force(int slot) { return *forces[static_cast<std::size_t>(slot)]; }
@@ -64,6 +77,7 @@ private:
     RocketModel& model;
     /// The rocket's constants, worked out once: the inputs do not change during a flight.
     flight::Rocket<double> rocket;
+    bool extended = false; ///< the extended flight model's step, not the classic one
 };
 
 } // namespace hydrolofter

@@ -5,86 +5,13 @@
 // those of the one-flight step; with a double the selects are plain branches.
 #pragma once
 
+#include "LaneValues.h"
 #include "RocketModel.h"
 
 #include <cmath>
 #include <type_traits>
 
 namespace hydrolofter::flight {
-
-/// What a comparison of two V gives: a bool, or a vector of all-ones / all-zeros lanes.
-template <class V> using MaskOf = decltype(V{} > V{});
-
-template <class V> constexpr bool kScalar = std::is_same_v<V, double>;
-
-template <class M> [[gnu::always_inline]] inline M maskNot(const M& m) {
-    if constexpr (std::is_same_v<M, bool>)
-        return !m;
-    else
-        return ~m;
-}
-template <class M> [[gnu::always_inline]] inline M maskAnd(const M& a, const M& b) {
-    if constexpr (std::is_same_v<M, bool>)
-        return a && b;
-    else
-        return a & b;
-}
-template <class M> [[gnu::always_inline]] inline M maskOr(const M& a, const M& b) {
-    if constexpr (std::is_same_v<M, bool>)
-        return a || b;
-    else
-        return a | b;
-}
-/// Whether every lane's mask is set.
-template <class M> [[gnu::always_inline]] inline bool allOf(const M& m) {
-    if constexpr (std::is_same_v<M, bool>) {
-        return m;
-    } else {
-        bool every = true;
-        for (int l = 0; l < int(sizeof(M) / sizeof(m[0])); ++l)
-            every = every && m[l] != 0;
-        return every;
-    }
-}
-template <class M> [[gnu::always_inline]] inline bool anyOf(const M& m) {
-    return !allOf(maskNot(m));
-}
-/// a where the mask is set, b elsewhere.
-template <class M, class V>
-[[gnu::always_inline]] inline V select(const M& m, const V& a, const V& b) {
-    return m ? a : b;
-}
-/// f applied to the lanes whose mask is set; the other lanes of x are kept.
-template <class M, class V, class F>
-[[gnu::always_inline]] inline void eachLane(const M& m, V& x, F f) {
-    if constexpr (kScalar<V>) {
-        if (m)
-            x = f(x);
-    } else {
-        for (int l = 0; l < int(sizeof(V) / sizeof(double)); ++l) {
-            if (m[l])
-                x[l] = f(x[l]);
-        }
-    }
-}
-/// f applied to every lane of x: a loop the compiler can turn into one vector instruction.
-template <class V, class F> [[gnu::always_inline]] inline void allLanes(V& x, F f) {
-    if constexpr (kScalar<V>) {
-        x = f(x);
-    } else {
-        for (int l = 0; l < int(sizeof(V) / sizeof(double)); ++l)
-            x[l] = f(x[l]);
-    }
-}
-/// Lane l of x (a double has one).
-template <class V> [[gnu::always_inline]] inline double& lane(V& x, int l) {
-    if constexpr (kScalar<V>) {
-        (void)l;
-        return x;
-    } else {
-        return reinterpret_cast<double*>(&x)[l];
-    }
-}
 
 /// A rocket's constants as the step uses them, worked out once per rocket by exactly the
 /// operations of the model's own helpers.
@@ -97,6 +24,17 @@ template <class V> struct Rocket {
     V nozzleSquare{}, jetDivisor{}, columnArea{};
     V parachuteCount{}, parachuteDragCoefficient{}, parachuteArea{}, deployTime{};
     Mask kamikaze{}; ///< set: no parachute force
+    Mask held{};     ///< set: on a test stand, nothing moves
+    // The extended model's constants (ExtendedStep.h), SI units but volumes in L.
+    V nozzleArea{};     ///< m²
+    V flowArea{};       ///< m², the nozzle's area times its discharge coefficient
+    V nozzleDivisor{};  ///< kg/m³, ρ (1 − (A_nozzle ÷ A_bottle)²)
+    V exponent{};       ///< n of the sealed air's p V^n = const
+    V sealedAir{};      ///< L, the air volume at launch
+    V sealedPressure{}; ///< Pa, the air's pressure at launch
+    V pulsePressure{}, pulseTemperature{}; ///< Pa and K of the air when the pulse begins
+    V gasConstant{};                       ///< J/(kg K) of air
+    V pulseEndMass{};                      ///< kg of air left at ambient pressure
 
     /// Lane l holds the rocket of m.
     void load(int l, const RocketModel& m) {
@@ -132,12 +70,18 @@ template <class V> struct Rocket {
         lane(parachuteArea, l) = m.parachuteArea;
         lane(deployTime, l) = m.parachuteDeployTime;
         setKamikaze(l, m.kamikaze != 0);
+        setMask(held, l, m.testStand != 0);
+        loadExtended(l, m);
     }
-    void setKamikaze(int l, bool on) {
-        if constexpr (kScalar<V>)
-            kamikaze = on;
-        else
-            kamikaze[l] = on ? -1 : 0;
+    void loadExtended(int l, const RocketModel& m);
+    void setKamikaze(int l, bool on) { setMask(kamikaze, l, on); }
+    static void setMask(Mask& m, int l, bool on) {
+        if constexpr (kScalar<V>) {
+            (void)l;
+            m = on;
+        } else {
+            m[l] = on ? -1 : 0;
+        }
     }
 };
 
@@ -145,6 +89,7 @@ template <class V> struct Rocket {
 template <class V> struct State {
     V height{}, velocity{}, acceleration{}, waterLevel{};
     V openingTime{}; ///< s the parachutes' opening clock has run
+    V airMass{};     ///< kg of air in the bottle (the extended model's)
 };
 
 /// The seven components of one step, N, up positive.
@@ -249,6 +194,34 @@ template <class V>
     return out;
 }
 
+/// Sums the forces in slot order and moves the rocket by semi-implicit Euler (the new
+/// velocity moves the height); one held on a stand stays where it is, unaccelerated.
+template <class V>
+[[gnu::always_inline]] inline void moveRocket(const Rocket<V>& r, State<V>& s, const Forces<V>& f,
+                                              const V& massAfter, const V& dt) {
+    const V zero{};
+    const V h = s.height, v = s.velocity;
+    V total = zero;
+    total = total + f.buoyancy;
+    total = total + f.rodPressure;
+    total = total + f.rodAtmosphere;
+    total = total + f.drag;
+    total = total + f.weight;
+    total = total + f.thrust;
+    total = total + f.parachute;
+    const V a = total / massAfter;
+    const V vNext = v + dt * a;
+    if (anyOf(r.held)) {
+        s.acceleration = select(r.held, zero, a);
+        s.velocity = select(r.held, v, vNext);
+        s.height = select(r.held, h, h + dt * vNext);
+    } else {
+        s.acceleration = a;
+        s.velocity = vNext;
+        s.height = h + dt * vNext;
+    }
+}
+
 /// Advances the state by one step of dt seconds (dtThousand: dt × 1000) and returns the
 /// forces of that step. Semi-implicit Euler: the new velocity moves the height.
 template <class V>
@@ -276,20 +249,8 @@ template <class V>
     f.rodAtmosphere = select(rod, r.rodAtmosphere, zero);
     f.drag = dragForce(r, v);
     f.parachute = parachuteForce(r, s, v, dt);
-    V total = zero;
-    total = total + f.buoyancy;
-    total = total + f.rodPressure;
-    total = total + f.rodAtmosphere;
-    total = total + f.drag;
-    total = total + f.weight;
-    total = total + f.thrust;
-    total = total + f.parachute;
-    const V a = total / massAfter;
-    const V vNext = v + dt * a;
     s.waterLevel = newLevel;
-    s.acceleration = a;
-    s.velocity = vNext;
-    s.height = h + dt * vNext;
+    moveRocket(r, s, f, massAfter, dt);
     return f;
 }
 

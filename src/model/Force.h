@@ -1,7 +1,7 @@
 // The seven force components that together make the vertical force on the rocket.
 #pragma once
 
-#include "FlightStep.h"
+#include "ExtendedStep.h"
 #include "RocketModel.h"
 
 namespace hydrolofter {

@@ -8,6 +8,12 @@ inline constexpr double kPi = 3.141592653589793;
 /// Pascals in one standard atmosphere.
 inline constexpr double kPascalsPerAtm = 101325;
 
+/// The flight models: the classic one, and the extended one (a nozzle of its own, the air
+/// expanding polytropically, the launch tube, the air pulse after the water).
+enum FlightModel : int { ClassicModel = 0, ExtendedModel = 1 };
+/// s a run on the test stand lasts at most when its thrust does not end before.
+inline constexpr double kStandSeconds = 10;
+
 /// One flight: rocket, launch rod, air, water and vertical motion.
 /// Up is positive for height, velocity, acceleration, updraft and forces.
 /// The model checks nothing: inputs are refused before a run by the input check.
@@ -39,6 +45,14 @@ public:
     double parachuteArea = 0;      ///< m², one parachute
     double parachuteDragCoefficient = 0; ///< dimensionless
     double parachuteDeployTime = 0;      ///< s over which the parachutes open
+    // The extended model's own inputs and state; the classic model reads none of them.
+    int flightModel = ClassicModel;
+    int testStand = 0;               ///< nonzero: held on a test stand, nothing moves
+    double nozzleDiameter = 0;       ///< mm
+    double dischargeCoefficient = 1; ///< dimensionless
+    double expansionExponent = 1.4;  ///< n of p V^n = const while the bottle is sealed
+    double airMass = 0;              ///< kg of air in the bottle (state)
+    double bottlePressure = 0;       ///< Pa, absolute, after the last step (state)
 
     /// kg/m³ of air at pressure p (atm) and temperature t (°C).
     double airDensity(double p, double t) const {
@@ -61,16 +75,27 @@ public:
     }
     /// L; the whole rod volume is always subtracted (m² × mm = L).
     double internalVolume() const { return bottleVolume - launchRodArea() * launchRodHeight; }
-    double waterVolume() const { return bottleVolume * waterLevel; }      ///< L
-    double airVolume() const { return internalVolume() - waterVolume(); } ///< L
-    /// Pa, absolute: isothermal expansion of the launch air while water remains.
+    double waterVolume() const { return bottleVolume * waterLevel; } ///< L
+    /// L; in the extended model less only the part of the launch tube still inside.
+    double airVolume() const {
+        if (flightModel == ExtendedModel)
+            return bottleVolume - waterVolume() - launchRodArea() * rodEngagement();
+        return internalVolume() - waterVolume();
+    }
+    /// Pa, absolute: isothermal expansion of the launch air while water remains (the
+    /// extended model keeps its own, bottlePressure).
     double airPressure() const {
+        if (flightModel == ExtendedModel)
+            return bottlePressure;
         if (waterLevel == 0)
             return kPascalsPerAtm * atmPressure;
         return initialAirPressure * initialAirVolume / airVolume();
     }
-    /// kg; the launch air and the last water drop out together.
+    /// kg; the launch air and the last water drop out together (in the extended model the
+    /// air leaves as it flows out).
     double mass() const {
+        if (flightModel == ExtendedModel)
+            return emptyMass + waterVolume() * waterDensity * 0.001 + airMass;
         if (waterLevel > 0)
             return emptyMass + waterVolume() * waterDensity * 0.001 +
                    airDensity(initialAirPressure / kPascalsPerAtm, airTemperature) *
@@ -82,7 +107,16 @@ public:
         const double r = 0.5 * bottleDiameter;
         return waterVolume() * 1000 / (kPi * (r * r));
     }
-    void captureInitialAirVolume() { initialAirVolume = airVolume(); }
+    /// kg of the air sealed in at launch.
+    double launchAirMass() const {
+        return airDensity(initialAirPressure / kPascalsPerAtm, airTemperature) * initialAirVolume *
+               0.001;
+    }
+    void captureInitialAirVolume() {
+        initialAirVolume = airVolume();
+        airMass = launchAirMass();
+        bottlePressure = initialAirPressure;
+    }
 };
 
 } // namespace hydrolofter

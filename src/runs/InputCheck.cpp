@@ -230,7 +230,7 @@ std::vector<std::string> checkInputs(const RunSettings& s, const SimulationInput
 
     if (s.mode == LaunchAnalysis) {
         RocketModel m;
-        buildModel(m, in);
+        buildModel(m, in, s.flightModel);
         std::vector<std::string> problems = checkModel(m, in);
         if (const std::string cannot = liftOffProblem(m); !cannot.empty() && problems.empty())
             problems.push_back(cannot);

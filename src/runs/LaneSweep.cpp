@@ -30,7 +30,7 @@ template <class Rule> class LaneRun {
 public:
     LaneRun(const SweepPlan& plan, Rule rule, double dt, double maxFlightTime, PointQueue& queue)
         : plan_(plan), rule_(rule), dt_(dt), maxFlightTime_(maxFlightTime), queue_(queue),
-          lanes_(dt) {}
+          lanes_(dt, plan.flightModel == ExtendedModel) {}
 
     bool run() {
         for (int l = 0; l < kLanes; ++l)
@@ -49,8 +49,8 @@ public:
     }
 
 private:
-    bool ended(int l, double t, double height) const {
-        return live_[l] && (t > maxFlightTime_ || !(height > 0));
+    bool ended(const FlightLanes& lanes, int l, double t) const {
+        return live_[l] && (t > maxFlightTime_ || !lanes.goesOn(l, t));
     }
 
     /// Steps all lanes until a live lane's flight has ended or n steps are done; returns
@@ -72,7 +72,7 @@ private:
             for (int l = 0; l < kLanes; ++l) {
                 rule_(result[l],
                       LaneState{lanes.height(l), lanes.velocity(l), lanes.acceleration(l)}, t[l]);
-                any |= ended(l, t[l], lanes.height(l));
+                any |= ended(lanes, l, t[l]);
             }
         }
         lanes_ = lanes;
@@ -85,7 +85,7 @@ private:
 
     void endFlights() {
         for (int l = 0; l < kLanes; ++l) {
-            if (ended(l, t_[l], lanes_.height(l)))
+            if (ended(lanes_, l, t_[l]))
                 finish(l);
         }
     }

@@ -75,7 +75,7 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
     FlightResults results; // local, so that it can stay in registers
 
     RocketModel model;
-    buildModel(model, inputs);
+    buildModel(model, inputs, s.flightModel);
     FlightSimulator sim(model);
     const PlotReader plot(s.plotVariable, s.plotUnit);
     Progress progress(host);
@@ -100,14 +100,14 @@ RunOutcome flyLaunch(const RunSettings& s, const SimulationInputs& inputs, RunHo
             return RunOutcome::Cancelled; // the unfinished bucket is not written
         if (t > options.maxFlightTime)
             return RunOutcome::TimedOut;
-    } while (model.height > 0 && (flyToLanding || series.count < kRecordLimit));
+    } while (sim.goesOn(t) && (flyToLanding || series.count < kRecordLimit));
 
     if (!finiteState(model))
         return RunOutcome::Diverged;
     if constexpr (Recording)
         record.finish(series, t, model.height);
     if constexpr (Tracking) {
-        series.flightTracked = !(model.height > 0);
+        series.flightTracked = !sim.goesOn(t);
         finishFlightResults(results, model, t);
         if (series.flightTracked)
             series.flight = results;

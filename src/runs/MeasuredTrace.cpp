@@ -15,7 +15,7 @@ namespace {
 
 /// One flight held against the trace. clock moves the progress by flight time; a fit
 /// counts flights instead and passes none.
-TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
+TraceComparison flyAgainstTrace(const SimulationInputs& inputs, const RunSettings& settings,
                                 const MeasuredTrace& trace, RunHost& host, double maxFlightTime,
                                 FlightClockProgress* clock) {
     TraceComparison result;
@@ -29,7 +29,7 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
     }
 
     RocketModel model;
-    buildModel(model, inputs);
+    buildModel(model, inputs, settings.flightModel);
     FlightSimulator sim(model);
     double sumOfSquares = 0;
     std::size_t next = 0;
@@ -44,7 +44,7 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
     double t = 0, lastHeight = model.height;
     bool descending = false;
     do {
-        const double t0 = t;
+        const double t0 = t, dt = timeStep(settings.precision);
         t = t + dt;
         sim.step(dt);
         const double h = model.height;
@@ -69,7 +69,7 @@ TraceComparison flyAgainstTrace(const SimulationInputs& inputs, double dt,
             result.outcome = RunOutcome::TimedOut;
             return result;
         }
-    } while (model.height > 0 && !(descending && next >= n));
+    } while (sim.goesOn(t) && !(descending && next >= n));
     if (!finiteState(model)) {
         result.outcome = RunOutcome::Diverged;
         return result;
@@ -92,17 +92,17 @@ std::string secondsText(double t) {
     return formatShort(t) + " sec";
 }
 
-TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
+TraceComparison compareWithTrace(const SimulationInputs& inputs, const RunSettings& settings,
                                  const MeasuredTrace& trace, RunHost& host, double maxFlightTime) {
     Progress progress(host);
     FlightClockProgress clock(progress);
-    return flyAgainstTrace(inputs, dt, trace, host, maxFlightTime, &clock);
+    return flyAgainstTrace(inputs, settings, trace, host, maxFlightTime, &clock);
 }
 
-TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, double dt,
+TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, const RunSettings& settings,
                                        const MeasuredTrace& trace, RunHost& host,
                                        double maxFlightTime) {
-    return flyAgainstTrace(inputs, dt, trace, host, maxFlightTime, nullptr);
+    return flyAgainstTrace(inputs, settings, trace, host, maxFlightTime, nullptr);
 }
 
 std::vector<std::string> figureLines(const TraceFigures& f, int heightUnit) {

@@ -36,10 +36,10 @@ struct TraceComparison {
     TraceFigures figures;
 };
 
-/// Flies the inputs at the time step dt until the simulated rocket has passed its apogee
-/// and the last sample, or has landed, and compares it with the trace (two samples or more).
-/// Before launch the rocket stands at its initial height; after landing, at 0.
-TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
+/// Flies the inputs with the settings' time step and flight model until the simulated rocket has
+/// passed its apogee and the last sample, or has landed, and compares it with the trace (two
+/// samples or more). Before launch the rocket stands at its initial height; after landing, at 0.
+TraceComparison compareWithTrace(const SimulationInputs& inputs, const RunSettings& settings,
                                  const MeasuredTrace& trace, RunHost& host,
                                  double maxFlightTime = std::numeric_limits<double>::infinity());
 
@@ -47,7 +47,7 @@ TraceComparison compareWithTrace(const SimulationInputs& inputs, double dt,
 std::vector<std::string> figureLines(const TraceFigures& figures, int heightUnit);
 
 /// compareWithTrace without progress by flight time: a fit counts flights instead.
-TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, double dt,
+TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, const RunSettings& settings,
                                        const MeasuredTrace& trace, RunHost& host,
                                        double maxFlightTime);
 

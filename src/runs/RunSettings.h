@@ -40,6 +40,7 @@ struct RunSettings {
     double xRangeTo = 250;                             ///< in xAxisUnit
     VariableId yAxisVariable = var::InitialWaterLevel; ///< 17..36
     int yAxisUnit = kPercentUnit;                      ///< "%"
+    int flightModel = 0;                               ///< a FlightModel: 0 classic
     double yRangeFrom = 25;                            ///< in yAxisUnit
     double yRangeTo = 75;                              ///< in yAxisUnit
 };

@@ -34,9 +34,18 @@ double modelValue(const Field& f, const SimulationInputs& in, const RocketModel&
     }
 }
 
+/// A rocket on the test stand stands on no rod and does not move.
+void holdOnStand(RocketModel& model) {
+    if (model.testStand == 0)
+        return;
+    model.launchRodHeight = 0;
+    model.velocity = 0;
+}
+
 } // namespace
 
-void buildModel(RocketModel& model, const SimulationInputs& in) {
+void buildModel(RocketModel& model, const SimulationInputs& in, int flightModel) {
+    model.flightModel = flightModel;
     // Table order: the rocket's bottle volume is in place before the water's share of it.
     for (const Field& f : fields()) {
         if (f.model.rule == ModelRule::None || !fieldApplies(f, in))
@@ -46,6 +55,7 @@ void buildModel(RocketModel& model, const SimulationInputs& in) {
         else
             model.*f.model.number = modelValue(f, in, model);
     }
+    holdOnStand(model);
     model.captureInitialAirVolume();
 }
 
@@ -88,6 +98,7 @@ void applySweepValue(double value, int position, RocketModel& model) {
         model.*f->model.number = value;
         break;
     }
+    holdOnStand(model); // a swept rod or velocity does not move a rocket on the stand
     if (f->model.changesAirVolume)
         model.captureInitialAirVolume();
 }

@@ -64,9 +64,10 @@ struct SimulationInputs {
     int initialVelocityUnit = unit::mPerSec; ///<
 };
 
-/// Fills every input field of a freshly constructed model in its internal unit and
-/// captures the initial air volume.
-void buildModel(RocketModel& model, const SimulationInputs& inputs);
+/// Fills every input field of a freshly constructed model in its internal unit for the
+/// flight model (a FlightModel) and captures the initial air volume. On a test stand the
+/// rocket stands on no launch rod and does not move.
+void buildModel(RocketModel& model, const SimulationInputs& inputs, int flightModel);
 
 /// Number of sweepable inputs; a sweep position is the VariableId less 17.
 inline constexpr int kSweepPositions = 20;

@@ -34,7 +34,7 @@ PointEnd flyPoint(const SweepPlan& plan, int j, int i, const ResultRule& rule, d
             return PointEnd::Stopped;
         if (t > maxFlightTime)
             return PointEnd::TimedOut;
-    } while (model.height > 0);
+    } while (sim.goesOn(t));
     return finiteState(model) && std::isfinite(result) ? PointEnd::Landed : PointEnd::Diverged;
 }
 

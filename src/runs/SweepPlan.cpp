@@ -38,7 +38,7 @@ double SweepPlan::secondInternal(int i) const {
 }
 
 void SweepPlan::buildPoint(RocketModel& model, int j, int i) const {
-    buildModel(model, inputs);
+    buildModel(model, inputs, flightModel);
     applySweepValue(firstInternal(j), firstVariable - kFirstSweepVariable, model);
     if (secondVariable >= 0)
         applySweepValue(secondInternal(i), secondVariable - kFirstSweepVariable, model);
@@ -63,6 +63,7 @@ void SweepPlan::buildPoint(RocketModel& model, int j, int i) const {
 SweepPlan makeSweepPlan(const RunSettings& s, const SimulationInputs& inputs) {
     SweepPlan plan;
     plan.inputs = inputs;
+    plan.flightModel = s.flightModel;
     const bool two = s.mode == TwoVariableOptimization;
     plan.innerPoints = two ? 11 : 1;
     plan.resultVariable = two ? s.twoVarDependent : s.oneVarDependent;
@@ -80,7 +81,7 @@ SweepPlan makeSweepPlan(const RunSettings& s, const SimulationInputs& inputs) {
 
     // The base model converts the typed range ends (a water volume needs its bottle).
     RocketModel base;
-    buildModel(base, inputs);
+    buildModel(base, inputs, s.flightModel);
     const int firstPos = plan.firstVariable - kFirstSweepVariable;
     plan.firstFromInternal = sweepValueToInternal(plan.firstFrom, firstPos, plan.firstUnit, base);
     plan.firstToInternal = sweepValueToInternal(plan.firstTo, firstPos, plan.firstUnit, base);

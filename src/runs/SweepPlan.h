@@ -14,6 +14,7 @@ inline constexpr int kOuterPoints = 11;
 /// run starts. The input check uses the same plan, so it checks exactly the models flown.
 struct SweepPlan {
     SimulationInputs inputs;
+    int flightModel = ClassicModel;
     int innerPoints = 1; ///< 1 (one variable) or 11 (two variables)
     VariableId resultVariable = var::TimeAloft;
     int resultUnit = 0;

@@ -126,8 +126,8 @@ public:
               double maxFlightTime, int threads)
         : inputs_(inputs), trace_(trace), request_(request), host_(host),
           maxFlightTime_(maxFlightTime), threads_(threads),
-          member_(std::get<InputNumber>(sweptField(request.input)->member)),
-          dt_(timeStep(settings.precision)), progress_(host), bestValue_(request.from) {}
+          member_(std::get<InputNumber>(sweptField(request.input)->member)), settings_(settings),
+          progress_(host), bestValue_(request.from) {}
 
     FitResult run() {
         if (!rmsAt(inputs_.*member_, r_.rmsBefore))
@@ -143,7 +143,7 @@ public:
 
 private:
     TraceComparison fly(double v, RunHost& host) const {
-        return flyAgainstTraceQuietly(withValue(inputs_, member_, v), dt_, trace_, host,
+        return flyAgainstTraceQuietly(withValue(inputs_, member_, v), settings_, trace_, host,
                                       maxFlightTime_);
     }
 
@@ -220,7 +220,7 @@ private:
     double maxFlightTime_;
     int threads_;
     InputNumber member_;
-    double dt_;
+    RunSettings settings_;
     Progress progress_;
     FitResult r_;
     double bestValue_;

@@ -137,7 +137,7 @@ void CSimulatePage::onSimulate() {
         runSimulation({settings, inputs, options}, host, series);
         m_measured.forgetPending();
         if (measured && series.outcome == RunOutcome::Completed)
-            m_measured.flyAgainst(inputs, timeStep(settings.precision), trace, host);
+            m_measured.flyAgainst(inputs, settings, trace, host);
     }); // onRunEnded follows
 }
 

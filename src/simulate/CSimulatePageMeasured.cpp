@@ -50,9 +50,9 @@ void CSimulatePage::startFigures() {
     m_job = Job::Figures;
     m_running = true;
     beginRun();
-    m_printWorker.start([this, inputs = m_runInputs, dt = timeStep(m_runSettings.precision),
+    m_printWorker.start([this, inputs = m_runInputs, settings = m_runSettings,
                          trace = m_measured.trace()](RunHost& host, SampleSeries&) {
-        m_measured.flyAgainst(inputs, dt, trace, host);
+        m_measured.flyAgainst(inputs, settings, trace, host);
     });
 }
 

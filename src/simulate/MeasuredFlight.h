@@ -28,9 +28,9 @@ public:
     void clearFigures() { m_figures.reset(); }
     /// On the worker: flies inputs against trace (a copy, so that the page may change its
     /// own meanwhile); takeFigures keeps the figures once the worker has ended.
-    void flyAgainst(const SimulationInputs& inputs, double dt, const MeasuredTrace& trace,
-                    RunHost& host) {
-        m_pending = compareWithTrace(inputs, dt, trace, host);
+    void flyAgainst(const SimulationInputs& inputs, const RunSettings& settings,
+                    const MeasuredTrace& trace, RunHost& host) {
+        m_pending = compareWithTrace(inputs, settings, trace, host);
     }
     void forgetPending() { m_pending = {}; }
     void takeFigures();

@@ -13,7 +13,7 @@ MeasuredTrace noisyTrace() {
     SimulationInputs flown;
     flown.dragCoefficient = 0.45;
     RocketModel m;
-    buildModel(m, flown);
+    buildModel(m, flown, ClassicModel);
     FlightSimulator sim(m);
     std::mt19937 random(7);
     std::normal_distribution<double> noise(0, 0.1);
@@ -47,7 +47,8 @@ TEST(MeasuredTrace, TheRocketStandsOnItsPadBeforeLaunchAndOnTheGroundAfterLandin
     // differs, and the measured apogee is the first of the equal highest samples.
     const MeasuredTrace trace{{-1, 1000}, {0, 0}};
     QuietRunHost host;
-    const TraceComparison c = compareWithTrace(SimulationInputs{}, 0.001, trace, host, 2000);
+    const TraceComparison c =
+        compareWithTrace(SimulationInputs{}, RunSettings{}, trace, host, 2000);
     ASSERT_EQ(c.outcome, RunOutcome::Completed);
     EXPECT_EQ(c.figures.rms, 0);
     EXPECT_EQ(c.figures.measuredApogeeAt, -1);

@@ -188,7 +188,7 @@ TEST(LaunchAnalysis, VolumesAsPercentOrVolume) {
 
 TEST(LaunchAnalysis, PlotValueConvertsFromTheInternalUnit) {
     RocketModel m;
-    buildModel(m, {});
+    buildModel(m, {}, ClassicModel);
     FlightSimulator sim(m);
     sim.step(0.001);
     EXPECT_DOUBLE_EQ(plotValue(var::Height, 0, m, sim), m.height * 3.2808399);

@@ -14,7 +14,7 @@ using test::matchesPrinted;
 
 RocketModel built(const SimulationInputs& in) {
     RocketModel m;
-    buildModel(m, in);
+    buildModel(m, in, ClassicModel);
     return m;
 }
 
