@@ -150,6 +150,12 @@ template <class V>
     return r.emptyMass + r.bottleVolume * level * r.waterDensity * 0.001 + air;
 }
 
+/// Whether the launch tube is in the nozzle: a falling rocket does not sit down on it again.
+template <class V>
+[[gnu::always_inline]] inline MaskOf<V> seatedOnTube(const Rocket<V>& r, const V& h, const V& v) {
+    return maskAnd(onRod(r, h), maskNot(MaskOf<V>(v < V{})));
+}
+
 /// The extended model's step of dt seconds; the forces of that step.
 template <class V>
 [[gnu::always_inline]] inline Forces<V> extendedStep(const Rocket<V>& r, State<V>& s, const V& dt) {
@@ -157,7 +163,7 @@ template <class V>
     const V zero{};
     const V h = s.height, v = s.velocity, level = s.waterLevel;
     V air = s.airMass;
-    const Mask rod = onRod(r, h);
+    const Mask rod = seatedOnTube(r, h, v);
     const V p = extendedPressure(r, h, level, air, rod);
     Forces<V> f;
     f.buoyancy = buoyancyForce(r, level);

@@ -47,8 +47,9 @@ public:
         model.height = s.height;
         if (extended) {
             model.airMass = s.airMass;
-            model.bottlePressure = flight::extendedPressure(r, s.height, s.waterLevel, s.airMass,
-                                                            flight::onRod(r, s.height));
+            model.bottlePressure =
+                flight::extendedPressure(r, s.height, s.waterLevel, s.airMass,
+                                         flight::seatedOnTube(r, s.height, s.velocity));
         }
     }
 
