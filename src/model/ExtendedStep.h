@@ -91,9 +91,7 @@ template <class V>
     using Mask = MaskOf<V>;
     const V zero{};
     const V rho = r.waterDensity;
-    const V column = r.bottleVolume * level * 1000 / r.columnArea;
-    const V head = column * (a - r.gravity) * rho;
-    const V dp = p - r.atmPascals + head;
+    const V dp = jetPressure(r, level, p, a);
     const Mask flows = maskAnd(maskAnd(Mask(level > zero), maskNot(rod)), Mask(dp >= zero));
     Jet<V> out{zero, level};
     if (!anyOf(flows))

@@ -166,6 +166,16 @@ template <class V> struct Jet {
     V level{}; ///< the water level after it
 };
 
+/// Pa driving the water out: the air over ambient plus the column's head in the rocket
+/// accelerating at a (the acceleration of the step before).
+template <class V>
+[[gnu::always_inline]] inline V jetPressure(const Rocket<V>& r, const V& level, const V& airP,
+                                            const V& a) {
+    const V column = r.bottleVolume * level * 1000 / r.columnArea;
+    const V head = column * (a - r.gravity) * r.waterDensity;
+    return airP - r.atmPascals + head;
+}
+
 /// The reaction of the water jet and the level it leaves: no jet without water, on the
 /// rod (it closes the nozzle) or with the air below ambient (the negated test also keeps a
 /// NaN away from the square root). a: the acceleration of the step before.
@@ -176,9 +186,7 @@ template <class V>
     using Mask = MaskOf<V>;
     const V zero{};
     const V rho = r.waterDensity;
-    const V column = r.bottleVolume * level * 1000 / r.columnArea;
-    const V head = column * (a - r.gravity) * rho;
-    const V dp = airP - r.atmPascals + head;
+    const V dp = jetPressure(r, level, airP, a);
     const Mask flows =
         maskAnd(maskAnd(maskNot(Mask(level == zero)), maskNot(rod)), Mask(dp >= zero));
     Jet<V> out{zero, level};
