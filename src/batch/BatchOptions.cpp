@@ -161,7 +161,7 @@ std::string describeField(const Field& f) {
             std::string q(1, '\'');
             return q.append(name).append(1, '\''); // appended: GCC 12 -Wrestrict
         };
-        auto nameAt = [&](int i) { return quoted(variableInfo(listFirst(f.list) + i).name); };
+        auto nameAt = [&](int i) { return quoted(variableInfo(variableAt(f.list, i)).name); };
         return "variable: " + joinedNames(listSize(f.list), nameAt) + "; default " +
                quoted(variableInfo(index).name);
     }

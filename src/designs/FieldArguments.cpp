@@ -37,8 +37,10 @@ std::string joinNames(int count, auto nameAt) {
 /// list is refused with, naming every index that is accepted.
 std::string outsideList(const std::string& arg, const char* what, int first, int count,
                         auto nameAt) {
-    std::string s = messageSafe(arg, 60) + ": not a " + what + " of its list (" +
-                    std::to_string(first) + ".." + std::to_string(first + count - 1) + ": ";
+    // first < 0: the entries are not numbered in a row and name their numbers themselves.
+    std::string s = messageSafe(arg, 60) + ": not a " + what + " of its list (";
+    if (first >= 0)
+        s += std::to_string(first) + ".." + std::to_string(first + count - 1) + ": ";
     for (int i = 0; i < count; ++i)
         s += (i ? ", " : "") + nameAt(i);
     return s + ")";
@@ -154,13 +156,12 @@ private:
     }
 
     void variable(const Field& f, const std::string& arg, const std::string& value) {
-        const int first = listFirst(f.list);
         const int size = listSize(f.list);
-        auto nameAt = [&](int i) { return std::string(variableInfo(first + i).name); };
+        auto nameAt = [&](int i) { return std::string(variableInfo(variableAt(f.list, i)).name); };
         int id = -1;
         for (int i = 0; i < size && id < 0; ++i) {
             if (nameAt(i) == value)
-                id = first + i;
+                id = variableAt(f.list, i);
         }
         if (id < 0) {
             const std::optional<int> number = parseInteger(value);
@@ -170,7 +171,9 @@ private:
             id = *number;
             if (!inList(id, f.list))
                 return fail(
-                    outsideList(arg, "variable", first, size, [&](int i) { return nameAt(i); }));
+                    outsideList(arg, "variable", -1, size, [&](int i) {
+                    return std::to_string(variableAt(f.list, i)) + " " + nameAt(i);
+                }));
         }
         storeInt(f, id);
         // As the settings page does: a new variable brings its default unit.

@@ -144,7 +144,7 @@ private:
                     fail(where, "must be one of " + shortList(names, names.size()));
                     return false;
                 }
-                setSettingInt(f, s, listFirst(f.list) + index);
+                setSettingInt(f, s, variableAt(f.list, index));
             } else if (f.kind == FieldKind::VariableUnit) {
                 const VariableId v = settingInt(*findField(f.paired), s);
                 const std::vector<std::string> names = variableUnitNames(v);

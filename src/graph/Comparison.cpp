@@ -169,9 +169,11 @@ std::vector<std::string> differenceNames(const std::vector<ComparedRun>& runs, s
     };
     for (const Field& f : fields())
         compare(f.plainCaption(), [&f](const ComparedRun& r) { return inputText(f, r.inputs); });
-    compare("Time step", [](const ComparedRun& r) {
-        return std::optional<std::string>(precisionLabel(r.settings.precision));
-    });
+    const auto shownRun = runLines(runs[shown].settings);
+    for (std::size_t k = 0; k < shownRun.size(); ++k)
+        compare(shownRun[k].first, [k](const ComparedRun& r) {
+            return std::optional<std::string>(runLines(r.settings)[k].second);
+        });
     std::vector<std::string> names;
     for (const std::vector<std::string>& p : parts) {
         std::string name;

@@ -41,11 +41,15 @@ std::string seriesCsv(const SampleSeries& series, const RunSettings& settings);
 /// for a setting, a note or an input this rocket does not use (a kamikaze's parachute).
 std::optional<std::string> inputText(const Field& field, const SimulationInputs& inputs);
 
-/// The inputs of a run as (caption, value with its unit, as typed), in page order; the
-/// parachute's only when the rocket has one.
-std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs);
+/// How a run was flown: its time step and flight model, as (caption, value).
+std::vector<std::pair<std::string, std::string>> runLines(const RunSettings& settings);
+/// The same as lines of text, "Time step: 1 millisecond" and so on.
+std::string runHeader(const RunSettings& settings);
 
-/// The inputs as above, a swept one as its range ("50 to 250 g (swept)").
+/// How the run was flown (runLines), then the inputs of a run as (caption, value with its
+/// unit, as typed) in page order, the parachute's only when the rocket has one, a swept
+/// one as its range
+/// ("50 to 250 g (swept)"); the extended model's own inputs only when it flew.
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs,
                                                             const RunSettings& settings);
 

@@ -29,9 +29,31 @@ std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults
     return lines;
 }
 
+std::vector<std::pair<std::string, std::string>> runLines(const RunSettings& s) {
+    const Field& model = *findField("flightModel");
+    const auto m = std::size_t(s.flightModel);
+    return {{"Time step", std::string(precisionLabel(s.precision))},
+            {"Flight model", m < model.options.size() ? withoutMnemonic(model.options[m].caption)
+                                                      : std::to_string(s.flightModel)}};
+}
+
+std::string runHeader(const RunSettings& s) {
+    std::string text;
+    for (const auto& [caption, value] : runLines(s))
+        text += caption + ": " + value + "\n";
+    return text;
+}
+
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in,
                                                             const RunSettings& s) {
-    std::vector<std::pair<std::string, std::string>> lines = inputLines(in);
+    std::vector<std::pair<std::string, std::string>> lines = runLines(s);
+    for (const Field& f : fields()) {
+        if (f.extendedOnly && s.flightModel != ExtendedModel)
+            continue;
+        if (const std::optional<std::string> text = inputText(f, in))
+            lines.emplace_back(f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption(),
+                               *text);
+    }
     auto range = [&](VariableId v, int unit, double from, double to) {
         const std::string unitText = unitName(v, unit);
         for (auto& [caption, value] : lines) {
@@ -70,15 +92,6 @@ std::optional<std::string> inputText(const Field& f, const SimulationInputs& in)
     }
     const std::string value = formatDecimal(in.*std::get<InputNumber>(f.member));
     return unit.empty() ? value : value + " " + unit;
-}
-
-std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& in) {
-    std::vector<std::pair<std::string, std::string>> out;
-    for (const Field& f : fields()) {
-        if (const std::optional<std::string> text = inputText(f, in))
-            out.emplace_back(f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption(), *text);
-    }
-    return out;
 }
 
 } // namespace hydrolofter

@@ -18,7 +18,7 @@ std::string padLeft(const std::string& s, std::size_t width) {
 
 std::string launchSummary(const SampleSeries& s, const RunSettings& settings) {
     std::string text =
-        "Launch Analysis\nTime step: " + std::string(precisionLabel(settings.precision)) + "\n\n";
+        "Launch Analysis\n" + runHeader(settings) + "\n";
     for (const auto& [label, value] : resultLines(s.flight))
         text += label + ": " + value + "\n";
     return text;
@@ -54,7 +54,7 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
     const std::string xCaption = withUnit(st.oneVarIndependent, st.oneVarIndependentUnit);
     const std::string resultCaption = withUnit(st.oneVarDependent, st.oneVarDependentUnit);
     std::string text =
-        runTitle(st) + "\nTime step: " + std::string(precisionLabel(st.precision)) + "\n\n";
+        runTitle(st) + "\n" + runHeader(st) + "\n";
     const std::size_t w1 = std::max<std::size_t>(xCaption.size(), 12);
     const std::size_t w2 = std::max<std::size_t>(resultCaption.size(), 12);
     text += padLeft(xCaption, w1) + "  " + padLeft(resultCaption, w2) + "\n";
@@ -68,8 +68,7 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
 }
 
 std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
-    std::string text = runTitle(st) + "\nTime step: " + std::string(precisionLabel(st.precision)) +
-                       "\nDown: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
+    std::string text = runTitle(st) + "\n" + runHeader(st) + "Down: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
                        "\nAcross: " + withUnit(st.yAxisVariable, st.yAxisUnit) + "\n\n";
     constexpr std::size_t w = 12;
     const int inner = 11;

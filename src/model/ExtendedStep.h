@@ -182,15 +182,29 @@ template <class V>
     return f;
 }
 
+/// Whether all thrust has ended: no water, and in the extended model no air above endMass,
+/// the mass at ambient pressure.
+inline bool thrustOver(bool extended, double level, double air, double endMass) {
+    return level == 0 && (!extended || !(air > endMass));
+}
+
 /// Whether a flight goes on after a step that ended at t: to the landing, or on a test
-/// stand (held) until its thrust has ended (no water, and in the extended model no air
-/// above endMass, the mass at ambient pressure) or kStandSeconds have passed.
+/// stand (held) until its thrust has ended or kStandSeconds have passed.
 inline bool goesOn(bool held, bool extended, double height, double level, double air,
                    double endMass, double t) {
     if (!held)
         return height > 0;
-    const bool thrustOver = level == 0 && (!extended || !(air > endMass));
-    return !thrustOver && t < kStandSeconds;
+    return !thrustOver(extended, level, air, endMass) && t < kStandSeconds;
+}
+
+/// Above zero while the rocket burns (the burnout time is the first step it is not): a
+/// classic free flight burns while it accelerates; a rocket on the stand, or in the
+/// extended model, until all thrust has ended.
+inline double burning(bool held, bool extended, double acceleration, double level, double air,
+                      double endMass) {
+    if (!held && !extended)
+        return acceleration;
+    return thrustOver(extended, level, air, endMass) ? 0 : 1;
 }
 
 } // namespace hydrolofter::flight

@@ -54,10 +54,8 @@ public:
 
     /// Advances every lane by one time step.
     void step() {
-        if (extended_)
-            flight::extendedStep(rocket_, state_, dt_);
-        else
-            flight::step(rocket_, state_, dt_, dtThousand_);
+        thrust_ = extended_ ? flight::extendedStep(rocket_, state_, dt_).thrust
+                            : flight::step(rocket_, state_, dt_, dtThousand_).thrust;
     }
 
     // The state of lane l, in the model's units.
@@ -65,6 +63,11 @@ public:
     double velocity(int l) const { return state_.velocity[l]; }
     double acceleration(int l) const { return state_.acceleration[l]; }
     double waterLevel(int l) const { return state_.waterLevel[l]; }
+    double thrust(int l) const { return thrust_[l]; } ///< N, in the last step
+    double burning(int l) const {                     ///< FlightSimulator's model.burning
+        return flight::burning(rocket_.held[l] != 0, extended_, state_.acceleration[l],
+                               state_.waterLevel[l], state_.airMass[l], rocket_.pulseEndMass[l]);
+    }
     /// Whether lane l's flight goes on after a step that ended at t (FlightSimulator::goesOn).
     bool goesOn(int l, double t) const {
         return flight::goesOn(rocket_.held[l] != 0, extended_, state_.height[l],
@@ -76,6 +79,7 @@ private:
     Values dt_{}, dtThousand_{};
     flight::Rocket<Values> rocket_;
     flight::State<Values> state_;
+    Values thrust_{};
 };
 
 } // namespace hydrolofter

@@ -45,6 +45,10 @@ public:
         model.acceleration = s.acceleration;
         model.velocity = s.velocity;
         model.height = s.height;
+        model.thrust = f.thrust;
+        model.stepImpulse = f.thrust * dt;
+        model.burning = flight::burning(rocket.held, extended, s.acceleration, s.waterLevel,
+                                        s.airMass, rocket.pulseEndMass);
         if (extended) {
             model.airMass = s.airMass;
             model.bottlePressure =

@@ -53,6 +53,12 @@ public:
     double expansionExponent = 1.4;  ///< n of p V^n = const while the bottle is sealed
     double airMass = 0;              ///< kg of air in the bottle (state)
     double bottlePressure = 0;       ///< Pa, absolute, after the last step (state)
+    // What the results follow of the last step, besides the motion (state).
+    double thrust = 0;      ///< N, the jet's
+    double stepImpulse = 0; ///< N·s, the jet's thrust times the step
+    /// Above zero while the rocket burns: in a classic free flight its acceleration, else
+    /// 1 while water or (extended) air above ambient is left, 0 after.
+    double burning = 0;
 
     /// kg/m³ of air at pressure p (atm) and temperature t (°C).
     double airDensity(double p, double t) const {

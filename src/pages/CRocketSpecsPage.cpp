@@ -35,7 +35,7 @@ void CRocketSpecsPage::updateParachuteControls() {
     shown.parachuteShape = control<QRadioButton>("parachuteShape=0")->isChecked() ? 0 : 1;
     for (const Field& f : fields())
         if (f.group == FieldGroup::Rocket && !f.readOnly) // a read-only row stays as it is
-            form().enableField(f.name, fieldEnabled(f, shown, RunSettings{}));
+            form().enableField(f.name, fieldEnabled(f, shown, m_settings));
 }
 
 } // namespace hydrolofter

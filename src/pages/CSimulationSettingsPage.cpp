@@ -15,12 +15,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <tuple>
 
 namespace hydrolofter {
 namespace {
@@ -56,6 +53,7 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
     auto* top = new QHBoxLayout;
     QSlider* slider = nullptr;
     top->addWidget(makePrecisionBox(slider));
+    top->addWidget(makeFlightModelBox(), 0, Qt::AlignTop);
     top->addStretch(1);
     top->addLayout(makeFlightButtons());
     page->addLayout(top);
@@ -64,7 +62,8 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
 
     for (QRadioButton* radio : findChildren<QRadioButton*>()) {
         if (radio->objectName().startsWith("mode=") ||
-            radio->objectName().startsWith("launchDisplay="))
+            radio->objectName().startsWith("launchDisplay=") ||
+            radio->objectName().startsWith("flightModel="))
             connect(radio, &QRadioButton::clicked, this,
                     &CSimulationSettingsPage::applyEnablingRule);
     }
@@ -74,57 +73,6 @@ CSimulationSettingsPage::CSimulationSettingsPage(QWidget* parent)
         connect(control<QComboBox>(v->name), &QComboBox::activated, this,
                 [this, v] { refillUnits(*v); });
     }
-}
-
-QGroupBox* CSimulationSettingsPage::makePrecisionBox(QSlider*& slider) {
-    const Field& precision = field("precision");
-    auto* precisionBox = new QGroupBox(qstr(precision.caption), this);
-    auto* precisionColumn = new QVBoxLayout(precisionBox);
-    auto* label = new QLabel(precisionBox);
-    label->setObjectName(QStringLiteral("precisionLabel"));
-    label->setAlignment(Qt::AlignHCenter);
-    slider = new QSlider(Qt::Horizontal, precisionBox);
-    slider->setObjectName(qstr(precision.name));
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(1);
-    slider->setPageStep(1);
-    slider->setRange(kMinPrecision, kMaxPrecision);
-    slider->setToolTip(qstr(precision.help));
-    slider->setAccessibleName(QString::fromStdString(precision.plainCaption()));
-    slider->setAccessibleDescription(slider->toolTip());
-    precisionColumn->addWidget(label);
-    precisionColumn->addWidget(slider);
-    return precisionBox;
-}
-
-QVBoxLayout* CSimulationSettingsPage::makeFlightButtons() {
-    // A whole flight (every page and these settings) is kept from here; the application
-    // connects the buttons.
-    auto* flights = new QVBoxLayout;
-    for (const auto& [name, caption, help] :
-         {std::tuple{"openFlight", "&Open Flight...",
-                     "Open a flight file (*.flight.json) into every page: rocket, launch site, "
-                     "launch and these settings (Ctrl+O)."},
-          std::tuple{"saveFlight", "Sa&ve Flight...",
-                     "Save every page and these settings as one flight file (*.flight.json), so "
-                     "that the run can be flown again as it is (Ctrl+S)."}}) {
-        flights->addWidget(button(name, caption, help, this));
-    }
-    // The last few files opened or saved; the application fills its menu.
-    auto* recent = button("openRecent", "Open R&ecent",
-                          "Open one of the last flight, rocket and launch site files you "
-                          "opened or saved.",
-                          this);
-    recent->setMenu(new QMenu(recent));
-    flights->addWidget(recent);
-    auto* defaults = button("defaults", "De&faults",
-                            "Put back the settings the program starts with (a launch analysis "
-                            "at 1 millisecond, its height as a graph).",
-                            this);
-    connect(defaults, &QPushButton::clicked, this, &CSimulationSettingsPage::resetToDefaults);
-    flights->addWidget(defaults);
-    flights->addStretch(1);
-    return flights;
 }
 
 QGridLayout* CSimulationSettingsPage::makeModeTable() {
@@ -268,8 +216,8 @@ void CSimulationSettingsPage::showSettings() {
             FieldForm::showChoice(optionsOf(*this, f.name), settingInt(f, s));
         } else if (f.kind == FieldKind::Variable) {
             // Drop-downs hold positions within their list; the record, catalogue ids.
-            control<QComboBox>(f.name)->setCurrentIndex(s.*std::get<SettingInt>(f.member) -
-                                                        listFirst(f.list));
+            control<QComboBox>(f.name)->setCurrentIndex(
+                positionIn(f.list, s.*std::get<SettingInt>(f.member)));
             refillUnits(f);
             control<QComboBox>(f.paired)->setCurrentIndex(
                 s.*std::get<SettingInt>(findField(f.paired)->member));
@@ -292,7 +240,7 @@ std::optional<Refusal> CSimulationSettingsPage::readSettings(RunSettings& s,
             setSettingInt(f, s, optionsOf(*this, f.name)->checkedId());
         } else if (f.kind == FieldKind::Variable) {
             s.*std::get<SettingInt>(f.member) =
-                listFirst(f.list) + control<QComboBox>(f.name)->currentIndex();
+                variableAt(f.list, control<QComboBox>(f.name)->currentIndex());
             s.*std::get<SettingInt>(findField(f.paired)->member) =
                 control<QComboBox>(f.paired)->currentIndex();
         } else if (f.kind == FieldKind::Number && (!refused || passOverRefused)) {
@@ -331,6 +279,7 @@ void CSimulationSettingsPage::applyEnablingRule() {
     enable(m_plot, mode == LaunchAnalysis && graph);
     enable(m_modeControls[OneVariableOptimization], mode == OneVariableOptimization);
     enable(m_modeControls[TwoVariableOptimization], mode == TwoVariableOptimization);
+    emit flightModelChosen(m_settings.flightModel);
 }
 
 void CSimulationSettingsPage::updatePrecisionLabel() {

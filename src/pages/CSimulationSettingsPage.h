@@ -39,6 +39,13 @@ public:
     /// Puts the settings in place and shows them (from a flight file).
     void applySettings(const RunSettings& settings);
 
+signals:
+    /// The flight model chosen on the page (a FlightModel): the rocket page enables the
+    /// extended model's inputs by it.
+    void flightModelChosen(int model);
+
+public:
+
     bool commit() override;
     QString unreadableField() override;
 
@@ -48,6 +55,8 @@ protected:
 private:
     /// The precision slider and its label, in their box.
     QGroupBox* makePrecisionBox(QSlider*& slider);
+    /// The flight model's choice, in its box.
+    QGroupBox* makeFlightModelBox();
     /// A whole flight (every page and these settings) is kept from here: its buttons.
     QVBoxLayout* makeFlightButtons();
     /// The three kinds of run in one table.

@@ -57,6 +57,12 @@ struct Def {
         d.f.options = options;
         return d;
     }
+    /// Read by the extended flight model only; off while the classic one is chosen.
+    constexpr Def extendedOnly() const {
+        Def d = *this;
+        d.f.extendedOnly = true;
+        return d;
+    }
     constexpr Def shownOnly() const {
         Def d = *this;
         d.f.readOnly = true;

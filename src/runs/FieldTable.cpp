@@ -115,6 +115,8 @@ bool fieldEnabled(const Field& f, const SimulationInputs& inputs, const RunSetti
                       f.kind == FieldKind::VariableUnit;
     if (const Field* owner = unit ? findField(f.paired) : nullptr)
         return fieldEnabled(*owner, inputs, settings); // a unit goes with its value
+    if (f.extendedOnly)
+        return settings.flightModel == ExtendedModel;
     if (f.group == FieldGroup::Rocket && f.box == "Parachute" && f.entry != Entry::Tick)
         return inputs.kamikaze == 0 && fieldApplies(f, inputs);
     const int mode = runModeOf(f);

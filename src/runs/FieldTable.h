@@ -111,6 +111,7 @@ struct Field {
     std::span<const FieldOption> options = {}; ///< Choice
     bool readOnly = false;                     ///< shown for notes, never entered
     int column = 0;                            ///< its column in the box (0 or 1)
+    bool extendedOnly = false;                 ///< read by the extended flight model only
 
     // How a run uses it.
     VariableId sweep = -1; ///< the catalogue variable it is swept and printed as; -1 none
@@ -148,7 +149,8 @@ bool fieldApplies(const Field& f, const SimulationInputs& inputs);
 int runModeOf(const Field& f);
 /// Whether the pages let the user change a field now: not a rocket's parachute when it has
 /// none (kamikaze), nor the parachute size its shape does not use; of the settings only the
-/// chosen kind of run's, and a launch analysis's variable only for its graph.
+/// chosen kind of run's, and a launch analysis's variable only for its graph; the extended
+/// model's own inputs only while it is chosen.
 bool fieldEnabled(const Field& f, const SimulationInputs& inputs, const RunSettings& settings);
 
 /// How many values a tick (2) or a choice (one per option) takes; 0 for other fields.

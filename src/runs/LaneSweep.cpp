@@ -24,6 +24,9 @@ struct LaneState {
     double height;
     double velocity;
     double acceleration;
+    double thrust;
+    double stepImpulse;
+    double burning;
 };
 
 template <class Rule> class LaneRun {
@@ -71,7 +74,9 @@ private:
             ++done;
             for (int l = 0; l < kLanes; ++l) {
                 rule_(result[l],
-                      LaneState{lanes.height(l), lanes.velocity(l), lanes.acceleration(l)}, t[l]);
+                      LaneState{lanes.height(l), lanes.velocity(l), lanes.acceleration(l),
+                                lanes.thrust(l), lanes.thrust(l) * dt_, lanes.burning(l)},
+                      t[l]);
                 any |= ended(lanes, l, t[l]);
             }
         }

@@ -46,6 +46,34 @@ constexpr Field kFields[] = {
             "is straight up).")
         .labelled("Cal.")
         .shownOnly(),
+    number("nozzleDiameter", G::Rocket, &SI::nozzleDiameter, "nozzleDiameterUnit")
+        .on("Rocket", "&Nozzle Diameter:",
+            "The bore of the bottle's neck, where the water and then the air leave: 22 mm for a "
+            "soda bottle. Used by the Extended flight model.")
+        .extendedOnly()
+        .feeds(&RM::nozzleDiameter, unit::mm, var::NozzleDiameter)
+        .checked(1e-3, 1e6, "mm", B::AboveZero),
+    unitOf("nozzleDiameterUnit", G::Rocket, &SI::nozzleDiameterUnit, F::SmallLength,
+           "nozzleDiameter"),
+    number("dischargeCoefficient", G::Rocket, &SI::dischargeCoefficient)
+        .on("Rocket", "Discharge Coefficient:",
+            "The share of the ideal flow the nozzle passes: 1 for a smooth neck, about 0.6 for a "
+            "sharp-edged hole. Used by the Extended flight model.")
+        .labelled("Cd")
+        .extendedOnly()
+        .feeds(&RM::dischargeCoefficient, 0, var::DischargeCoefficient)
+        .checked(1e-6, 1e3, "", B::AboveZero),
+    number("expansionExponent", G::Rocket, &SI::expansionExponent)
+        .on("Rocket", "Expansion Exponent:",
+            "How the air cools as it expands while water is left (p V^n stays the same): 1.4 "
+            "for a fast, adiabatic expansion, 1 for an isothermal one. Used by the Extended "
+            "flight model.")
+        .labelled("n")
+        .hinted("(Nozzle, discharge and expansion: Extended flight model only, chosen on the "
+                "Simulation Settings page)")
+        .extendedOnly()
+        .feeds(&RM::expansionExponent, 0, var::ExpansionExponent)
+        .checked(1e-3, 10, "", B::AboveZero),
     integer("kamikaze", G::Rocket, &SI::kamikaze)
         .on("Parachute", "Kamikaze Rocket",
             "Ticked: the rocket has no parachute and falls freely (a \"kamikaze\" rocket). "

@@ -13,6 +13,14 @@ constexpr FieldOption kModes[] = {
     {"&2-Variable Optimization", "Fly the rocket 121 times with two inputs stepped over their "
                                  "ranges, and show a result over both (a shaded surface)."},
 };
+constexpr FieldOption kFlightModels[] = {
+    {"&Classic",
+     "The water leaves through the launch rod's bore, the air expands at its temperature and "
+     "the bottle is at the outside pressure once the water is gone."},
+    {"Exte&nded",
+     "A nozzle of its own, the air cooling as it expands, the launch tube and the air pulse "
+     "after the water: closer to measured firings."},
+};
 constexpr FieldOption kLaunchDisplays[] = {
     {"&Summary",
      "Show the flight's results as text: apogee, burnout, impact velocity, maxima and time "
@@ -42,6 +50,9 @@ constexpr Field kFields[] = {
             "(right). Each step to the right is ten times as exact and takes ten times as long: "
             "a launch analysis at 1 microsecond takes about a tenth of a second, at 1/100th "
             "microsecond about ten seconds; an optimisation flies 11 or 121 such flights."),
+    setting("flightModel", &RS::flightModel)
+        .on("Flight Model", "Flight Model:", {})
+        .choices(kFlightModels),
     setting("launchDisplay", &RS::launchDisplay)
         .on({}, "Display Results As:", {})
         .choices(kLaunchDisplays),

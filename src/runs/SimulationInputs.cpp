@@ -63,7 +63,7 @@ double sweepValueToInternal(double value, int position, int unitIndex, const Roc
     if (position < 0 || position >= kSweepPositions)
         return value;
     // The catalogue knows each swept input's unit list and the unit the model keeps it in.
-    const VariableInfo& info = variableInfo(var::AirTemperature + position);
+    const VariableInfo& info = variableInfo(variableAt(VariableList::SweepVariables, position));
     switch (info.units.kind) {
     case UnitListKind::Family:
         return convertUnits(info.units.family, value, unitIndex, info.internalUnit);
@@ -80,7 +80,7 @@ double sweepValueToInternal(double value, int position, int unitIndex, const Roc
 void applySweepValue(double value, int position, RocketModel& model) {
     if (position < 0 || position >= kSweepPositions)
         return;
-    const Field* f = sweptField(var::AirTemperature + position);
+    const Field* f = sweptField(variableAt(VariableList::SweepVariables, position));
     if (!f)
         return;
     switch (f->model.rule) {

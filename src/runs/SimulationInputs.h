@@ -34,6 +34,10 @@ struct SimulationInputs {
     int parachuteSurfaceAreaUnit = unit::m2; ///<
     double parachuteDragCoefficient = 1;     ///< dimensionless ("Cd")
     double parachuteDeployTime = 1;          ///< s
+    double nozzleDiameter = 22;              ///< SmallLength (extended model)
+    int nozzleDiameterUnit = unit::mm;       ///<
+    double dischargeCoefficient = 1;         ///< dimensionless (extended model)
+    double expansionExponent = 1.4;          ///< dimensionless (extended model)
     std::string rocketDescription;           ///< free text, not used by runs
     // Environment page
     double launchRodDiameter = 22;        ///< SmallLength
@@ -58,6 +62,7 @@ struct SimulationInputs {
     int airTemperatureUnit = unit::degF;     ///<
     double waterDensity = 1000;              ///< Density
     int waterDensityUnit = unit::kgPerM3;    ///<
+    int testStand = 0;                       ///< 0 or 1: held on a test stand
     double initialHeight = 0;                ///< LargeLength
     int initialHeightUnit = unit::m;         ///<
     double initialVelocity = 0;              ///< Velocity
@@ -69,8 +74,8 @@ struct SimulationInputs {
 /// rocket stands on no launch rod and does not move.
 void buildModel(RocketModel& model, const SimulationInputs& inputs, int flightModel);
 
-/// Number of sweepable inputs; a sweep position is the VariableId less 17.
-inline constexpr int kSweepPositions = 20;
+/// Number of sweepable inputs; a sweep position is a variable's place in their list.
+inline constexpr int kSweepPositions = 23;
 
 /// A typed range value of the sweepable input at position, in unit unitIndex, in the
 /// model's internal unit. A water volume becomes a share of base's bottle volume.

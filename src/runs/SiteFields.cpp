@@ -99,6 +99,13 @@ constexpr Field kFields[] = {
         .feeds(&RM::waterDensity, unit::kgPerM3, var::WaterDensity)
         .checked(1e-3, 1e5, "kg/m^3", B::AboveZero),
     unitOf("waterDensityUnit", G::Launch, &SI::waterDensityUnit, F::Density, "waterDensity"),
+    integer("testStand", G::Launch, &SI::testStand)
+        .on("Launch Parameters", "Held on a &Test Stand",
+            "Ticked: the rocket is held where it stands and nothing moves; the run lasts until "
+            "all thrust has ended (no water, the bottle at the outside pressure), at most 10 "
+            "seconds. For the thrust, pressure and water over a firing.",
+            E::Tick)
+        .counts(&RM::testStand, -1),
     number("initialHeight", G::Launch, &SI::initialHeight, "initialHeightUnit")
         .on("Initial State", "&Height:",
             "The height the flight starts from, above the ground the rocket lands on (0 for a "

@@ -5,8 +5,6 @@
 namespace hydrolofter {
 namespace {
 
-constexpr int kFirstSweepVariable = var::AirTemperature;
-
 double outer(double from, double to, int j) {
     return from + (j * (to - from)) * 0.1;
 }
@@ -39,9 +37,9 @@ double SweepPlan::secondInternal(int i) const {
 
 void SweepPlan::buildPoint(RocketModel& model, int j, int i) const {
     buildModel(model, inputs, flightModel);
-    applySweepValue(firstInternal(j), firstVariable - kFirstSweepVariable, model);
+    applySweepValue(firstInternal(j), positionIn(VariableList::SweepVariables, firstVariable), model);
     if (secondVariable >= 0)
-        applySweepValue(secondInternal(i), secondVariable - kFirstSweepVariable, model);
+        applySweepValue(secondInternal(i), positionIn(VariableList::SweepVariables, secondVariable), model);
     double waterL = 0;
     switch (water) {
     case WaterVolume::None:
@@ -82,11 +80,11 @@ SweepPlan makeSweepPlan(const RunSettings& s, const SimulationInputs& inputs) {
     // The base model converts the typed range ends (a water volume needs its bottle).
     RocketModel base;
     buildModel(base, inputs, s.flightModel);
-    const int firstPos = plan.firstVariable - kFirstSweepVariable;
+    const int firstPos = positionIn(VariableList::SweepVariables, plan.firstVariable);
     plan.firstFromInternal = sweepValueToInternal(plan.firstFrom, firstPos, plan.firstUnit, base);
     plan.firstToInternal = sweepValueToInternal(plan.firstTo, firstPos, plan.firstUnit, base);
     if (two) {
-        const int secondPos = plan.secondVariable - kFirstSweepVariable;
+        const int secondPos = positionIn(VariableList::SweepVariables, plan.secondVariable);
         plan.secondFromInternal =
             sweepValueToInternal(plan.secondFrom, secondPos, plan.secondUnit, base);
         plan.secondToInternal =

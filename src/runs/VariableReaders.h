@@ -18,8 +18,14 @@ template <StepQuantity Q, class State> inline double quantity(const State& m) {
         return m.height;
     else if constexpr (Q == StepQuantity::Velocity)
         return m.velocity;
-    else
+    else if constexpr (Q == StepQuantity::Acceleration)
         return m.acceleration;
+    else if constexpr (Q == StepQuantity::Thrust)
+        return m.thrust;
+    else if constexpr (Q == StepQuantity::Impulse)
+        return m.stepImpulse;
+    else
+        return m.burning;
 }
 template <ResultTaken T, StepQuantity Q, class State, class Convert>
 inline void apply(double& result, const State& m, double t, Convert convert) {
@@ -34,6 +40,8 @@ inline void apply(double& result, const State& m, double t, Convert convert) {
             result = v;
     } else if constexpr (T == ResultTaken::Duration) {
         result = t;
+    } else if constexpr (T == ResultTaken::Sum) {
+        result = result + convert(quantity<Q>(m));
     }
 }
 /// The rule of result variable V, looked up when compiled.
@@ -74,7 +82,8 @@ public:
     void operator()(double& result, const RocketModel& m, double t) const;
 
     /// Calls f with the rule as a callable (result, state, t), state being anything with
-    /// height, velocity and acceleration: the variable is looked up once, not per step.
+    /// the step quantities (height ... burning): the variable is looked up once, not per
+    /// step.
     template <class F> void visit(F&& f) const {
         switch (rule_.taken) {
         case ResultTaken::FirstTimeNotPositive:
@@ -83,6 +92,8 @@ public:
             return visitOf<ResultTaken::Last>(f);
         case ResultTaken::Largest:
             return visitOf<ResultTaken::Largest>(f);
+        case ResultTaken::Sum:
+            return visitOf<ResultTaken::Sum>(f);
         case ResultTaken::Duration:
             return f(rule<ResultTaken::Duration, StepQuantity::Height>());
         case ResultTaken::NotAResult:
@@ -103,6 +114,12 @@ private:
             return f(rule<T, StepQuantity::Velocity>());
         case StepQuantity::Acceleration:
             return f(rule<T, StepQuantity::Acceleration>());
+        case StepQuantity::Thrust:
+            return f(rule<T, StepQuantity::Thrust>());
+        case StepQuantity::Impulse:
+            return f(rule<T, StepQuantity::Impulse>());
+        case StepQuantity::Burning:
+            return f(rule<T, StepQuantity::Burning>());
         }
     }
 
@@ -127,14 +144,12 @@ constexpr bool takenAtEnd(ResultTaken t) {
 /// Applies the rules of every result variable for which atEnd says when they are taken.
 template <bool AtEnd> inline void trackAll(FlightResults& r, const RocketModel& m, double t) {
     [&]<std::size_t... K>(std::index_sequence<K...>) {
-        constexpr VariableId first =
-            variableTable::kLists[std::size_t(VariableList::ResultVariables)].first;
         auto one = [&]<VariableId V>(double& result) {
             if constexpr (takenAtEnd(variableTable::kCatalogue[std::size_t(V)].result.taken) ==
                           AtEnd)
                 track<V>(result, m, t, Unconverted{});
         };
-        (one.template operator()<first + VariableId(K)>(r.values[K]), ...);
+        (one.template operator()<variableTable::kResultList[K]>(r.values[K]), ...);
     }
     (std::make_index_sequence<variableTable::kResultCount>{});
 }

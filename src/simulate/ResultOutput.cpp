@@ -48,9 +48,6 @@ bool ResultOutput::document(ResultDocument& doc) const {
     if (!rocket.empty())
         doc.title += QStringLiteral(" \u2014 ") + QString::fromStdString(rocket);
     doc.inputs = inputLines(m_shown.shownInputs(), m_shown.shownSettings());
-    doc.inputs.insert(
-        doc.inputs.begin(),
-        {"Time step", std::string(precisionLabel(m_shown.shownSettings().precision))});
     if (!m_shown.shownGraph()) {
         doc.summary = m_shown.shownSummary();
         return true;

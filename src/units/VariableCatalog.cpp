@@ -7,11 +7,11 @@
 namespace hydrolofter {
 namespace {
 
-const variableTable::ListRange* range(VariableList list) {
+std::span<const VariableId> members(VariableList list) {
     const int l = static_cast<int>(list);
     if (l < 0 || l >= static_cast<int>(variableTable::kLists.size()))
-        return nullptr;
-    return &variableTable::kLists[static_cast<std::size_t>(l)];
+        return {};
+    return variableTable::kLists[static_cast<std::size_t>(l)];
 }
 
 } // namespace
@@ -24,26 +24,23 @@ const VariableInfo& variableInfo(VariableId id) {
     return variableTable::kCatalogue[static_cast<std::size_t>(id)];
 }
 
-int listFirst(VariableList list) {
-    const variableTable::ListRange* r = range(list);
-    return r ? r->first : 0;
+int listSize(VariableList list) {
+    return int(members(list).size());
 }
 
-int listSize(VariableList list) {
-    const variableTable::ListRange* r = range(list);
-    return r ? r->size : 0;
+int positionIn(VariableList list, VariableId id) {
+    return variableTable::positionOf(members(list), id);
 }
 
 VariableId variableAt(VariableList list, int position) {
-    const variableTable::ListRange* r = range(list);
-    if (!r || position < 0 || position >= r->size)
+    const std::span<const VariableId> m = members(list);
+    if (position < 0 || position >= int(m.size()))
         return -1;
-    return r->first + position;
+    return m[std::size_t(position)];
 }
 
 bool inList(VariableId id, VariableList list) {
-    const variableTable::ListRange* r = range(list);
-    return r && id >= r->first && id < r->first + r->size;
+    return positionIn(list, id) >= 0;
 }
 
 int unitListSize(VariableId id) {
@@ -89,10 +86,8 @@ int unitIndexByName(VariableId id, std::string_view name) {
 
 std::vector<std::string> variableNames(VariableList list) {
     std::vector<std::string> names;
-    if (const variableTable::ListRange* r = range(list)) {
-        for (int id = r->first; id < r->first + r->size; ++id)
-            names.emplace_back(variableInfo(id).name);
-    }
+    for (VariableId id : members(list))
+        names.emplace_back(variableInfo(id).name);
     return names;
 }
 

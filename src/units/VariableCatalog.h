@@ -11,7 +11,8 @@ namespace hydrolofter {
 
 enum class VariableList : int { PlotVariables = 0, ResultVariables = 1, SweepVariables = 2 };
 
-/// Index of a variable in the catalogue, 0..36.
+/// Index of a variable in the catalogue, 0..41. Ids never change (the batch tool and its
+/// users' commands take them), so later variables come at the end, each in its list.
 using VariableId = int;
 
 namespace var {
@@ -52,7 +53,12 @@ inline constexpr VariableId ParDragCoefficient = 33;
 inline constexpr VariableId ParNumberOf = 34;
 inline constexpr VariableId ParSurfaceArea = 35;
 inline constexpr VariableId WaterDensity = 36;
-inline constexpr int Count = 37;
+inline constexpr VariableId TotalImpulse = 37;
+inline constexpr VariableId MaxThrust = 38;
+inline constexpr VariableId NozzleDiameter = 39;
+inline constexpr VariableId DischargeCoefficient = 40;
+inline constexpr VariableId ExpansionExponent = 41;
+inline constexpr int Count = 42;
 } // namespace var
 
 /// What the unit drop-down beside a variable holds.
@@ -71,9 +77,11 @@ enum class ResultTaken {
     Last,                 ///< the quantity after the last step
     Largest,              ///< the largest value of the quantity
     Duration,             ///< the time of the last step
+    Sum,                  ///< the quantity added up over the steps
 };
-/// The quantity of a step that a result follows.
-enum class StepQuantity { Height, Velocity, Acceleration };
+/// The quantity of a step that a result follows. Burning: above zero while the rocket
+/// burns; Impulse: the thrust times the step.
+enum class StepQuantity { Height, Velocity, Acceleration, Thrust, Impulse, Burning };
 
 /// How a plot variable is read from a flight after each step.
 enum class PlotReading {
@@ -111,9 +119,10 @@ struct VariableInfo {
 bool isValidVariable(VariableId id);
 /// The catalogue entry; id must be valid.
 const VariableInfo& variableInfo(VariableId id);
-/// First catalogue index of the list and its number of entries (0 for an invalid list).
-int listFirst(VariableList list);
+/// The list's number of entries (0 for an invalid list).
 int listSize(VariableList list);
+/// The position of a variable in its list (what its drop-down shows), or -1.
+int positionIn(VariableList list, VariableId id);
 /// The variable at a position of a list, or -1 when the position or list is invalid.
 VariableId variableAt(VariableList list, int position);
 /// Whether the variable belongs to the list.

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
+#include <span>
 
 namespace hydrolofter::variableTable {
 
@@ -34,7 +36,7 @@ inline constexpr std::array<VariableInfo, var::Count> kCatalogue{{
     {"Water Level", volumeOrPercent, kPercentUnit, unit::litre, {}, P::WaterLevel},
     {"Wind Resistance", fixed("N"), 0, 0, {}, P::Drag},
     {"Apogee Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Velocity}},
-    {"Burnout Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Acceleration}},
+    {"Burnout Time", fixed("sec"), 0, 0, {R::FirstTimeNotPositive, Q::Burning}},
     {"Impact Velocity",
      family(F::Velocity),
      2,
@@ -72,20 +74,35 @@ inline constexpr std::array<VariableInfo, var::Count> kCatalogue{{
     {"Par., Number of", fixed("#"), 0, 0},
     {"Par. Surface Area", family(F::Area), 3, unit::m2},
     {"Water Density", family(F::Density), 2, unit::kgPerM3},
+    {"Total Impulse", fixed("N\u00b7s"), 0, 0, {R::Sum, Q::Impulse}},
+    {"Max. Thrust", fixed("N"), 0, 0, {R::Largest, Q::Thrust, var::Thrust}},
+    {"Nozzle Diameter", family(F::SmallLength), 2, unit::mm},
+    {"Discharge Coefficient", fixed("Cd"), 0, 0},
+    {"Expansion Exponent", fixed("n"), 0, 0},
 }};
 
-struct ListRange {
-    int first;
-    int size;
-};
-inline constexpr std::array<ListRange, 3> kLists{{{0, 10}, {10, 7}, {17, 20}}};
+/// Each list's variables in drop-down order.
+inline constexpr VariableId kPlotList[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+inline constexpr VariableId kResultList[] = {10, 11, 12, 13, 14, 15, 16, var::TotalImpulse,
+                                             var::MaxThrust};
+inline constexpr VariableId kSweepList[] = {
+    17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
+    var::NozzleDiameter, var::DischargeCoefficient, var::ExpansionExponent};
+inline constexpr std::array<std::span<const VariableId>, 3> kLists{
+    {kPlotList, kResultList, kSweepList}};
+
+constexpr int positionOf(std::span<const VariableId> list, VariableId v) {
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        if (list[k] == v)
+            return int(k);
+    }
+    return -1;
+}
 
 /// The number of result variables, and a result's position among them.
-inline constexpr int kResultCount =
-    kLists[static_cast<std::size_t>(VariableList::ResultVariables)].size;
+inline constexpr int kResultCount = int(std::size(kResultList));
 constexpr std::size_t resultPosition(VariableId v) {
-    return static_cast<std::size_t>(
-        v - kLists[static_cast<std::size_t>(VariableList::ResultVariables)].first);
+    return static_cast<std::size_t>(positionOf(kResultList, v));
 }
 
 } // namespace hydrolofter::variableTable

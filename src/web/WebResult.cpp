@@ -56,7 +56,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_csv() {
 EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
     if (!shown.series)
         return answer(json::object());
-    json inputs = json::array({{"Time step", precisionLabel(shown.options.settings.precision)}});
+    json inputs = json::array();
     const RunSettings& s = shown.options.settings;
     for (const auto& line : inputLines(shown.options.inputs, s))
         inputs.push_back({line.first, line.second});

@@ -62,7 +62,7 @@ TEST(BatchArguments, Errors) {
         {{"waterAmountUnit=-1"},
          "waterAmountUnit=-1: not a unit of its list (0..5: gal, L, m^3, mL, qt, %)"},
         {{"atmTemperatureUnit=3"}, "atmTemperatureUnit=3: not a unit of its list (0..2: "},
-        {{"oneVarDependent=9"}, "oneVarDependent=9: not a variable of its list (10..16: Apogee "},
+        {{"oneVarDependent=9"}, "oneVarDependent=9: not a variable of its list (10 Apogee Time, 11 Burnout "},
         {{"plotVariable=Thrust", "plotUnit=1"}, "plotUnit=1: not a unit of its list (0..0: N)"},
     };
     for (const auto& [args, expected] : cases) {
@@ -85,7 +85,7 @@ TEST(FieldTable, EveryPairingNamesAFieldThatPairsBack) {
         EXPECT_EQ(other->group, f.group) << f.name;
         ++pairs;
     }
-    EXPECT_EQ(pairs, 2 * (17 + 6)); // 5 + 6 + 6 numbers with units on the pages, 6 variables
+    EXPECT_EQ(pairs, 2 * (18 + 6)); // 6 + 6 + 6 numbers with units on the pages, 6 variables
 }
 
 TEST(BatchArguments, ExitStatusOfEachOutcome) {

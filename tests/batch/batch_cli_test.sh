@@ -168,7 +168,7 @@ for row in "stdout >" "stdout >>" "stderr 2>>" "stdout |"; do
     check "/dev/$stream $how: the flight where the stream was" \
         [ "$(grep -n '^{$' "$log" | cut -d: -f1)" = "$want" ]
     [ "$how" = "2>>" ] || check "/dev/$stream $how: then the summary" \
-        [ "$(tail -n 1 "$log")" = "Time Aloft: 6.09 sec" ]
+        [ "$(tail -n 1 "$log")" = "Max. Thrust: 78.2186 N" ]
 done
 rm -rf "$design_dir"
 
@@ -177,7 +177,7 @@ expect 0 "--list names every field by its page" --list && {
     check "a unit list" grep -q "^  atmTemperatureUnit  *unit: deg C, deg F, K; default deg F$" "$out"
     check "a choice" grep -q "^  mode  *0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization; default 0$" "$out"
     check "four pages" [ "$(grep -c ':$' "$out")" -eq 4 ]
-    check "every field (18 + 13 + 12 + 23)" [ "$(grep -c '^  [a-zA-Z]' "$out")" -eq 66 ]
+    check "every field (22 + 13 + 14 + 24)" [ "$(grep -c '^  [a-zA-Z]' "$out")" -eq 73 ]
 }
 expect 0 "--png - writes the image alone to stdout" --png - &&
     check "a PNG" [ "$(head -c 4 "$out" | tail -c 3)" = PNG ]

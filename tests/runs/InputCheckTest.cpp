@@ -289,6 +289,9 @@ TEST(InputCheck, EveryInputARunReadsIsNamedAsItsPageNamesIt) {
         {"waterDensity", "Water Density"},
         {"initialHeight", "Height"},
         {"initialVelocity", "Velocity"},
+        {"nozzleDiameter", "Nozzle Diameter"},
+        {"dischargeCoefficient", "Discharge Coefficient"},
+        {"expansionExponent", "Expansion Exponent"},
     };
     int checked = 0;
     for (const Field& f : fields()) {

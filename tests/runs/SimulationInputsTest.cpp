@@ -110,7 +110,10 @@ TEST(Sweep, ValueToInternalByPosition) {
         {17, 2.9, 0, 2.9},
         {18, 10000, 0, 1},
         {19, 1, 1, 1000},
-        {20, 7, 0, 7},
+        {23, 7, 0, 7},
+        {20, 1, unit::inch, 25.4},
+        {21, 0.6, 0, 0.6},
+        {22, 1.2, 0, 1.2},
     };
     for (const SweepConversion& c : cases) {
         EXPECT_NEAR(sweepValueToInternal(c.value, c.position, c.unitIndex, base), c.internal,
@@ -141,7 +144,10 @@ TEST(Sweep, EachPositionWritesTheFieldItNamesAndNoOther) {
                                                &M::parachuteDragCoefficient,
                                                nullptr /* the count, an int */,
                                                &M::parachuteArea,
-                                               &M::waterDensity};
+                                               &M::waterDensity,
+                                               &M::nozzleDiameter,
+                                               &M::dischargeCoefficient,
+                                               &M::expansionExponent};
     const std::vector<double M::*> all = {&M::gravity,
                                           &M::waterDensity,
                                           &M::atmPressure,
@@ -160,7 +166,10 @@ TEST(Sweep, EachPositionWritesTheFieldItNamesAndNoOther) {
                                           &M::emptyMass,
                                           &M::parachuteArea,
                                           &M::parachuteDragCoefficient,
-                                          &M::parachuteDeployTime};
+                                          &M::parachuteDeployTime,
+                                          &M::nozzleDiameter,
+                                          &M::dischargeCoefficient,
+                                          &M::expansionExponent};
     const double value = 0.375; // no field of the default model holds it
     for (int p = 0; p < kSweepPositions; ++p) {
         const RocketModel before = built({});

@@ -124,12 +124,15 @@ TEST(UnitSeries, EverySweepVariableInEveryUnit) {
                                            -1,
                                            -1,
                                            3 /* m^2 */,
-                                           2 /* kg/m^3 */};
+                                           2 /* kg/m^3 */,
+                                           2 /* mm */,
+                                           -1,
+                                           -1};
     RocketModel base;
     base.bottleVolume = kBottleLitres;
     const double typed = 1.7;
     for (int p = 0; p < kSweepPositions; ++p) {
-        const VariableId v = var::AirTemperature + p;
+        const VariableId v = variableAt(VariableList::SweepVariables, p);
         for (int u = 0; u < unitListSize(v); ++u) {
             double expected = 0;
             switch (internal[p]) {

@@ -15,7 +15,7 @@ TEST(VariableCatalog, ListsHoldTheirNamesInOrder) {
                                               "Velocity", "Water Level", "Wind Resistance"}));
     EXPECT_EQ(result, (std::vector<std::string>{"Apogee Time", "Burnout Time", "Impact Velocity",
                                                 "Max. Acceleration", "Max. Height", "Max. Velocity",
-                                                "Time Aloft"}));
+                                                "Time Aloft", "Total Impulse", "Max. Thrust"}));
     EXPECT_EQ(sweep, (std::vector<std::string>{"Air Temperature",
                                                "Atm. Pressure",
                                                "Atm. Temperature",
@@ -35,7 +35,10 @@ TEST(VariableCatalog, ListsHoldTheirNamesInOrder) {
                                                "Par. Drag Coefficient",
                                                "Par., Number of",
                                                "Par. Surface Area",
-                                               "Water Density"}));
+                                               "Water Density",
+                                               "Nozzle Diameter",
+                                               "Discharge Coefficient",
+                                               "Expansion Exponent"}));
     EXPECT_TRUE(variableNames(VariableList(3)).empty());
 }
 
@@ -80,8 +83,8 @@ TEST(VariableCatalog, RefillSelectsTheDefaultUnit) {
 TEST(VariableCatalog, InvalidPositionLeavesTheSelectorEmpty) {
     const std::pair<VariableList, int> cases[] = {
         {VariableList::PlotVariables, 10},
-        {VariableList::ResultVariables, 7},
-        {VariableList::SweepVariables, 20},
+        {VariableList::ResultVariables, 9},
+        {VariableList::SweepVariables, 23},
         {VariableList::SweepVariables, -1},
         {VariableList(3), 0},
         {VariableList(-1), 0},
