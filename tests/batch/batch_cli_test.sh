@@ -177,7 +177,7 @@ expect 0 "--list names every field by its page" --list && {
     check "a unit list" grep -q "^  atmTemperatureUnit  *unit: deg C, deg F, K; default deg F$" "$out"
     check "a choice" grep -q "^  mode  *0 Launch Analysis, 1 1-Variable Optimization, 2 2-Variable Optimization; default 0$" "$out"
     check "four pages" [ "$(grep -c ':$' "$out")" -eq 4 ]
-    check "X
+    check "every field (22 + 13 + 13 + 24)" [ "$(grep -c '^  [a-zA-Z]' "$out")" -eq 72 ]
 }
 expect 0 "--png - writes the image alone to stdout" --png - &&
     check "a PNG" [ "$(head -c 4 "$out" | tail -c 3)" = PNG ]
