@@ -121,6 +121,9 @@ std::vector<std::string> checkModel(const RocketModel& m, const SimulationInputs
     // What no single field decides.
     if (m.launchRodDiameter >= 0 && m.bottleDiameter > 0 && m.launchRodDiameter >= m.bottleDiameter)
         p.add("Launch Rod Diameter", "must be smaller than the bottle's diameter");
+    // Checked whichever model flies, so that both refuse the same inputs.
+    if (m.nozzleDiameter > 0 && m.bottleDiameter > 0 && m.nozzleDiameter >= m.bottleDiameter)
+        p.add("Nozzle Diameter", "must be smaller than the bottle's diameter");
     const double rodInside = m.launchRodArea() * m.launchRodHeight; // L
     if (m.bottleVolume > 0 && rodInside >= m.bottleVolume)
         p.add("Bottle Volume", "the launch rod fills the bottle (the " +

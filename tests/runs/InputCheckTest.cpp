@@ -79,12 +79,19 @@ TEST(InputCheck, EachNonPhysicalInputIsNamed) {
          "(e.g. -9.806 m/sec^2)."},
         {[](SimulationInputs& in) { in.gravity = 0; }, "Gravity Constant: gravity points down"},
         {[](SimulationInputs& in) { in.bottleVolumeUnit = 7; }, "Bottle Volume: must be a finite"},
+        {[](SimulationInputs& in) { in.nozzleDiameter = 110; }, "Nozzle Diameter: must be smal"},
+        {[](SimulationInputs& in) { in.dischargeCoefficient = 0; }, "Discharge Coefficient: mus"},
+        {[](SimulationInputs& in) { in.expansionExponent = -1; }, "Expansion Exponent: must be"},
     };
+    RunSettings extended;
+    extended.flightModel = ExtendedModel;
     for (const BadInput& c : cases) {
         SimulationInputs in;
         c.change(in);
         const std::vector<std::string> problems = checkInputs({}, in);
         EXPECT_TRUE(mentions(problems, c.expected)) << c.expected;
+        // Both flight models refuse the same inputs.
+        EXPECT_EQ(checkInputs(extended, in), problems) << c.expected;
         for (const std::string& p : problems)
             EXPECT_EQ(p.back(), '.') << p;
     }
