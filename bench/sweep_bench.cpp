@@ -101,6 +101,28 @@ void BM_SweepLanesAllThreads(benchmark::State& state) {
     sweep(state, [](int precision) { benchmark::DoNotOptimize(flySweep(precision, 0).count); });
 }
 
+/// The 121 points at precision 5 on one thread, with the classic (0) and the extended (1)
+/// flight model: the extended step's cost against the classic one's.
+void BM_SweepLanesModel(benchmark::State& state) {
+    RunSettings s = twoVariables(5);
+    s.flightModel = int(state.range(0));
+    static SampleSeries series;
+    QuietRunHost host;
+    RunOptions options;
+    options.threads = 1;
+    for (auto _ : state) {
+        runSimulation({s, {}, options}, host, series);
+        if (series.count != 121)
+            state.SkipWithError("the sweep did not finish");
+    }
+}
+
+BENCHMARK(BM_SweepLanesModel)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 BENCHMARK(BM_SweepFused)
     ->Arg(5)
     ->Arg(6)

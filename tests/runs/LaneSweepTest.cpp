@@ -130,6 +130,32 @@ std::vector<Case> cases() {
     c.name = "launch pressure, apogee time";
     c.settings.twoVarDependent = var::ApogeeTime;
     all.push_back(c);
+    // The extended model: its pulse, tube and nozzle in the lanes, flying and on the stand.
+    c.name = "extended: launch pressure x empty mass, burnout time";
+    c.settings.flightModel = ExtendedModel;
+    c.settings.twoVarDependent = var::BurnoutTime;
+    all.push_back(c);
+    c = {"extended on the stand: water x nozzle, total impulse", two, {}};
+    c.settings.flightModel = ExtendedModel;
+    c.inputs.testStand = 1;
+    c.settings.xAxisVariable = var::InitialWaterLevel;
+    c.settings.xAxisUnit = kPercentUnit;
+    c.settings.xRangeFrom = 0;
+    c.settings.xRangeTo = 90;
+    c.settings.yAxisVariable = var::NozzleDiameter;
+    c.settings.yAxisUnit = unit::mm;
+    c.settings.yRangeFrom = 5;
+    c.settings.yRangeTo = 40;
+    c.settings.twoVarDependent = var::TotalImpulse;
+    all.push_back(c);
+    c.name = "extended: water x expansion exponent, max thrust";
+    c.inputs.testStand = 0;
+    c.settings.yAxisVariable = var::ExpansionExponent;
+    c.settings.yAxisUnit = 0;
+    c.settings.yRangeFrom = 1;
+    c.settings.yRangeTo = 1.4;
+    c.settings.twoVarDependent = var::MaxThrust;
+    all.push_back(c);
     return all;
 }
 
