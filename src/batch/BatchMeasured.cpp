@@ -7,6 +7,7 @@
 #include "runs/TraceFit.h"
 #include "units/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -38,10 +39,10 @@ bool takeComparisonOption(std::string_view name, const std::string& value, Batch
         const auto comma = value.find(',');
         if (comma == std::string::npos || comma == 0 || comma + 1 == value.size())
             error = "--measured-columns " + quote(value) +
-                    ": expected TIME,ALTITUDE (header names or positions from 1)";
+                    ": expected TIME,ALTITUDE or TIME,FORCE (header names or positions from 1)";
         else
-            pending.format = {value.substr(0, comma), value.substr(comma + 1),
-                              pending.format.timeUnit, pending.format.heightUnit};
+            std::tie(pending.format.timeColumn, pending.format.heightColumn) =
+                std::tuple{value.substr(0, comma), value.substr(comma + 1)};
     } else if (name == "--measured-time-unit") {
         if (value == "s" || value == "ms")
             pending.format.timeUnit =
@@ -54,6 +55,17 @@ bool takeComparisonOption(std::string_view name, const std::string& value, Batch
                 value == "m" ? TraceHeightUnit::Metres : TraceHeightUnit::Feet;
         else
             error = "--measured-height-unit " + quote(value) + ": expected m or ft";
+    } else if (name == "--measured-force-unit") {
+        const std::pair<const char*, TraceForceUnit> units[] = {
+            {"N", TraceForceUnit::Newtons},
+            {"lbf", TraceForceUnit::PoundsForce},
+            {"kgf", TraceForceUnit::KilogramsForce}};
+        const auto* u = std::find_if(std::begin(units), std::end(units),
+                                     [&](const auto& p) { return value == p.first; });
+        if (u == std::end(units))
+            error = "--measured-force-unit " + quote(value) + ": expected N, lbf or kgf";
+        else
+            pending.format.forceUnit = u->second;
     } else if (name == "--fit") {
         o.fit = value;
     } else if (name == "--fit-range") {

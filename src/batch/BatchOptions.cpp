@@ -32,17 +32,21 @@ constexpr Option kOptionTable[] = {
      "fly a flight file's inputs with this run's settings and draw it with the run in the "
      "graph and CSV (up to 6 times)"},
     {"--measured", "FILE",
-     "a measured flight (time and altitude columns, CSV, ; or tab separated): --summary adds "
-     "how it compares, --png draws it over a Height graph"},
+     "a measured flight (time and altitude columns, CSV, ; or tab separated) or a stand's "
+     "firing (time and force columns): --summary adds how it compares, --png draws it over a "
+     "Height or a Thrust graph"},
     {"--measured-columns", "TIME,ALTITUDE",
      "the measured file's columns, by header name or position from 1 (default: the columns "
-     "named time and alt or height, else 1,2)"},
+     "named time and alt, height, force or thrust, else 1,2)"},
     {"--measured-time-unit", "s|ms", "the measured times' unit (default: the header's, else s)"},
     {"--measured-height-unit", "m|ft",
      "the measured altitudes' unit (default: the header's, else m)"},
+    {"--measured-force-unit", "N|lbf|kgf",
+     "the file is a firing, its forces in this unit (default: a firing when its value "
+     "column's header names a force or thrust, in the header's unit, else N)"},
     {"--fit", "NAME",
      "find the value of the input NAME that brings the flight closest to --measured, and print "
-     "it as NAME: VALUE with the RMS height difference before and after"},
+     "it as NAME: VALUE with the RMS height (or force) difference before and after"},
     {"--fit-range", "FROM:TO",
      "where --fit looks, in the input's unit (default: a quarter to four times its value)"},
     {"--list", "", "print every NAME with its kind, its units or choices and its default"},

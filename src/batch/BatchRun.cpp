@@ -84,7 +84,8 @@ std::string measuredSummary(const BatchOptions& o, std::vector<std::string>& sai
         status = exitStatusFor(c.outcome);
         return {};
     }
-    std::string text = "\nMeasured flight: " + o.measuredName + "\n";
+    std::string text = (o.measured.thrust ? "\nMeasured firing: " : "\nMeasured flight: ") +
+                       o.measuredName + "\n";
     for (const std::string& line : figureLines(c.figures, heightUnit(o.settings)))
         text += line + "\n";
     return text;

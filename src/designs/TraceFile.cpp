@@ -16,7 +16,9 @@ namespace {
 /// Beyond any water rocket's flight: a value past this is a fault in the file.
 constexpr double kLargestValue = 1e6;
 constexpr std::size_t kMaxSamples = 1'000'000;
-constexpr double kFeet = 0.3048; // m
+constexpr double kFeet = 0.3048;                 // m
+constexpr double kPoundForce = 4.4482216152605;  // N
+constexpr double kKilogramForce = 9.80665;       // N
 
 using namespace tabletext;
 
@@ -109,7 +111,8 @@ private:
                                    : "."));
         const std::optional<double> t = value(fields, timeIndex_, "time", lineNumber);
         const std::optional<double> h =
-            t ? value(fields, heightIndex_, "altitude", lineNumber) : std::nullopt;
+            t ? value(fields, heightIndex_, read_.trace.thrust ? "force" : "altitude", lineNumber)
+              : std::nullopt;
         if (!t || !h)
             return;
         const double seconds = timeScale_ == 1 ? *t : *t / timeScale_;
@@ -216,8 +219,9 @@ private:
                 header_.pop_back();
         }
         const auto t = column(format_.timeColumn, 0, {"time"});
-        const auto h =
-            t ? column(format_.heightColumn, *t == 1 ? 0 : 1, {"alt", "height"}) : std::nullopt;
+        const auto h = t ? column(format_.heightColumn, *t == 1 ? 0 : 1,
+                                  {"alt", "height", "force", "thrust"})
+                         : std::nullopt;
         if (!t || !h)
             return false;
         timeIndex_ = *t;
@@ -227,16 +231,45 @@ private:
         const bool ms = format_.timeUnit == TraceTimeUnit::Milliseconds ||
                         (format_.timeUnit == TraceTimeUnit::FromHeader &&
                          hasWord(timeName, {"ms", "msec", "millisecond", "milliseconds"}));
+        timeScale_ = ms ? 1000 : 1;
+        const bool force = format_.forceUnit != TraceForceUnit::FromHeader ||
+                           holds(heightName, "force") || holds(heightName, "thrust") ||
+                           holds(heightName, "load");
+        read_.trace.thrust = force;
+        const char* unit = force ? forceScale(heightName) : heightScaleOf(heightName);
+        if ((ms && format_.timeUnit == TraceTimeUnit::FromHeader) || unitFromHeader_)
+            read_.notes.push_back(name_ + ": the header gives the units: time in " +
+                                  (ms ? "ms" : "s") + (force ? ", force in " : ", altitude in ") +
+                                  unit + ".");
+        return true;
+    }
+
+    /// The altitude's unit, from the format or the header; its name.
+    const char* heightScaleOf(const std::string& heightName) {
         const bool ft = format_.heightUnit == TraceHeightUnit::Feet ||
                         (format_.heightUnit == TraceHeightUnit::FromHeader &&
                          hasWord(heightName, {"ft", "feet", "foot"}));
-        timeScale_ = ms ? 1000 : 1;
         heightScale_ = ft ? kFeet : 1;
-        if ((ms && format_.timeUnit == TraceTimeUnit::FromHeader) ||
-            (ft && format_.heightUnit == TraceHeightUnit::FromHeader))
-            read_.notes.push_back(name_ + ": the header gives the units: time in " +
-                                  (ms ? "ms" : "s") + ", altitude in " + (ft ? "ft" : "m") + ".");
-        return true;
+        unitFromHeader_ = ft && format_.heightUnit == TraceHeightUnit::FromHeader;
+        return ft ? "ft" : "m";
+    }
+
+    /// The force's unit, from the format or the header; its name.
+    const char* forceScale(const std::string& forceName) {
+        TraceForceUnit u = format_.forceUnit;
+        if (u == TraceForceUnit::FromHeader) {
+            u = hasWord(forceName, {"lbf", "lb", "lbs", "pound", "pounds"})
+                    ? TraceForceUnit::PoundsForce
+                : hasWord(forceName, {"kgf", "kp"}) ? TraceForceUnit::KilogramsForce
+                                                    : TraceForceUnit::Newtons;
+            unitFromHeader_ = u != TraceForceUnit::Newtons;
+        }
+        heightScale_ = u == TraceForceUnit::PoundsForce      ? kPoundForce
+                       : u == TraceForceUnit::KilogramsForce ? kKilogramForce
+                                                             : 1;
+        return u == TraceForceUnit::PoundsForce      ? "lbf"
+               : u == TraceForceUnit::KilogramsForce ? "kgf"
+                                                     : "N";
     }
 
     const TraceFormat& format_;
@@ -253,7 +286,8 @@ private:
     char separator_ = 0;
     bool columnsChosen_ = false;
     std::size_t timeIndex_ = 0, heightIndex_ = 1;
-    double timeScale_ = 1, heightScale_ = 1;
+    double timeScale_ = 1, heightScale_ = 1; ///< the value's scale: to m, or to N
+    bool unitFromHeader_ = false;            ///< the value's unit was read from the header
 };
 
 } // namespace

@@ -1,4 +1,5 @@
-// A measured flight read from an altimeter's table: CSV, semicolon or tab separated.
+// A measured flight read from an altimeter's table, or a firing from a test stand's: CSV,
+// semicolon or tab separated.
 #pragma once
 
 #include "runs/MeasuredTrace.h"
@@ -11,16 +12,20 @@ namespace hydrolofter {
 
 enum class TraceTimeUnit { FromHeader, Seconds, Milliseconds };
 enum class TraceHeightUnit { FromHeader, Metres, Feet };
+enum class TraceForceUnit { FromHeader, Newtons, PoundsForce, KilogramsForce };
 
 /// How to read a trace. A column is a header's name (any case) or a position from 1; empty:
-/// the first column whose header holds "time", and the first holding "alt" or "height",
-/// else the first and second columns. A unit left to the header is taken from its words
-/// ("ms", "ft", "feet"); seconds and metres otherwise.
+/// the first column whose header holds "time", and the first holding "alt", "height",
+/// "force" or "thrust", else the first and second columns. The trace is a stand's (forces)
+/// when its value column's header holds "force", "thrust" or "load", or a force unit is
+/// given. A unit left to the header is taken from its words ("ms", "ft", "feet", "lbf",
+/// "kgf"); seconds, metres and newtons otherwise.
 struct TraceFormat {
     std::string timeColumn;
-    std::string heightColumn;
+    std::string heightColumn; ///< the altitude's or the force's
     TraceTimeUnit timeUnit = TraceTimeUnit::FromHeader;
     TraceHeightUnit heightUnit = TraceHeightUnit::FromHeader;
+    TraceForceUnit forceUnit = TraceForceUnit::FromHeader;
 };
 
 struct TraceRead {

@@ -118,15 +118,18 @@ std::unique_ptr<GraphData> comparisonGraph(const std::vector<ComparedRun>& runs,
 
 bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const MeasuredTrace& trace,
                       const std::string& traceName, const std::string& flightName) {
-    if (graph.mode != GraphMode::MinMaxBars || settings.plotVariable != var::Height)
+    // A firing goes over a Thrust graph (always in N), a flight over a Height graph.
+    const VariableId plotted = trace.thrust ? var::Thrust : var::Height;
+    if (graph.mode != GraphMode::MinMaxBars || settings.plotVariable != plotted)
         return false;
     const VariableInfo& height = variableInfo(var::Height);
     GraphCurve points{GraphMode::Points, kMeasuredColour, trace.time, {}, {}, 0};
     points.count = int(std::min(trace.time.size(), trace.height.size()));
     points.values2.reserve(trace.height.size());
     for (const double h : trace.height)
-        points.values2.push_back(
-            convertUnits(height.units.family, h, height.internalUnit, settings.plotUnit));
+        points.values2.push_back(trace.thrust ? h
+                                              : convertUnits(height.units.family, h,
+                                                             height.internalUnit, settings.plotUnit));
     if (points.count > 0) {
         const auto [low, high] = std::minmax_element(points.values2.begin(), points.values2.end());
         if (*low < graph.yMin || *high > graph.yMax)

@@ -1,5 +1,5 @@
-// A measured flight (an altimeter's trace) held against a simulated one; TraceFit.h fits an
-// input to it.
+// A measured flight (an altimeter's trace) or firing (a test stand's load cell) held against
+// a simulated one; TraceFit.h fits an input to it.
 #pragma once
 
 #include "RunHost.h"
@@ -14,14 +14,19 @@
 namespace hydrolofter {
 
 /// Samples in time order: seconds from launch (earlier ones are the rocket on its pad) and
-/// metres above the pad.
+/// metres above the pad, or (thrust) the thrust in N.
 struct MeasuredTrace {
     std::vector<double> time;
-    std::vector<double> height;
+    std::vector<double> height; ///< or the thrust
+    bool thrust = false;        ///< a stand's firing: the values are forces
 };
 
-/// The measured and simulated flights side by side: heights in m, times in s.
+/// The measured and simulated flights side by side: heights in m, times in s; for a
+/// firing, forces in N and impulses in N·s (rms is then the force's).
 struct TraceFigures {
+    bool thrust = false;
+    double measuredImpulse = 0, simulatedImpulse = 0;
+    double measuredPeak = 0, simulatedPeak = 0;
     double measuredApogee = 0;
     double measuredApogeeAt = 0;
     double simulatedApogee = 0;
@@ -53,5 +58,7 @@ TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, const Run
 
 /// A height in metres as text in unit heightUnit of the Height variable: "37.04 m".
 std::string heightText(double metres, int heightUnit);
+/// A difference of a trace's values as text: a height as heightText, a force in N.
+std::string differenceText(double value, bool thrust, int heightUnit);
 
 } // namespace hydrolofter

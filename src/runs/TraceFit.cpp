@@ -238,13 +238,16 @@ FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings
         r.refusal = std::move(why);
         return r;
     }
-    return FitSearch(inputs, settings, trace, request, host, maxFlightTime, threads).run();
+    FitResult r = FitSearch(inputs, settings, trace, request, host, maxFlightTime, threads).run();
+    r.thrust = trace.thrust;
+    return r;
 }
 
 std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit) {
+    const std::string what = fit.thrust ? "RMS force difference " : "RMS height difference ";
     return {name + ": " + formatShort(fit.value),
-            "RMS height difference before: " + heightText(fit.rmsBefore, heightUnit),
-            "RMS height difference after: " + heightText(fit.rmsAfter, heightUnit)};
+            what + "before: " + differenceText(fit.rmsBefore, fit.thrust, heightUnit),
+            what + "after: " + differenceText(fit.rmsAfter, fit.thrust, heightUnit)};
 }
 
 } // namespace hydrolofter

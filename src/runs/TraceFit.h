@@ -23,6 +23,7 @@ struct FitResult {
     double rmsBefore = 0;
     double rmsAfter = 0;
     int flights = 0;
+    bool thrust = false; ///< fitted to a firing: the RMS is the force's
 };
 
 /// Where a fit looks unless told: a quarter to four times the value, or -1 to 1 for 0.
@@ -42,7 +43,7 @@ FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings
                      int threads = 0);
 
 /// "name: 0.3512" (the value in the input's unit), then the RMS before and after in unit
-/// heightUnit of the Height variable.
+/// heightUnit of the Height variable (a firing's in N).
 std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit);
 
 } // namespace hydrolofter

@@ -35,7 +35,8 @@ std::vector<std::string> MeasuredFlight::figureLinesIn(int unit) const {
 std::string MeasuredFlight::summaryText() const {
     if (!m_figures)
         return {};
-    std::string text = "\nMeasured flight: " + m_name + "\n";
+    std::string text =
+        (m_trace.thrust ? "\nMeasured firing: " : "\nMeasured flight: ") + m_name + "\n";
     for (const std::string& line : figureLines(*m_figures, unit::m))
         text += line + "\n";
     return text;
