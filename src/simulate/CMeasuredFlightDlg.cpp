@@ -31,9 +31,10 @@ CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take tak
     setMinimumWidth(fontMetrics().averageCharWidth() * 70);
     auto* form = new QFormLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral("A table of times and altitudes, as a recording altimeter writes it: "
-                       "comma, semicolon or tab separated; lines without numbers are passed "
-                       "over."),
+        QStringLiteral("A table of times and altitudes, as a recording altimeter writes it, or "
+                       "of times and forces, as a test stand's load cell does (shown over a "
+                       "Thrust graph): comma, semicolon or tab separated; lines without numbers "
+                       "are passed over."),
         this);
     intro->setWordWrap(true);
     form->addRow(intro);
@@ -49,9 +50,9 @@ CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take tak
                           "The time column: its header's name or its position from 1. Empty: "
                           "the column whose header holds \"time\", else the first.");
     m_heightColumn = helped(new QLineEdit(this), "heightColumn",
-                            "The altitude column: its header's name or its position from 1. "
-                            "Empty: the column whose header holds \"alt\" or \"height\", else "
-                            "the second.");
+                            "The altitude or force column: its header's name or its position "
+                            "from 1. Empty: the column whose header holds \"alt\", \"height\", "
+                            "\"force\" or \"thrust\", else the second.");
     m_timeUnit = unitChoice("timeUnit",
                             "What the times are counted in; as its header says "
                             "(\"ms\"), else seconds.",
@@ -60,10 +61,17 @@ CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take tak
                               "What the altitudes are measured in; as its header "
                               "says (\"ft\", \"feet\"), else metres.",
                               {QStringLiteral("m"), QStringLiteral("ft")}, this);
+    m_forceUnit =
+        unitChoice("forceUnit",
+                   "For a firing, what the forces are measured in; as its header says "
+                   "(\"lbf\", \"kgf\"), else newtons. A unit chosen here makes the "
+                   "table a firing whatever its header says.",
+                   {QStringLiteral("N"), QStringLiteral("lbf"), QStringLiteral("kgf")}, this);
     form->addRow(QStringLiteral("&Time column:"), m_timeColumn);
-    form->addRow(QStringLiteral("&Altitude column:"), m_heightColumn);
+    form->addRow(QStringLiteral("&Altitude or force column:"), m_heightColumn);
     form->addRow(QStringLiteral("Time &unit:"), m_timeUnit);
     form->addRow(QStringLiteral("Altitude u&nit:"), m_heightUnit);
+    form->addRow(QStringLiteral("Fo&rce unit:"), m_forceUnit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMeasuredFlightDlg::accept);
@@ -72,10 +80,10 @@ CMeasuredFlightDlg::CMeasuredFlightDlg(QWidget* parent, QString folder, Take tak
 }
 
 TraceFormat CMeasuredFlightDlg::format() const {
-    return {m_timeColumn->text().trimmed().toStdString(),
-            m_heightColumn->text().trimmed().toStdString(),
-            TraceTimeUnit(m_timeUnit->currentIndex()),
-            TraceHeightUnit(m_heightUnit->currentIndex())};
+    return {
+        m_timeColumn->text().trimmed().toStdString(),
+        m_heightColumn->text().trimmed().toStdString(), TraceTimeUnit(m_timeUnit->currentIndex()),
+        TraceHeightUnit(m_heightUnit->currentIndex()), TraceForceUnit(m_forceUnit->currentIndex())};
 }
 
 void CMeasuredFlightDlg::browse() {

@@ -33,6 +33,7 @@ private:
     QLineEdit* m_heightColumn;
     QComboBox* m_timeUnit;
     QComboBox* m_heightUnit;
+    QComboBox* m_forceUnit;
 };
 
 } // namespace hydrolofter

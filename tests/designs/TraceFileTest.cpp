@@ -24,6 +24,9 @@ TEST(TraceFile, ReadsTheTablesAltimetersWriteAndNamesTheLineOfAFault) {
         // Semicolons with decimal commas; the header's words give ms and ft.
         {"Zeit (ms);Altitude (ft)\n0;0\n500;10,5\n", plain,
          "the header gives the units: time in ms, altitude in ft", 0, 0, 0.5, 3.2004},
+        // A stand's firing: the force column by its name, lbf from the header (4.4482 N each).
+        {"Time (ms),Thrust (lbf)\n0,0\n10,2\n", plain,
+         "the header gives the units: time in ms, force in lbf", 0, 0, 0.01, 8.896443230521},
         // Columns found by name past others; tabs.
         {"temp\thöhe\ttime\taltitude\n20\t9\t1\t2\n21\t9\t2\t4\n", plain,
          "passed over 1 line that holds no measurement: 1", 1, 2, 2, 4},

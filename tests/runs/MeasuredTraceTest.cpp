@@ -42,6 +42,45 @@ TEST(MeasuredTrace, TheFitFindsTheDragCoefficientOfANoisyTwentyHertzTrace) {
     EXPECT_LE(fit.flights, 54);
 }
 
+TEST(MeasuredTrace, AFiringsThrustCurveGivesItsDischargeCoefficient) {
+    // A stand firing of the extended model with a discharge coefficient of 0.8 in 10 µs
+    // steps, its thrust sampled at 1652 Hz as the load cell of a lab's stand would.
+    SimulationInputs fired;
+    fired.testStand = 1;
+    fired.dischargeCoefficient = 0.8;
+    RocketModel m;
+    buildModel(m, fired, ExtendedModel);
+    FlightSimulator sim(m);
+    MeasuredTrace trace;
+    trace.thrust = true;
+    double impulse = 0, t = 0;
+    for (int step = 1; step <= 100000 && sim.goesOn(t); ++step) {
+        t = step * 1e-5;
+        sim.step(1e-5);
+        impulse += sim.forceValues[ThrustSlot] * 1e-5;
+        if (trace.time.empty() || t >= trace.time.size() / 1652.0) {
+            trace.time.push_back(t);
+            trace.height.push_back(sim.forceValues[ThrustSlot]);
+        }
+    }
+    ASSERT_GT(trace.time.size(), 100u);
+    RunSettings settings;
+    settings.flightModel = ExtendedModel;
+    settings.precision = 5;
+    QuietRunHost host;
+    SimulationInputs start = fired;
+    start.dischargeCoefficient = 1;
+    const FitResult fit =
+        fitToTrace(start, settings, trace, {var::DischargeCoefficient, 0.3, 1.5}, host, 20);
+    ASSERT_EQ(fit.outcome, RunOutcome::Completed) << fit.refusal;
+    EXPECT_NEAR(fit.value, 0.8, 0.008);
+    EXPECT_TRUE(fit.thrust);
+    const TraceComparison c = compareWithTrace(fired, settings, trace, host, 20);
+    EXPECT_NEAR(c.figures.simulatedImpulse, impulse, 1e-9 * impulse);
+    EXPECT_NEAR(c.figures.measuredImpulse / impulse, 1, 0.01); // trapezoids at 1652 Hz
+    EXPECT_LT(c.figures.rms, 0.01 * c.figures.measuredPeak);
+}
+
 TEST(MeasuredTrace, TheRocketStandsOnItsPadBeforeLaunchAndOnTheGroundAfterLanding) {
     // One sample a second before launch and one long after landing, both at 0 m: nothing
     // differs, and the measured apogee is the first of the equal highest samples.
