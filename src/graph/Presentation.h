@@ -53,7 +53,7 @@ std::string runHeader(const RunSettings& settings);
 std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInputs& inputs,
                                                             const RunSettings& settings);
 
-/// The seven results of a flight as (caption, value with its unit), each in its default
+/// The results of a flight as (caption, value with its unit), each in its default
 /// unit or, where graph (a launch graph's settings) plots its quantity, in the graph's.
 std::vector<std::pair<std::string, std::string>> resultLines(const FlightResults& results,
                                                              const RunSettings* graph = nullptr);

@@ -69,8 +69,7 @@ constexpr Field kFields[] = {
             "for a fast, adiabatic expansion, 1 for an isothermal one. Used by the Extended "
             "flight model.")
         .labelled("n")
-        .hinted("(Nozzle, discharge and expansion: Extended flight model only, chosen on the "
-                "Simulation Settings page)")
+        .hinted("(These three: Extended flight model only)")
         .extendedOnly()
         .feeds(&RM::expansionExponent, 0, var::ExpansionExponent)
         .checked(1e-3, 10, "", B::AboveZero),

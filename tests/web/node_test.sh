@@ -35,6 +35,11 @@ same "two-variable sweep" mode=2 precision=2
 same "two-variable summary" mode=2 precision=2 --summary
 same "a measured flight fitted" --measured "$(dirname "$0")/../../docs/examples/sample-trace.csv" \
     --fit dragCoefficient --threads 1
+same "the extended model on the stand" flightModel=1 testStand=1 --summary precision=5
+same "an extended sweep of the nozzle" mode=1 precision=3 flightModel=1 \
+    oneVarIndependent="Nozzle Diameter" oneVarRangeFrom=10 oneVarRangeTo=30 "oneVarDependent=Total Impulse"
+same "a measured firing fitted" --measured "$(dirname "$0")/../../docs/examples/sample-firing.csv" \
+    --summary testStand=1 flightModel=1 --fit dischargeCoefficient
 same "refused input (3)" bottleVolume=0
 same "bad argument (2)" bottleVolume=abc
 same "never lands (4)" updraft=100 --max-time 5
