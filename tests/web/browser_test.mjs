@@ -52,7 +52,14 @@ try {
   // Every kind of run: the same numbers to the bit (the batch tool's bytes).
   await fly(['launchDisplay=0']);
   check('launch summary', (await summary()) === native('--summary').toString());
-  await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4']);
+  // The extended model's inputs are off while the classic model is chosen.
+  const nozzleOff = () => page.evaluate(() => document.querySelector('[name="nozzleDiameter"]').disabled);
+  check('nozzle off with the classic model', await nozzleOff());
+  await fly(['flightModel=1', 'testStand=1', 'precision=4']);
+  check('nozzle on with the extended model', !(await nozzleOff()));
+  check('extended stand summary',
+        (await summary()) === native('--summary', 'flightModel=1', 'testStand=1', 'precision=4').toString());
+  await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4', 'flightModel=0', 'testStand=0']);
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
   await fly(['kamikaze=1', 'precision=3', 'mode=1', 'oneVarIndependent=Bottle Volume',
              'oneVarRangeFrom=1', 'oneVarRangeTo=3']);
