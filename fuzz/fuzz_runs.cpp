@@ -132,6 +132,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.yAxisUnit = b.pick(unitListSize(s.yAxisVariable));
     s.yRangeFrom = b.value(25);
     s.yRangeTo = b.value(75);
+    // Read last, so that the inputs kept from before the extended model mean what they did.
+    s.flightModel = b.pick(2);
+    in.testStand = b.pick(2);
+    in.nozzleDiameter = b.value(22);
+    in.nozzleDiameterUnit = b.pick(unitCount(F::SmallLength));
+    in.dischargeCoefficient = b.value(1);
+    in.expansionExponent = b.value(1.4);
 
     if (!checkInputs(s, in).empty())
         return 0;

@@ -1,5 +1,7 @@
 #include "RunMessages.h"
 
+#include "FieldTable.h"
+
 #include "units/NumberText.h"
 
 namespace hydrolofter {
@@ -45,6 +47,13 @@ std::vector<std::string> runNotices(const RunSettings& settings, const Simulatio
         swept = {settings.oneVarIndependent};
     else if (settings.mode == TwoVariableOptimization)
         swept = {settings.xAxisVariable, settings.yAxisVariable};
+    for (VariableId v : swept) {
+        const Field* f = isValidVariable(v) ? sweptField(v) : nullptr;
+        if (f && f->extendedOnly && settings.flightModel != ExtendedModel)
+            notices.push_back(std::string(variableInfo(v).name) +
+                              " has no effect: the Classic flight model does not use it (choose "
+                              "Extended on the Simulation Settings page).");
+    }
     if (inputs.kamikaze != 0) {
         for (VariableId v : swept) {
             if (isValidVariable(v) && isParachuteVariable(v))
