@@ -102,7 +102,7 @@ expect 0 "stops at the record limit in the air" updraft=100 precision=1 && {
 }
 expect 0 "kamikaze parachute sweep" mode=1 precision=1 "oneVarIndependent=Par. Diameter" &&
     check "says why the line is flat" grep -qx "hydrolofter-batch: Par. Diameter has no effect: the rocket has no parachute (Kamikaze Rocket is ticked)." "$err"
-expect 0 "a classic sweep of the nozzle" mode=1 precision=1 "oneVarIndependent=Nozzle Diameter" &&
+expect 0 "a classic sweep of the nozzle" mode=1 precision=1 "oneVarIndependent=Nozzle Diameter" oneVarRangeFrom=10 oneVarRangeTo=30 &&
     check "says the classic model does not use it" grep -qx "hydrolofter-batch: Nozzle Diameter has no effect: the Classic flight model does not use it (choose Extended on the Simulation Settings page)." "$err"
 expect 3 "gravity entered positive" gravity=9.806 &&
     check "says it points down" grep -q "^hydrolofter-batch: Gravity Constant: gravity points down, so it is entered as a negative number (e.g. -9.806 m/sec^2).$" "$err"
