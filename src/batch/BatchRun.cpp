@@ -29,11 +29,6 @@ std::shared_ptr<SampleSeries> fly(const RunSettings& settings, const SimulationI
     return series;
 }
 
-/// The height unit figures are given in: the plotted one when Height is plotted.
-int heightUnit(const RunSettings& s) {
-    return s.plotVariable == var::Height ? s.plotUnit : unit::m;
-}
-
 ExitStatus fit(const BatchOptions& o, std::string& output, std::vector<std::string>& said) {
     const Field& field = *findField(o.fit);
     QuietRunHost host;
@@ -47,7 +42,8 @@ ExitStatus fit(const BatchOptions& o, std::string& output, std::vector<std::stri
         said.push_back(outcomeMessage(r.outcome, o.maxTime));
         return exitStatusFor(r.outcome);
     }
-    for (const std::string& line : fitLines(r, std::string(field.name), heightUnit(o.settings)))
+    for (const std::string& line :
+         fitLines(r, std::string(field.name), figureHeightUnit(o.settings)))
         output += line + "\n";
     return ExitStatus::Done;
 }
@@ -84,9 +80,9 @@ std::string measuredSummary(const BatchOptions& o, std::vector<std::string>& sai
         status = exitStatusFor(c.outcome);
         return {};
     }
-    std::string text = (o.measured.thrust ? "\nMeasured firing: " : "\nMeasured flight: ") +
-                       o.measuredName + "\n";
-    for (const std::string& line : figureLines(c.figures, heightUnit(o.settings)))
+    std::string text =
+        (o.measured.thrust ? "\nMeasured firing: " : "\nMeasured flight: ") + o.measuredName + "\n";
+    for (const std::string& line : figureLines(c.figures, figureHeightUnit(o.settings)))
         text += line + "\n";
     return text;
 }

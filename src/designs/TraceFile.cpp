@@ -16,9 +16,9 @@ namespace {
 /// Beyond any water rocket's flight: a value past this is a fault in the file.
 constexpr double kLargestValue = 1e6;
 constexpr std::size_t kMaxSamples = 1'000'000;
-constexpr double kFeet = 0.3048;                 // m
-constexpr double kPoundForce = 4.4482216152605;  // N
-constexpr double kKilogramForce = 9.80665;       // N
+constexpr double kFeet = 0.3048;                // m
+constexpr double kPoundForce = 4.4482216152605; // N
+constexpr double kKilogramForce = 9.80665;      // N
 
 using namespace tabletext;
 
@@ -219,9 +219,9 @@ private:
                 header_.pop_back();
         }
         const auto t = column(format_.timeColumn, 0, {"time"});
-        const auto h = t ? column(format_.heightColumn, *t == 1 ? 0 : 1,
-                                  {"alt", "height", "force", "thrust"})
-                         : std::nullopt;
+        const auto h =
+            t ? column(format_.heightColumn, *t == 1 ? 0 : 1, {"alt", "height", "force", "thrust"})
+              : std::nullopt;
         if (!t || !h)
             return false;
         timeIndex_ = *t;

@@ -113,6 +113,10 @@ TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, const Run
     return flyAgainstTrace(inputs, settings, trace, host, maxFlightTime, nullptr);
 }
 
+int figureHeightUnit(const RunSettings& s) {
+    return s.plotVariable == var::Height ? s.plotUnit : unit::m;
+}
+
 std::string differenceText(double value, bool thrust, int heightUnit) {
     return thrust ? formatShort(value) + " N" : heightText(value, heightUnit);
 }

@@ -58,6 +58,9 @@ TraceComparison flyAgainstTraceQuietly(const SimulationInputs& inputs, const Run
 
 /// A height in metres as text in unit heightUnit of the Height variable: "37.04 m".
 std::string heightText(double metres, int heightUnit);
+/// The unit of the Height variable figures give heights in: the plotted one when Height is
+/// plotted, else metres.
+int figureHeightUnit(const RunSettings& settings);
 /// A difference of a trace's values as text: a height as heightText, a force in N.
 std::string differenceText(double value, bool thrust, int heightUnit);
 

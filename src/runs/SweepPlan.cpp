@@ -37,9 +37,11 @@ double SweepPlan::secondInternal(int i) const {
 
 void SweepPlan::buildPoint(RocketModel& model, int j, int i) const {
     buildModel(model, inputs, flightModel);
-    applySweepValue(firstInternal(j), positionIn(VariableList::SweepVariables, firstVariable), model);
+    applySweepValue(firstInternal(j), positionIn(VariableList::SweepVariables, firstVariable),
+                    model);
     if (secondVariable >= 0)
-        applySweepValue(secondInternal(i), positionIn(VariableList::SweepVariables, secondVariable), model);
+        applySweepValue(secondInternal(i), positionIn(VariableList::SweepVariables, secondVariable),
+                        model);
     double waterL = 0;
     switch (water) {
     case WaterVolume::None:

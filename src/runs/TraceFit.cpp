@@ -250,4 +250,20 @@ std::vector<std::string> fitLines(const FitResult& fit, const std::string& name,
             what + "after: " + differenceText(fit.rmsAfter, fit.thrust, heightUnit)};
 }
 
+std::string fitQuestion(const FitResult& fit, const FitRequest& request) {
+    const Field& f = *sweptField(request.input);
+    std::string text;
+    for (const std::string& line :
+         fitLines(fit, std::string(variableInfo(request.input).name), unit::m))
+        text += line + '\n';
+    const char* page = f.group == FieldGroup::Rocket        ? "Rocket"
+                       : f.group == FieldGroup::Environment ? "Environment"
+                                                            : "Launch";
+    return text + "\nPut " + formatShort(fit.value) + " into the " + page + " page?";
+}
+
+double shownValue(const FitResult& fit) {
+    return parseDecimal(formatShort(fit.value)).value_or(fit.value);
+}
+
 } // namespace hydrolofter

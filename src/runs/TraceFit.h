@@ -46,4 +46,9 @@ FitResult fitToTrace(const SimulationInputs& inputs, const RunSettings& settings
 /// heightUnit of the Height variable (a firing's in N).
 std::vector<std::string> fitLines(const FitResult& fit, const std::string& name, int heightUnit);
 
+/// The fit's lines, then "Put 0.3512 into the Rocket page?".
+std::string fitQuestion(const FitResult& fit, const FitRequest& request);
+/// The fitted value as its lines show it, which is what goes into the page.
+double shownValue(const FitResult& fit);
+
 } // namespace hydrolofter

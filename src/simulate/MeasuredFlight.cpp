@@ -49,19 +49,11 @@ void MeasuredFlight::fit(const SimulationInputs& inputs, const RunSettings& sett
 }
 
 std::string MeasuredFlight::fitQuestion() const {
-    const Field& f = *sweptField(m_fitRequest.input);
-    std::string text;
-    for (const std::string& line :
-         fitLines(m_fitResult, std::string(variableInfo(m_fitRequest.input).name), unit::m))
-        text += line + '\n';
-    const char* page = f.group == FieldGroup::Rocket        ? "Rocket"
-                       : f.group == FieldGroup::Environment ? "Environment"
-                                                            : "Launch";
-    return text + "\nPut " + formatShort(m_fitResult.value) + " into the " + page + " page?";
+    return hydrolofter::fitQuestion(m_fitResult, m_fitRequest);
 }
 
 double MeasuredFlight::fittedValue() const {
-    return std::stod(formatShort(m_fitResult.value));
+    return shownValue(m_fitResult);
 }
 
 } // namespace hydrolofter

@@ -158,6 +158,8 @@ json presentShown() {
     const RunSettings& settings = s.options.settings;
     const bool graph = displayChoice(*s.series, settings) == Graph;
     shown.graph = graph ? makeGraph(*s.series, settings) : nullptr;
+    if (shown.graph)
+        addShownTrace(*shown.graph, settings);
     return {{"graph", graph},
             {"title", runTitle(settings)},
             {"summary", graph ? std::string() : summaryText(*s.series, settings)},
@@ -269,6 +271,11 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* record, const double*
     if (shown.options.settings.launchDisplay == Summary)
         s.flight = shown.flight;
     return answer(presentShown());
+}
+
+/// The shown result again, with or without the measured trace kept since.
+EMSCRIPTEN_KEEPALIVE const char* hl_reshow() {
+    return shown.series ? answer(presentShown()) : answer(json::object());
 }
 
 /// Puts a sweep whose points the workers flew on show: results[k] of point k.

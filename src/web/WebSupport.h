@@ -45,4 +45,7 @@ struct Shown {
 };
 extern Shown shown;
 
+/// Draws the kept measured trace over a launch graph of its quantity (WebMeasured.cpp).
+void addShownTrace(GraphData& graph, const RunSettings& settings);
+
 } // namespace hydrolofter::web

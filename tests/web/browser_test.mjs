@@ -59,7 +59,29 @@ try {
   check('nozzle on with the extended model', !(await nozzleOff()));
   check('extended stand summary',
         (await summary()) === native('--summary', 'flightModel=1', 'testStand=1', 'precision=4').toString());
-  await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4', 'flightModel=0', 'testStand=0']);
+  // A stand's measured firing over the Thrust graph: its figures and its fit, the native tool's.
+  const firing = join(here, '../../docs/examples/sample-firing.csv');
+  const stand = ['plotVariable=Thrust', 'flightModel=1', 'testStand=1', 'precision=4'];
+  await fly(['launchDisplay=1', ...stand]);
+  await page.click('#measured');
+  await (await page.waitForSelector('dialog.form input[type=file]')).uploadFile(firing);
+  await page.click('dialog.form .actions button');
+  await page.waitForSelector('#message:not([hidden])'); // the notes: the header's units
+  await page.click('#message-ok');
+  await page.waitForFunction(() => document.querySelector('#status').textContent.startsWith('Measured firing'));
+  const figures = native('--summary', ...stand, '--measured', firing).toString().split('\nMeasured firing')[1];
+  check('a firing\'s figures', (await page.evaluate(() => document.querySelector('#status').textContent)) ===
+        ('Measured firing' + figures).trim().split('\n').join(' · '));
+  page.once('dialog', (d) => d.accept());
+  await page.click('#fit');
+  await page.waitForSelector('dialog.form select');
+  await page.select('dialog.form select', 'dischargeCoefficient');
+  await page.click('dialog.form .actions button');
+  const fitted = native('--summary', ...stand, '--measured', firing, '--fit', 'dischargeCoefficient').toString().split(': ')[1].split('\n')[0];
+  await page.waitForFunction((v) => document.querySelector('[name="dischargeCoefficient"]').value === v, {timeout: 60000}, fitted);
+  await page.click('#forget-measured');
+  await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4', 'flightModel=0', 'testStand=0',
+             'plotVariable=Height', 'dischargeCoefficient=1']);
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
   await fly(['kamikaze=1', 'precision=3', 'mode=1', 'oneVarIndependent=Bottle Volume',
              'oneVarRangeFrom=1', 'oneVarRangeTo=3']);

@@ -5,6 +5,7 @@ import {call, startCore, table} from './core.js';
 import {inputPage, settingsPage, showPage, page} from './controls.js';
 import {designButtons, exportCsv, exportPng, exportText, openDesign} from './files.js';
 import {paint, printResult, readout} from './graph.js';
+import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
 import {cancel, simulate} from './runs.js';
 import {drawText, measureText} from './text.js';
@@ -47,6 +48,7 @@ function simulatePage() {
       say(link);
     }
   };
+  measuredButtons(section.querySelector('.actions'));
   $('graph').addEventListener('mousemove', readout);
   new ResizeObserver(() => $('result').dataset.graph && paint()).observe($('result'));
 }

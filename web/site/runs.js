@@ -2,6 +2,7 @@
 // sweep's points shared out), the result put on show by the core.
 import {ask, hl} from './core.js';
 import {setRunning, show} from './graph.js';
+import {showFigures} from './measured.js';
 import {$, say} from './ui.js';
 import {recordOf, texts} from './values.js';
 
@@ -18,6 +19,8 @@ function stopWorkers() {
 }
 
 export const cancel = () => running && running.cancel();
+/// A job of another module's in progress, which Cancel stops (null when it ended).
+export const track = (job) => void (running = job);
 
 /// Flies what the pages hold and shows it, or says why it cannot.
 export async function simulate() {
@@ -41,6 +44,9 @@ export async function simulate() {
   if (outcome === null) return void ($('status').textContent = 'Cancelled');
   if (outcome.message) return say(outcome.message);
   show(outcome.shown);
+  // A launch's record, which a measured flight's figures and fit are flown with.
+  $('result').dataset.record = prep.launch ? record : '';
+  await showFigures();
 }
 
 /// Copies numbers into the core's memory for a call, and frees them after it.

@@ -1,11 +1,22 @@
-// Flies runs away from the page: a launch analysis, or a share of a sweep's points.
+// Flies runs away from the page: a launch analysis, a share of a sweep's points, or a
+// measured trace's figures and fit (the trace's text read here too).
 importScripts('hydrolofter.js');
 const ready = createHydrolofter();
 onmessage = async (event) => {
   const m = await ready;
   const job = event.data;
   const record = job.record; // the record as the page holds it: JSON text
-  if (job.type === 'launch') {
+  if (job.trace) {
+    const t = job.trace;
+    m.ccall('hl_readTrace', 'string', ['string', 'string', 'string', 'string', 'number', 'number', 'number'],
+            [t.text, t.name, t.timeColumn, t.valueColumn, t.timeUnit, t.heightUnit, t.forceUnit]);
+  }
+  if (job.type === 'figures') {
+    postMessage({type: 'done', result: JSON.parse(m.ccall('hl_traceFigures', 'string', ['string'], [record]))});
+  } else if (job.type === 'fit') {
+    const r = m.ccall('hl_fit', 'string', ['string', 'string', 'string', 'string'], [record, job.name, job.from, job.to]);
+    postMessage({type: 'done', result: JSON.parse(r)});
+  } else if (job.type === 'launch') {
     const r = JSON.parse(m.ccall('hl_flyLaunch', 'string', ['string'], [record]));
     const at = r.columns / 8;
     const columns = m.HEAPF64.slice(at, at + 3 * r.count);
