@@ -114,21 +114,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.mode = static_cast<RunMode>(b.pick(3));
     s.precision = 1 + b.pick(4);
     s.launchDisplay = static_cast<DisplayChoice>(b.pick(2));
-    s.plotVariable = variableAt(VariableList::PlotVariables, b.pick(listSize(VariableList::PlotVariables)));
+    s.plotVariable =
+        variableAt(VariableList::PlotVariables, b.pick(listSize(VariableList::PlotVariables)));
     s.plotUnit = b.pick(unitListSize(s.plotVariable));
-    s.oneVarDependent = variableAt(VariableList::ResultVariables, b.pick(listSize(VariableList::ResultVariables)));
+    s.oneVarDependent =
+        variableAt(VariableList::ResultVariables, b.pick(listSize(VariableList::ResultVariables)));
     s.oneVarDependentUnit = b.pick(unitListSize(s.oneVarDependent));
-    s.oneVarIndependent = variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
+    s.oneVarIndependent =
+        variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
     s.oneVarIndependentUnit = b.pick(unitListSize(s.oneVarIndependent));
     s.oneVarRangeFrom = b.value(50);
     s.oneVarRangeTo = b.value(250);
-    s.twoVarDependent = variableAt(VariableList::ResultVariables, b.pick(listSize(VariableList::ResultVariables)));
+    s.twoVarDependent =
+        variableAt(VariableList::ResultVariables, b.pick(listSize(VariableList::ResultVariables)));
     s.twoVarDependentUnit = b.pick(unitListSize(s.twoVarDependent));
-    s.xAxisVariable = variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
+    s.xAxisVariable =
+        variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
     s.xAxisUnit = b.pick(unitListSize(s.xAxisVariable));
     s.xRangeFrom = b.value(50);
     s.xRangeTo = b.value(250);
-    s.yAxisVariable = variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
+    s.yAxisVariable =
+        variableAt(VariableList::SweepVariables, b.pick(listSize(VariableList::SweepVariables)));
     s.yAxisUnit = b.pick(unitListSize(s.yAxisVariable));
     s.yRangeFrom = b.value(25);
     s.yRangeTo = b.value(75);

@@ -46,8 +46,8 @@ void CMainApp::createSheet() {
     m_sheet->addPage(m_simulatePage);
     m_sheet->addPage(m_aboutPage);
     m_sheet->setSimulatePage(m_simulatePage);
-    QObject::connect(m_settingsPage, &CSimulationSettingsPage::flightModelChosen,
-                     m_rocketSpecsPage, &CRocketSpecsPage::setFlightModel);
+    QObject::connect(m_settingsPage, &CSimulationSettingsPage::flightModelChosen, m_rocketSpecsPage,
+                     &CRocketSpecsPage::setFlightModel);
     QApplication::setWindowIcon(m_sheet->icon());
     m_sheet->initialiseInputPages(4);
     addFlightButtons();

@@ -170,8 +170,7 @@ private:
                             "; accepted: " + joinNames(size, nameAt) + " or a VariableId");
             id = *number;
             if (!inList(id, f.list))
-                return fail(
-                    outsideList(arg, "variable", -1, size, [&](int i) {
+                return fail(outsideList(arg, "variable", -1, size, [&](int i) {
                     return std::to_string(variableAt(f.list, i)) + " " + nameAt(i);
                 }));
         }

@@ -127,9 +127,10 @@ bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const Measu
     points.count = int(std::min(trace.time.size(), trace.height.size()));
     points.values2.reserve(trace.height.size());
     for (const double h : trace.height)
-        points.values2.push_back(trace.thrust ? h
-                                              : convertUnits(height.units.family, h,
-                                                             height.internalUnit, settings.plotUnit));
+        points.values2.push_back(
+            trace.thrust
+                ? h
+                : convertUnits(height.units.family, h, height.internalUnit, settings.plotUnit));
     if (points.count > 0) {
         const auto [low, high] = std::minmax_element(points.values2.begin(), points.values2.end());
         if (*low < graph.yMin || *high > graph.yMax)

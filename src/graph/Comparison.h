@@ -44,8 +44,9 @@ std::string comparisonSubject(const SampleSeries& series, const RunSettings& set
 std::unique_ptr<GraphData> comparisonGraph(const std::vector<ComparedRun>& runs, std::size_t shown);
 
 /// Adds a measured trace to a launch graph of Height, in its unit, or a firing to one of
-/// Thrust (other graphs are left as they are): the samples as points, the axes widened to hold them, and a legend line
-/// (with flightName's for the flight if the graph had no legend). False when not added.
+/// Thrust (other graphs are left as they are): the samples as points, the axes widened to hold
+/// them, and a legend line (with flightName's for the flight if the graph had no legend). False
+/// when not added.
 bool addMeasuredTrace(GraphData& graph, const RunSettings& settings, const MeasuredTrace& trace,
                       const std::string& traceName, const std::string& flightName);
 

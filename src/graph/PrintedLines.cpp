@@ -51,8 +51,7 @@ std::vector<std::pair<std::string, std::string>> inputLines(const SimulationInpu
         if (f.extendedOnly && s.flightModel != ExtendedModel)
             continue;
         if (const std::optional<std::string> text = inputText(f, in))
-            lines.emplace_back(f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption(),
-                               *text);
+            lines.emplace_back(f.sweep >= 0 ? std::string(name(f.sweep)) : f.plainCaption(), *text);
     }
     auto range = [&](VariableId v, int unit, double from, double to) {
         const std::string unitText = unitName(v, unit);

@@ -17,8 +17,7 @@ std::string padLeft(const std::string& s, std::size_t width) {
 }
 
 std::string launchSummary(const SampleSeries& s, const RunSettings& settings) {
-    std::string text =
-        "Launch Analysis\n" + runHeader(settings) + "\n";
+    std::string text = "Launch Analysis\n" + runHeader(settings) + "\n";
     for (const auto& [label, value] : resultLines(s.flight))
         text += label + ": " + value + "\n";
     return text;
@@ -53,8 +52,7 @@ std::string largestLine(const SampleSeries& s, VariableId result, int resultUnit
 std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
     const std::string xCaption = withUnit(st.oneVarIndependent, st.oneVarIndependentUnit);
     const std::string resultCaption = withUnit(st.oneVarDependent, st.oneVarDependentUnit);
-    std::string text =
-        runTitle(st) + "\n" + runHeader(st) + "\n";
+    std::string text = runTitle(st) + "\n" + runHeader(st) + "\n";
     const std::size_t w1 = std::max<std::size_t>(xCaption.size(), 12);
     const std::size_t w2 = std::max<std::size_t>(resultCaption.size(), 12);
     text += padLeft(xCaption, w1) + "  " + padLeft(resultCaption, w2) + "\n";
@@ -68,7 +66,8 @@ std::string lineSummary(const SampleSeries& s, const RunSettings& st) {
 }
 
 std::string surfaceSummary(const SampleSeries& s, const RunSettings& st) {
-    std::string text = runTitle(st) + "\n" + runHeader(st) + "Down: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
+    std::string text = runTitle(st) + "\n" + runHeader(st) +
+                       "Down: " + withUnit(st.xAxisVariable, st.xAxisUnit) +
                        "\nAcross: " + withUnit(st.yAxisVariable, st.yAxisUnit) + "\n\n";
     constexpr std::size_t w = 12;
     const int inner = 11;

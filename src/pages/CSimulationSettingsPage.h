@@ -45,7 +45,6 @@ signals:
     void flightModelChosen(int model);
 
 public:
-
     bool commit() override;
     QString unreadableField() override;
 

@@ -83,11 +83,31 @@ inline constexpr std::array<VariableInfo, var::Count> kCatalogue{{
 
 /// Each list's variables in drop-down order.
 inline constexpr VariableId kPlotList[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-inline constexpr VariableId kResultList[] = {10, 11, 12, 13, 14, 15, 16, var::TotalImpulse,
-                                             var::MaxThrust};
-inline constexpr VariableId kSweepList[] = {
-    17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
-    var::NozzleDiameter, var::DischargeCoefficient, var::ExpansionExponent};
+inline constexpr VariableId kResultList[] = {
+    10, 11, 12, 13, 14, 15, 16, var::TotalImpulse, var::MaxThrust};
+inline constexpr VariableId kSweepList[] = {17,
+                                            18,
+                                            19,
+                                            20,
+                                            21,
+                                            22,
+                                            23,
+                                            24,
+                                            25,
+                                            26,
+                                            27,
+                                            28,
+                                            29,
+                                            30,
+                                            31,
+                                            32,
+                                            33,
+                                            34,
+                                            35,
+                                            36,
+                                            var::NozzleDiameter,
+                                            var::DischargeCoefficient,
+                                            var::ExpansionExponent};
 inline constexpr std::array<std::span<const VariableId>, 3> kLists{
     {kPlotList, kResultList, kSweepList}};
 

@@ -62,7 +62,8 @@ TEST(BatchArguments, Errors) {
         {{"waterAmountUnit=-1"},
          "waterAmountUnit=-1: not a unit of its list (0..5: gal, L, m^3, mL, qt, %)"},
         {{"atmTemperatureUnit=3"}, "atmTemperatureUnit=3: not a unit of its list (0..2: "},
-        {{"oneVarDependent=9"}, "oneVarDependent=9: not a variable of its list (10 Apogee Time, 11 Burnout "},
+        {{"oneVarDependent=9"},
+         "oneVarDependent=9: not a variable of its list (10 Apogee Time, 11 Burnout "},
         {{"plotVariable=Thrust", "plotUnit=1"}, "plotUnit=1: not a unit of its list (0..0: N)"},
     };
     for (const auto& [args, expected] : cases) {
