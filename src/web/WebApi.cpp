@@ -74,9 +74,15 @@ Shown shown;
 } // namespace hydrolofter::web
 
 namespace {
-
 // Worker scripts hear of progress through messages (web/site/worker.js).
 EM_JS(void, jsProgress, (int value), { postMessage({type : 'progress', value : value}); });
+} // namespace
+
+void hydrolofter::web::WorkerHost::setProgress(int percent) {
+    jsProgress(percent);
+}
+
+namespace {
 
 // The core's enumerations by name, so that the page holds none of their numbers.
 constexpr const char* kKindNames[] = {"Number",      "Integer",  "Text",        "FamilyUnit",
@@ -118,15 +124,6 @@ json fieldJson(const Field& f) {
 std::string outcomeText(RunOutcome outcome, const RunRecords& o) {
     return outcome == RunOutcome::Completed ? std::string() : outcomeMessage(outcome, o.maxTime);
 }
-
-/// The host of a run in a worker: progress as messages; a cancel ends the worker itself.
-class WorkerHost final : public RunHost {
-public:
-    void beginRun() override {}
-    void setProgress(int percent) override { jsProgress(percent); }
-    bool cancelRequested() override { return false; }
-    void endRun() override {}
-};
 
 /// A worker's share of a sweep's points: [from, to), their results in order.
 class RangeQueue final : public PointQueue {

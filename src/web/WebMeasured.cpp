@@ -16,22 +16,11 @@ using namespace hydrolofter::web;
 
 namespace {
 
-EM_JS(void, jsFitProgress, (int value), { postMessage({type : 'progress', value : value}); });
-
 struct Measured {
     MeasuredTrace trace;
     std::string name;
     bool loaded = false;
 } measured;
-
-/// Progress by messages to the page, which ends the worker to cancel.
-class FitHost final : public RunHost {
-public:
-    void beginRun() override {}
-    void setProgress(int percent) override { jsFitProgress(percent); }
-    bool cancelRequested() override { return false; }
-    void endRun() override {}
-};
 
 } // namespace
 
@@ -71,7 +60,7 @@ EMSCRIPTEN_KEEPALIVE void hl_forgetTrace() {
 /// not complete, else the lines under the graph.
 EMSCRIPTEN_KEEPALIVE const char* hl_traceFigures(const char* record) {
     const Parsed p = parse(record);
-    FitHost host;
+    WorkerHost host;
     const TraceComparison c = compareWithTrace(p.options.inputs, p.options.settings, measured.trace,
                                                host, p.options.maxTime);
     if (c.outcome != RunOutcome::Completed)
@@ -111,7 +100,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_fit(const char* record, const char* name, co
     if (!f || f->sweep < 0 || !a || !b)
         return answer({{"message", "The range must run from a smaller number to a larger one."}});
     const FitRequest request{f->sweep, *a, *b};
-    FitHost host;
+    WorkerHost host;
     const FitResult r = fitToTrace(p.options.inputs, p.options.settings, measured.trace, request,
                                    host, p.options.maxTime, 1);
     if (r.outcome == RunOutcome::Refused)

@@ -45,6 +45,15 @@ struct Shown {
 };
 extern Shown shown;
 
+/// The host of a run in a worker: progress as messages; a cancel ends the worker itself.
+class WorkerHost final : public RunHost {
+public:
+    void beginRun() override {}
+    void setProgress(int percent) override;
+    bool cancelRequested() override { return false; }
+    void endRun() override {}
+};
+
 /// Draws the kept measured trace over a launch graph of its quantity (WebMeasured.cpp).
 void addShownTrace(GraphData& graph, const RunSettings& settings);
 
