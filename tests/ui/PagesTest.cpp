@@ -128,6 +128,13 @@ TEST_F(SheetTest, RocketParachuteEnablingSequence) {
     QTest::mouseClick(p->control<QCheckBox>("kamikaze"), Qt::LeftButton);
     expectRows(false, false, false);
     EXPECT_TRUE(enabled(p, "kamikaze"));
+    // The extended model's inputs follow the flight model chosen on the settings page.
+    for (const char* model : {"flightModel=1", "flightModel=0"}) {
+        app->settingsPage()->control<QRadioButton>(model)->click();
+        for (std::string_view id :
+             {"nozzleDiameter", "nozzleDiameterUnit", "dischargeCoefficient", "expansionExponent"})
+            EXPECT_EQ(enabled(p, id), model[12] == '1') << id << ", " << model;
+    }
 }
 
 TEST_F(SheetTest, SpinArrowsStayInRangeButTypingIsFree) {
