@@ -51,6 +51,21 @@ EMSCRIPTEN_KEEPALIVE const char* hl_csv() {
     return answerText(shown.series ? seriesCsv(*shown.series, shown.options.settings) : "");
 }
 
+/// The shown result as text: a summary's own, or a graph's as its summary gives it (a launch
+/// graph: its flight's results; a sweep: its table).
+EMSCRIPTEN_KEEPALIVE const char* hl_summaryText() {
+    if (!shown.series)
+        return answerText({});
+    const RunSettings& s = shown.options.settings;
+    SampleSeries& series = *shown.series;
+    const FlightResults kept = series.flight;
+    if (s.mode == LaunchAnalysis)
+        series.flight = shown.flight;
+    std::string text = summaryText(series, s);
+    series.flight = kept;
+    return answerText(text);
+}
+
 /// What the printed page lists: the inputs, the time step and, for a launch analysis, the
 /// flight's results.
 EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {

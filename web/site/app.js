@@ -92,6 +92,8 @@ async function start() {
   });
   automation();
   document.body.dataset.ready = '1';
+  // A link pasted into the address of the open page opens too.
+  window.addEventListener('hashchange', () => openLink());
   await openLink();
 }
 

@@ -4,9 +4,9 @@ export let hl = null;    // the module
 export let table = null; // what hl_describe says: fields, variables, precisions, groups
 export const byName = {}; // field name -> field
 
-/// Calls an exported function of the core that answers text; numbers go as numbers.
-export const call = (name, ...args) =>
-  hl.ccall(name, 'string', args.map((a) => (typeof a === 'number' ? 'number' : 'string')), args);
+/// Calls an exported function of the core that answers text; numbers go as numbers, strings
+/// through the module's heap (web/heap-call.js).
+export const call = (name, ...args) => hl.heapCall(name, args);
 /// The same for a function that answers JSON.
 export const ask = (name, ...args) => JSON.parse(call(name, ...args));
 

@@ -48,5 +48,10 @@ export function designButtons(section, group) {
 }
 
 export const exportCsv = () => download('hydrolofter.csv', call('hl_csv'), 'text/csv');
-export const exportPng = () => $('graph').toBlob((blob) => download('hydrolofter.png', blob, 'image/png'));
-export const exportText = () => download('hydrolofter.txt', $('summary').textContent, 'text/plain');
+export function exportPng() {
+  // The canvas keeps the last graph's pixels while a summary is on show.
+  if ($('graph').hidden) return say('The result on show is a summary: it has no graph to save as an image.');
+  $('graph').toBlob((blob) => download('hydrolofter.png', blob, 'image/png'));
+}
+/// The result as text: the summary, or a graph's numbers as its summary gives them.
+export const exportText = () => download('hydrolofter.txt', call('hl_summaryText'), 'text/plain');

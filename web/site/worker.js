@@ -8,22 +8,20 @@ onmessage = async (event) => {
   const record = job.record; // the record as the page holds it: JSON text
   if (job.trace) {
     const t = job.trace;
-    m.ccall('hl_readTrace', 'string', ['string', 'string', 'string', 'string', 'number', 'number', 'number'],
-            [t.text, t.name, t.timeColumn, t.valueColumn, t.timeUnit, t.heightUnit, t.forceUnit]);
+    m.heapCall('hl_readTrace', [t.text, t.name, t.timeColumn, t.valueColumn, t.timeUnit, t.heightUnit, t.forceUnit]);
   }
   if (job.type === 'figures') {
-    postMessage({type: 'done', result: JSON.parse(m.ccall('hl_traceFigures', 'string', ['string'], [record]))});
+    postMessage({type: 'done', result: JSON.parse(m.heapCall('hl_traceFigures', [record]))});
   } else if (job.type === 'fit') {
-    const r = m.ccall('hl_fit', 'string', ['string', 'string', 'string', 'string'], [record, job.name, job.from, job.to]);
+    const r = m.heapCall('hl_fit', [record, job.name, job.from, job.to]);
     postMessage({type: 'done', result: JSON.parse(r)});
   } else if (job.type === 'launch') {
-    const r = JSON.parse(m.ccall('hl_flyLaunch', 'string', ['string'], [record]));
+    const r = JSON.parse(m.heapCall('hl_flyLaunch', [record]));
     const at = r.columns / 8;
     const columns = m.HEAPF64.slice(at, at + 3 * r.count);
     postMessage({type: 'done', result: r, columns}, [columns.buffer]);
   } else {
-    const r = JSON.parse(m.ccall('hl_flyPoints', 'string', ['string', 'number', 'number'],
-                                 [record, job.from, job.to]));
+    const r = JSON.parse(m.heapCall('hl_flyPoints', [record, job.from, job.to]));
     const at = r.results / 8;
     const results = m.HEAPF64.slice(at, at + (job.to - job.from));
     postMessage({type: 'done', result: r, results, from: job.from}, [results.buffer]);
