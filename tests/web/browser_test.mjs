@@ -191,6 +191,21 @@ try {
     check(`and nothing changes (${hash})`, await page.evaluate(() => !document.querySelector('#result').dataset.shown &&
       document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
   }
+
+  // Offline after the first visit: the service worker keeps every file the site serves, and
+  // the page opens and flies without the network.
+  const served = execFileSync('ls', [site]).toString().split('\n').filter((f) => /\.(html|js|css|wasm|webmanifest)$/.test(f) && f !== 'hydrolofter-batch.mjs');
+  const kept = readFileSync(join(site, 'sw.js'), 'utf8');
+  check('the service worker keeps every file of the site', served.every((f) => f === 'sw.js' || kept.includes(`'${f}'`)), served.join());
+  await open();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload({waitUntil: 'load'}); // now under the service worker
+  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await page.setOfflineMode(true);
+  await open();
+  await fly(['launchDisplay=0']);
+  check('offline, the page opens and flies', (await summary()) === native('--summary').toString());
+  await page.setOfflineMode(false);
 } finally {
   await browser.close();
   server.kill();

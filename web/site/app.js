@@ -91,6 +91,9 @@ async function start() {
     if (e.dataTransfer.files[0]) openDesign(e.dataTransfer.files[0], '');
   });
   automation();
+  // Offline after the first visit (web/site/sw.js); a page from a file has none.
+  if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   document.body.dataset.ready = '1';
   // A link pasted into the address of the open page opens too.
   window.addEventListener('hashchange', () => openLink());

@@ -2,7 +2,7 @@
 // graph, its figures under it, and Fit, each flown in a worker as the window flies them.
 import {ask, call} from './core.js';
 import {paint, setRunning, show} from './graph.js';
-import {track} from './runs.js';
+import {onWorkerFailure, track, workerFailure} from './runs.js';
 import {$, make, say} from './ui.js';
 import {recordOf, showTexts, texts} from './values.js';
 
@@ -52,6 +52,7 @@ function inWorker(job) {
     const w = new Worker('worker.js');
     setRunning(true);
     track({cancel: () => (w.terminate(), setRunning(false), resolve(null))});
+    onWorkerFailure(w, () => (w.terminate(), track(null), setRunning(false), resolve({message: workerFailure})));
     w.onmessage = (e) => {
       if (e.data.type === 'progress') return void ($('progress').value = e.data.value);
       w.terminate();

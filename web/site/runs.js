@@ -14,6 +14,14 @@ function workerPool(n) {
   return workers.slice(0, n);
 }
 
+/// What a worker that cannot start (its script or the core not loaded: no network, say) tells
+/// the page, instead of a run that never ends.
+export const workerFailure = 'The simulator could not start a worker to fly the run (is the page offline ' +
+  'before its first full visit?). Reload the page to try again.';
+export function onWorkerFailure(w, fail) {
+  w.onerror = (e) => (e.preventDefault(), fail());
+}
+
 function stopWorkers() {
   for (const w of workers.splice(0)) w.terminate();
 }
@@ -64,6 +72,7 @@ function flyLaunch(record) {
   return new Promise((resolve, reject) => {
     const [w] = workerPool(1);
     running = {cancel: () => (stopWorkers(), reject(new Error('cancelled')))};
+    onWorkerFailure(w, () => (stopWorkers(), resolve({message: workerFailure})));
     w.onmessage = (e) => {
       const m = e.data;
       if (m.type === 'progress') return void ($('progress').value = m.value);
@@ -93,6 +102,7 @@ function flySweep(record, points) {
       w.postMessage({type: 'points', record, from, to: next});
     };
     pool.forEach((w, k) => {
+      onWorkerFailure(w, () => (stopWorkers(), resolve({message: workerFailure})));
       w.onmessage = (e) => {
         const m = e.data;
         if (m.type === 'progress') {
