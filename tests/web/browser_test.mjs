@@ -29,6 +29,12 @@ const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', hea
 const page = await browser.newPage();
 page.on('pageerror', (e) => check('no script error', false, e.message));
 await page.setViewport({width: 1100, height: 900});
+// Leaving a page with changed design pages asks first; the checks leave.
+page.on('dialog', (d) => d.type() === 'beforeunload' && d.accept());
+// Each opening starts from the defaults, unless a check asks to keep the work (sessionStorage).
+await page.evaluateOnNewDocument(() => {
+  if (location.protocol.startsWith('http') && !sessionStorage.getItem('keep')) localStorage.clear();
+});
 
 /// Opens the page (with a share link's hash) and waits until it is ready.
 async function open(hash = '') {
@@ -191,6 +197,18 @@ try {
     check(`and nothing changes (${hash})`, await page.evaluate(() => !document.querySelector('#result').dataset.shown &&
       document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
   }
+
+  // Work kept over a reload: the inputs, the page on show, and the changed design page marked.
+  await open();
+  await page.evaluate(() => hydrolofter.apply(['emptyMass=222', 'waterAmount=33']));
+  await page.click('#tab-g2');
+  await page.evaluate(() => sessionStorage.setItem('keep', '1'));
+  await page.reload({waitUntil: 'load'});
+  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  const back = await page.evaluate(() => [document.querySelector('#f-emptyMass').value, document.querySelector('#f-waterAmount').value,
+    document.querySelector('#tab-g2').getAttribute('aria-selected'), document.querySelector('#tab-g0').classList.contains('changed')].join());
+  check('the work comes back after a reload', back === '222,33,true,true', back);
+  await page.evaluate(() => sessionStorage.removeItem('keep'));
 
   // Offline after the first visit: the service worker keeps every file the site serves, and
   // the page opens and flies without the network.

@@ -9,6 +9,7 @@ import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
 import {cancel, simulate} from './runs.js';
 import {drawText, measureText} from './text.js';
+import {hasUnsavedChanges, keep, restore} from './session.js';
 import {$, say} from './ui.js';
 import {applyRules, recordOf, showRecord, showTexts, texts} from './values.js';
 
@@ -81,7 +82,14 @@ async function start() {
   simulatePage();
   showRecord(recordOf({}).record);
   $('pages').addEventListener('change', applyRules);
-  showPage('g0');
+  // The work is kept as it is typed, and comes back when the page opens again.
+  $('pages').addEventListener('change', keep);
+  $('pages').addEventListener('input', keep);
+  const kept = restore();
+  showPage(kept && $('tab-' + kept) ? kept : 'g0');
+  window.addEventListener('beforeunload', (e) => {
+    if (hasUnsavedChanges()) e.preventDefault(), (e.returnValue = '');
+  });
   // A design file dropped anywhere on the page opens on its page.
   document.addEventListener('dragover', (e) => (e.preventDefault(), document.body.classList.add('drop')));
   document.addEventListener('dragleave', () => document.body.classList.remove('drop'));

@@ -1,5 +1,6 @@
 // The controls made from the core's field table, and the pages that hold them.
 import {byName, pageId, table} from './core.js';
+import {keepPage} from './session.js';
 import {$, make} from './ui.js';
 
 const plain = (caption) => caption.replace(/&(.)/g, '$1').replace(/:$/, '');
@@ -128,6 +129,7 @@ export function showPage(id) {
   for (const s of document.querySelectorAll('.page')) s.hidden = s.id !== 'page-' + id;
   for (const t of document.querySelectorAll('nav button'))
     t.setAttribute('aria-selected', String(t.id === 'tab-' + id));
+  keepPage(id);
 }
 
 /// A page of inputs: its fields in their boxes, a hint under a field that has one.

@@ -2,6 +2,7 @@
 // to its defaults, the result exported.
 import {ask, call, pageId, table} from './core.js';
 import {showPage} from './controls.js';
+import {markClean} from './session.js';
 import {$, download, make, say} from './ui.js';
 import {recordOf, showTexts, texts} from './values.js';
 
@@ -11,6 +12,7 @@ export async function openDesign(file, group) {
   const r = ask('hl_readDesign', group, text, file.name);
   if (!r.ok) return say(r.error);
   showTexts(r.values);
+  markClean(r.group);
   showPage(pageId(r.group));
   if (r.notes.length) say(r.notes.join('\n'));
 }
@@ -20,6 +22,7 @@ function saveDesign(group) {
   if (made.error) return say(made.error);
   const text = call('hl_designText', group, JSON.stringify(made.record));
   download(table.groups.find((g) => g.group === group).designFile, text, 'application/json');
+  markClean(group);
 }
 
 /// A page's defaults: the core's record of nothing, that page's part shown.
@@ -28,6 +31,7 @@ function putBackDefaults(group) {
   const own = {};
   for (const f of table.fields) if (f.group === group) own[f.name] = values[f.name];
   showTexts(own);
+  markClean(group);
 }
 
 /// Load, Save and Defaults under a page that keeps designs.

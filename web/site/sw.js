@@ -2,7 +2,7 @@
 // from the network while there is one (so an update is seen at once), else as last fetched.
 const cache = 'hydrolofter';
 const files = ['./', 'index.html', 'style.css', 'app.js', 'controls.js', 'core.js', 'files.js',
-               'graph.js', 'links.js', 'measured.js', 'runs.js', 'text.js', 'ui.js', 'values.js',
+               'graph.js', 'links.js', 'measured.js', 'runs.js', 'session.js', 'text.js', 'ui.js', 'values.js',
                'worker.js', 'hydrolofter.js', 'hydrolofter.wasm', 'manifest.webmanifest'];
 
 self.addEventListener('install', (event) => {

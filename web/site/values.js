@@ -55,6 +55,8 @@ export function applyRules() {
 export function showTexts(values) {
   for (const f of table.fields) if (f.name in values) setControl(f, values[f.name]);
   applyRules();
+  // As a user's change: kept, and the changed pages marked (session.js listens).
+  $('pages').dispatchEvent(new Event('change'));
 }
 
 /// Shows a record the core made.
