@@ -4,6 +4,7 @@
 #include "WebSupport.h"
 #include "designs/Design.h"
 #include "designs/FieldArguments.h"
+#include "designs/Flight.h"
 
 #include <emscripten.h>
 
@@ -109,6 +110,27 @@ EMSCRIPTEN_KEEPALIVE const char* hl_designText(const char* kind, const char* rec
     return answerText(p.error.empty() ? designText(rocket ? DesignKind::Rocket : DesignKind::Site,
                                                    p.options.inputs)
                                       : std::string());
+}
+
+/// The flight file of the record (every page and the settings) with its description: the
+/// desktop's bytes.
+EMSCRIPTEN_KEEPALIVE const char* hl_flightText(const char* record, const char* description) {
+    const Parsed p = parse(record);
+    return answerText(p.error.empty() ? flightText(p.options.inputs, p.options.settings,
+                                                   description ? description : "")
+                                      : std::string());
+}
+
+/// A flight file's text read as the desktop reads it: {"ok", "error", "notes",
+/// "description", "values"}, values every control's text.
+EMSCRIPTEN_KEEPALIVE const char* hl_readFlight(const char* text, const char* name) {
+    const FlightRead read = parseFlight(text ? text : "", name ? name : "");
+    return answer({{"ok", read.ok},
+                   {"error", read.error},
+                   {"notes", read.notes},
+                   {"description", read.description},
+                   {"values", read.ok ? controlsJson(read.inputs, read.settings)["values"]
+                                      : json::object()}});
 }
 
 } // extern "C"

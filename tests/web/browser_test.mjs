@@ -178,6 +178,17 @@ try {
   const saved = await page.evaluate(() => hydrolofter.call('hl_designText', 'Rocket', JSON.stringify(hydrolofter.record())));
   check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
 
+  // A whole flight opened from a file and saved again: the native tool's bytes.
+  const flight = join(scratch, 'tall.flight.json');
+  native('--save-flight', flight, 'emptyMass=180', 'flightModel=1', 'nozzleDiameter=18', 'mode=1',
+         'oneVarIndependent=Nozzle Diameter', 'oneVarRangeFrom=10', 'oneVarRangeTo=30', '--summary');
+  await page.click('#tab-g3');
+  const [flightChooser] = await Promise.all([page.waitForFileChooser(), page.click('#page-g3 .actions button')]);
+  await flightChooser.accept([flight]);
+  await page.waitForFunction(() => document.querySelector('#f-nozzleDiameter').value === '18', {timeout: 5000});
+  const flightSaved = await page.evaluate(() => hydrolofter.call('hl_flightText', JSON.stringify(hydrolofter.record()), ''));
+  check('a flight saved is the native tool\'s file', flightSaved === readFileSync(flight, 'utf8'));
+
   // Which fields can be changed is the core's rule: a parachute's size by its shape, only
   // the chosen kind of run's settings.
   await open('#kamikaze=0&parachuteShape=1');

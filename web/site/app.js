@@ -3,7 +3,7 @@
 // job has its module; this one builds the page and starts it.
 import {call, startCore, table} from './core.js';
 import {inputPage, settingsPage, showPage, page} from './controls.js';
-import {designButtons, exportCsv, exportPng, exportText, openDesign} from './files.js';
+import {designButtons, exportCsv, exportPng, exportText, flightButtons, openDesign} from './files.js';
 import {paint, printResult, readout} from './graph.js';
 import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
@@ -78,6 +78,7 @@ async function start() {
   for (const g of table.groups) {
     const section = (g.group === 'Settings' ? settingsPage : inputPage)(g.group, g.caption);
     if (g.designFile) designButtons(section, g.group);
+    if (g.group === 'Settings') flightButtons(section);
   }
   simulatePage();
   showRecord(recordOf({}).record);

@@ -51,6 +51,38 @@ export function designButtons(section, group) {
   section.append(row);
 }
 
+let flightDescription = ''; // the opened flight's, saved with it again
+
+/// Open Flight... and Save Flight... under the settings: every page and the settings as one
+/// .flight.json, the desktop's bytes.
+export function flightButtons(section) {
+  const row = make('div', {className: 'actions'});
+  const picker = make('input', {type: 'file', accept: '.json', hidden: true});
+  picker.onchange = async () => {
+    const file = picker.files[0];
+    picker.value = '';
+    if (!file) return;
+    const r = ask('hl_readFlight', await file.text(), file.name);
+    if (!r.ok) return say(r.error);
+    flightDescription = r.description;
+    showTexts(r.values);
+    for (const g of table.groups) if (g.designFile) markClean(g.group);
+    if (r.notes.length) say(r.notes.join('\n'));
+  };
+  const open = make('button', {type: 'button', textContent: 'Open Flight...',
+                               title: 'Open a flight file (*.flight.json) into every page: rocket, launch site, launch and these settings.'});
+  open.onclick = () => picker.click();
+  const save = make('button', {type: 'button', textContent: 'Save Flight...',
+                               title: 'Download every page and these settings as one flight file (*.flight.json).'});
+  save.onclick = () => {
+    const made = recordOf(texts());
+    if (made.error) return say(made.error);
+    download('hydrolofter.flight.json', call('hl_flightText', JSON.stringify(made.record), flightDescription), 'application/json');
+  };
+  row.append(open, save, picker);
+  section.prepend(row);
+}
+
 export const exportCsv = () => download('hydrolofter.csv', call('hl_csv'), 'text/csv');
 export function exportPng() {
   // The canvas keeps the last graph's pixels while a summary is on show.
