@@ -105,6 +105,8 @@ try {
   await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4', 'flightModel=0', 'testStand=0',
              'plotVariable=Height', 'dischargeCoefficient=1']);
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
+  const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
+  check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
   check('a graph\'s text is its summary', (await page.evaluate(() => hydrolofter.call('hl_summaryText'))) ===
         native('--summary', 'kamikaze=0', 'precision=4').toString());
   await fly(['launchDisplay=0']);

@@ -3,8 +3,8 @@
 // job has its module; this one builds the page and starts it.
 import {call, startCore, table} from './core.js';
 import {inputPage, settingsPage, showPage, page} from './controls.js';
-import {designButtons, exportCsv, exportPng, exportText, flightButtons, openDesign} from './files.js';
-import {paint, printResult, readout} from './graph.js';
+import {copyResult, designButtons, exportCsv, exportPng, exportText, flightButtons, openDesign} from './files.js';
+import {fullScreen, graphPng, paint, printResult, readout} from './graph.js';
 import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
 import {cancel, simulate} from './runs.js';
@@ -31,6 +31,8 @@ function simulatePage() {
       <button id="export-png" type="button" disabled title="Download the graph as a PNG image.">Export PNG</button>
       <button id="export-text" type="button" disabled title="Download the summary as text.">Export Text</button>
       <button id="print" type="button" disabled title="Print the result with the inputs it was flown with.">Print...</button>
+      <button id="full-screen" type="button" disabled title="Show the graph over the whole screen; any key closes it.">Full Screen...</button>
+      <button id="copy" type="button" disabled title="Put the graph and its numbers (CSV) on the clipboard.">Copy</button>
       <button id="share" type="button" disabled title="Copy a link that opens this page with these inputs and flies them.">Copy Share Link</button>
     </div>`;
   $('simulate').onclick = simulate;
@@ -39,6 +41,8 @@ function simulatePage() {
   $('export-png').onclick = exportPng;
   $('export-text').onclick = exportText;
   $('print').onclick = printResult;
+  $('full-screen').onclick = fullScreen;
+  $('copy').onclick = copyResult;
   $('share').onclick = async () => {
     const {link, error} = shareLink(true);
     if (error) return say(error);
@@ -63,6 +67,10 @@ function automation() {
     call,
     paint,
     record: () => recordOf(texts()).record,
+    exportedSize: async () => {
+      const image = await createImageBitmap(await graphPng());
+      return [image.width, image.height];
+    },
   };
 }
 

@@ -1,6 +1,7 @@
 // Files: design files opened (a picker, or dropped on the page) and saved, a page put back
 // to its defaults, the result exported.
 import {ask, call, pageId, table} from './core.js';
+import {graphPng} from './graph.js';
 import {showPage} from './controls.js';
 import {markClean} from './session.js';
 import {$, download, make, say} from './ui.js';
@@ -87,7 +88,20 @@ export const exportCsv = () => download('hydrolofter.csv', call('hl_csv'), 'text
 export function exportPng() {
   // The canvas keeps the last graph's pixels while a summary is on show.
   if ($('graph').hidden) return say('The result on show is a summary: it has no graph to save as an image.');
-  $('graph').toBlob((blob) => download('hydrolofter.png', blob, 'image/png'));
+  graphPng().then((blob) => blob && download('hydrolofter.png', blob, 'image/png'));
+}
+
+/// Copy: the graph (or the summary) and the numbers as CSV on the clipboard.
+export async function copyResult() {
+  try {
+    const items = {'text/plain': new Blob([$('graph').hidden ? $('summary').textContent : call('hl_csv')], {type: 'text/plain'})};
+    const png = $('graph').hidden ? null : await graphPng();
+    if (png) items['image/png'] = png;
+    await navigator.clipboard.write([new ClipboardItem(items)]);
+    $('status').textContent = png ? 'The graph and its numbers are on the clipboard.' : 'The summary is on the clipboard.';
+  } catch (e) {
+    say('The clipboard could not be written here: ' + e.message);
+  }
 }
 /// The result as text: the summary, or a graph's numbers as its summary gives them.
 export const exportText = () => download('hydrolofter.txt', call('hl_summaryText'), 'text/plain');

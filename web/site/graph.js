@@ -7,7 +7,7 @@ import {$, make} from './ui.js';
 export function setRunning(on) {
   $('simulate').disabled = on;
   $('cancel').disabled = !on;
-  for (const id of ['export-csv', 'export-png', 'export-text', 'print', 'share'])
+  for (const id of ['export-csv', 'export-png', 'export-text', 'print', 'share', 'copy', 'full-screen'])
     $(id).disabled = on || !$('result').dataset.shown;
   $('progress').value = 0;
   $('progress').hidden = !on;
@@ -25,6 +25,26 @@ export function show(shown) {
   result.dataset.title = shown.title;
   if (shown.graph) paint();
   setRunning(false);
+}
+
+/// The shown graph as a PNG at twice the box's size, as the desktop exports it (a Promise).
+export function graphPng() {
+  const canvas = $('graph');
+  const painted = picture(2 * Math.max(100, canvas.clientWidth), 2 * Math.max(100, canvas.clientHeight));
+  if (!painted) return Promise.resolve(null);
+  const c = make('canvas', {width: painted.pic.width, height: painted.pic.height});
+  c.getContext('2d').putImageData(painted.image, 0, 0);
+  return new Promise((resolve) => c.toBlob(resolve, 'image/png'));
+}
+
+/// The graph over the whole screen; any key, or a click, ends it.
+export function fullScreen() {
+  const canvas = $('graph');
+  if (canvas.hidden || !canvas.requestFullscreen) return;
+  canvas.requestFullscreen().catch(() => {});
+  const end = () => document.fullscreenElement && document.exitFullscreen();
+  canvas.addEventListener('click', end, {once: true});
+  document.addEventListener('keydown', end, {once: true});
 }
 
 /// The core's picture of the shown graph as ImageData.
