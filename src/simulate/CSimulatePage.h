@@ -1,7 +1,7 @@
 // The "Simulate" page: starts a run, shows its progress, and presents its result.
 #pragma once
 
-#include "FlightComparison.h"
+#include "graph/FlightComparison.h"
 #include "MeasuredFlight.h"
 #include "ResultOutput.h"
 #include "RunWorker.h"

@@ -161,16 +161,16 @@ std::unique_ptr<GraphData> CSimulatePage::composeGraph(std::vector<std::string>&
     std::unique_ptr<GraphData> graph = comparisonGraph(runs, shown);
     if (m_measured.loaded() && !addMeasuredTrace(*graph, m_runSettings, m_measured.trace(),
                                                  m_measured.legend(), runs[shown].name))
-        notes.push_back("The measured flight is drawn over a launch graph of Height.");
+        notes.push_back(m_measured.trace().thrust
+                            ? "The measured firing is drawn over a launch graph of Thrust."
+                            : "The measured flight is drawn over a launch graph of Height.");
     return graph;
 }
 
 void CSimulatePage::showFigures(bool shown) {
     QString line;
     if (shown) {
-        const int unit =
-            m_runSettings.plotVariable == var::Height ? m_runSettings.plotUnit : unit::m;
-        for (const std::string& f : m_measured.figureLinesIn(unit))
+        for (const std::string& f : m_measured.figureLinesIn(figureHeightUnit(m_runSettings)))
             line += (line.isEmpty() ? "" : "; ") + QString::fromStdString(f);
     }
     control<QLabel>("figures")->setText(line.isEmpty() ? line : line + '.');

@@ -154,13 +154,14 @@ json presentShown() {
     const Shown& s = shown;
     const RunSettings& settings = s.options.settings;
     const bool graph = displayChoice(*s.series, settings) == Graph;
-    shown.graph = graph ? makeGraph(*s.series, settings) : nullptr;
+    std::vector<std::string> notices = runNotices(settings, s.options.inputs, *s.series);
+    shown.graph = graph ? comparedGraph(notices) : nullptr;
     if (shown.graph)
         addShownTrace(*shown.graph, settings);
     return {{"graph", graph},
             {"title", runTitle(settings)},
             {"summary", graph ? std::string() : summaryText(*s.series, settings)},
-            {"notices", runNotices(settings, s.options.inputs, *s.series)}};
+            {"notices", notices}};
 }
 
 } // namespace
@@ -256,7 +257,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flyPoints(const char* record, int from, int 
 EMSCRIPTEN_KEEPALIVE const char* hl_showLaunch(const char* record, const double* columns, int count,
                                                int kind, const double* flight, int airborne) {
     shown.options = parse(record).options;
-    shown.series = std::make_unique<SampleSeries>();
+    shown.series = std::make_shared<SampleSeries>();
+    nameShownRun();
     SampleSeries& s = *shown.series;
     s.count = std::clamp(count, 0, SampleSeries::capacity);
     s.kind = SeriesKind(kind);
@@ -283,7 +285,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_showSweep(const char* record, const double* 
     SweepResults landed(plan.points());
     for (int k = 0; k < std::min(points, plan.points()); ++k)
         landed.store(k, results[k]);
-    shown.series = std::make_unique<SampleSeries>();
+    shown.series = std::make_shared<SampleSeries>();
+    nameShownRun();
     shown.series->kind = plan.innerPoints == 1 ? SeriesKind::Line : SeriesKind::Surface;
     landed.copyTo(*shown.series, plan);
     return answer(presentShown());

@@ -48,7 +48,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_readout(int px, int py, int width, int heigh
 }
 
 EMSCRIPTEN_KEEPALIVE const char* hl_csv() {
-    return answerText(shown.series ? seriesCsv(*shown.series, shown.options.settings) : "");
+    return answerText(shown.series ? comparedCsv() : "");
 }
 
 /// The shown result as text: a summary's own, or a graph's as its summary gives it (a launch

@@ -39,7 +39,7 @@ std::string valueOf(const Field& f, const SimulationInputs& in, const RunSetting
 /// The result on show: what it was flown with, its series and graph.
 struct Shown {
     RunRecords options;
-    std::unique_ptr<SampleSeries> series;
+    std::shared_ptr<SampleSeries> series; ///< shared with the comparison when kept
     std::unique_ptr<GraphData> graph;
     FlightResults flight; ///< a launch analysis's flight's results, for the printed page
 };
@@ -53,6 +53,13 @@ public:
     bool cancelRequested() override { return false; }
     void endRun() override {}
 };
+
+/// The shown result's graph with the flights kept for comparison drawn with it (a note when
+/// they are not), and a new result's name ("Flight N") (WebCompare.cpp).
+std::unique_ptr<GraphData> comparedGraph(std::vector<std::string>& notes);
+void nameShownRun();
+/// The shown result's CSV, with a column group for each flight drawn with it.
+std::string comparedCsv();
 
 /// Draws the kept measured trace over a launch graph of its quantity (WebMeasured.cpp).
 void addShownTrace(GraphData& graph, const RunSettings& settings);

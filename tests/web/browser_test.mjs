@@ -180,6 +180,20 @@ try {
   const saved = await page.evaluate(() => hydrolofter.call('hl_designText', 'Rocket', JSON.stringify(hydrolofter.record())));
   check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
 
+  // A comparison: the default flight kept, one with less water drawn with it; the CSV's
+  // numbers are the native tool's --compare (the names differ: the page names a kept flight
+  // by what differs, as the window does, the tool by its file).
+  const base = join(scratch, 'base.flight.json');
+  native('--save-flight', base, '--summary');
+  await open();
+  await fly(['precision=3']);
+  await page.click('#keep');
+  await fly(['waterAmount=25']);
+  const numbers = (text) => text.split('\n').slice(1).join('\n');
+  check('a comparison\'s CSV', numbers(await csv()) === numbers(native('waterAmount=25', '--compare', base).toString()));
+  await page.click('#clear-kept');
+  check('a cleared comparison\'s CSV', (await csv()) === native('waterAmount=25').toString());
+
   // A whole flight opened from a file and saved again: the native tool's bytes.
   const flight = join(scratch, 'tall.flight.json');
   native('--save-flight', flight, 'emptyMass=180', 'flightModel=1', 'nozzleDiameter=18', 'mode=1',

@@ -5,6 +5,7 @@ import {call, startCore, table} from './core.js';
 import {inputPage, settingsPage, showPage, page} from './controls.js';
 import {copyResult, designButtons, exportCsv, exportPng, exportText, flightButtons, openDesign} from './files.js';
 import {fullScreen, graphPng, paint, printResult, readout} from './graph.js';
+import {compareButtons} from './compare.js';
 import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
 import {cancel, simulate} from './runs.js';
@@ -53,6 +54,7 @@ function simulatePage() {
       say(link);
     }
   };
+  compareButtons(section.querySelector('.actions'));
   measuredButtons(section.querySelector('.actions'));
   $('graph').addEventListener('mousemove', readout);
   new ResizeObserver(() => $('result').dataset.graph && paint()).observe($('result'));

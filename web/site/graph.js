@@ -1,6 +1,8 @@
 // The result on show: the graph the core paints (or the summary), the readout under the
 // mouse, the buttons that need a result, the printed page.
 import {ask, call, hl} from './core.js';
+import {refreshCompare} from './compare.js';
+import {refreshMeasured} from './measured.js';
 import {$, make} from './ui.js';
 
 /// The run buttons while a run flies (on) or not.
@@ -12,6 +14,13 @@ export function setRunning(on) {
   $('progress').value = 0;
   $('progress').hidden = !on;
   $('status').hidden = on;
+  // The comparison and the measured flight wait for the run.
+  if (on) {
+    for (const id of ['keep', 'forget-kept', 'clear-kept', 'measured', 'forget-measured', 'fit']) $(id).disabled = true;
+  } else {
+    refreshCompare();
+    refreshMeasured();
+  }
 }
 
 export function show(shown) {

@@ -15,7 +15,7 @@ const units = {
 };
 
 /// A modal form of labelled rows; resolves with its controls on OK, null on Cancel.
-function form(title, rows) {
+export function form(title, rows) {
   return new Promise((resolve) => {
     const d = make('dialog', {className: 'form'});
     d.append(make('h3', {textContent: title}));
@@ -69,6 +69,12 @@ function record() {
   return made.error ? null : JSON.stringify(made.record);
 }
 
+/// The buttons as the kept trace allows.
+export function refreshMeasured() {
+  $('measured').disabled = false;
+  $('forget-measured').disabled = $('fit').disabled = !trace;
+}
+
 /// The figures of the kept trace against the launch on show, under the graph.
 export async function showFigures() {
   const shown = $('result').dataset;
@@ -96,13 +102,14 @@ async function importMeasured() {
   const read = ask('hl_readTrace', t.text, t.name, t.timeColumn, t.valueColumn, t.timeUnit, t.heightUnit, t.forceUnit);
   if (read.error) return say(read.error);
   trace = t;
-  $('forget-measured').disabled = $('fit').disabled = false;
+  refreshMeasured();
   reshow();
   if (read.notes.length) await say(read.notes.join('\n'));
   await showFigures();
 }
 
-function reshow() {
+/// The shown result drawn again (a trace or a kept flight more or less), its notices kept.
+export function reshow() {
   const shown = ask('hl_reshow');
   if (shown.title !== undefined) {
     const notices = $('status').textContent;
@@ -115,7 +122,7 @@ function reshow() {
 function forgetMeasured() {
   trace = null;
   call('hl_forgetTrace');
-  $('forget-measured').disabled = $('fit').disabled = true;
+  refreshMeasured();
   reshow();
 }
 

@@ -1,7 +1,7 @@
 // Keeps the page's files so that it opens and flies offline after its first visit: each file
 // from the network while there is one (so an update is seen at once), else as last fetched.
 const cache = 'hydrolofter';
-const files = ['./', 'index.html', 'style.css', 'app.js', 'controls.js', 'core.js', 'files.js',
+const files = ['./', 'index.html', 'style.css', 'app.js', 'compare.js', 'controls.js', 'core.js', 'files.js',
                'graph.js', 'links.js', 'measured.js', 'runs.js', 'session.js', 'text.js', 'ui.js', 'values.js',
                'worker.js', 'hydrolofter.js', 'hydrolofter.wasm', 'manifest.webmanifest'];
 

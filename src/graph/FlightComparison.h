@@ -1,7 +1,7 @@
 // The flights kept for comparison, and how the result on show is drawn and named with them.
 #pragma once
 
-#include "graph/Comparison.h"
+#include "Comparison.h"
 
 #include <string>
 #include <utility>
