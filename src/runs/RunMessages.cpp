@@ -29,6 +29,14 @@ std::string outcomeMessage(RunOutcome outcome, double maxTime) {
     return "the run did not complete";
 }
 
+std::string pageOutcomeMessage(RunOutcome outcome, double maxTime) {
+    if (outcome == RunOutcome::TimedOut)
+        return "A flight was still in the air after " + formatShort(maxTime) +
+               " simulated seconds, so there is nothing to show: an updraft stronger than the "
+               "rocket's fall keeps it up for ever.";
+    return outcomeMessage(outcome, maxTime);
+}
+
 std::vector<std::string> runNotices(const RunSettings& settings, const SimulationInputs& inputs,
                                     const SampleSeries& series) {
     std::vector<std::string> notices;

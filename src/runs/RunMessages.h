@@ -17,6 +17,8 @@ inline constexpr char kDivergedMessage[] =
 /// What a run that did not complete says (nothing for a completed one); maxTime is the
 /// batch tool's limit on simulated seconds.
 std::string outcomeMessage(RunOutcome outcome, double maxTime);
+/// The same in the words of a page, which has no command-line options: the browser's.
+std::string pageOutcomeMessage(RunOutcome outcome, double maxTime);
 
 /// Notes on a completed run whose result is right but would surprise without a word: a
 /// graph that ends before the landing, a swept input that cannot change the result.

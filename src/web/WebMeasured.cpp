@@ -64,7 +64,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_traceFigures(const char* record) {
     const TraceComparison c = compareWithTrace(p.options.inputs, p.options.settings, measured.trace,
                                                host, p.options.maxTime);
     if (c.outcome != RunOutcome::Completed)
-        return answer({{"message", outcomeMessage(c.outcome, p.options.maxTime)}});
+        return answer({{"message", pageOutcomeMessage(c.outcome, p.options.maxTime)}});
     std::vector<std::string> lines = {
         (measured.trace.thrust ? "Measured firing: " : "Measured flight: ") + measured.name};
     for (const std::string& line : figureLines(c.figures, figureHeightUnit(p.options.settings)))
@@ -106,7 +106,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_fit(const char* record, const char* name, co
     if (r.outcome == RunOutcome::Refused)
         return answer({{"message", "The fit cannot start: " + r.refusal}});
     if (r.outcome != RunOutcome::Completed)
-        return answer({{"message", outcomeMessage(r.outcome, p.options.maxTime)}});
+        return answer({{"message", pageOutcomeMessage(r.outcome, p.options.maxTime)}});
     return answer({{"question", fitQuestion(r, request)},
                    {"assignment", std::string(name) + "=" + formatShort(r.value)}});
 }

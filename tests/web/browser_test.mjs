@@ -67,7 +67,13 @@ try {
   await page.waitForSelector('#message:not([hidden])');
   check('a huge description is refused when flown', (await page.evaluate(() => document.querySelector('#message-text').textContent)).includes('10000 characters'));
   await page.click('#message-ok');
-  await page.evaluate(() => hydrolofter.apply(['rocketDescription=']));
+  await page.evaluate(() => hydrolofter.apply(['rocketDescription=', 'updraft=100']));
+  await page.click('#simulate');
+  await page.waitForSelector('#message:not([hidden])', {timeout: 60000});
+  const never = await page.evaluate(() => document.querySelector('#message-text').textContent);
+  check('a flight that never lands is said in the page\'s words', never.includes('still in the air') && !never.includes('--'), never);
+  await page.click('#message-ok');
+  await page.evaluate(() => hydrolofter.apply(['updraft=0']));
   await fly(['launchDisplay=0']);
   check('the page flies on after it', (await summary()) === native('--summary').toString());
   await open();
