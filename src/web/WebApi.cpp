@@ -122,7 +122,8 @@ json fieldJson(const Field& f) {
 
 /// A run's end as the page tells it: nothing for a completed run.
 std::string outcomeText(RunOutcome outcome, const RunRecords& o) {
-    return outcome == RunOutcome::Completed ? std::string() : pageOutcomeMessage(outcome, o.maxTime);
+    return outcome == RunOutcome::Completed ? std::string()
+                                            : pageOutcomeMessage(outcome, o.maxTime);
 }
 
 /// A worker's share of a sweep's points: [from, to), their results in order.

@@ -51,7 +51,7 @@ void nameShownRun() {
 
 std::string comparedCsv() {
     return comparison.drawnWith(shownRun()) ? comparison.csv(shownRun())
-                                             : seriesCsv(*shown.series, shown.options.settings);
+                                            : seriesCsv(*shown.series, shown.options.settings);
 }
 
 } // namespace hydrolofter::web

@@ -5,8 +5,11 @@
 #include "designs/Design.h"
 #include "designs/FieldArguments.h"
 #include "designs/Flight.h"
+#include "designs/MessageText.h"
 
 #include <emscripten.h>
+
+#include <algorithm>
 
 using nlohmann::json;
 using namespace hydrolofter;
@@ -25,6 +28,42 @@ std::vector<std::string> assignments(const char* pairs) {
     return list;
 }
 
+/// A refusal of the NAME=VALUE reader in a page's words: the field by its caption and its
+/// page, not by the batch tool's NAME ("Bottle Volume (Rocket Specifications): 'abc' is not
+/// a decimal number").
+std::string inPageWords(const std::string& error, const std::string& arg) {
+    const Field* f = findField(arg.substr(0, arg.find('=')));
+    const std::string prefix = quotedArgument(arg) + ": ";
+    if (!f || error.rfind(prefix, 0) != 0)
+        return error;
+    std::string page;
+    for (const auto& [group, caption] : fieldGroups())
+        if (group == f->group)
+            page = caption;
+    return f->checkName() + " (" + page + "): " + error.substr(prefix.size());
+}
+
+/// Every pair the reader refuses, each said once: the refused pair is taken out and the rest
+/// read again, so that a unit is still read with its variable.
+std::vector<std::string> refusals(std::vector<std::string> list) {
+    std::vector<std::string> said;
+    while (!list.empty()) {
+        SimulationInputs in;
+        RunSettings s;
+        const std::string error = assignFields(list, in, s);
+        if (error.empty())
+            break;
+        const auto refused = std::find_if(list.begin(), list.end(), [&](const std::string& a) {
+            return error.rfind(quotedArgument(a), 0) == 0;
+        });
+        said.push_back(refused == list.end() ? error : inPageWords(error, *refused));
+        if (refused == list.end())
+            break;
+        list.erase(refused);
+    }
+    return said;
+}
+
 /// Each field's text and whether it can be changed now.
 json controlsJson(const SimulationInputs& in, const RunSettings& s) {
     json values = json::object(), enabled = json::object();
@@ -40,13 +79,17 @@ json controlsJson(const SimulationInputs& in, const RunSettings& s) {
 extern "C" {
 
 /// The record of field texts laid over the defaults, read as the batch tool reads
-/// NAME=VALUE: {"record"}, or {"error"} naming the first it refuses.
+/// NAME=VALUE: {"record"}, or {"error"} listing every field it refuses, in the page's words.
 EMSCRIPTEN_KEEPALIVE const char* hl_record(const char* pairs) {
     SimulationInputs in;
     RunSettings s;
-    const std::string error = assignFields(assignments(pairs), in, s);
-    if (!error.empty())
+    const std::vector<std::string> list = assignments(pairs);
+    if (!assignFields(list, in, s).empty()) {
+        std::string error;
+        for (const std::string& line : refusals(list))
+            error += (error.empty() ? "" : "\n") + line + (line.ends_with('.') ? "" : ".");
         return answer({{"error", error}});
+    }
     return answer({{"record", recordJson(in, s)}});
 }
 

@@ -210,6 +210,12 @@ try {
   await page.waitForFunction(() => document.querySelector('#f-nozzleDiameter').value === '18', {timeout: 5000});
   const flightSaved = await page.evaluate(() => hydrolofter.call('hl_flightText', JSON.stringify(hydrolofter.record()), ''));
   check('a flight saved is the native tool\'s file', flightSaved === readFileSync(flight, 'utf8'));
+  await open();
+  await page.click('#tab-g0');
+  const [asDesign] = await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]);
+  await asDesign.accept([flight]); // a flight given to a design page's Load opens as a flight
+  await page.waitForFunction(() => document.querySelector('#f-nozzleDiameter').value === '18' &&
+                             document.querySelector('#f-mode\\=1').checked, {timeout: 5000});
 
   // Which fields can be changed is the core's rule: a parachute's size by its shape, only
   // the chosen kind of run's settings.
@@ -222,7 +228,7 @@ try {
   await open('#bottleVolume=1.5&initialPressure=70&run=1');
   await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
   check('a share link with run=1', (await csv()) === native('bottleVolume=1.5', 'initialPressure=70').toString());
-  for (const [hash, says] of [['#bottleVolume=abc&initialPressure=70', "'bottleVolume=abc': 'abc' is not a decimal number"],
+  for (const [hash, says] of [['#bottleVolume=abc&initialPressure=70&dragCoefficient=0,35', "Bottle Volume (Rocket Specifications): 'abc' is not a decimal number.\nDrag Coefficient (Rocket Specifications): '0,35' is not a decimal number."],
                               ['#bottleVolume=0&initialPressure=70&run=1', 'Bottle Volume: must be greater than 0.']]) {
     await open(hash);
     const message = await page.evaluate(() => document.querySelector('#message-text').textContent);

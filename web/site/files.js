@@ -10,6 +10,8 @@ import {recordOf, showTexts, texts} from './values.js';
 /// Opens a design file on its page; group '' takes the kind the file says.
 export async function openDesign(file, group) {
   const text = await file.text();
+  // A whole flight opens as one, wherever it was given.
+  if (/"format"\s*:\s*"hydrolofter-flight"/.test(text)) return openFlight(text, file.name);
   const r = ask('hl_readDesign', group, text, file.name);
   if (!r.ok) return say(r.error);
   showTexts(r.values);
@@ -54,6 +56,16 @@ export function designButtons(section, group) {
 
 let flightDescription = ''; // the opened flight's, saved with it again
 
+/// A flight file's text into every page and the settings.
+function openFlight(text, name) {
+  const r = ask('hl_readFlight', text, name);
+  if (!r.ok) return say(r.error);
+  flightDescription = r.description;
+  showTexts(r.values);
+  for (const g of table.groups) if (g.designFile) markClean(g.group);
+  if (r.notes.length) say(r.notes.join('\n'));
+}
+
 /// Open Flight... and Save Flight... under the settings: every page and the settings as one
 /// .flight.json, the desktop's bytes.
 export function flightButtons(section) {
@@ -62,13 +74,7 @@ export function flightButtons(section) {
   picker.onchange = async () => {
     const file = picker.files[0];
     picker.value = '';
-    if (!file) return;
-    const r = ask('hl_readFlight', await file.text(), file.name);
-    if (!r.ok) return say(r.error);
-    flightDescription = r.description;
-    showTexts(r.values);
-    for (const g of table.groups) if (g.designFile) markClean(g.group);
-    if (r.notes.length) say(r.notes.join('\n'));
+    if (file) openFlight(await file.text(), file.name);
   };
   const open = make('button', {type: 'button', textContent: 'Open Flight...',
                                title: 'Open a flight file (*.flight.json) into every page: rocket, launch site, launch and these settings.'});
