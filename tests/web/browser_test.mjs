@@ -60,7 +60,14 @@ try {
   await page.waitForSelector('#message:not([hidden])');
   check('a huge description is refused by its limit',
         (await page.evaluate(() => document.querySelector('#message-text').textContent)).includes('10000 characters'));
-  await page.click('#message-ok');
+  await page.keyboard.press('Tab'); // the box keeps the focus, and Escape closes it
+  check('the message box keeps the focus', await page.evaluate(() => document.activeElement.id === 'message-ok'));
+  await page.keyboard.press('Escape');
+  check('Escape closes the message box', await page.evaluate(() => document.querySelector('#message').hidden));
+  await page.focus('#tab-g0');
+  await page.keyboard.press('ArrowRight');
+  check('the arrow keys move between the tabs', await page.evaluate(() =>
+    document.activeElement.id === 'tab-g1' && document.querySelector('#tab-g1').getAttribute('aria-selected') === 'true'));
   await page.evaluate(() => hydrolofter.apply(['launchDisplay=0', 'rocketDescription=' + 'y'.repeat(2000000)]));
   await page.click('#tab-sim');
   await page.click('#simulate');

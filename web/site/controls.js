@@ -120,6 +120,17 @@ export function page(caption, id) {
   section.setAttribute('role', 'tabpanel');
   section.setAttribute('aria-labelledby', tab.id);
   tab.onclick = () => showPage(id);
+  // The tabs pattern: the arrow keys (Home, End) move between the tabs and show their pages.
+  tab.onkeydown = (e) => {
+    const tabs = [...document.querySelectorAll('#tabs [role="tab"]')];
+    const at = tabs.indexOf(tab);
+    const to = {ArrowRight: at + 1, ArrowLeft: at - 1, Home: 0, End: tabs.length - 1}[e.key];
+    if (to === undefined) return;
+    e.preventDefault();
+    const next = tabs[(to + tabs.length) % tabs.length];
+    next.focus();
+    next.click();
+  };
   $('tabs').append(tab);
   $('pages').append(section);
   return section;

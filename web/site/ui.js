@@ -9,8 +9,15 @@ export function say(text) {
     $('message-text').textContent = text;
     box.hidden = false;
     ok.focus();
+    // The box keeps the focus while it is open; Escape closes it as OK does.
+    box.onkeydown = (e) => {
+      if (e.key === 'Escape' || e.key === 'Tab') e.preventDefault();
+      if (e.key === 'Escape') ok.click();
+    };
+    ok.onblur = () => !box.hidden && setTimeout(() => !box.hidden && ok.focus());
     ok.onclick = () => {
       box.hidden = true;
+      ok.onblur = null;
       if (back && back.focus) back.focus();
       resolve();
     };
