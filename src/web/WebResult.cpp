@@ -79,8 +79,10 @@ EMSCRIPTEN_KEEPALIVE const char* hl_printLines() {
     if (s.mode == LaunchAnalysis)
         for (const auto& line : resultLines(shown.flight, s.launchDisplay == Graph ? &s : nullptr))
             results.push_back({line.first, line.second});
-    return answer(
-        {{"title", runTitle(shown.options.settings)}, {"inputs", inputs}, {"results", results}});
+    return answer({{"title", runTitle(shown.options.settings)},
+                   {"description", shown.options.inputs.rocketDescription},
+                   {"inputs", inputs},
+                   {"results", results}});
 }
 
 } // extern "C"

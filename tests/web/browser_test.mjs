@@ -170,8 +170,11 @@ try {
     check(`${what}: the batch image's pixels`, differing === 0, `${differing} differ`);
   }
 
+  await fly(['mode=0', 'precision=3', 'launchDisplay=0', 'rocketDescription=Blue bottle, red fins']);
+  check('the printed page holds the rocket\'s description',
+        (await page.evaluate(() => hydrolofter.call('hl_printLines'))).includes('"description":"Blue bottle, red fins"'));
   // Cancel stops a long flight (0.1 µs steps) and says so.
-  await page.evaluate(() => hydrolofter.apply(['mode=0', 'precision=8']));
+  await page.evaluate(() => hydrolofter.apply(['mode=0', 'precision=8', 'rocketDescription=']));
   await page.click('#simulate');
   await page.waitForFunction(() => !document.querySelector('#cancel').disabled);
   await page.click('#cancel');

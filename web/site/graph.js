@@ -94,6 +94,7 @@ export function printResult() {
   const out = $('print-sheet');
   out.textContent = '';
   out.append(make('h2', {textContent: lines.title}));
+  if (lines.description) out.append(make('p', {className: 'description', textContent: lines.description}));
   const painted = $('result').dataset.graph ? picture(960, 600) : null;
   if (painted) {
     const c = make('canvas', {width: painted.pic.width, height: painted.pic.height});
