@@ -8,7 +8,7 @@ import {fullScreen, graphPng, paint, printResult, readout} from './graph.js';
 import {compareButtons} from './compare.js';
 import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
-import {cancel, simulate} from './runs.js';
+import {cancel, simulate, startWorkers} from './runs.js';
 import {drawText, measureText} from './text.js';
 import {hasUnsavedChanges, keep, restore} from './session.js';
 import {$, say} from './ui.js';
@@ -110,6 +110,7 @@ async function start() {
     if (e.dataTransfer.files[0]) openDesign(e.dataTransfer.files[0], '');
   });
   automation();
+  startWorkers();
   // Offline after the first visit (web/site/sw.js); a page from a file has none.
   if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
     navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -2,7 +2,7 @@
 // graph, its figures under it, and Fit, each flown in a worker as the window flies them.
 import {ask, call} from './core.js';
 import {paint, setRunning, show} from './graph.js';
-import {onWorkerFailure, track, workerFailure} from './runs.js';
+import {borrowWorker, onWorkerFailure, startWorkers, stopWorkers, track, workerFailure} from './runs.js';
 import {$, make, say} from './ui.js';
 import {recordOf, showTexts, texts} from './values.js';
 
@@ -49,16 +49,14 @@ function unitChoice(list) {
 /// One job in a worker of its own, with progress and Cancel as for a run.
 function inWorker(job) {
   return new Promise((resolve) => {
-    const w = new Worker('worker.js');
+    const w = borrowWorker();
     setRunning(true);
-    track({cancel: () => (w.terminate(), setRunning(false), resolve(null))});
-    onWorkerFailure(w, () => (w.terminate(), track(null), setRunning(false), resolve({message: workerFailure})));
+    const end = (result) => (track(null), setRunning(false), startWorkers(), resolve(result));
+    track({cancel: () => (stopWorkers(), end(null))});
+    onWorkerFailure(w, () => (stopWorkers(), end({message: workerFailure})));
     w.onmessage = (e) => {
       if (e.data.type === 'progress') return void ($('progress').value = e.data.value);
-      w.terminate();
-      track(null);
-      setRunning(false);
-      resolve(e.data.result);
+      end(e.data.result);
     };
     w.postMessage({...job, trace});
   });

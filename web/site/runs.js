@@ -22,7 +22,13 @@ export function onWorkerFailure(w, fail) {
   w.onerror = (e) => (e.preventDefault(), fail());
 }
 
-function stopWorkers() {
+/// One worker per core, started (and the core compiled in each) when the page opens, not
+/// when a run starts; a cancelled run's workers are started again after it.
+export const startWorkers = () => workerPool(navigator.hardwareConcurrency || 2);
+/// A started worker for a job of another module's (runs are one at a time).
+export const borrowWorker = () => workerPool(1)[0];
+
+export function stopWorkers() {
   for (const w of workers.splice(0)) w.terminate();
 }
 
@@ -49,6 +55,7 @@ export async function simulate() {
   }
   running = null;
   setRunning(false);
+  startWorkers();
   if (outcome === null) return void ($('status').textContent = 'Cancelled');
   if (outcome.message) return say(outcome.message);
   show(outcome.shown);
