@@ -1,11 +1,11 @@
 // The "Simulate" page: starts a run, shows its progress, and presents its result.
 #pragma once
 
-#include "graph/FlightComparison.h"
 #include "MeasuredFlight.h"
 #include "ResultOutput.h"
 #include "RunWorker.h"
 #include "graph/Comparison.h"
+#include "graph/FlightComparison.h"
 #include "graph/GraphData.h"
 #include "runs/RunSettings.h"
 #include "runs/SampleSeries.h"
