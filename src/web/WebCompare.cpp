@@ -76,6 +76,13 @@ EMSCRIPTEN_KEEPALIVE const char* hl_forgetCompared(int index) {
     return answer(comparisonState());
 }
 
+/// Gives kept flight index the name its legend line shows (empty: named by what differs).
+EMSCRIPTEN_KEEPALIVE const char* hl_renameCompared(int index, const char* name) {
+    if (index >= 0 && std::size_t(index) < comparison.kept().size())
+        comparison.rename(index, name ? name : "");
+    return answer(comparisonState());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* hl_comparison() {
     return answer(comparisonState());
 }

@@ -120,6 +120,12 @@ try {
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
   const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
   check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
+  await page.click('#show-numbers'); // the graph's text alternative: its numbers as a table
+  check('the numbers as a table', (await page.evaluate(() => document.querySelector('#numbers').rows.length)) ===
+        native('kamikaze=0', 'precision=4').toString().trim().split('\n').length);
+  await page.focus('#graph');
+  await page.keyboard.press('ArrowRight');
+  check('the readout from the keyboard', (await page.evaluate(() => document.querySelector('#status').textContent)).includes('sec'));
   check('a graph\'s text is its summary', (await page.evaluate(() => hydrolofter.call('hl_summaryText'))) ===
         native('--summary', 'kamikaze=0', 'precision=4').toString());
   await fly(['launchDisplay=0']);
@@ -207,6 +213,11 @@ try {
   await fly(['waterAmount=25']);
   const numbers = (text) => text.split('\n').slice(1).join('\n');
   check('a comparison\'s CSV', numbers(await csv()) === numbers(native('waterAmount=25', '--compare', base).toString()));
+  await page.click('#rename-kept'); // a kept flight named by the user: its CSV columns say so
+  await page.waitForSelector('dialog.form input[type=text]');
+  await page.$eval('dialog.form input[type=text]', (e) => (e.value = 'Full'));
+  await page.click('dialog.form .actions button');
+  check('a kept flight renamed', (await csv()).startsWith('Full: '));
   await page.click('#clear-kept');
   check('a cleared comparison\'s CSV', (await csv()) === native('waterAmount=25').toString());
 

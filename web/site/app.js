@@ -4,14 +4,14 @@
 import {call, startCore, table} from './core.js';
 import {inputPage, settingsPage, showPage, page} from './controls.js';
 import {copyResult, designButtons, exportCsv, exportPng, exportText, flightButtons, openDesign} from './files.js';
-import {fullScreen, graphPng, paint, printResult, readout} from './graph.js';
+import {fullScreen, graphPng, paint, printResult, readout, readoutKey, toggleNumbers} from './graph.js';
 import {compareButtons} from './compare.js';
 import {measuredButtons} from './measured.js';
 import {openLink, shareLink} from './links.js';
 import {cancel, simulate, startWorkers} from './runs.js';
 import {drawText, measureText} from './text.js';
 import {hasUnsavedChanges, keep, restore} from './session.js';
-import {$, say} from './ui.js';
+import {$, make, say} from './ui.js';
 import {applyRules, recordOf, showRecord, showTexts, texts} from './values.js';
 
 function simulatePage() {
@@ -24,8 +24,9 @@ function simulatePage() {
       <button id="cancel" type="button" disabled title="Stop the run; nothing of it is shown.">Cancel Simulation</button>
     </div>
     <div id="result">
-      <canvas id="graph" hidden aria-label="Graph" role="img"></canvas>
+      <canvas id="graph" hidden aria-label="Graph" role="img" tabindex="0"></canvas>
       <pre id="summary" hidden tabindex="0" aria-label="Results"></pre>
+      <table id="numbers" hidden aria-label="The graph's numbers"></table>
     </div>
     <div class="actions">
       <button id="export-csv" type="button" disabled title="Download the numbers as CSV, as the batch tool writes them.">Export CSV</button>
@@ -33,6 +34,7 @@ function simulatePage() {
       <button id="export-text" type="button" disabled title="Download the summary as text.">Export Text</button>
       <button id="print" type="button" disabled title="Print the result with the inputs it was flown with.">Print...</button>
       <button id="full-screen" type="button" disabled title="Show the graph over the whole screen; any key closes it.">Full Screen...</button>
+      <button id="show-numbers" type="button" disabled title="Show the graph's numbers as a table under it.">Show Numbers</button>
       <button id="copy" type="button" disabled title="Put the graph and its numbers (CSV) on the clipboard.">Copy</button>
       <button id="share" type="button" disabled title="Copy a link that opens this page with these inputs and flies them.">Copy Share Link</button>
     </div>`;
@@ -44,6 +46,7 @@ function simulatePage() {
   $('print').onclick = printResult;
   $('full-screen').onclick = fullScreen;
   $('copy').onclick = copyResult;
+  $('show-numbers').onclick = toggleNumbers;
   $('share').onclick = async () => {
     const {link, error} = shareLink(true);
     if (error) return say(error);
@@ -57,6 +60,7 @@ function simulatePage() {
   compareButtons(section.querySelector('.actions'));
   measuredButtons(section.querySelector('.actions'));
   $('graph').addEventListener('mousemove', readout);
+  $('graph').addEventListener('keydown', readoutKey);
   new ResizeObserver(() => $('result').dataset.graph && paint()).observe($('result'));
 }
 
@@ -97,6 +101,11 @@ async function start() {
   $('pages').addEventListener('change', keep);
   $('pages').addEventListener('input', keep);
   const kept = restore();
+  if (!kept) { // the first visit: what to do, in a line
+    const hint = make('p', {id: 'first-visit', textContent: 'Describe your rocket on the first three pages (every field ' +
+      'has a default), choose what to compute under Simulation Settings, then press Simulate on the Simulate page.'});
+    $('tabs').after(hint);
+  }
   showPage(kept && $('tab-' + kept) ? kept : 'g0');
   window.addEventListener('beforeunload', (e) => {
     if (hasUnsavedChanges()) e.preventDefault(), (e.returnValue = '');

@@ -84,8 +84,13 @@ function numberControl(field) {
 /// What stands beside a field's control: its unit's list, or a fixed unit.
 function unitOf(field) {
   const unit = field.paired ? byName[field.paired] : null;
-  if (unit && (unit.kind === 'FamilyUnit' || unit.kind === 'PercentUnit')) return unitSelect(unit, unit.units);
-  if (unit && unit.kind === 'VariableUnit') return unitSelect(unit, []);
+  const named = (select) => {
+    // Read out as its value's unit: "Diameter unit".
+    select.setAttribute('aria-label', (field.spoken || plain(field.caption)) + ' unit');
+    return select;
+  };
+  if (unit && (unit.kind === 'FamilyUnit' || unit.kind === 'PercentUnit')) return named(unitSelect(unit, unit.units));
+  if (unit && unit.kind === 'VariableUnit') return named(unitSelect(unit, []));
   if (field.unitLabel) return make('span', {textContent: field.unitLabel});
   return null;
 }
@@ -109,6 +114,8 @@ export function fieldRow(field) {
   row.append(field.caption ? label(field, control) : make('span'), control);
   const unit = unitOf(field);
   if (unit) row.append(unit);
+  // What the desktop says in a tooltip, visible where there is no mouse to rest (CSS).
+  if (field.help) row.append(make('small', {className: 'help', textContent: field.help}));
   return row;
 }
 

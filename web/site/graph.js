@@ -9,14 +9,17 @@ import {$, make} from './ui.js';
 export function setRunning(on) {
   $('simulate').disabled = on;
   $('cancel').disabled = !on;
-  for (const id of ['export-csv', 'export-png', 'export-text', 'print', 'share', 'copy', 'full-screen'])
+  for (const id of ['export-csv', 'export-png', 'export-text', 'print', 'share', 'copy', 'full-screen', 'show-numbers'])
     $(id).disabled = on || !$('result').dataset.shown;
   $('progress').value = 0;
   $('progress').hidden = !on;
   $('status').hidden = on;
+  // The focus on Cancel while a run flies, and back on Simulate after it.
+  if (on) $('cancel').focus();
+  else if (document.activeElement === $('cancel') || document.activeElement === document.body) $('simulate').focus();
   // The comparison and the measured flight wait for the run.
   if (on) {
-    for (const id of ['keep', 'forget-kept', 'clear-kept', 'measured', 'forget-measured', 'fit']) $(id).disabled = true;
+    for (const id of ['keep', 'forget-kept', 'rename-kept', 'clear-kept', 'measured', 'forget-measured', 'fit']) $(id).disabled = true;
   } else {
     refreshCompare();
     refreshMeasured();
@@ -32,6 +35,9 @@ export function show(shown) {
   $('summary').textContent = shown.summary;
   result.dataset.graph = shown.graph ? '1' : '';
   result.dataset.title = shown.title;
+  $('graph').setAttribute('aria-label', `Graph: ${shown.title}. Show Numbers lists its numbers; the arrow keys read it.`);
+  $('numbers').hidden = true;
+  $('show-numbers').textContent = 'Show Numbers';
   if (shown.graph) paint();
   setRunning(false);
 }
@@ -82,9 +88,42 @@ export function paint(pictureWidth) {
 export function readout(event) {
   const canvas = $('graph');
   const scale = canvas.width / canvas.clientWidth;
-  const text = call('hl_readout', Math.round(event.offsetX * scale), Math.round(event.offsetY * scale),
-                    Number(canvas.dataset.graphWidth), canvas.height);
+  sayAt(Math.round(event.offsetX * scale), Math.round(event.offsetY * scale));
+}
+
+function sayAt(x, y) {
+  const canvas = $('graph');
+  const text = call('hl_readout', x, y, Number(canvas.dataset.graphWidth), canvas.height);
   $('status').textContent = text || $('status').dataset.notices || '';
+}
+
+/// The readout from the keyboard: the arrow keys move a point over the graph (Shift: ten
+/// times as far), and the line above the graph says what lies under it.
+const point = {x: -1, y: -1};
+export function readoutKey(event) {
+  const canvas = $('graph');
+  const step = event.shiftKey ? 20 : 2;
+  const move = {ArrowLeft: [-step, 0], ArrowRight: [step, 0], ArrowUp: [0, -step], ArrowDown: [0, step]}[event.key];
+  if (!move) return;
+  event.preventDefault();
+  if (point.x < 0) [point.x, point.y] = [Math.round(canvas.width / 2), Math.round(canvas.height / 2)];
+  point.x = Math.min(Math.max(point.x + move[0], 0), canvas.width - 1);
+  point.y = Math.min(Math.max(point.y + move[1], 0), canvas.height - 1);
+  sayAt(point.x, point.y);
+}
+
+/// The graph's numbers as a table beside it, for those who cannot see the picture.
+export function toggleNumbers() {
+  const table = $('numbers');
+  if (!table.hidden) return void ((table.hidden = true), ($('show-numbers').textContent = 'Show Numbers'));
+  table.textContent = '';
+  const rows = call('hl_csv').trim().split('\n');
+  rows.forEach((line, k) => {
+    const row = table.insertRow();
+    for (const cell of line.split(',')) row.append(make(k ? 'td' : 'th', {textContent: cell}));
+  });
+  table.hidden = false;
+  $('show-numbers').textContent = 'Hide Numbers';
 }
 
 /// The printed page: title, the graph at a paper's width (or the summary), the inputs and
