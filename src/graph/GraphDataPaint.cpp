@@ -114,13 +114,25 @@ void GraphData::paint(Canvas& dc) const {
     const Font oldFont = dc.selectFont(Font{kYCaptionEscapement});
     dc.textOut(5, l.client.bottom - 100, yTitle);
     dc.selectFont(Font{0});
-    dc.textOut(200, l.client.bottom - 25, xTitle);
-
+    // On a narrow graph the title moves left to stay whole, and only every step-th x label
+    // is written so that they do not run together; a graph of the usual size is unchanged.
+    const int titleWidth = dc.textWidth(xTitle);
+    dc.textOut(200 + titleWidth <= l.client.right
+                   ? 200
+                   : std::max(l.client.left + 5, l.client.right - titleWidth - 5),
+               l.client.bottom - 25, xTitle);
+    int widest = 0;
+    for (int i = 0; i <= xTicks; ++i)
+        widest = std::max(widest, dc.textWidth(formatTickLabel(tickValue(xMin, xMax, i, xTicks))));
+    int step = 1;
+    while (step < xTicks && tickOffset(step, l.w, xTicks) < widest + 4)
+        ++step;
     for (int i = 0; i <= xTicks; ++i) {
         const int x = l.x0 + tickOffset(i, l.w, xTicks);
         dc.moveTo(x, l.y1 + 10);
         dc.lineTo(x, l.y1);
-        dc.textOut(x, l.y1 + 10, formatTickLabel(tickValue(xMin, xMax, i, xTicks)));
+        if (i % step == 0)
+            dc.textOut(x, l.y1 + 10, formatTickLabel(tickValue(xMin, xMax, i, xTicks)));
     }
     for (int i = 0; i <= yTicks; ++i) {
         const int y = l.y1 - tickOffset(i, l.h, yTicks);

@@ -89,6 +89,21 @@ TEST(GraphPainter, CaptionsKeepTheirPlaceInAWideWindow) {
     EXPECT_EQ(c.texts[1].x, 200);
 }
 
+TEST(GraphPainter, ANarrowGraphKeepsItsXLabelsApartAndItsTitleWhole) {
+    GraphData g = axes(50, 250, 10, 0, 1, 1);
+    g.setXTitle("Initial Air Pressure (PSI)"); // 26 characters, 156 pixels
+    RecordingCanvas c({0, 0, 300, 300});       // ticks 20 pixels apart, "250." is 24 wide
+    g.paint(c);
+    EXPECT_EQ(c.texts[1].x, 300 - 156 - 5);  // moved left from 200 to end inside
+    std::vector<std::pair<int, int>> labels; // x and width of each x label
+    for (const auto& t : c.texts)
+        if (t.y == 260)
+            labels.emplace_back(t.x, 6 * int(t.text.size()));
+    ASSERT_EQ(labels.size(), 6u); // every second of the 11
+    for (std::size_t k = 1; k < labels.size(); ++k)
+        EXPECT_GE(labels[k].first, labels[k - 1].first + labels[k - 1].second) << k;
+}
+
 TEST(GraphPainter, ZeroTicksDrawOnlyFrameAndAxes) {
     GraphData g = axes(0, 1, 0, 0, 1, 5);
     double x[] = {0, 1}, y[] = {0, 1};
