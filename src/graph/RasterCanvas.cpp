@@ -6,11 +6,15 @@
 
 namespace hydrolofter {
 
-RasterCanvas::RasterCanvas(unsigned char* bits, std::ptrdiff_t stride, int width, int height)
-    : bits_(bits), stride_(stride), width_(width), height_(height) {}
+RasterCanvas::RasterCanvas(unsigned char* bits, std::ptrdiff_t stride, int width, int height,
+                           double scale)
+    : bits_(bits), stride_(stride), width_(width), height_(height),
+      scale_(std::isfinite(scale) && scale > 1 ? scale : 1) {}
 
 ClientRect RasterCanvas::clientRect() const {
-    return {0, 0, width_, height_};
+    if (scale_ == 1)
+        return {0, 0, width_, height_};
+    return {0, 0, int(width_ / scale_), int(height_ / scale_)};
 }
 
 Pen RasterCanvas::selectPen(const Pen& pen) {
@@ -36,7 +40,19 @@ void RasterCanvas::plot(int x, int y, Rgb colour) {
     }
 }
 
+void RasterCanvas::fill(int x0, int y0, int x1, int y1, unsigned colour) {
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, width_);
+    for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y)
+        std::fill(row(y) + x0, row(y) + std::max(x0, x1), colour);
+}
+
 void RasterCanvas::setPixelRow(int x, int y, const Rgb* colours, int n) {
+    if (scale_ != 1) {
+        for (int i = 0; i < n; ++i)
+            setPixel(x + i, y, colours[i]);
+        return;
+    }
     if (y < 0 || y >= height_)
         return;
     const int from = std::max(0, -x), to = std::min(n, width_ - x);
@@ -47,11 +63,8 @@ void RasterCanvas::setPixelRow(int x, int y, const Rgb* colours, int n) {
 }
 
 void RasterCanvas::rectangle(int left, int top, int right, int bottom) {
-    const int x0 = std::max(left + 1, 0), x1 = std::min(right - 1, width_);
-    const int y0 = std::max(top + 1, 0), y1 = std::min(bottom - 1, height_);
-    const unsigned fill = packed(brush_.colour);
-    for (int y = y0; y < y1; ++y)
-        std::fill(row(y) + x0, row(y) + std::max(x0, x1), fill);
+    fill(device(left + 1), device(top + 1), device(right - 1), device(bottom - 1),
+         packed(brush_.colour));
     if (right - left < 1 || bottom - top < 1)
         return;
     // The outline covers the outermost rows and columns of [left, right) × [top, bottom).
@@ -71,13 +84,19 @@ void RasterCanvas::moveTo(int x, int y) {
 }
 
 void RasterCanvas::lineTo(int x, int y) {
-    // Bresenham from the current position; the end pixel belongs to the next segment.
-    int px = curX_, py = curY_;
-    const int dx = std::abs(x - px), dy = -std::abs(y - py);
-    const int sx = px < x ? 1 : -1, sy = py < y ? 1 : -1;
+    // Bresenham from the current position; the end pixel belongs to the next segment. It runs
+    // in pixels between the top-left corners of the pen's squares at both ends, so that a
+    // scaled line is as sharp as the screen and covers the blocks its ends would.
+    const int pen = std::max(1, pen_.width);
+    const int side = scale_ == 1 ? pen : std::max(1, int(std::lround(pen * scale_)));
+    const unsigned colour = packed(pen_.colour);
+    int px = device(curX_ - pen / 2), py = device(curY_ - pen / 2);
+    const int ex = device(x - pen / 2), ey = device(y - pen / 2);
+    const int dx = std::abs(ex - px), dy = -std::abs(ey - py);
+    const int sx = px < ex ? 1 : -1, sy = py < ey ? 1 : -1;
     int err = dx + dy;
-    while (px != x || py != y) {
-        plot(px, py, pen_.colour);
+    while (px != ex || py != ey) {
+        fill(px, py, px + side, py + side, colour);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;

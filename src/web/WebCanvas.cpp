@@ -5,18 +5,22 @@
 namespace hydrolofter {
 namespace {
 
-// The page's script provides Module.measureText and Module.drawText (web/site/app.js).
+// The page's script provides Module.measureText and Module.drawText (web/site/text.js).
 EM_JS(int, jsTextWidth, (const char* text), { return Module.measureText(UTF8ToString(text)); });
 EM_JS(void, jsTextOut,
       (int x, int y, const char* text, int escapement, unsigned* pixels, int rowLength, int width,
-       int height),
-      { Module.drawText(x, y, UTF8ToString(text), escapement, pixels, rowLength, width, height); });
+       int height, double scale),
+      {
+          Module.drawText(x, y, UTF8ToString(text), escapement, pixels, rowLength, width, height,
+                          scale);
+      });
 
 } // namespace
 
-WebCanvas::WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height)
+WebCanvas::WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height,
+                     double scale)
     : RasterCanvas(reinterpret_cast<unsigned char*>(pixels.data()), std::ptrdiff_t(rowLength) * 4,
-                   width, height),
+                   width, height, scale),
       pixels_(pixels), rowLength_(rowLength), width_(width), height_(height) {}
 
 int WebCanvas::textWidth(const std::string& text) const {
@@ -25,8 +29,8 @@ int WebCanvas::textWidth(const std::string& text) const {
 
 void WebCanvas::textOut(int x, int y, const std::string& text) {
     if (!text.empty())
-        jsTextOut(x, y, text.c_str(), font().escapement, pixels_.data(), rowLength_, width_,
-                  height_);
+        jsTextOut(device(x), device(y), text.c_str(), font().escapement, pixels_.data(), rowLength_,
+                  width_, height_, scale());
 }
 
 } // namespace hydrolofter

@@ -12,8 +12,10 @@ namespace hydrolofter {
 /// drawn later lies over it as on the desktop.
 class WebCanvas final : public RasterCanvas {
 public:
-    /// The first width of every row of rowLength pixels, height rows.
-    WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height);
+    /// The first width of every row of rowLength pixels, height rows; scale: pixels to the
+    /// painter's unit (the screen's device pixel ratio), text as large.
+    WebCanvas(std::vector<unsigned>& pixels, int rowLength, int width, int height,
+              double scale = 1);
 
     void textOut(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) const override;

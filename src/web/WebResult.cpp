@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 
 using nlohmann::json;
 using namespace hydrolofter;
@@ -13,33 +14,40 @@ using namespace hydrolofter::web;
 
 extern "C" {
 
-/// The shown graph's picture, exactly width × height as the batch tool's PNG: a surface's key
-/// in a strip at the right, the graph that much narrower. {"pixels", "width", "graphWidth",
-/// "height"}, pixels RGBA.
-EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height) {
+/// The shown graph's picture, width × height as the batch tool's PNG: a surface's key in a
+/// strip at the right, the graph that much narrower; at a scale above 1 (the screen's device
+/// pixel ratio) in that many times the pixels, laid out as at width × height, text as large.
+/// {"pixels", "width", "height" (the pixels'), "graphWidth", "logicalWidth", "logicalHeight"
+/// (the layout's)}, pixels RGBA.
+EMSCRIPTEN_KEEPALIVE const char* hl_paint(int width, int height, double scale) {
     static std::vector<unsigned> pixels;
     if (!shown.graph)
         return answer({{"width", 0}, {"height", 0}, {"pixels", 0}});
     const int full = std::clamp(width, 1, 10000);
     height = std::clamp(height, 1, 10000);
+    scale = std::isfinite(scale) ? std::clamp(scale, 1.0, 4.0) : 1.0;
+    const auto pixelsOf = [scale](int units) { return int(std::ceil(units * scale)); };
     const int key = shown.graph->keyWidth();
     width = std::max(1, full - key);
-    pixels.assign(std::size_t(full) * std::size_t(height), 0xffffffffu);
+    const int rowLength = pixelsOf(full), rows = pixelsOf(height);
+    pixels.assign(std::size_t(rowLength) * std::size_t(rows), 0xffffffffu);
     {
         // The graph at its own size in the picture's left part: the canvas's rows are the
         // picture's, its width the graph's, so nothing it draws spills into the key's strip.
-        WebCanvas canvas(pixels, full, width, height);
+        WebCanvas canvas(pixels, rowLength, pixelsOf(width), rows, scale);
         shown.graph->paint(canvas);
     }
     if (key > 0) {
-        WebCanvas canvas(pixels, full, full, height);
+        WebCanvas canvas(pixels, rowLength, rowLength, rows, scale);
         shown.graph->paintKey(canvas, ClientRect{width, 10, full, height - 50});
     }
     for (unsigned& p : pixels) // 0xAARRGGBB to the bytes R, G, B, A of an ImageData
         p = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
-    return answer({{"width", full},
+    return answer({{"width", rowLength},
+                   {"height", rows},
                    {"graphWidth", width},
-                   {"height", height},
+                   {"logicalWidth", full},
+                   {"logicalHeight", height},
                    {"pixels", std::uintptr_t(pixels.data())}});
 }
 

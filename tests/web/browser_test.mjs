@@ -175,6 +175,23 @@ try {
     }, 'data:image/png;base64,' + readFileSync(png).toString('base64'), width, rects);
     check(`${what}: the batch image's pixels`, differing === 0, `${differing} differ`);
   }
+  // At two screen pixels to a CSS pixel the graph is laid out as before and painted in the
+  // screen's pixels, its text as large: what lies under the x axis (text only) has four times
+  // the dark pixels it has at one.
+  const underTheAxis = () => page.evaluate(() => {
+    hydrolofter.paint(800);
+    const g = document.querySelector('#graph'), s = g.width / 800;
+    const d = g.getContext('2d').getImageData(0, s * 462, g.width, s * 36).data;
+    let dark = 0;
+    for (let k = 0; k < d.length; k += 4) dark += d[k] < 128;
+    return [g.width, dark];
+  });
+  const [, darkAtOne] = await underTheAxis();
+  await page.setViewport({width: 1100, height: 900, deviceScaleFactor: 2});
+  const [wideAtTwo, darkAtTwo] = await underTheAxis();
+  await page.setViewport({width: 1100, height: 900});
+  check('the graph at the screen\'s pixel ratio, text as large', wideAtTwo === 1600 && darkAtTwo > 3 * darkAtOne,
+        `${wideAtTwo} wide, ${darkAtTwo} dark against ${darkAtOne}`);
 
   await fly(['mode=0', 'precision=3', 'launchDisplay=0', 'rocketDescription=Blue bottle, red fins']);
   check('the printed page holds the rocket\'s description',

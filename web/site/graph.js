@@ -62,38 +62,52 @@ export function fullScreen() {
   document.addEventListener('keydown', end, {once: true});
 }
 
-/// The core's picture of the shown graph as ImageData.
-function picture(width, height) {
-  const pic = ask('hl_paint', width, height);
+/// The screen's pixels to a CSS pixel, which the graph is painted at (1 to 4).
+const screenScale = () => Math.min(4, Math.max(1, window.devicePixelRatio || 1));
+
+/// The core's picture of the shown graph as ImageData, laid out at width × height and painted
+/// at scale times the pixels.
+function picture(width, height, scale = 1) {
+  const pic = ask('hl_paint', width, height, scale);
   if (!pic.width) return null;
   const pixels = new Uint8ClampedArray(hl.HEAPU8.buffer, pic.pixels, pic.width * pic.height * 4);
   return {pic, image: new ImageData(new Uint8ClampedArray(pixels), pic.width, pic.height)};
 }
 
-/// The core paints the graph into the canvas's box on the page, one pixel to a CSS pixel (a
-/// surface's key in the box too), or pictureWidth wide, as the batch tool's picture of that size.
+/// The core paints the graph into the canvas's box on the page, laid out in CSS pixels and
+/// painted in the screen's (a surface's key in the box too), or pictureWidth wide, as the batch
+/// tool's picture of that size.
 export function paint(pictureWidth) {
   const canvas = $('graph');
   if (canvas.hidden) return;
   const width = pictureWidth || Math.max(100, canvas.clientWidth), height = Math.max(100, canvas.clientHeight);
-  const painted = picture(width, height);
+  const painted = picture(width, height, screenScale());
   if (!painted) return;
   canvas.width = painted.pic.width;
   canvas.height = painted.pic.height;
-  if (pictureWidth) canvas.style.width = painted.pic.width + 'px';
+  if (pictureWidth) canvas.style.width = painted.pic.logicalWidth + 'px';
   canvas.getContext('2d').putImageData(painted.image, 0, 0);
-  canvas.dataset.graphWidth = painted.pic.graphWidth;
+  Object.assign(canvas.dataset, {graphWidth: painted.pic.graphWidth, logicalWidth: painted.pic.logicalWidth,
+    logicalHeight: painted.pic.logicalHeight});
 }
+
+// A window moved to a screen of another pixel ratio (or zoomed) gets its graph painted anew.
+(function watchScale() {
+  matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+    if ($('result')?.dataset.graph) paint();
+    watchScale();
+  }, {once: true});
+})();
 
 export function readout(event) {
   const canvas = $('graph');
-  const scale = canvas.width / canvas.clientWidth;
+  const scale = Number(canvas.dataset.logicalWidth) / canvas.clientWidth;
   sayAt(Math.round(event.offsetX * scale), Math.round(event.offsetY * scale));
 }
 
 function sayAt(x, y) {
   const canvas = $('graph');
-  const text = call('hl_readout', x, y, Number(canvas.dataset.graphWidth), canvas.height);
+  const text = call('hl_readout', x, y, Number(canvas.dataset.graphWidth), Number(canvas.dataset.logicalHeight));
   $('status').textContent = text || $('status').dataset.notices || '';
 }
 
@@ -106,9 +120,10 @@ export function readoutKey(event) {
   const move = {ArrowLeft: [-step, 0], ArrowRight: [step, 0], ArrowUp: [0, -step], ArrowDown: [0, step]}[event.key];
   if (!move) return;
   event.preventDefault();
-  if (point.x < 0) [point.x, point.y] = [Math.round(canvas.width / 2), Math.round(canvas.height / 2)];
-  point.x = Math.min(Math.max(point.x + move[0], 0), canvas.width - 1);
-  point.y = Math.min(Math.max(point.y + move[1], 0), canvas.height - 1);
+  const width = Number(canvas.dataset.logicalWidth), height = Number(canvas.dataset.logicalHeight);
+  if (point.x < 0) [point.x, point.y] = [Math.round(width / 2), Math.round(height / 2)];
+  point.x = Math.min(Math.max(point.x + move[0], 0), width - 1);
+  point.y = Math.min(Math.max(point.y + move[1], 0), height - 1);
   sayAt(point.x, point.y);
 }
 
@@ -134,7 +149,8 @@ export function printResult() {
   out.textContent = '';
   out.append(make('h2', {textContent: lines.title}));
   if (lines.description) out.append(make('p', {className: 'description', textContent: lines.description}));
-  const painted = $('result').dataset.graph ? picture(960, 600) : null;
+  // Laid out at 960 × 600 and painted at twice that, sharp on paper.
+  const painted = $('result').dataset.graph ? picture(960, 600, 2) : null;
   if (painted) {
     const c = make('canvas', {width: painted.pic.width, height: painted.pic.height});
     c.getContext('2d').putImageData(painted.image, 0, 0);

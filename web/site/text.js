@@ -1,7 +1,8 @@
 // Text for the core's painter: measured and drawn with the browser's font.
 import {hl} from './core.js';
 
-const fontSpec = '13px sans-serif';
+const fontSize = 13;
+const fontSpec = fontSize + 'px sans-serif';
 const lineHeight = 16;
 const scratch = new OffscreenCanvas(1, 1).getContext('2d', {willReadFrequently: true});
 
@@ -12,9 +13,11 @@ export function measureText(text) {
 
 /// Draws text black on white with its top-left corner at (x, y), turned a quarter
 /// counter-clockwise when escapement is not 0, into the core's pixels (0xAARRGGBB words in
-/// rows of rowLength), clipped to width × height.
-export function drawText(x, y, text, escapement, pixels, rowLength, width, height) {
-  const w = Math.max(1, measureText(text)), h = lineHeight;
+/// rows of rowLength), clipped to width × height; scale times as large as measureText says.
+export function drawText(x, y, text, escapement, pixels, rowLength, width, height, scale = 1) {
+  const font = scale === 1 ? fontSpec : fontSize * scale + 'px sans-serif';
+  scratch.font = font;
+  const w = Math.max(1, Math.ceil(scratch.measureText(text).width)), h = Math.ceil(lineHeight * scale);
   const turned = escapement !== 0;
   const cw = turned ? h : w, ch = turned ? w : h;
   const canvas = new OffscreenCanvas(cw, ch);
@@ -22,13 +25,13 @@ export function drawText(x, y, text, escapement, pixels, rowLength, width, heigh
   g.fillStyle = '#fff';
   g.fillRect(0, 0, cw, ch);
   g.fillStyle = '#000';
-  g.font = fontSpec;
+  g.font = font;
   g.textBaseline = 'top';
   if (turned) {
     g.translate(0, w);
     g.rotate(-Math.PI / 2);
   }
-  g.fillText(text, 0, 1);
+  g.fillText(text, 0, Math.round(scale));
   const data = g.getImageData(0, 0, cw, ch).data;
   const x0 = x, y0 = turned ? y - w : y;
   const words = new Uint32Array(hl.HEAPU8.buffer, pixels, rowLength * height);
