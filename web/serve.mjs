@@ -8,7 +8,7 @@ import {join} from 'node:path';
 
 const [root, port = '8080'] = process.argv.slice(2);
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-               '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json'};
+               '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.png': 'image/png'};
 // The site's own files: what the built folder holds of the kinds a page loads (its modules
 // among them), never the batch tool beside them.
 const files = new Set(readdirSync(root).filter((f) => f.slice(f.lastIndexOf('.')) in types));

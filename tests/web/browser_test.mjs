@@ -2,7 +2,7 @@
 // batch tool's bytes and pixels, a design opened and saved, share links.
 // Usage: node browser_test.mjs NATIVE-BATCH SITE-FOLDER
 import {execFileSync, spawn} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
@@ -289,11 +289,19 @@ try {
 
   // Offline after the first visit: the service worker keeps every file the site serves, and
   // the page opens and flies without the network.
-  const served = execFileSync('ls', [site]).toString().split('\n').filter((f) => /\.(html|js|css|wasm|webmanifest)$/.test(f) && f !== 'hydrolofter-batch.mjs');
+  const served = execFileSync('ls', [site]).toString().split('\n').filter((f) => /\.(html|js|css|wasm|webmanifest|png)$/.test(f) && f !== 'hydrolofter-batch.mjs');
   const kept = readFileSync(join(site, 'sw.js'), 'utf8');
   check('the service worker keeps every file of the site', served.every((f) => f === 'sw.js' || kept.includes(`'${f}'`)), served.join());
+  // Installable with the program's own icon, as its artwork tool draws it.
+  execFileSync(join(dirname(nativeBatch), 'hydrolofter-artwork'), [scratch, '192', '512'], {stdio: 'ignore'});
+  const icons = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8')).icons ?? [];
+  const drawn = (size) => join(scratch, `hydrolofter-${parseInt(size)}.png`);
+  check('the manifest\'s icons are the program\'s', icons.length === 2 && icons.every((i) =>
+    existsSync(drawn(i.sizes)) && readFileSync(join(site, i.src)).equals(readFileSync(drawn(i.sizes)))));
   await open();
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const {installabilityErrors} = await (await page.target().createCDPSession()).send('Page.getInstallabilityErrors');
+  check('the page can be installed', installabilityErrors.length === 0, JSON.stringify(installabilityErrors));
   await page.reload({waitUntil: 'load'}); // now under the service worker
   await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
   await page.setOfflineMode(true);

@@ -3,7 +3,8 @@
 const cache = 'hydrolofter';
 const files = ['./', 'index.html', 'style.css', 'app.js', 'compare.js', 'controls.js', 'core.js', 'files.js',
                'graph.js', 'links.js', 'measured.js', 'runs.js', 'session.js', 'text.js', 'ui.js', 'values.js',
-               'worker.js', 'hydrolofter.js', 'hydrolofter.wasm', 'manifest.webmanifest'];
+               'worker.js', 'hydrolofter.js', 'hydrolofter.wasm', 'manifest.webmanifest', 'hydrolofter-32.png',
+               'hydrolofter-192.png', 'hydrolofter-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cache).then((c) => c.addAll(files)).then(() => self.skipWaiting()));
