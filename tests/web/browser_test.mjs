@@ -267,13 +267,43 @@ try {
   await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
   check('a share link with run=1', (await csv()) === native('bottleVolume=1.5', 'initialPressure=70').toString());
   for (const [hash, says] of [['#bottleVolume=abc&initialPressure=70&dragCoefficient=0,35', "Bottle Volume (Rocket Specifications): 'abc' is not a decimal number.\nDrag Coefficient (Rocket Specifications): '0,35' is not a decimal number."],
-                              ['#bottleVolume=0&initialPressure=70&run=1', 'Bottle Volume: must be greater than 0.']]) {
+                              ['#bottleVolume=0&initialPressure=70&run=1', 'Bottle Volume: must be greater than 0.'],
+                              ['#waterAmount=%ZZ&run=1', 'broken %-escape'], ['#%', 'broken %-escape'],
+                              ['#rocketDescription=%ED%A0%80', 'broken %-escape']]) {
     await open(hash);
     const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
     check(`a bad value in a link is said (${hash})`, message.includes(says), message);
     check(`and nothing changes (${hash})`, await page.evaluate(() => !document.querySelector('#result').dataset.shown &&
       document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
   }
+
+  // A link the page makes opens to the same inputs and the same run, pasted into the open
+  // page too (a one-unit plot variable, a two-unit one on the y axis).
+  for (const args of [['plotVariable=Thrust', 'precision=3'], ['mode=2', 'precision=2', 'yAxisVariable=Drag Coefficient']]) {
+    await open();
+    await fly(args);
+    const [flown, link] = [await csv(), await page.evaluate(() => hydrolofter.link(true))];
+    await open();
+    await page.evaluate((hash) => (location.hash = hash), link.slice(link.indexOf('#')));
+    await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
+    check(`a link the page made opens to its run (${args[0]})`, (await csv()) === flown && flown.length > 0);
+  }
+
+  // A worker whose script cannot load (the network gone before the first full visit): the run
+  // says so instead of waiting for ever, though the worker failed when the page opened.
+  const cut = await browser.createIncognitoBrowserContext();
+  const lone = await cut.newPage();
+  await lone.setRequestInterception(true);
+  lone.on('request', (r) => (r.url().endsWith('/worker.js') ? r.abort() : r.continue()));
+  await lone.goto(url, {waitUntil: 'load'});
+  await lone.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  await lone.click('#tab-sim');
+  await lone.click('#simulate');
+  const said = await lone.waitForSelector('#message:not([hidden])', {timeout: 10000}).then(
+    () => lone.evaluate(() => document.querySelector('#message-text').textContent), () => 'nothing in 10 s');
+  check('a worker that cannot start is said', said.includes('could not start a worker'), said);
+  await cut.close();
 
   // Work kept over a reload: the inputs, the page on show, and the changed design page marked.
   await open();

@@ -66,13 +66,14 @@ function simulatePage() {
 
 /// What scripts that drive the page (its tests, the guide's pictures) call: NAME=VALUE
 /// pairs put in the controls as a share link's are, the core, the graph painted at a width,
-/// the record the pages hold.
+/// the record the pages hold, their share link.
 function automation() {
   window.hydrolofter = {
     apply: (pairs) => showTexts(Object.fromEntries(pairs.map((a) => [a.slice(0, a.indexOf('=')), a.slice(a.indexOf('=') + 1)]))),
     call,
     paint,
     record: () => recordOf(texts()).record,
+    link: (run) => shareLink(run).link,
     exportedSize: async () => {
       const image = await createImageBitmap(await graphPng());
       return [image.width, image.height];

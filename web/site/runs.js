@@ -10,7 +10,19 @@ const workers = [];
 let running = null; // the run in progress: {cancel()}
 
 function workerPool(n) {
-  while (workers.length < n) workers.push(new Worker('worker.js'));
+  while (workers.length < n) {
+    const w = new Worker('worker.js');
+    // A worker whose script or core cannot load fails once, often before any run asks it:
+    // it is marked, and the run that has it (now or later) is told.
+    const failed = (e) => {
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      if (!w.failed) (w.failed = true), w.onfail?.();
+    };
+    w.addEventListener('error', failed);
+    w.addEventListener('message', (e) => e.data.type === 'failed' && failed(e));
+    workers.push(w);
+  }
   return workers.slice(0, n);
 }
 
@@ -19,7 +31,8 @@ function workerPool(n) {
 export const workerFailure = 'The simulator could not start a worker to fly the run (is the page offline ' +
   'before its first full visit?). Reload the page to try again.';
 export function onWorkerFailure(w, fail) {
-  w.onerror = (e) => (e.preventDefault(), fail());
+  if (w.failed) queueMicrotask(fail);
+  else w.onfail = fail;
 }
 
 /// One worker per core, started (and the core compiled in each) when the page opens, not

@@ -1,9 +1,12 @@
 // Flies runs away from the page: a launch analysis, a share of a sweep's points, or a
 // measured trace's figures and fit (the trace's text read here too).
 importScripts('hydrolofter.js');
-const ready = createHydrolofter();
+// A core that cannot load (its WebAssembly not fetched) is told to the page, which would
+// otherwise wait for an answer.
+const ready = createHydrolofter().catch(() => postMessage({type: 'failed'}));
 onmessage = async (event) => {
   const m = await ready;
+  if (!m) return;
   const job = event.data;
   const record = job.record; // the record as the page holds it: JSON text
   if (job.trace) {
