@@ -10,6 +10,8 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 using nlohmann::json;
 using namespace hydrolofter;
@@ -28,6 +30,15 @@ std::vector<std::string> assignments(const char* pairs) {
     return list;
 }
 
+/// "Drag Coefficient (Rocket Specifications)": a field as the page shows it.
+std::string pageName(const Field& f) {
+    std::string page;
+    for (const auto& [group, caption] : fieldGroups())
+        if (group == f.group)
+            page = caption;
+    return f.checkName() + " (" + page + ")";
+}
+
 /// A refusal of the NAME=VALUE reader in a page's words: the field by its caption and its
 /// page, not by the batch tool's NAME ("Bottle Volume (Rocket Specifications): 'abc' is not
 /// a decimal number").
@@ -36,11 +47,37 @@ std::string inPageWords(const std::string& error, const std::string& arg) {
     const std::string prefix = quotedArgument(arg) + ": ";
     if (!f || error.rfind(prefix, 0) != 0)
         return error;
-    std::string page;
-    for (const auto& [group, caption] : fieldGroups())
-        if (group == f->group)
-            page = caption;
-    return f->checkName() + " (" + page + "): " + error.substr(prefix.size());
+    return pageName(*f) + ": " + error.substr(prefix.size());
+}
+
+/// A design or flight file's message in the page's words: each field NAME the reader gives
+/// as a heading ("rocket: dragCoefficient: must be a number.") or in a list ("keep their
+/// defaults: nozzleDiameter, dischargeCoefficient.") becomes the field's caption and page.
+std::string fileInPageWords(const std::string& message) {
+    std::string out;
+    std::size_t at = 0;
+    const auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    while (at < message.size()) {
+        std::size_t end = at;
+        while (end < message.size() && word(message[end]))
+            ++end;
+        // Never the file's own name, which the message starts with.
+        const bool headed = at >= 2 && (message.compare(at - 2, 2, ": ") == 0 ||
+                                        message.compare(at - 2, 2, ", ") == 0);
+        const bool closed = end < message.size() &&
+                            std::string_view(":,.").find(message[end]) != std::string_view::npos;
+        const Field* f =
+            end > at && headed && closed ? findField(message.substr(at, end - at)) : nullptr;
+        out += f ? pageName(*f) : message.substr(at, std::max(end, at + 1) - at);
+        at = std::max(end, at + 1);
+    }
+    return out;
+}
+
+std::vector<std::string> inPageWords(std::vector<std::string> notes) {
+    for (std::string& n : notes)
+        n = fileInPageWords(n);
+    return notes;
 }
 
 /// Every pair the reader refuses, each said once: the refused pair is taken out and the rest
@@ -141,8 +178,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(const char* kind, const char* tex
                 values[std::string(f.name)] = valueOf(f, read.inputs, RunSettings{});
     return answer({{"ok", read.ok},
                    {"group", group == FieldGroup::Rocket ? "Rocket" : "Environment"},
-                   {"error", read.error},
-                   {"notes", read.notes},
+                   {"error", fileInPageWords(read.error)},
+                   {"notes", inPageWords(read.notes)},
                    {"values", values}});
 }
 
@@ -169,8 +206,8 @@ EMSCRIPTEN_KEEPALIVE const char* hl_flightText(const char* record, const char* d
 EMSCRIPTEN_KEEPALIVE const char* hl_readFlight(const char* text, const char* name) {
     const FlightRead read = parseFlight(text ? text : "", name ? name : "");
     return answer({{"ok", read.ok},
-                   {"error", read.error},
-                   {"notes", read.notes},
+                   {"error", fileInPageWords(read.error)},
+                   {"notes", inPageWords(read.notes)},
                    {"description", read.description},
                    {"values", read.ok ? controlsJson(read.inputs, read.settings)["values"]
                                       : json::object()}});

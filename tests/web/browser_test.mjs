@@ -218,6 +218,20 @@ try {
   await page.waitForFunction(() => document.querySelector('#f-emptyMass').value === '250', {timeout: 5000});
   const saved = await page.evaluate(() => hydrolofter.call('hl_designText', 'Rocket', JSON.stringify(hydrolofter.record())));
   check('a design saved is the native tool\'s file', saved === readFileSync(rocket, 'utf8'));
+  // A file's refusal and notes name the field by its caption and page.
+  const asSaved = JSON.parse(readFileSync(rocket, 'utf8'));
+  for (const [change, says] of [[(d) => (d.dragCoefficient = 'abc'), 'Drag Coefficient (Rocket Specifications): must be a number.'],
+    [(d) => delete d.nozzleDiameter, 'keep their defaults: Nozzle Diameter (Rocket Specifications).']]) {
+    const d = structuredClone(asSaved);
+    change(d);
+    writeFileSync(rocket, JSON.stringify(d));
+    const [again] = await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]);
+    await again.accept([rocket]);
+    await page.waitForSelector('#message:not([hidden])');
+    const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
+    check('a file\'s message in the page\'s words', message.endsWith(says), message);
+    await page.click('#message-ok');
+  }
 
   // A comparison: the default flight kept, one with less water drawn with it; the CSV's
   // numbers are the native tool's --compare (the names differ: the page names a kept flight
