@@ -120,6 +120,16 @@ try {
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
   const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
   check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
+  // Copy puts the graph's picture and its numbers on the clipboard.
+  await browser.defaultBrowserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  await page.click('#copy');
+  await page.waitForFunction(() => document.querySelector('#status').textContent.includes('clipboard'), {timeout: 5000});
+  const copied = await page.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    return [item.types.join(), await (await item.getType('text/plain')).text()];
+  });
+  check('Copy: the picture and the CSV', copied[0].includes('image/png') && copied[1] === native('kamikaze=0', 'precision=4').toString(),
+        copied[0]);
   await page.click('#show-numbers'); // the graph's text alternative: its numbers as a table
   check('the numbers as a table', (await page.evaluate(() => [...document.querySelector('#numbers').rows].map(
     (r) => [...r.cells].map((c) => c.textContent).join(',')).join('\n'))) === native('kamikaze=0', 'precision=4').toString().trim());
