@@ -120,6 +120,11 @@ try {
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
   const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
   check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
+  // Full Screen shows the graph over the screen, repainted at its size; a key ends it.
+  await page.click('#full-screen');
+  await page.waitForFunction(() => document.fullscreenElement?.id === 'graph' && document.querySelector('#graph').width >= 1100, {timeout: 5000})
+    .then(() => page.keyboard.press('x'), () => check('Full Screen shows the graph', false));
+  await page.waitForFunction(() => !document.fullscreenElement, {timeout: 5000}).catch(() => check('a key ends Full Screen', false));
   // Copy puts the graph's picture and its numbers on the clipboard.
   await browser.defaultBrowserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   await page.click('#copy');
