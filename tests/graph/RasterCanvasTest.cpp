@@ -2,64 +2,48 @@
 #include "graph/RasterCanvas.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace hydrolofter {
 namespace {
 
-/// Text is the platform's; none is drawn here.
-struct Textless final : RasterCanvas {
-    using RasterCanvas::RasterCanvas;
+/// 40 × 40 white pixels; text is the platform's, none is drawn here.
+struct Picture final : RasterCanvas {
+    std::vector<unsigned> words;
+    explicit Picture(double scale, std::vector<unsigned> w = std::vector<unsigned>(1600, ~0u))
+        : RasterCanvas(reinterpret_cast<unsigned char*>(w.data()), 160, 40, 40, scale),
+          words(std::move(w)) {}
+    unsigned at(int x, int y) const { return words[std::size_t(y * 40 + x)]; }
     void textOut(int, int, const std::string&) override {}
     int textWidth(const std::string&) const override { return 0; }
 };
 
-/// A 40 × 40 white picture, 0xAARRGGBB.
-struct Picture {
-    std::vector<unsigned> words = std::vector<unsigned>(40 * 40, 0xffffffffu);
-    unsigned at(int x, int y) const { return words[std::size_t(y * 40 + x)]; }
-    Textless canvas(double scale) {
-        return Textless(reinterpret_cast<unsigned char*>(words.data()), 40 * 4, 40, 40, scale);
-    }
-};
-
-constexpr unsigned kWhite = 0xffffffffu, kBlack = 0xff000000u, kRed = 0xffff0000u,
-                   kGreen = 0xff00ff00u;
-
 TEST(RasterCanvas, AtScaleTwoEachUnitIsATwoByTwoBlock) {
-    Picture p;
-    Textless c = p.canvas(2);
+    constexpr unsigned kWhite = ~0u, kBlack = 0xff000000u, kRed = 0xffff0000u;
+    Picture c(2);
     EXPECT_EQ(c.clientRect().right, 20);
-    EXPECT_EQ(c.clientRect().bottom, 20);
-    EXPECT_EQ(p.canvas(1.5).clientRect().right, 26); // 40 ÷ 1.5 = 26.7 whole units
+    EXPECT_EQ(Picture(1.5).clientRect().bottom, 26); // 40 ÷ 1.5 = 26.7 whole units
     c.setPixel(1, 1, Rgb{255, 0, 0});
-    for (auto [x, y] : {std::pair{2, 2}, {3, 2}, {2, 3}, {3, 3}})
-        EXPECT_EQ(p.at(x, y), kRed) << x << "," << y;
-    EXPECT_EQ(p.at(4, 2), kWhite);
-    EXPECT_EQ(p.at(2, 4), kWhite);
-
-    // A one-unit pen's line is two pixels wide, rows 10 and 11 for y = 5.
+    EXPECT_EQ(c.at(2, 2), kRed);
+    EXPECT_EQ(c.at(3, 3), kRed);
+    EXPECT_EQ(c.at(4, 2), kWhite);
+    // A one-unit pen's line at y = 5 covers rows 10 and 11.
     c.selectPen(Pen{1, Rgb{0, 0, 0}});
     c.moveTo(0, 5);
     c.lineTo(5, 5);
-    for (int x = 0; x < 10; ++x) {
-        EXPECT_EQ(p.at(x, 10), kBlack) << x;
-        EXPECT_EQ(p.at(x, 11), kBlack) << x;
-    }
-    EXPECT_EQ(p.at(0, 9), kWhite);
-    EXPECT_EQ(p.at(0, 12), kWhite);
-    EXPECT_EQ(p.at(12, 10), kWhite);
-
-    // Rectangle [10, 14) × [10, 14): outline units 10 and 13 (pixels 20–21 and 26–27), the
-    // fill units 11–12 (pixels 22–25).
+    for (int x = 0; x < 10; ++x)
+        EXPECT_TRUE(c.at(x, 10) == kBlack && c.at(x, 11) == kBlack) << x;
+    EXPECT_EQ(c.at(0, 9), kWhite);
+    EXPECT_EQ(c.at(0, 12), kWhite);
+    // Rectangle [10, 14)²: the outline units 10 and 13 (pixels 20–21, 26–27), the fill 22–25.
     c.selectBrush(Brush{Rgb{0, 255, 0}});
     c.rectangle(10, 10, 14, 14);
-    EXPECT_EQ(p.at(20, 20), kBlack);
-    EXPECT_EQ(p.at(21, 24), kBlack);
-    EXPECT_EQ(p.at(27, 27), kBlack);
-    EXPECT_EQ(p.at(22, 22), kGreen);
-    EXPECT_EQ(p.at(25, 25), kGreen);
-    EXPECT_EQ(p.at(28, 24), kWhite);
+    EXPECT_EQ(c.at(21, 24), kBlack);
+    EXPECT_EQ(c.at(27, 27), kBlack);
+    EXPECT_EQ(c.at(22, 22), 0xff00ff00u);
+    EXPECT_EQ(c.at(25, 25), 0xff00ff00u);
+    EXPECT_EQ(c.at(28, 24), kWhite);
 }
 
 } // namespace
