@@ -96,7 +96,12 @@ void RasterCanvas::lineTo(int x, int y) {
     const int sx = px < ex ? 1 : -1, sy = py < ey ? 1 : -1;
     int err = dx + dy;
     while (px != ex || py != ey) {
-        fill(px, py, px + side, py + side, colour);
+        if (side == 1) { // the usual thin line, pixel by pixel
+            if (px >= 0 && py >= 0 && px < width_ && py < height_)
+                row(py)[px] = colour;
+        } else {
+            fill(px, py, px + side, py + side, colour);
+        }
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
