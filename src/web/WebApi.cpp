@@ -157,9 +157,15 @@ json presentShown() {
     const bool graph = displayChoice(*s.series, settings) == Graph;
     std::vector<std::string> notices = runNotices(settings, s.options.inputs, *s.series);
     shown.graph = graph ? comparedGraph(notices) : nullptr;
-    if (shown.graph)
+    json axes = json::array();
+    if (shown.graph) {
         addShownTrace(*shown.graph, settings);
+        // The graph's text alternative: its axes, and a surface's shades from low to high.
+        const auto [low, high] = shown.graph->keyLabels();
+        axes = {shown.graph->xTitle, shown.graph->yTitle, low, high};
+    }
     return {{"graph", graph},
+            {"axes", axes},
             {"title", runTitle(settings)},
             {"summary", graph ? std::string() : summaryText(*s.series, settings)},
             {"notices", notices}};

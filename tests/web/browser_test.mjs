@@ -118,6 +118,8 @@ try {
   await fly(['launchDisplay=1', 'kamikaze=0', 'precision=4', 'flightModel=0', 'testStand=0',
              'plotVariable=Height', 'dischargeCoefficient=1']);
   check('launch graph CSV', (await csv()) === native('kamikaze=0', 'precision=4').toString());
+  check('the graph\'s text alternative names its axes',
+        (await page.$eval('#graph', (g) => g.getAttribute('aria-label'))).includes('. Height (m) against Time (sec). '));
   const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
   check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
   // Full Screen shows the graph over the screen, repainted at its size; a key ends it.

@@ -35,7 +35,9 @@ export function show(shown) {
   $('summary').textContent = shown.summary;
   result.dataset.graph = shown.graph ? '1' : '';
   result.dataset.title = shown.title;
-  $('graph').setAttribute('aria-label', `Graph: ${shown.title}. Show Numbers lists its numbers; the arrow keys read it.`);
+  const [x, y, low, high] = shown.axes;
+  const axes = shown.graph ? ` ${y} against ${x}${low ? `, shaded from ${low} to ${high}` : ''}.` : '';
+  $('graph').setAttribute('aria-label', `Graph: ${shown.title}.${axes} Show Numbers lists its numbers; the arrow keys read it.`);
   $('numbers').hidden = true;
   $('show-numbers').textContent = 'Show Numbers';
   if (shown.graph) paint();
