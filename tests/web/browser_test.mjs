@@ -36,11 +36,15 @@ await page.evaluateOnNewDocument(() => {
   if (location.protocol.startsWith('http') && !sessionStorage.getItem('keep')) localStorage.clear();
 });
 
+/// Waits until the page is ready (its core started), saying where it did not get there.
+const ready = (p, where) => p.waitForSelector('body[data-ready="1"]', {timeout: 60000}).catch((e) => {
+  throw new Error(`the page was not ready (${where}): ${e.message}`);
+});
 /// Opens the page (with a share link's hash) and waits until it is ready.
 async function open(hash = '') {
   await page.goto('about:blank');
   await page.goto(url + hash, {waitUntil: 'load'});
-  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await ready(page, 'opened' + (hash ? ' with ' + hash.slice(0, 40) : ''));
 }
 /// Sets fields by their batch NAMEs, as the share link would, then flies the run.
 async function fly(args) {
@@ -327,7 +331,7 @@ try {
   await lone.setRequestInterception(true);
   lone.on('request', (r) => (r.url().endsWith('/worker.js') ? r.abort() : r.continue()));
   await lone.goto(url, {waitUntil: 'load'});
-  await lone.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await ready(lone, 'without its worker');
   await new Promise((resolve) => setTimeout(resolve, 500));
   await lone.click('#tab-sim');
   await lone.click('#simulate');
@@ -342,7 +346,7 @@ try {
   await page.click('#tab-g2');
   await page.evaluate(() => sessionStorage.setItem('keep', '1'));
   await page.reload({waitUntil: 'load'});
-  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await ready(page, 'reloaded with the work kept');
   const back = await page.evaluate(() => [document.querySelector('#f-emptyMass').value, document.querySelector('#f-waterAmount').value,
     document.querySelector('#tab-g2').getAttribute('aria-selected'), document.querySelector('#tab-g0').classList.contains('changed')].join());
   check('the work comes back after a reload', back === '222,33,true,true', back);
@@ -364,7 +368,7 @@ try {
   const {installabilityErrors} = await (await page.target().createCDPSession()).send('Page.getInstallabilityErrors');
   check('the page can be installed', installabilityErrors.length === 0, JSON.stringify(installabilityErrors));
   await page.reload({waitUntil: 'load'}); // now under the service worker
-  await page.waitForSelector('body[data-ready="1"]', {timeout: 20000});
+  await ready(page, 'reloaded under the service worker');
   await page.setOfflineMode(true);
   await open();
   await fly(['launchDisplay=0']);
