@@ -68,13 +68,14 @@ std::string fileInPageWords(const std::string& message) {
                             std::string_view(":,.").find(message[end]) != std::string_view::npos;
         const Field* f =
             end > at && headed && closed ? findField(message.substr(at, end - at)) : nullptr;
-        out += f ? pageName(*f) : message.substr(at, std::max(end, at + 1) - at);
-        at = std::max(end, at + 1);
+        const std::size_t next = std::max(end, at + 1); // a word, or one other character
+        out += f ? pageName(*f) : message.substr(at, next - at);
+        at = next;
     }
     return out;
 }
 
-std::vector<std::string> inPageWords(std::vector<std::string> notes) {
+std::vector<std::string> notesInPageWords(std::vector<std::string> notes) {
     for (std::string& n : notes)
         n = fileInPageWords(n);
     return notes;
@@ -179,7 +180,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_readDesign(const char* kind, const char* tex
     return answer({{"ok", read.ok},
                    {"group", group == FieldGroup::Rocket ? "Rocket" : "Environment"},
                    {"error", fileInPageWords(read.error)},
-                   {"notes", inPageWords(read.notes)},
+                   {"notes", notesInPageWords(read.notes)},
                    {"values", values}});
 }
 
@@ -207,7 +208,7 @@ EMSCRIPTEN_KEEPALIVE const char* hl_readFlight(const char* text, const char* nam
     const FlightRead read = parseFlight(text ? text : "", name ? name : "");
     return answer({{"ok", read.ok},
                    {"error", fileInPageWords(read.error)},
-                   {"notes", inPageWords(read.notes)},
+                   {"notes", notesInPageWords(read.notes)},
                    {"description", read.description},
                    {"values", read.ok ? controlsJson(read.inputs, read.settings)["values"]
                                       : json::object()}});

@@ -37,9 +37,7 @@ await page.evaluateOnNewDocument(() => {
 });
 
 /// Waits until the page is ready (its core started), saying where it did not get there.
-const ready = (p, where) => p.waitForSelector('body[data-ready="1"]', {timeout: 60000}).catch((e) => {
-  throw new Error(`the page was not ready (${where}): ${e.message}`);
-});
+const ready = (p, where) => p.waitForSelector('body[data-ready="1"]', {timeout: 60000}).catch((e) => { throw new Error(`not ready (${where}): ${e.message}`); });
 /// Opens the page (with a share link's hash) and waits until it is ready.
 async function open(hash = '') {
   await page.goto('about:blank');
@@ -127,20 +125,14 @@ try {
   const box = await page.evaluate(() => [document.querySelector('#graph').clientWidth, document.querySelector('#graph').clientHeight]);
   check('the PNG is twice the box', (await page.evaluate(() => hydrolofter.exportedSize())).join() === [2 * box[0], 2 * box[1]].join());
   // Full Screen shows the graph over the screen, repainted at its size; a key ends it.
-  await page.click('#full-screen');
-  await page.waitForFunction(() => document.fullscreenElement?.id === 'graph' && document.querySelector('#graph').width >= 1100, {timeout: 5000})
-    .then(() => page.keyboard.press('x'), () => check('Full Screen shows the graph', false));
+  await page.click('#full-screen').then(() => page.waitForFunction(() => document.fullscreenElement?.id === 'graph' &&
+    document.querySelector('#graph').width >= 1100, {timeout: 5000})).then(() => page.keyboard.press('x'), () => check('Full Screen shows the graph', false));
   await page.waitForFunction(() => !document.fullscreenElement, {timeout: 5000}).catch(() => check('a key ends Full Screen', false));
-  // Copy puts the graph's picture and its numbers on the clipboard.
   await browser.defaultBrowserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-  await page.click('#copy');
-  await page.waitForFunction(() => document.querySelector('#status').textContent.includes('clipboard'), {timeout: 5000});
-  const copied = await page.evaluate(async () => {
-    const [item] = await navigator.clipboard.read();
-    return [item.types.join(), await (await item.getType('text/plain')).text()];
-  });
-  check('Copy: the picture and the CSV', copied[0].includes('image/png') && copied[1] === native('kamikaze=0', 'precision=4').toString(),
-        copied[0]);
+  await page.click('#copy').then(() => page.waitForFunction(() => document.querySelector('#status').textContent.includes('clipboard'), {timeout: 5000}));
+  const copied = await page.evaluate(async () => navigator.clipboard.read().then(async ([item]) =>
+    [item.types.join(), await (await item.getType('text/plain')).text()]));
+  check('Copy puts the graph\'s picture and its CSV on the clipboard', copied[0].includes('image/png') && copied[1] === native('kamikaze=0', 'precision=4').toString(), copied[0]);
   await page.click('#show-numbers'); // the graph's text alternative: its numbers as a table
   check('the numbers as a table', (await page.evaluate(() => [...document.querySelector('#numbers').rows].map(
     (r) => [...r.cells].map((c) => c.textContent).join(',')).join('\n'))) === native('kamikaze=0', 'precision=4').toString().trim());
@@ -196,20 +188,15 @@ try {
     }, 'data:image/png;base64,' + readFileSync(png).toString('base64'), width, rects);
     check(`${what}: the batch image's pixels`, differing === 0, `${differing} differ`);
   }
-  // At two screen pixels to a CSS pixel the graph is laid out as before and painted in the
-  // screen's pixels, its text as large: what lies under the x axis (text only) has four times
-  // the dark pixels it has at one.
+  // At two screen pixels to a CSS pixel the graph is laid out as before and painted in the screen's
+  // pixels, its text as large: under the x axis (text only) four times the dark pixels of one.
   const underTheAxis = () => page.evaluate(() => {
     hydrolofter.paint(800);
     const g = document.querySelector('#graph'), s = g.width / 800;
-    const d = g.getContext('2d').getImageData(0, s * 462, g.width, s * 36).data;
-    let dark = 0;
-    for (let k = 0; k < d.length; k += 4) dark += d[k] < 128;
-    return [g.width, dark];
+    return [g.width, g.getContext('2d').getImageData(0, s * 462, g.width, s * 36).data.filter((v, k) => k % 4 === 0 && v < 128).length];
   });
   const [, darkAtOne] = await underTheAxis();
-  await page.setViewport({width: 1100, height: 900, deviceScaleFactor: 2});
-  const [wideAtTwo, darkAtTwo] = await underTheAxis();
+  const [wideAtTwo, darkAtTwo] = await page.setViewport({width: 1100, height: 900, deviceScaleFactor: 2}).then(underTheAxis);
   await page.setViewport({width: 1100, height: 900});
   check('the graph at the screen\'s pixel ratio, text as large', wideAtTwo === 1600 && darkAtTwo > 3 * darkAtOne,
         `${wideAtTwo} wide, ${darkAtTwo} dark against ${darkAtOne}`);
@@ -244,12 +231,10 @@ try {
   for (const [change, says] of [[(d) => (d.dragCoefficient = 'abc'), 'Drag Coefficient (Rocket Specifications): must be a number.'],
     [(d) => delete d.nozzleDiameter, 'keep their defaults: Nozzle Diameter (Rocket Specifications).']]) {
     const d = structuredClone(asSaved);
-    change(d);
-    writeFileSync(rocket, JSON.stringify(d));
-    const [again] = await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]);
-    await again.accept([rocket]);
+    writeFileSync(rocket, JSON.stringify((change(d), d)));
+    await (await Promise.all([page.waitForFileChooser(), page.click('#page-g0 .actions button')]))[0].accept([rocket]);
     await page.waitForSelector('#message:not([hidden])');
-    const message = await page.evaluate(() => document.querySelector('#message-text').textContent);
+    const message = await page.$eval('#message-text', (e) => e.textContent);
     check('a file\'s message in the page\'s words', message.endsWith(says), message);
     await page.click('#message-ok');
   }
@@ -312,31 +297,23 @@ try {
       document.querySelector('#f-bottleVolume').value === '2' && document.querySelector('#f-initialPressure').value === '60'));
   }
 
-  // A link the page makes opens to the same inputs and the same run, pasted into the open
-  // page too (a one-unit plot variable, a two-unit one on the y axis).
+  // A link the page makes opens to its inputs and run, pasted into the open page (one- and two-unit variables).
   for (const args of [['plotVariable=Thrust', 'precision=3'], ['mode=2', 'precision=2', 'yAxisVariable=Drag Coefficient']]) {
     await open();
     await fly(args);
     const [flown, link] = [await csv(), await page.evaluate(() => hydrolofter.link(true))];
-    await open();
-    await page.evaluate((hash) => (location.hash = hash), link.slice(link.indexOf('#')));
+    await open().then(() => page.evaluate((hash) => (location.hash = hash), link.slice(link.indexOf('#'))));
     await page.waitForFunction(() => document.querySelector('#result').dataset.shown === '1', {timeout: 60000});
     check(`a link the page made opens to its run (${args[0]})`, (await csv()) === flown && flown.length > 0);
   }
-
-  // A worker whose script cannot load (the network gone before the first full visit): the run
-  // says so instead of waiting for ever, though the worker failed when the page opened.
-  const cut = await browser.createIncognitoBrowserContext();
-  const lone = await cut.newPage();
+  // A worker that failed to load when the page opened (no network): the run says so, not waits for ever.
+  const cut = await browser.createIncognitoBrowserContext(), lone = await cut.newPage();
   await lone.setRequestInterception(true);
   lone.on('request', (r) => (r.url().endsWith('/worker.js') ? r.abort() : r.continue()));
-  await lone.goto(url, {waitUntil: 'load'});
-  await ready(lone, 'without its worker');
+  await lone.goto(url, {waitUntil: 'load'}).then(() => ready(lone, 'without its worker'));
   await new Promise((resolve) => setTimeout(resolve, 500));
-  await lone.click('#tab-sim');
-  await lone.click('#simulate');
-  const said = await lone.waitForSelector('#message:not([hidden])', {timeout: 10000}).then(
-    () => lone.evaluate(() => document.querySelector('#message-text').textContent), () => 'nothing in 10 s');
+  await lone.click('#tab-sim').then(() => lone.click('#simulate'));
+  const said = await lone.waitForSelector('#message:not([hidden])', {timeout: 10000}).then(() => lone.$eval('#message-text', (e) => e.textContent), () => 'nothing in 10 s');
   check('a worker that cannot start is said', said.includes('could not start a worker'), said);
   await cut.close();
 
@@ -357,12 +334,9 @@ try {
   const served = execFileSync('ls', [site]).toString().split('\n').filter((f) => /\.(html|js|css|wasm|webmanifest|png)$/.test(f) && f !== 'hydrolofter-batch.mjs');
   const kept = readFileSync(join(site, 'sw.js'), 'utf8');
   check('the service worker keeps every file of the site', served.every((f) => f === 'sw.js' || kept.includes(`'${f}'`)), served.join());
-  // Installable with the program's own icon, as its artwork tool draws it.
   execFileSync(join(dirname(nativeBatch), 'hydrolofter-artwork'), [scratch, '192', '512'], {stdio: 'ignore'});
-  const icons = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8')).icons ?? [];
-  const drawn = (size) => join(scratch, `hydrolofter-${parseInt(size)}.png`);
-  check('the manifest\'s icons are the program\'s', icons.length === 2 && icons.every((i) =>
-    existsSync(drawn(i.sizes)) && readFileSync(join(site, i.src)).equals(readFileSync(drawn(i.sizes)))));
+  const icons = JSON.parse(readFileSync(join(site, 'manifest.webmanifest'), 'utf8')).icons ?? [], drawn = (i) => join(scratch, `hydrolofter-${parseInt(i.sizes)}.png`);
+  check('installable with the program\'s icons (the artwork tool\'s)', icons.length === 2 && icons.every((i) => existsSync(drawn(i)) && readFileSync(join(site, i.src)).equals(readFileSync(drawn(i)))));
   await open();
   await page.evaluate(() => navigator.serviceWorker.ready);
   const {installabilityErrors} = await (await page.target().createCDPSession()).send('Page.getInstallabilityErrors');
